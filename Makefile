@@ -1,0 +1,27 @@
+# The README's two commands: `make test` and `make run`.
+BUILD    ?= build
+TYPE     ?= RelWithDebInfo
+SANITIZE ?= OFF
+JOBS     ?= 2
+
+.PHONY: all bootstrap configure build test run clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+configure: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE) -DHOLDSHEET_SANITIZE=$(SANITIZE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+run: build
+	@$(BUILD)/src/holdsheet $(ARGS)
+
+clean:
+	@rm -rf $(BUILD)

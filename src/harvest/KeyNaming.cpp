@@ -1,0 +1,177 @@
+#include "harvest/KeyNaming.h"
+
+#include <QHash>
+
+namespace holdsheet {
+
+namespace {
+
+const QString returnSymbol = QStringLiteral("\u21A9");
+const QString spaceSymbol = QStringLiteral("\u2423");
+
+// Both tables are built on first use; naming runs on background threads, and a function
+// local static is initialised exactly once.
+const QHash<qint64, QString>& glyphTable() {
+    static const QHash<qint64, QString> table = [] {
+        QHash<qint64, QString> t{
+            {2, QStringLiteral("\u21E5")},
+            {3, QStringLiteral("\u21E4")},
+            {4, QStringLiteral("\u2324")},
+            {9, spaceSymbol},
+            {10, QStringLiteral("\u2326")},
+            {11, returnSymbol},
+            {12, returnSymbol},
+            {13, returnSymbol},
+            {23, QStringLiteral("\u232B")},
+            {27, QStringLiteral("\u238B")},
+            {28, QStringLiteral("\u2327")},
+            {98, QStringLiteral("\u21DE")},
+            {99, QStringLiteral("\u21EA")},
+            {100, QStringLiteral("\u2190")},
+            {101, QStringLiteral("\u2192")},
+            {102, QStringLiteral("\u2196")},
+            {103, QStringLiteral("?")},
+            {104, QStringLiteral("\u2191")},
+            {105, QStringLiteral("\u2198")},
+            {106, QStringLiteral("\u2193")},
+            {107, QStringLiteral("\u21DF")},
+        };
+        const std::pair<qint64, int> functionKeys[] = {
+            {111, 1},  {112, 2},  {113, 3},  {114, 4},  {115, 5},  {116, 6},  {117, 7},
+            {118, 8},  {119, 9},  {120, 10}, {121, 11}, {122, 12}, {135, 13}, {136, 14},
+            {137, 15}, {139, 16}, {140, 17}, {141, 18}, {142, 19},
+        };
+        for (const auto& [code, number] : functionKeys) {
+            t.insert(code, QStringLiteral("F%1").arg(number));
+        }
+        return t;
+    }();
+    return table;
+}
+
+const QHash<qint64, QString>& virtualKeyTable() {
+    static const QHash<qint64, QString> table = [] {
+        QHash<qint64, QString> t{
+            {36, returnSymbol},
+            {48, QStringLiteral("\u21E5")},
+            {49, spaceSymbol},
+            {51, QStringLiteral("\u232B")},
+            {53, QStringLiteral("\u238B")},
+            {71, QStringLiteral("\u2327")},
+            {76, QStringLiteral("\u2324")},
+            {115, QStringLiteral("\u2196")},
+            {116, QStringLiteral("\u21DE")},
+            {117, QStringLiteral("\u2326")},
+            {119, QStringLiteral("\u2198")},
+            {121, QStringLiteral("\u21DF")},
+            {123, QStringLiteral("\u2190")},
+            {124, QStringLiteral("\u2192")},
+            {125, QStringLiteral("\u2193")},
+            {126, QStringLiteral("\u2191")},
+        };
+        const std::pair<qint64, int> functionKeys[] = {
+            {122, 1},  {120, 2},  {99, 3},   {118, 4},  {96, 5},   {97, 6},   {98, 7},
+            {100, 8},  {101, 9},  {109, 10}, {103, 11}, {111, 12}, {105, 13}, {107, 14},
+            {113, 15}, {106, 16}, {64, 17},  {79, 18},  {80, 19},  {90, 20},
+        };
+        for (const auto& [code, number] : functionKeys) {
+            t.insert(code, QStringLiteral("F%1").arg(number));
+        }
+        return t;
+    }();
+    return table;
+}
+
+std::optional<QString> lookUp(const QHash<qint64, QString>& table, qint64 code) {
+    auto found = table.constFind(code);
+    if (found == table.constEnd()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+// The first Unicode scalar of a text, or none for an empty text or one that starts with a
+// lone surrogate (which is no scalar at all).
+std::optional<char32_t> firstScalar(const QString& text) {
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    const QChar first = text.at(0);
+    if (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate()) {
+        return QChar::surrogateToUcs4(first, text.at(1));
+    }
+    if (first.isSurrogate()) {
+        return std::nullopt;
+    }
+    return first.unicode();
+}
+
+}  // namespace
+
+QString modifierSymbols(qint64 mask) {
+    QString symbols;
+    if (mask & 4) {
+        symbols += QStringLiteral("\u2303");
+    }
+    if (mask & 2) {
+        symbols += QStringLiteral("\u2325");
+    }
+    if (mask & 1) {
+        symbols += QStringLiteral("\u21E7");
+    }
+    if (!(mask & 8)) {
+        symbols += QStringLiteral("\u2318");
+    }
+    return symbols;
+}
+
+QString flagSymbols(std::uint64_t flags) {
+    QString symbols;
+    if (flags & 0x40000) {
+        symbols += QStringLiteral("\u2303");
+    }
+    if (flags & 0x80000) {
+        symbols += QStringLiteral("\u2325");
+    }
+    if (flags & 0x20000) {
+        symbols += QStringLiteral("\u21E7");
+    }
+    if (flags & 0x100000) {
+        symbols += QStringLiteral("\u2318");
+    }
+    return symbols;
+}
+
+std::optional<QString> keyName(const std::optional<QString>& character, std::optional<qint64> glyph,
+                               std::optional<qint64> virtualKey) {
+    if (glyph && *glyph != 0) {
+        if (auto name = lookUp(glyphTable(), *glyph)) {
+            return name;
+        }
+    }
+    if (character) {
+        if (auto scalar = firstScalar(*character); scalar && *scalar >= 32 && *scalar != 127) {
+            if (*character == QStringLiteral(" ")) {
+                return spaceSymbol;
+            }
+            return character->toUpper();
+        }
+    }
+    if (!virtualKey) {
+        return std::nullopt;
+    }
+    return lookUp(virtualKeyTable(), *virtualKey);
+}
+
+std::optional<QString> keyNameForCode(qint64 characterCode, qint64 virtualKey) {
+    if (characterCode == 32) {
+        return spaceSymbol;
+    }
+    const bool surrogate = characterCode >= 0xD800 && characterCode <= 0xDFFF;
+    if (characterCode >= 33 && characterCode <= 65534 && !surrogate) {
+        return QString(QChar(static_cast<char16_t>(characterCode))).toUpper();
+    }
+    return lookUp(virtualKeyTable(), virtualKey);
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "harvest/ShortcutModel.h"
+#include "platform/Accessibility.h"
+
+#include <QSet>
+
+#include <optional>
+
+namespace holdsheet {
+
+// Turns one application's menu bar into groups of shortcuts. Runs on a background task;
+// it never fails: an unreachable application or unreadable attribute yields fewer groups.
+class MenuBarReader {
+  public:
+    // Reading stops before the next top-level menu once this many items were collected.
+    static constexpr int itemLimit = 801;
+    // Items of a menu and of its direct submenus are read, nothing deeper.
+    static constexpr int maximumDepth = 4;
+    static constexpr double messagingTimeout = 1.5;
+
+    explicit MenuBarReader(Accessibility& ax) : ax_(ax) {}
+
+    std::vector<ShortcutGroup> readMenus(pid_t pid, bool includeDisabled);
+
+    void collectItems(const AXElementRef& element, int depth, bool includeDisabled,
+                      std::vector<ShortcutItem>& items, QSet<QString>& seen, int& count);
+
+    std::optional<ShortcutItem> makeItem(const AXElementRef& element, bool includeDisabled);
+
+  private:
+    Accessibility& ax_;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,84 @@
+#include "harvest/AccessibilityReaders.h"
+
+#include "support/FakeAccessibility.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace holdsheet {
+namespace {
+
+using testing::FakeAccessibility;
+using testing::FakeElement;
+
+class Readers : public ::testing::Test {
+  protected:
+    AXElementRef elementWith(const AXValue& value) {
+        FakeElement& element = ax.application(1).addChild("AXMenuItem", "probe");
+        element.set("X", value);
+        return element.ref();
+    }
+    FakeAccessibility ax;
+};
+
+TEST_F(Readers, ConvertOnlyValuesOfTheExpectedType) {
+    struct Case {
+        const char* what;
+        AXValue value;
+        std::optional<QString> text;
+        std::optional<qint64> number;
+        std::optional<bool> flag;
+    };
+    const Case cases[] = {
+        {"text", AXValue("Save"), QString("Save"), std::nullopt, std::nullopt},
+        {"empty text is a text", AXValue(""), QString(""), std::nullopt, std::nullopt},
+        {"integer", AXValue(42), std::nullopt, 42, true},
+        {"zero", AXValue(0), std::nullopt, 0, false},
+        {"real truncates", AXValue(2.9), std::nullopt, 2, true},
+        {"negative real", AXValue(-2.9), std::nullopt, -2, true},
+        {"boolean is a number", AXValue(true), std::nullopt, 1, true},
+        {"false", AXValue(false), std::nullopt, 0, false},
+        {"NaN has no integer value", AXValue(std::nan("")), std::nullopt, std::nullopt, true},
+        {"huge real has no integer value", AXValue(1e300), std::nullopt, std::nullopt, true},
+        {"null value", AXValue(), std::nullopt, std::nullopt, std::nullopt},
+        {"element", AXValue(AXElementRef()), std::nullopt, std::nullopt, std::nullopt},
+        {"element list", AXValue(AXValue::Elements{}), std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const AXElementRef element = elementWith(c.value);
+        EXPECT_EQ(stringAttribute(ax, element, "X"), c.text) << c.what;
+        EXPECT_EQ(intAttribute(ax, element, "X"), c.number) << c.what;
+        EXPECT_EQ(boolAttribute(ax, element, "X"), c.flag) << c.what;
+    }
+}
+
+TEST_F(Readers, FailedCopiesReadAsAbsent) {
+    FakeElement& element = ax.application(1).addChild("AXMenuItem", "probe");
+    element.set("AXTitle", "Open").fail("AXTitle", AXError::cannotComplete);
+    element.fail("AXChildren", AXError::invalidElement);
+    const AXElementRef ref = element.ref();
+    EXPECT_EQ(stringAttribute(ax, ref, "AXTitle"), std::nullopt);
+    EXPECT_EQ(intAttribute(ax, ref, "missing"), std::nullopt);
+    EXPECT_EQ(boolAttribute(ax, ref, "AXEnabled"), std::nullopt);
+    EXPECT_TRUE(childElements(ax, ref).empty());
+    EXPECT_EQ(stringAttribute(ax, AXElementRef(), "AXTitle"), std::nullopt);
+}
+
+TEST_F(Readers, ChildrenKeepTheirOrderAndDropNulls) {
+    FakeElement& parent = ax.application(1).addChild("AXMenu", "parent");
+    FakeElement& a = parent.addChild("AXMenuItem", "a");
+    FakeElement& b = parent.addChild("AXMenuItem", "b");
+    parent.set("AXChildren", AXValue::Elements{b.ref(), nullptr, a.ref()});
+    const auto children = childElements(ax, parent.ref());
+    ASSERT_EQ(children.size(), 2u);
+    EXPECT_EQ(children[0].get(), &b);
+    EXPECT_EQ(children[1].get(), &a);
+
+    parent.set("AXChildren", "not a list");
+    EXPECT_TRUE(childElements(ax, parent.ref()).empty());
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,175 @@
+#include "harvest/KeyNaming.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace holdsheet {
+namespace {
+
+using std::nullopt;
+using OptText = std::optional<QString>;
+using OptInt = std::optional<qint64>;
+
+std::string show(const OptText& text) {
+    return text ? "\"" + text->toStdString() + "\"" : std::string("none");
+}
+
+TEST(ModifierSymbols, FollowTheFixedOrderAndTheNoCommandBit) {
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "⌘"}, {1, "⇧⌘"}, {2, "⌥⌘"},  {4, "⌃⌘"},   {6, "⌃⌥⌘"}, {7, "⌃⌥⇧⌘"},
+        {8, ""},  {9, "⇧"},  {13, "⌃⇧"}, {15, "⌃⌥⇧"}, {16, "⌘"},  // unknown bits are ignored
+        {24, ""},
+    };
+    for (const auto& [mask, expected] : cases) {
+        EXPECT_EQ(modifierSymbols(mask), QString::fromUtf8(expected)) << "mask " << mask;
+    }
+}
+
+TEST(FlagSymbols, NameEventFlagsInTheSameOrder) {
+    const std::pair<std::uint64_t, const char*> cases[] = {
+        {0, ""},
+        {0x100000, "⌘"},
+        {0x20000, "⇧"},
+        {0x40000, "⌃"},
+        {0x80000, "⌥"},
+        {0x1E0000, "⌃⌥⇧⌘"},
+        {0x840000, "⌃"},           // 8650752: Control plus the numeric-pad bit
+        {0xFFFFFFFF00010000, ""},  // only bits that name no modifier
+    };
+    for (const auto& [flags, expected] : cases) {
+        EXPECT_EQ(flagSymbols(flags), QString::fromUtf8(expected)) << "flags " << flags;
+    }
+}
+
+TEST(KeyName, EveryGlyphOfTheTable) {
+    const std::pair<qint64, const char*> glyphs[] = {
+        {2, "⇥"},     {3, "⇤"},     {4, "⌤"},     {9, "␣"},     {10, "⌦"},    {11, "↩"},
+        {12, "↩"},    {13, "↩"},    {23, "⌫"},    {27, "⎋"},    {28, "⌧"},    {98, "⇞"},
+        {99, "⇪"},    {100, "←"},   {101, "→"},   {102, "↖"},   {103, "?"},   {104, "↑"},
+        {105, "↘"},   {106, "↓"},   {107, "⇟"},   {111, "F1"},  {112, "F2"},  {113, "F3"},
+        {114, "F4"},  {115, "F5"},  {116, "F6"},  {117, "F7"},  {118, "F8"},  {119, "F9"},
+        {120, "F10"}, {121, "F11"}, {122, "F12"}, {135, "F13"}, {136, "F14"}, {137, "F15"},
+        {139, "F16"}, {140, "F17"}, {141, "F18"}, {142, "F19"},
+    };
+    static_assert(std::size(glyphs) == 40);
+    for (const auto& [code, expected] : glyphs) {
+        EXPECT_EQ(show(keyName(nullopt, code, nullopt)), show(QString::fromUtf8(expected)))
+            << "glyph " << code;
+        // The glyph wins over a character.
+        EXPECT_EQ(show(keyName(QString("a"), code, nullopt)), show(QString::fromUtf8(expected)));
+    }
+    for (qint64 absent : {1, 5, 14, 97, 108, 110, 123, 134, 138, 143, 200}) {
+        EXPECT_EQ(keyName(nullopt, absent, nullopt), nullopt) << "glyph " << absent;
+    }
+}
+
+TEST(KeyName, EveryVirtualKeyOfTheTable) {
+    const std::pair<qint64, const char*> keys[] = {
+        {36, "↩"},    {48, "⇥"},    {49, "␣"},    {51, "⌫"},    {53, "⎋"},    {71, "⌧"},
+        {76, "⌤"},    {115, "↖"},   {116, "⇞"},   {117, "⌦"},   {119, "↘"},   {121, "⇟"},
+        {123, "←"},   {124, "→"},   {125, "↓"},   {126, "↑"},   {122, "F1"},  {120, "F2"},
+        {99, "F3"},   {118, "F4"},  {96, "F5"},   {97, "F6"},   {98, "F7"},   {100, "F8"},
+        {101, "F9"},  {109, "F10"}, {103, "F11"}, {111, "F12"}, {105, "F13"}, {107, "F14"},
+        {113, "F15"}, {106, "F16"}, {64, "F17"},  {79, "F18"},  {80, "F19"},  {90, "F20"},
+    };
+    static_assert(std::size(keys) == 36);
+    for (const auto& [code, expected] : keys) {
+        EXPECT_EQ(show(keyName(nullopt, nullopt, code)), show(QString::fromUtf8(expected)))
+            << "virtual key " << code;
+    }
+    // Letters and digits have virtual keys on the keyboard but no entry: no name.
+    for (qint64 absent : {0, 1, 18, 29, 35, 52, 65, 102, 104, 110, 112, 114, 127, 128}) {
+        EXPECT_EQ(keyName(nullopt, nullopt, absent), nullopt) << "virtual key " << absent;
+    }
+}
+
+TEST(KeyName, CharactersAndFallThrough) {
+    struct Case {
+        const char* what;
+        OptText character;
+        OptInt glyph;
+        OptInt virtualKey;
+        OptText expected;
+    };
+    const QString etx(QChar(3));
+    const Case cases[] = {
+        {"letter", QString("a"), nullopt, nullopt, QString("A")},
+        {"several letters upper-cased whole", QString("abc"), nullopt, nullopt, QString("ABC")},
+        {"glyph 0 is no glyph", QString("a"), 0, nullopt, QString("A")},
+        {"unknown glyph falls to the character", QString("k"), 200, nullopt, QString("K")},
+        {"unknown glyph falls to the virtual key", nullopt, 200, 36, QString("↩")},
+        {"one space", QString(" "), nullopt, nullopt, QString("␣")},
+        {"two spaces stay as they are", QString("  "), nullopt, nullopt, QString("  ")},
+        {"control character uses the virtual key", etx, nullopt, 76, QString("⌤")},
+        {"control character, key not in table", etx, nullopt, 0, nullopt},
+        {"control character, no virtual key", etx, nullopt, nullopt, nullopt},
+        {"DEL uses the virtual key", QString(QChar(127)), nullopt, 117, QString("⌦")},
+        {"empty character uses the virtual key", QString(""), nullopt, 53, QString("⎋")},
+        {"nothing at all", nullopt, nullopt, nullopt, nullopt},
+        {"first scalar decides, not the rest", QString(" x"), nullopt, nullopt, QString(" X")},
+        {"character wins over the virtual key", QString("q"), nullopt, 36, QString("Q")},
+        {"default case mapping, not the locale's", QString("i"), nullopt, nullopt, QString("I")},
+        {"special casing", QString::fromUtf8("ß"), nullopt, nullopt, QString("SS")},
+        {"non-Latin letters", QString::fromUtf8("ж"), nullopt, nullopt, QString::fromUtf8("Ж")},
+        {"symbol", QString("+"), nullopt, nullopt, QString("+")},
+        {"astral character", QString::fromUtf8("𐐨"), nullopt, nullopt, QString::fromUtf8("𐐀")},
+        {"lone surrogate is no scalar", QString(QChar(0xD801)), nullopt, 36, QString("↩")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(show(keyName(c.character, c.glyph, c.virtualKey)), show(c.expected)) << c.what;
+    }
+}
+
+TEST(KeyNameForCode, SystemHotKeyCodes) {
+    struct Case {
+        qint64 code;
+        qint64 virtualKey;
+        OptText expected;
+    };
+    const Case cases[] = {
+        {65535, 122, QString("F1")},  // no character: the virtual key
+        {97, 0, QString("A")},
+        {32, 49, QString("␣")},
+        {32, 0, QString("␣")},
+        {33, 0, QString("!")},
+        {65534, 0, QString(QChar(0xFFFE))},
+        {0xD800, 0, nullopt},  // surrogates are no characters, and key 0 has no entry
+        {0xDFFF, 36, QString("↩")},
+        {0xD7FF, 0, QString(QChar(0xD7FF))},
+        {0xE000, 0, QString(QChar(0xE000))},
+        {31, 53, QString("⎋")},
+        {0, 0, nullopt},
+        {-1, 36, QString("↩")},
+        {65536, 48, QString("⇥")},
+        {65535, 5, nullopt},
+        {0x0131, 0, QString("I")},  // dotless i, upper-cased without a locale
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(show(keyNameForCode(c.code, c.virtualKey)), show(c.expected))
+            << "code " << c.code << " virtual key " << c.virtualKey;
+    }
+}
+
+TEST(KeyName, TablesAreSafeToBuildFromSeveralThreads) {
+    // The first lookups race to build the tables; every thread must see them whole.
+    std::vector<std::thread> threads;
+    std::vector<int> named(4, 0);
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&named, t] {
+            for (qint64 code = 0; code < 200; ++code) {
+                named[t] += keyName(std::nullopt, code, code).has_value() ? 1 : 0;
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    for (int count : named) {
+        EXPECT_EQ(count, named[0]);
+        EXPECT_GT(count, 40);
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet

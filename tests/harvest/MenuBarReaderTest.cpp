@@ -1,0 +1,285 @@
+#include "harvest/MenuBarReader.h"
+
+#include "support/FakeAccessibility.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::FakeAccessibility;
+using testing::FakeElement;
+
+constexpr pid_t pid = 4242;
+
+// "File: New ⌘N, Save ⇧⌘S (disabled)" per group, for readable expectations.
+std::vector<std::string> describe(const std::vector<ShortcutGroup>& groups) {
+    std::vector<std::string> lines;
+    for (const auto& group : groups) {
+        QString line = group.title + ":";
+        for (const auto& item : group.items) {
+            line += (item.title == group.items.front().title && &item == &group.items.front())
+                        ? " "
+                        : ", ";
+            line += item.title + " " + item.modifiers + item.key;
+            if (!item.isEnabled) {
+                line += " (disabled)";
+            }
+        }
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+class Reader : public ::testing::Test {
+  protected:
+    FakeElement& bar() { return ax.menuBar(pid); }
+    std::vector<ShortcutGroup> read(bool includeDisabled = true) {
+        return MenuBarReader(ax).readMenus(pid, includeDisabled);
+    }
+    void fill(FakeElement& menu, int items, const QString& prefix) {
+        for (int i = 0; i < items; ++i) {
+            menu.item(prefix + QString::number(i)).key("k");
+        }
+    }
+    FakeAccessibility ax;
+};
+
+TEST_F(Reader, SkipsTheLeadingMenuUnreadAndKeepsMenuBarOrder) {
+    FakeElement& system = bar().menu("System");
+    system.item("About").key("a");
+    bar().menu("File").item("New").key("n");
+    bar().menu("Edit").item("Copy").key("c");
+
+    EXPECT_EQ(describe(read()), (Lines{"File: New ⌘N", "Edit: Copy ⌘C"}));
+    EXPECT_FALSE(ax.wasTouchedBelow(*system.parent));
+    EXPECT_EQ(ax.timeoutOf(pid), 1.5);
+    EXPECT_TRUE(ax.timeoutSetBeforeFirstRead(pid));
+}
+
+TEST_F(Reader, DropsMenusWithoutKeyEquivalentsAndUntitledMenus) {
+    bar().menu("System");
+    FakeElement& plain = bar().menu("Window");
+    plain.item("Zoom");
+    plain.item("Bring All to Front").key("");
+    FakeElement& untitled = bar().menu("");
+    untitled.item("Hidden").key("h");
+    bar().menu("Help").item("Search").key("?").modifiers(1);
+
+    EXPECT_EQ(describe(read()), (Lines{"Help: Search ⇧⌘?"}));
+    EXPECT_FALSE(ax.wasTouchedBelow(untitled));
+}
+
+TEST_F(Reader, DeduplicatesPerMenuByTitleModifiersAndKey) {
+    bar().menu("System");
+    FakeElement& edit = bar().menu("Edit");
+    edit.item("Copy").key("c");
+    edit.item("Copy").key("c");
+    edit.item("Copy").key("c").modifiers(1);
+    edit.item("Copy").key("C");  // the same after naming: still a duplicate
+    edit.item("Copy Style").key("c");
+    FakeElement& format = bar().menu("Format");
+    format.item("Copy").key("c");
+
+    EXPECT_EQ(describe(read()),
+              (Lines{"Edit: Copy ⌘C, Copy ⇧⌘C, Copy Style ⌘C", "Format: Copy ⌘C"}));
+}
+
+TEST_F(Reader, TrimsItemTitlesButNotMenuTitles) {
+    bar().menu("System");
+    FakeElement& file = bar().menu("  File");
+    file.item("  Save As…\n\t").key("s").modifiers(1);
+    file.item(" \n ").key("x");  // nothing left: no item
+
+    const auto groups = read();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].title, "  File");
+    ASSERT_EQ(groups[0].items.size(), 1u);
+    EXPECT_EQ(groups[0].items[0].title, QString::fromUtf8("Save As…"));
+}
+
+TEST_F(Reader, DisabledItemsFollowThePreference) {
+    bar().menu("System");
+    FakeElement& edit = bar().menu("Edit");
+    edit.item("Undo").key("z").enabled(false);
+    edit.item("Redo").key("z").modifiers(1).fail("AXEnabled");
+    edit.item("Cut").key("x").set("AXEnabled", "yes");  // wrong type: unknown
+    edit.item("Paste").key("v").enabled(true);
+
+    EXPECT_EQ(describe(read(true)),
+              (Lines{"Edit: Undo ⌘Z (disabled), Redo ⇧⌘Z, Cut ⌘X, Paste ⌘V"}));
+    EXPECT_EQ(describe(read(false)), (Lines{"Edit: Redo ⇧⌘Z, Cut ⌘X, Paste ⌘V"}));
+}
+
+TEST_F(Reader, ReadsSubmenusDepthFirstAndNothingBelowTheSecondLevel) {
+    bar().menu("System");
+    FakeElement& file = bar().menu("File");
+    file.item("New").key("n");
+    FakeElement& recent = file.item("Open Recent").key("o").modifiers(1).submenu();
+    recent.item("Clear Menu").key("k").modifiers(5);
+    FakeElement& deeper = recent.item("More").submenu();
+    FakeElement& deepest = deeper.item("Too Deep").key("d");
+    recent.item("Reopen").key("t").modifiers(1);
+    file.item("Close").key("w");
+
+    EXPECT_EQ(describe(read()),
+              (Lines{"File: New ⌘N, Open Recent ⇧⌘O, Clear Menu ⌃⇧⌘K, Reopen ⇧⌘T, Close ⌘W"}));
+    // The submenu of a submenu is seen as a child but never opened.
+    EXPECT_TRUE(ax.wasRead(deeper, "AXRole"));
+    EXPECT_FALSE(ax.wasRead(deeper, "AXChildren"));
+    EXPECT_FALSE(ax.wasTouchedBelow(deepest));
+}
+
+TEST_F(Reader, MenusDirectlyInsideMenusCountAsLevels) {
+    bar().menu("System");
+    FakeElement& view = bar().menu("View");
+    FakeElement& nested = view.addChild("AXMenu", "nested menu");  // depth 2
+    nested.item("Zoom In").key("+");
+    FakeElement& nested2 = nested.addChild("AXMenu", "nested 2").addChild("AXMenu", "nested 3");
+    nested2.item("Gone").key("g");  // menus at depths 3 and 4: items examined at depth 4
+    FakeElement& tooDeep = nested2.addChild("AXMenu", "depth 5");
+    tooDeep.item("Never").key("q");
+
+    EXPECT_EQ(describe(read()), (Lines{"View: Zoom In ⌘+, Gone ⌘G"}));
+    EXPECT_FALSE(ax.wasRead(tooDeep, "AXChildren"));
+}
+
+TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
+    bar().menu("System");
+    FakeElement& edit = bar().menu("Edit");
+    FakeElement& separator = edit.addChild("AXSeparator", "separator");
+    separator.item("Inside").key("i");
+    edit.addChild("axmenuitem", "lower case").set("AXTitle", "Lower").key("l");
+    edit.addChild("AXMenuItem ", "trailing space").set("AXTitle", "Space").key("s");
+    edit.addChild("", "no role").fail("AXRole").set("AXTitle", "None").key("n");
+    edit.item("Find").key("f");
+
+    EXPECT_EQ(describe(read()), (Lines{"Edit: Find ⌘F"}));
+    EXPECT_FALSE(ax.wasRead(separator, "AXChildren"));
+}
+
+TEST_F(Reader, StopsAfterTheMenuThatReachesTheLimit) {
+    bar().menu("System");
+    fill(bar().menu("A"), 500, "a");
+    fill(bar().menu("B"), 301, "b");
+    FakeElement& c = bar().menu("C");
+    fill(c, 5, "c");
+
+    const auto groups = read();
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].items.size() + groups[1].items.size(), 801u);
+    EXPECT_FALSE(ax.wasTouchedBelow(*c.parent));
+}
+
+TEST_F(Reader, ReadsOnBelowTheLimit) {
+    bar().menu("System");
+    fill(bar().menu("A"), 500, "a");
+    fill(bar().menu("B"), 300, "b");
+    bar().menu("");  // untitled menus do not end the read
+    fill(bar().menu("C"), 5, "c");
+    fill(bar().menu("D"), 5, "d");
+
+    const auto groups = read();
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups[2].title, "C");
+}
+
+TEST_F(Reader, ReadsASingleLargeMenuWhole) {
+    bar().menu("System");
+    fill(bar().menu("Huge"), 900, "h");
+    FakeElement& after = bar().menu("After");
+    fill(after, 3, "x");
+
+    const auto groups = read();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].items.size(), 900u);
+    EXPECT_EQ(groups[0].items[899].title, "h899");
+    EXPECT_FALSE(ax.wasTouchedBelow(*after.parent));
+}
+
+TEST_F(Reader, DuplicatesDoNotCountTowardsTheLimit) {
+    bar().menu("System");
+    FakeElement& a = bar().menu("A");
+    for (int i = 0; i < 900; ++i) {
+        a.item("Same").key("s");
+    }
+    fill(bar().menu("B"), 2, "b");
+
+    EXPECT_EQ(describe(read()), (Lines{"A: Same ⌘S", "B: b0 ⌘K, b1 ⌘K"}));
+}
+
+TEST_F(Reader, WrongTypedAttributesCountAsAbsent) {
+    bar().menu("System");
+    FakeElement& menu = bar().menu("Tools");
+    menu.item("Numbered").set("AXTitle", 7).key("n");                       // no title
+    menu.item("Odd Mods").key("m").set("AXMenuItemCmdModifiers", "shift");  // Command alone
+    menu.item("Char Number").set("AXMenuItemCmdChar", 65).virtualKey(36);   // virtual key
+    menu.item("Glyph Text").key("g").set("AXMenuItemCmdGlyph", "104");      // character
+    menu.item("Real Mods").key("r").set("AXMenuItemCmdModifiers", 1.0);     // numbers count
+
+    EXPECT_EQ(describe(read()),
+              (Lines{"Tools: Odd Mods ⌘M, Char Number ⌘↩, Glyph Text ⌘G, Real Mods ⇧⌘R"}));
+}
+
+TEST_F(Reader, StopsReadingAnItemAtTheFirstMissingPart) {
+    bar().menu("System");
+    FakeElement& menu = bar().menu("Edit");
+    FakeElement& untitled = menu.item("").key("u").modifiers(1);
+    FakeElement& keyless = menu.item("Keyless").modifiers(1);
+    menu.item("Named").key("n");
+
+    read();
+    EXPECT_FALSE(ax.wasRead(untitled, "AXMenuItemCmdChar"));
+    EXPECT_TRUE(ax.wasRead(keyless, "AXMenuItemCmdVirtualKey"));
+    EXPECT_FALSE(ax.wasRead(keyless, "AXMenuItemCmdModifiers"));
+    EXPECT_FALSE(ax.wasRead(keyless, "AXEnabled"));
+}
+
+TEST_F(Reader, UnreachableApplicationsAndMissingMenuBarsYieldNothing) {
+    EXPECT_TRUE(MenuBarReader(ax).readMenus(999, true).empty());  // no such process
+
+    ax.application(pid);  // an application without a menu bar
+    EXPECT_TRUE(read().empty());
+
+    ax.application(pid).set("AXMenuBar", "not an element");
+    EXPECT_TRUE(read().empty());
+
+    ax.application(pid).set("AXMenuBar", AXElementRef());
+    EXPECT_TRUE(read().empty());
+
+    bar().menu("System");
+    bar().menu("File").item("New").key("n");
+    ax.application(pid).fail("AXMenuBar", AXError::cannotComplete);
+    EXPECT_TRUE(read().empty());
+}
+
+TEST_F(Reader, ItemsKeepTheirElementForPressing) {
+    bar().menu("System");
+    FakeElement& save = bar().menu("File").item("Save").key("s");
+    std::vector<ShortcutItem> items = read().at(0).items;
+    const ShortcutItem copy = items[0];
+    items.clear();
+
+    const AXBox* box = copy.action.menuBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->element.get(), &save);
+    EXPECT_EQ(copy.action.keyCombination(), nullptr);
+    ax.performAction(box->element, "AXPress");
+    ASSERT_EQ(ax.presses().size(), 1u);
+    EXPECT_EQ(ax.presses()[0].first, &save);
+}
+
+TEST_F(Reader, EveryReadMintsFreshIds) {
+    bar().menu("System");
+    bar().menu("File").item("New").key("n");
+    const auto first = read();
+    const auto second = read();
+    EXPECT_NE(first[0].id, second[0].id);
+    EXPECT_NE(first[0].items[0].id, second[0].items[0].id);
+    EXPECT_FALSE(first[0].id.isNull());
+}
+
+}  // namespace
+}  // namespace holdsheet
