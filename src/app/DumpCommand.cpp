@@ -1,0 +1,148 @@
+#include "app/DumpCommand.h"
+
+#include "app/DumpFormat.h"
+#include "harvest/AccessibilityReaders.h"
+#include "harvest/MenuBarReader.h"
+#include "platform/linux/ActiveWindow.h"
+#include "platform/linux/AtspiAccessibility.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <optional>
+#include <variant>
+
+namespace holdsheet {
+
+const char* const dumpUsage =
+    "Usage: holdsheet dump [--pid PID] [--format text|json]\n"
+    "                      [--include-disabled | --exclude-disabled]\n"
+    "\n"
+    "Prints the keyboard shortcuts of an application's menus. Without --pid, the\n"
+    "application that owns the active window.\n";
+
+namespace {
+
+enum Exit { ok = 0, usageError = 2, noBus = 3, disabled = 4, noApplication = 5 };
+
+struct Options {
+    std::optional<pid_t> pid;
+    bool json = false;
+    std::optional<bool> includeDisabled;
+};
+
+int fail(int code, const QString& message) {
+    QTextStream(stderr) << "holdsheet dump: " << message << "\n";
+    return code;
+}
+
+// Parses the arguments after "dump"; an error message when they are wrong.
+std::variant<Options, QString> parse(const QStringList& arguments) {
+    Options options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= arguments.size()) {
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        if (argument == u"--pid") {
+            const auto text = value();
+            bool valid = false;
+            const int pid = text ? text->toInt(&valid) : 0;
+            if (!valid || pid <= 0) {
+                return QStringLiteral("--pid needs a process id (a positive number)");
+            }
+            options.pid = pid;
+        } else if (argument == u"--format") {
+            const auto text = value();
+            if (text != u"text" && text != u"json") {
+                return QStringLiteral("--format takes text or json");
+            }
+            options.json = text == u"json";
+        } else if (argument == u"--include-disabled" || argument == u"--exclude-disabled") {
+            const bool include = argument == u"--include-disabled";
+            if (options.includeDisabled && *options.includeDisabled != include) {
+                return QStringLiteral(
+                    "--include-disabled and --exclude-disabled exclude each other");
+            }
+            options.includeDisabled = include;
+        } else {
+            return QStringLiteral("unknown option '%1'").arg(argument);
+        }
+    }
+    return options;
+}
+
+QString processName(pid_t pid) {
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!comm.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+}
+
+}  // namespace
+
+int runDump(const QStringList& arguments) {
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        QTextStream(stdout) << dumpUsage;
+        return ok;
+    }
+    const auto parsed = parse(arguments);
+    if (const auto* error = std::get_if<QString>(&parsed)) {
+        QTextStream(stderr) << "holdsheet dump: " << *error << "\n\n" << dumpUsage;
+        return usageError;
+    }
+    const Options options = std::get<Options>(parsed);
+
+    AtspiAccessibility ax;
+    switch (ax.status()) {
+        case AtspiAccessibility::Status::noBus:
+            return fail(noBus, QStringLiteral("no accessibility bus (is at-spi2-core running?)"));
+        case AtspiAccessibility::Status::disabled:
+            return fail(disabled,
+                        QStringLiteral("accessibility is not enabled on this desktop; turn it on "
+                                       "(org.a11y.Status IsEnabled) and restart the application"));
+        case AtspiAccessibility::Status::ready:
+            break;
+    }
+    std::optional<pid_t> pid = options.pid;
+    if (!pid) {
+        pid = activeWindowPid();
+        if (!pid) {
+            return fail(noApplication, QStringLiteral("no active window; name one with --pid"));
+        }
+    }
+    if (!ax.hasApplication(*pid)) {
+        return fail(
+            noApplication,
+            QStringLiteral("no application with pid %1 on the accessibility bus").arg(*pid));
+    }
+
+    // Until preferences exist, disabled items are shown unless asked otherwise.
+    const bool includeDisabled = options.includeDisabled.value_or(true);
+    ShortcutSheet sheet{MenuBarReader(ax).readMenus(*pid, includeDisabled)};
+
+    if (options.json) {
+        DumpedApplication application{
+            *pid, stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
+                      .value_or(QString())};
+        if (application.name.isEmpty()) {
+            application.name = processName(*pid);
+        }
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly)) {
+            return fail(usageError, QStringLiteral("cannot write to standard output"));
+        }
+        out.write(sheetAsJson(application, sheet));
+    } else {
+        QTextStream out(stdout);
+        out.setEncoding(QStringConverter::Utf8);
+        out << sheetAsText(sheet);
+    }
+    return ok;
+}
+
+}  // namespace holdsheet

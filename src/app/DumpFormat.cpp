@@ -1,0 +1,104 @@
+#include "app/DumpFormat.h"
+
+#include <QList>
+
+namespace holdsheet {
+
+namespace {
+
+qsizetype visibleLength(const QString& text) {
+    return text.toUcs4().size();
+}
+
+QString jsonString(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case '"':
+                out += QLatin1String("\\\"");
+                break;
+            case '\\':
+                out += QLatin1String("\\\\");
+                break;
+            case '\n':
+                out += QLatin1String("\\n");
+                break;
+            case '\r':
+                out += QLatin1String("\\r");
+                break;
+            case '\t':
+                out += QLatin1String("\\t");
+                break;
+            default:
+                if (c.unicode() < 0x20) {
+                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + QLatin1Char('"');
+}
+
+const char* actionName(const ShortcutAction& action) {
+    return action.menuBox() ? "menu" : "keys";
+}
+
+}  // namespace
+
+QString sheetAsText(const ShortcutSheet& sheet) {
+    qsizetype width = 0;
+    for (const auto& group : sheet.groups) {
+        for (const auto& item : group.items) {
+            width = std::max(width, visibleLength(item.modifiers + item.key));
+        }
+    }
+    QString out;
+    for (const auto& group : sheet.groups) {
+        if (!out.isEmpty()) {
+            out += QLatin1Char('\n');
+        }
+        out += group.title + QLatin1Char('\n');
+        for (const auto& item : group.items) {
+            const QString caps = item.modifiers + item.key;
+            out += QString(width - visibleLength(caps) + 2, QLatin1Char(' ')) + caps + "  " +
+                   item.title;
+            if (!item.isEnabled) {
+                out += QLatin1String(" (disabled)");
+            }
+            out += QLatin1Char('\n');
+        }
+    }
+    return out;
+}
+
+QByteArray sheetAsJson(const DumpedApplication& application, const ShortcutSheet& sheet) {
+    QString out = QStringLiteral(
+                      "{\"application\": {\"pid\": %1, \"name\": %2}, \"itemCount\": %3, "
+                      "\"groups\": [")
+                      .arg(QString::number(application.pid), jsonString(application.name),
+                           QString::number(sheet.itemCount()));
+    bool firstGroup = true;
+    for (const auto& group : sheet.groups) {
+        out += firstGroup ? "" : ", ";
+        firstGroup = false;
+        out += QStringLiteral("{\"title\": %1, \"items\": [").arg(jsonString(group.title));
+        bool firstItem = true;
+        for (const auto& item : group.items) {
+            out += firstItem ? "" : ", ";
+            firstItem = false;
+            out +=
+                QStringLiteral(
+                    "{\"title\": %1, \"modifiers\": %2, \"key\": %3, \"enabled\": %4, "
+                    "\"action\": \"%5\"}")
+                    .arg(jsonString(item.title), jsonString(item.modifiers), jsonString(item.key),
+                         item.isEnabled ? QStringLiteral("true") : QStringLiteral("false"),
+                         QString::fromLatin1(actionName(item.action)));
+        }
+        out += QLatin1String("]}");
+    }
+    out += QLatin1String("]}\n");
+    return out.toUtf8();
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,514 @@
+#include "platform/linux/AtspiAccessibility.h"
+
+#include "platform/linux/AtspiBus.h"
+#include "platform/linux/KeyBindingParser.h"
+
+#include <QHash>
+#include <QMutex>
+
+#include <algorithm>
+#include <atomic>
+
+namespace holdsheet {
+
+namespace {
+
+const QString rootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
+const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+
+// AT-SPI roles and states used here.
+enum Role : uint {
+    roleCheckMenuItem = 8,
+    roleDialog = 16,
+    roleFiller = 20,
+    roleFrame = 23,
+    roleGlassPane = 24,
+    roleInternalFrame = 28,
+    roleLayeredPane = 30,
+    roleMenu = 33,
+    roleMenuBar = 34,
+    roleMenuItem = 35,
+    rolePanel = 39,
+    rolePopupMenu = 41,
+    roleRadioMenuItem = 45,
+    roleRootPane = 46,
+    roleScrollPane = 49,
+    roleSeparator = 50,
+    roleSplitPane = 53,
+    roleWindow = 69,
+};
+constexpr int stateActive = 1;
+constexpr int stateEnabled = 8;
+constexpr int stateSensitive = 24;
+
+// Levels below the menu bar read ahead in batches: a Qt tree reaches the deepest menu the
+// reader opens six levels down.
+constexpr int prefetchLevels = 7;
+// Levels below a window searched for its menu bar (GTK nests it in two fillers).
+constexpr int menuBarSearchLevels = 4;
+
+bool isItemRole(uint role) {
+    return role == roleMenuItem || role == roleCheckMenuItem || role == roleRadioMenuItem;
+}
+
+bool isContainerRole(uint role) {
+    switch (role) {
+        case roleDialog:
+        case roleFiller:
+        case roleFrame:
+        case roleGlassPane:
+        case roleInternalFrame:
+        case roleLayeredPane:
+        case rolePanel:
+        case roleRootPane:
+        case roleScrollPane:
+        case roleSplitPane:
+        case roleWindow:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool hasState(quint64 states, int state) {
+    return (states >> state) & 1U;
+}
+
+struct Node {
+    bool attributesLoaded = false;
+    std::optional<uint> role;
+    std::optional<QString> name;
+    std::optional<quint64> states;
+    std::optional<QString> binding;
+    bool childrenLoaded = false;
+    QStringList children;  // object paths on the application's bus name
+};
+
+}  // namespace
+
+// One application on the bus, shared by all its elements. Elements stay valid as long as
+// anything holds them; reads after the application went away simply fail.
+struct AppState {
+    std::shared_ptr<AtspiBus> bus;
+    pid_t pid = 0;
+    std::atomic<int> timeoutMs{1500};
+    QMutex mutex;  // guards everything below
+    bool resolved = false;
+    QString busName;
+    Toolkit toolkit = Toolkit::unknown;
+    QHash<QString, Node> nodes;
+
+    // Calls on this application, in one batch. The first call that times out marks the
+    // application unreachable: later calls fail at once, so a hung application costs one
+    // timeout per read, not one per element.
+    std::vector<AtspiBus::Reply> run(const std::vector<AtspiBus::Call>& calls) {
+        if (unreachable.load()) {
+            return std::vector<AtspiBus::Reply>(calls.size());
+        }
+        auto replies = bus->run(calls, timeoutMs.load());
+        for (const auto& reply : replies) {
+            if (reply.timedOut) {
+                unreachable.store(true);
+            }
+        }
+        return replies;
+    }
+
+    std::atomic<bool> unreachable{false};
+};
+
+namespace {
+
+enum class Kind { application, menuBar, placeholder, node, menuView };
+
+class AtspiElement : public AXElement {
+  public:
+    AtspiElement(std::shared_ptr<AppState> app, Kind kind, QString path = {})
+        : app(std::move(app)), kind(kind), path(std::move(path)) {}
+    const std::shared_ptr<AppState> app;
+    const Kind kind;
+    const QString path;
+};
+
+AXElementRef makeElement(const std::shared_ptr<AppState>& app, Kind kind, const QString& path) {
+    return std::make_shared<AtspiElement>(app, kind, path);
+}
+
+// Reads role, name and state of these nodes in one batch, then the key bindings of the menu
+// items among them in a second (asking a separator for one upsets GTK).
+void loadAttributes(AppState& app, const QStringList& paths) {
+    std::vector<AtspiBus::Call> calls;
+    for (const QString& path : paths) {
+        calls.push_back({app.busName, path, accessibleInterface, "GetRole", {}});
+        calls.push_back(AtspiBus::property(app.busName, path, accessibleInterface, "Name"));
+        calls.push_back({app.busName, path, accessibleInterface, "GetState", {}});
+    }
+    const auto replies = app.run(calls);
+    std::vector<AtspiBus::Call> bindingCalls;
+    QStringList items;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        Node& node = app.nodes[paths[i]];
+        const auto* r = &replies[std::size_t(i) * 3];
+        node.attributesLoaded = true;
+        node.role = AtspiBus::unsignedValue(r[0]);
+        node.name = AtspiBus::textValue(r[1]);
+        node.states = AtspiBus::stateValue(r[2]);
+        if (node.role && isItemRole(*node.role)) {
+            // Disabled GTK items report no actions but still answer with their binding.
+            bindingCalls.push_back({app.busName, paths[i], actionInterface, "GetKeyBinding", {0}});
+            items << paths[i];
+        }
+    }
+    const auto bindings = app.run(bindingCalls);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        app.nodes[items[i]].binding = AtspiBus::textValue(bindings[std::size_t(i)]);
+    }
+}
+
+// Loads the children of `parents` (those not loaded yet) and then the attributes of every
+// new child, two batches in all. Called with the application's mutex held.
+QStringList loadLevel(AppState& app, const QStringList& parents) {
+    std::vector<AtspiBus::Call> childCalls;
+    QStringList asked;
+    for (const QString& parent : parents) {
+        if (!app.nodes[parent].childrenLoaded) {
+            childCalls.push_back({app.busName, parent, accessibleInterface, "GetChildren", {}});
+            asked << parent;
+        }
+    }
+    const auto childReplies = app.run(childCalls);
+    QStringList fresh;
+    for (qsizetype i = 0; i < asked.size(); ++i) {
+        Node& node = app.nodes[asked[i]];
+        node.childrenLoaded = true;
+        for (const auto& [name, path] : AtspiBus::references(childReplies[std::size_t(i)])) {
+            // Children living on another connection (embedded plugs) are not menus.
+            if (name == app.busName && path != AtspiBus::nullPath) {
+                node.children << path;
+            }
+        }
+    }
+    QStringList all;
+    for (const QString& parent : parents) {
+        all += app.nodes[parent].children;
+    }
+    for (const QString& child : all) {
+        if (!app.nodes[child].attributesLoaded) {
+            fresh << child;
+        }
+    }
+    loadAttributes(app, fresh);
+    return all;
+}
+
+bool mayHaveMenuChildren(const AppState& app, const Node& node) {
+    if (!node.role) {
+        return false;
+    }
+    if (*node.role == roleMenuBar || *node.role == roleMenu || *node.role == rolePopupMenu) {
+        return true;
+    }
+    // Qt hangs a submenu from its item; GTK items never have children.
+    return isItemRole(*node.role) && app.toolkit != Toolkit::gtk;
+}
+
+void prefetchMenus(AppState& app, const QString& menuBarPath) {
+    QStringList level{menuBarPath};
+    for (int depth = 0; depth < prefetchLevels && !level.isEmpty(); ++depth) {
+        const QStringList children = loadLevel(app, level);
+        level.clear();
+        for (const QString& child : children) {
+            if (mayHaveMenuChildren(app, app.nodes[child])) {
+                level << child;
+            }
+        }
+    }
+}
+
+// The menu bar of the window in front: the ACTIVE window's, else the first window's that
+// has one (a dialog in front has none).
+std::optional<QString> findMenuBar(AppState& app) {
+    const auto first = app.run(
+        {{app.busName, rootPath, accessibleInterface, "GetChildren", {}},
+         AtspiBus::property(app.busName, rootPath, "org.a11y.atspi.Application", "ToolkitName")});
+    app.toolkit = toolkitFromName(AtspiBus::textValue(first[1]).value_or(QString()));
+    QStringList windows;
+    for (const auto& [name, path] : AtspiBus::references(first[0])) {
+        if (name == app.busName) {
+            windows << path;
+        }
+    }
+    std::vector<AtspiBus::Call> stateCalls;
+    for (const QString& window : windows) {
+        stateCalls.push_back({app.busName, window, accessibleInterface, "GetState", {}});
+    }
+    const auto states = app.run(stateCalls);
+    QStringList ordered;
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const bool active =
+            hasState(AtspiBus::stateValue(states[std::size_t(i)]).value_or(0), stateActive);
+        active ? ordered.prepend(windows[i]) : ordered.append(windows[i]);
+    }
+    windows = ordered;
+    for (const QString& window : windows) {
+        QStringList level{window};
+        for (int depth = 0; depth < menuBarSearchLevels && !level.isEmpty(); ++depth) {
+            const QStringList children = loadLevel(app, level);
+            level.clear();
+            for (const QString& child : children) {
+                const uint role = app.nodes[child].role.value_or(0);
+                if (role == roleMenuBar) {
+                    return child;
+                }
+                if (isContainerRole(role)) {
+                    level << child;
+                }
+            }
+        }
+        if (app.unreachable.load()) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+QString roleName(uint role) {
+    if (role == roleMenu || isItemRole(role)) {
+        return QStringLiteral("AXMenuItem");
+    }
+    switch (role) {
+        case rolePopupMenu:
+            return QStringLiteral("AXMenu");
+        case roleMenuBar:
+            return QStringLiteral("AXMenuBar");
+        case roleSeparator:
+            return QStringLiteral("AXSeparator");
+        default:
+            return QStringLiteral("AXUnknown");
+    }
+}
+
+}  // namespace
+
+struct AtspiAccessibility::Private {
+    std::shared_ptr<AtspiBus> bus = AtspiBus::open();
+
+    // Finds the bus names of a process: asks the registry and the bus daemon only, never
+    // the applications themselves, so a hung application cannot slow the search.
+    QStringList busNamesOf(pid_t pid) {
+        if (!bus) {
+            return {};
+        }
+        return bus->applicationsOf(pid);
+    }
+
+    bool resolve(AppState& app) {
+        if (app.resolved) {
+            return !app.busName.isEmpty();
+        }
+        app.resolved = true;
+        const QStringList names = busNamesOf(app.pid);
+        if (!names.isEmpty()) {
+            app.busName = names.front();
+        }
+        return !app.busName.isEmpty();
+    }
+};
+
+AtspiAccessibility::AtspiAccessibility() : d_(std::make_shared<Private>()) {}
+AtspiAccessibility::~AtspiAccessibility() = default;
+
+AtspiAccessibility::Status AtspiAccessibility::status() {
+    if (!d_->bus || !d_->bus->answers()) {
+        return Status::noBus;
+    }
+    return AtspiBus::accessibilityEnabled() ? Status::ready : Status::disabled;
+}
+
+bool AtspiAccessibility::hasApplication(pid_t pid) {
+    return !d_->busNamesOf(pid).isEmpty();
+}
+
+AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
+    auto app = std::make_shared<AppState>();
+    app->bus = d_->bus;
+    app->pid = pid;
+    return makeElement(app, Kind::application, rootPath);
+}
+
+void AtspiAccessibility::setMessagingTimeout(const AXElementRef& application, double seconds) {
+    if (const auto* element = dynamic_cast<const AtspiElement*>(application.get())) {
+        element->app->timeoutMs.store(std::max(1, static_cast<int>(seconds * 1000)));
+    }
+}
+
+AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QString& attribute,
+                                               AXValue& value) {
+    value = AXValue();
+    const auto* element = dynamic_cast<const AtspiElement*>(ref.get());
+    if (!element || !d_->bus) {
+        return AXError::illegalArgument;
+    }
+    AppState& app = *element->app;
+    QMutexLocker lock(&app.mutex);
+    if (!d_->resolve(app)) {
+        return AXError::invalidElement;
+    }
+    if (app.unreachable.load()) {
+        return AXError::cannotComplete;
+    }
+    auto children = [&](const QStringList& paths) {
+        AXValue::Elements list;
+        for (const QString& path : paths) {
+            list.push_back(makeElement(element->app, Kind::node, path));
+        }
+        return list;
+    };
+
+    switch (element->kind) {
+        case Kind::application:
+            if (attribute == QLatin1String("AXMenuBar")) {
+                const auto bar = findMenuBar(app);
+                if (!bar) {
+                    return app.unreachable.load() ? AXError::cannotComplete : AXError::noValue;
+                }
+                value = makeElement(element->app, Kind::menuBar, *bar);
+                return AXError::success;
+            }
+            if (attribute == QLatin1String("AXTitle")) {
+                const auto name = AtspiBus::textValue(app.run(
+                    {AtspiBus::property(app.busName, rootPath, accessibleInterface, "Name")})[0]);
+                if (!name) {
+                    return AXError::cannotComplete;
+                }
+                value = *name;
+                return AXError::success;
+            }
+            return AXError::attributeUnsupported;
+        case Kind::placeholder:
+            return AXError::noValue;
+        case Kind::menuBar:
+            if (attribute == QLatin1String("AXChildren")) {
+                prefetchMenus(app, element->path);
+                // The reader leaves the first menu to the system, as on the desktop it was
+                // written for; a placeholder there keeps every real menu in view.
+                AXValue::Elements list{makeElement(element->app, Kind::placeholder, {})};
+                for (auto& child : children(app.nodes[element->path].children)) {
+                    list.push_back(std::move(child));
+                }
+                value = std::move(list);
+                return app.unreachable.load() ? AXError::cannotComplete : AXError::success;
+            }
+            if (attribute == QLatin1String("AXRole")) {
+                value = QStringLiteral("AXMenuBar");
+                return AXError::success;
+            }
+            return AXError::noValue;
+        case Kind::menuView:
+        case Kind::node:
+            break;
+    }
+
+    if (!app.nodes[element->path].attributesLoaded && element->kind == Kind::node) {
+        loadAttributes(app, {element->path});  // not read ahead
+    }
+    const Node node = app.nodes[element->path];
+    const uint role = node.role.value_or(0);
+
+    if (attribute == QLatin1String("AXRole")) {
+        if (element->kind == Kind::menuView) {
+            value = QStringLiteral("AXMenu");
+            return AXError::success;
+        }
+        if (!node.role) {
+            return AXError::cannotComplete;
+        }
+        value = roleName(role);
+        return AXError::success;
+    }
+    if (attribute == QLatin1String("AXChildren")) {
+        // A GTK submenu is one element, item and menu at once: show it as an item that
+        // holds a menu, the shape the reader walks.
+        if (element->kind == Kind::node && role == roleMenu) {
+            value = AXValue::Elements{makeElement(element->app, Kind::menuView, element->path)};
+            return AXError::success;
+        }
+        if (!node.childrenLoaded) {
+            loadLevel(app, {element->path});
+        }
+        auto list = children(app.nodes[element->path].children);
+        if (list.empty()) {
+            return app.unreachable.load() ? AXError::cannotComplete : AXError::noValue;
+        }
+        value = std::move(list);
+        return AXError::success;
+    }
+    if (element->kind == Kind::menuView) {
+        return AXError::noValue;
+    }
+    if (attribute == QLatin1String("AXTitle")) {
+        if (!node.name) {
+            return AXError::cannotComplete;
+        }
+        value = *node.name;
+        return AXError::success;
+    }
+    if (attribute == QLatin1String("AXEnabled")) {
+        if (!node.states) {
+            return AXError::cannotComplete;
+        }
+        value = hasState(*node.states, stateEnabled) || hasState(*node.states, stateSensitive);
+        return AXError::success;
+    }
+    const bool keyAttribute = attribute == QLatin1String("AXMenuItemCmdChar") ||
+                              attribute == QLatin1String("AXMenuItemCmdVirtualKey") ||
+                              attribute == QLatin1String("AXMenuItemCmdModifiers");
+    if (keyAttribute) {
+        const auto key = parseKeyBinding(node.binding.value_or(QString()), app.toolkit,
+                                         node.name.value_or(QString()));
+        if (!key) {
+            return AXError::noValue;
+        }
+        if (attribute == QLatin1String("AXMenuItemCmdChar") && key->character) {
+            value = *key->character;
+            return AXError::success;
+        }
+        if (attribute == QLatin1String("AXMenuItemCmdVirtualKey") && key->virtualKey) {
+            value = qint64{*key->virtualKey};
+            return AXError::success;
+        }
+        if (attribute == QLatin1String("AXMenuItemCmdModifiers")) {
+            value = qint64{key->modifiers};
+            return AXError::success;
+        }
+        return AXError::noValue;
+    }
+    return AXError::attributeUnsupported;
+}
+
+void AtspiAccessibility::performAction(const AXElementRef& ref, const QString& action) {
+    const auto* element = dynamic_cast<const AtspiElement*>(ref.get());
+    if (!element || element->kind != Kind::node || action != QLatin1String("AXPress")) {
+        return;
+    }
+    QString busName;
+    {
+        QMutexLocker lock(&element->app->mutex);
+        busName = element->app->busName;
+    }
+    if (!busName.isEmpty() && element->app->bus) {
+        // Not waited for: a Qt item that opens a modal dialog answers only when it closes.
+        element->app->bus->send({busName, element->path, actionInterface, "DoAction", {0}});
+    }
+}
+
+bool AtspiAccessibility::isProcessTrusted() {
+    return status() == Status::ready;
+}
+
+void AtspiAccessibility::isProcessTrustedWithPrompt() {
+    AtspiBus::enableAccessibility();
+}
+
+}  // namespace holdsheet

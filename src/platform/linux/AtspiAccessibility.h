@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Accessibility.h"
+
+#include <memory>
+
+namespace holdsheet {
+
+// The accessibility port over AT-SPI2 on D-Bus. The tree is presented in the vocabulary the
+// menu reader expects ("AXMenuBar", "AXChildren", "AXRole", ...), so the same reader runs on
+// GTK and Qt applications. One instance owns one bus connection: use it from one thread.
+class AtspiAccessibility : public Accessibility {
+  public:
+    enum class Status { noBus, disabled, ready };
+
+    AtspiAccessibility();
+    ~AtspiAccessibility() override;
+    AtspiAccessibility(const AtspiAccessibility&) = delete;
+    AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
+
+    // Why the port is or is not usable: no bus, accessibility switched off, or ready.
+    Status status();
+    // Whether an application with this process id is on the accessibility bus.
+    bool hasApplication(pid_t pid);
+
+    AXElementRef createApplication(pid_t pid) override;
+    void setMessagingTimeout(const AXElementRef& application, double seconds) override;
+    AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
+                               AXValue& value) override;
+    void performAction(const AXElementRef& element, const QString& action) override;
+    bool isProcessTrusted() override;
+    void isProcessTrustedWithPrompt() override;
+
+    struct Private;
+
+  private:
+    std::shared_ptr<Private> d_;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace holdsheet {
+
+// A private connection to the accessibility bus with pipelined calls: a batch is sent at
+// once and then waited for, so its cost is one round trip, not one per call.
+class AtspiBus {
+  public:
+    struct Call {
+        QString service;
+        QString path;
+        QString interface;
+        QString method;
+        QVariantList arguments;
+    };
+    struct Reply {
+        QDBusMessage message;  // an invalid message when the call was never sent
+        bool ok = false;
+        bool timedOut = false;
+    };
+
+    static const QString nullPath;
+
+    // Null when no accessibility bus can be found.
+    static std::shared_ptr<AtspiBus> open();
+    ~AtspiBus();
+    AtspiBus(const AtspiBus&) = delete;
+    AtspiBus& operator=(const AtspiBus&) = delete;
+
+    bool answers();
+    std::vector<Reply> run(const std::vector<Call>& calls, int timeoutMs);
+    void send(const Call& call);
+    // Bus names of the applications registered for this process id.
+    QStringList applicationsOf(pid_t pid);
+
+    static Call property(const QString& service, const QString& path, const QString& interface,
+                         const QString& name);
+    static std::vector<std::pair<QString, QString>> references(const Reply& reply);
+    static std::optional<uint> unsignedValue(const Reply& reply);
+    static std::optional<QString> textValue(const Reply& reply);
+    static std::optional<quint64> stateValue(const Reply& reply);
+
+    // The desktop-wide switch on the session bus ("IsEnabled" or "ScreenReaderEnabled").
+    static bool accessibilityEnabled();
+    static void enableAccessibility();
+
+  private:
+    AtspiBus(QDBusConnection connection, QString name);
+    QDBusConnection connection_;
+    QString name_;
+};
+
+}  // namespace holdsheet

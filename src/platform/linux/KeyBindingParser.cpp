@@ -1,0 +1,218 @@
+#include "platform/linux/KeyBindingParser.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace holdsheet {
+
+namespace {
+
+constexpr int shiftBit = 1;
+constexpr int altBit = 2;
+constexpr int controlBit = 4;
+constexpr int noCommandBit = 8;
+
+// Key names, keysym and Qt spellings alike, folded to lower case.
+struct NamedKey {
+    std::optional<QString> character;
+    std::optional<int> virtualKey;
+};
+
+const QHash<QString, NamedKey>& namedKeys() {
+    static const QHash<QString, NamedKey> table = [] {
+        QHash<QString, NamedKey> t;
+        const std::pair<const char*, const char*> characters[] = {
+            {"plus", "+"},        {"minus", "-"},        {"comma", ","},      {"period", "."},
+            {"slash", "/"},       {"backslash", "\\"},   {"semicolon", ";"},  {"colon", ":"},
+            {"apostrophe", "'"},  {"quoteright", "'"},   {"quotedbl", "\""},  {"equal", "="},
+            {"bracketleft", "["}, {"bracketright", "]"}, {"braceleft", "{"},  {"braceright", "}"},
+            {"parenleft", "("},   {"parenright", ")"},   {"grave", "`"},      {"quoteleft", "`"},
+            {"asciitilde", "~"},  {"exclam", "!"},       {"question", "?"},   {"at", "@"},
+            {"numbersign", "#"},  {"dollar", "$"},       {"percent", "%"},    {"asciicircum", "^"},
+            {"ampersand", "&"},   {"asterisk", "*"},     {"underscore", "_"}, {"less", "<"},
+            {"greater", ">"},     {"bar", "|"},          {"kp_add", "+"},     {"kp_subtract", "-"},
+            {"kp_multiply", "*"}, {"kp_divide", "/"},    {"kp_decimal", "."}, {"kp_equal", "="},
+        };
+        for (const auto& [name, character] : characters) {
+            t.insert(QString::fromLatin1(name), {QString::fromLatin1(character), std::nullopt});
+        }
+        for (int digit = 0; digit <= 9; ++digit) {
+            t.insert(QStringLiteral("kp_%1").arg(digit), {QString::number(digit), std::nullopt});
+        }
+        const std::pair<const char*, int> keys[] = {
+            {"return", 36},       {"enter", 76},       {"kp_enter", 76},   {"tab", 48},
+            {"iso_left_tab", 48}, {"backtab", 48},     {"space", 49},      {"backspace", 51},
+            {"escape", 53},       {"esc", 53},         {"clear", 71},      {"kp_clear", 71},
+            {"delete", 117},      {"del", 117},        {"kp_delete", 117}, {"home", 115},
+            {"kp_home", 115},     {"end", 119},        {"kp_end", 119},    {"page_up", 116},
+            {"prior", 116},       {"kp_page_up", 116}, {"kp_prior", 116},  {"pgup", 116},
+            {"page up", 116},     {"page_down", 121},  {"next", 121},      {"kp_page_down", 121},
+            {"kp_next", 121},     {"pgdown", 121},     {"page down", 121}, {"left", 123},
+            {"kp_left", 123},     {"right", 124},      {"kp_right", 124},  {"down", 125},
+            {"kp_down", 125},     {"up", 126},         {"kp_up", 126},
+        };
+        for (const auto& [name, code] : keys) {
+            t.insert(QString::fromLatin1(name), {std::nullopt, code});
+        }
+        // F1 ... F20 with the virtual key codes of the naming tables.
+        const int functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
+                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
+        for (int number = 1; number <= 20; ++number) {
+            t.insert(QStringLiteral("f%1").arg(number), {std::nullopt, functionKeys[number - 1]});
+        }
+        return t;
+    }();
+    return table;
+}
+
+std::optional<MenuKey> keyFromName(const QString& name, int modifiers) {
+    MenuKey key;
+    key.modifiers = modifiers;
+    if (name.size() == 1 || (name.size() == 2 && name.at(0).isHighSurrogate())) {
+        key.character = name;
+        return key;
+    }
+    auto found = namedKeys().constFind(name.toLower());
+    if (found == namedKeys().constEnd()) {
+        return std::nullopt;  // Print, Insert, Menu, media keys: no name on the sheet
+    }
+    key.character = found->character;
+    key.virtualKey = found->virtualKey;
+    return key;
+}
+
+// Modifier words of both spellings: GTK's "<Primary>" and the "Ctrl+" of labels and Qt.
+std::optional<int> modifierBit(const QString& word) {
+    const QString w = word.toLower();
+    if (w == u"shift") {
+        return shiftBit;
+    }
+    if (w == u"control" || w == u"ctrl" || w == u"primary") {
+        return controlBit;
+    }
+    if (w == u"alt" || w == u"mod1") {
+        return altBit;
+    }
+    // GTK's <Meta> is Alt on these keyboards; Qt's "Meta+" is its name for Super.
+    if (w == u"meta") {
+        return -1;
+    }
+    if (w == u"super" || w == u"mod4") {
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// "<Primary><Shift>s", or the label form "Shift+Ctrl+N". `metaIsSuper` tells the two
+// toolkits' readings of "Meta" apart.
+std::optional<MenuKey> parseChord(QString text, bool metaIsSuper) {
+    int modifiers = noCommandBit;
+    auto apply = [&](const QString& word) {
+        auto bit = modifierBit(word);
+        if (!bit) {
+            return false;
+        }
+        int value = *bit == -1 ? (metaIsSuper ? 0 : altBit) : *bit;
+        if (value == 0) {
+            modifiers &= ~noCommandBit;
+        } else {
+            modifiers |= value;
+        }
+        return true;
+    };
+    while (text.startsWith(QLatin1Char('<'))) {
+        const auto close = text.indexOf(QLatin1Char('>'));
+        if (close < 0 || !apply(text.mid(1, close - 1))) {
+            return std::nullopt;
+        }
+        text = text.mid(close + 1);
+    }
+    // "Ctrl++" and "Ctrl+;" end in the key itself: only a '+' with text after it separates.
+    for (auto plus = text.indexOf(QLatin1Char('+')); plus > 0 && plus < text.size() - 1;
+         plus = text.indexOf(QLatin1Char('+'))) {
+        if (!apply(text.left(plus))) {
+            return std::nullopt;
+        }
+        text = text.mid(plus + 1);
+    }
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    // "K, Ctrl+D" is a second chord: the sheet shows one key, so such shortcuts are left out.
+    if (text.size() > 2 && text.contains(QLatin1String(", "))) {
+        return std::nullopt;
+    }
+    return keyFromName(text, modifiers);
+}
+
+// Qt separates several shortcuts with ';', but ';' may also be the key ("Ctrl+;").
+QStringList splitAlternatives(const QString& text) {
+    QStringList parts;
+    QString current;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool isKey = current.isEmpty() || current.endsWith(QLatin1Char('+'));
+        if (c == QLatin1Char(';') && !isKey) {
+            parts << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty()) {
+        parts << current;
+    }
+    return parts;
+}
+
+bool isQtMnemonic(const QString& text, const QString& title) {
+    // The mnemonic is the letter as typed in the label; a real Alt+letter shortcut whose
+    // letter is not in the title still counts.
+    static const QLatin1String prefix("Alt+");
+    return text.size() == prefix.size() + 1 && text.startsWith(prefix) &&
+           title.contains(text.back(), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+Toolkit toolkitFromName(const QString& toolkitName) {
+    if (toolkitName.compare(QLatin1String("GTK"), Qt::CaseInsensitive) == 0) {
+        return Toolkit::gtk;
+    }
+    if (toolkitName.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0) {
+        return Toolkit::qt;
+    }
+    return Toolkit::unknown;
+}
+
+std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
+                                       const QString& title) {
+    const bool gtkShape =
+        toolkit == Toolkit::gtk ||
+        (toolkit == Toolkit::unknown && binding.count(QLatin1Char(';')) == 2 &&
+         (binding.contains(QLatin1Char('<')) || binding.contains(QLatin1Char(':'))));
+    if (gtkShape) {
+        // "mnemonic;mnemonic path;accelerator": only the accelerator is a key equivalent.
+        const QStringList fields = binding.split(QLatin1Char(';'));
+        if (fields.size() < 3) {
+            return std::nullopt;
+        }
+        const QString accelerator = fields.mid(2).join(QLatin1Char(';')).trimmed();
+        if (accelerator.isEmpty()) {
+            return std::nullopt;
+        }
+        return parseChord(accelerator, false);
+    }
+    for (const QString& alternative : splitAlternatives(binding.trimmed())) {
+        const QString text = alternative.trimmed();
+        if (text.isEmpty() || isQtMnemonic(text, title)) {
+            continue;
+        }
+        if (auto key = parseChord(text, true)) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace holdsheet {
+
+// The toolkits whose key-binding texts differ.
+enum class Toolkit { gtk, qt, unknown };
+
+// A key equivalent in the menu-item vocabulary of the accessibility port: a character or a
+// virtual key code of the key-naming tables, and the modifier mask (Shift 1, Alt 2,
+// Control 4, bit 8 set unless Super is held).
+struct MenuKey {
+    std::optional<QString> character;
+    std::optional<int> virtualKey;
+    int modifiers = 8;
+};
+
+// The key equivalent of a menu item from its AT-SPI key binding, or none when it has only
+// a mnemonic, several chords, or a key that has no name here. `title` is the item's name:
+// a Qt item without a shortcut reports its mnemonic ("Alt+x"), which is never a shortcut.
+std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
+                                       const QString& title);
+
+Toolkit toolkitFromName(const QString& toolkitName);
+
+}  // namespace holdsheet
