@@ -126,9 +126,13 @@ int runDump(const QStringList& arguments) {
     ShortcutSheet sheet{MenuBarReader(ax).readMenus(*pid, includeDisabled)};
 
     if (options.json) {
-        DumpedApplication application{
-            *pid, stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
-                      .value_or(QString())};
+        // Ask a silent application nothing more: its process name will do.
+        DumpedApplication application{*pid, QString()};
+        if (!sheet.groups.empty()) {
+            application.name =
+                stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
+                    .value_or(QString());
+        }
         if (application.name.isEmpty()) {
             application.name = processName(*pid);
         }

@@ -1,0 +1,107 @@
+#include "E2eSupport.h"
+
+#include "platform/linux/ActiveWindow.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <csignal>
+
+namespace holdsheet::e2e {
+namespace {
+
+const std::vector<MenuLine> small = {
+    {0, "menu", "_File", "", ""},
+    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
+};
+
+TEST(Dump, ReadsMousepad) {
+    RunningApp app(QStringList{"mousepad"});
+    ASSERT_TRUE(app.waitUntilReadable());
+    const HoldsheetRun run =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto groups = describeGroups(parseJson(run.out));
+    ASSERT_FALSE(groups.empty());
+    EXPECT_TRUE(groups[0].starts_with("File: New ⌃N, ")) << groups[0];
+    EXPECT_NE(groups[0].find("Save As... ⌃⇧S"), std::string::npos) << groups[0];
+}
+
+TEST(Dump, DefaultsToTheActiveWindow) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    const HoldsheetRun run = runHoldsheet({"dump", "--format", "json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject sheet = parseJson(run.out);
+    EXPECT_EQ(sheet.value("application").toObject().value("pid").toInt(), app.pid());
+    EXPECT_EQ(describeGroups(sheet), std::vector<std::string>{"File: Open ⌃O"});
+}
+
+TEST(Dump, AStoppedApplicationEndsTheReadWithinATimeout) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
+    const HoldsheetRun stopped =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    ::kill(app.pid(), SIGCONT);
+    EXPECT_EQ(stopped.exitCode, 0) << stopped.err.toStdString();
+    EXPECT_LT(stopped.elapsed, 3s) << stopped.elapsed.count() << " ms";
+    EXPECT_EQ(parseJson(stopped.out).value("itemCount").toInt(), 0);
+
+    // Once it runs again it reads as before.
+    const HoldsheetRun resumed =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    EXPECT_EQ(parseJson(resumed.out).value("itemCount").toInt(), 1);
+}
+
+TEST(Dump, ReportsWhatIsWrong) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"dump", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
+        {{"dump", "--pid"}, 2, "--pid needs a process id"},
+        {{"dump", "--pid", "abc"}, 2, "--pid needs a process id"},
+        {{"dump", "--format", "xml"}, 2, "--format takes text or json"},
+        {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
+        {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
+        {{"frobnicate"}, 2, "unknown command"},
+    };
+    for (const auto& c : cases) {
+        const HoldsheetRun run = runHoldsheet(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
+    QProcessEnvironment noBus = QProcessEnvironment::systemEnvironment();
+    noBus.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    noBus.remove("AT_SPI_BUS_ADDRESS");
+    const HoldsheetRun withoutBus = runHoldsheet({"dump"}, noBus);
+    EXPECT_EQ(withoutBus.exitCode, 3);
+    EXPECT_TRUE(withoutBus.err.contains("no accessibility bus")) << withoutBus.err.toStdString();
+
+    auto setEnabled = [](bool on) {
+        QProcess gdbus;
+        gdbus.start("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
+                              "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
+                              "org.a11y.Status", "IsEnabled", on ? "<true>" : "<false>"});
+        return gdbus.waitForFinished(30000) ? gdbus.exitCode() : -1;
+    };
+    ASSERT_EQ(setEnabled(false), 0);
+    const HoldsheetRun disabled = runHoldsheet({"dump"});
+    ASSERT_EQ(setEnabled(true), 0);
+    EXPECT_EQ(disabled.exitCode, 4);
+    EXPECT_TRUE(disabled.err.contains("accessibility is not enabled"))
+        << disabled.err.toStdString();
+}
+
+}  // namespace
+}  // namespace holdsheet::e2e

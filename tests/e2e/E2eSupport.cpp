@@ -1,0 +1,188 @@
+#include "E2eSupport.h"
+
+#include "harvest/MenuBarReader.h"
+#include "platform/linux/AtspiAccessibility.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace holdsheet::e2e {
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+namespace {
+
+QString sessionDirectory() {
+    const QString root = qEnvironmentVariable("HOLDSHEET_SESSION_ROOT", QDir::tempPath());
+    const QString path =
+        root + QStringLiteral("/app-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QDir().mkpath(path);
+    return path;
+}
+
+}  // namespace
+
+RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus) {
+    directory_ = sessionDirectory();
+    const QString description = directory_ + QStringLiteral("/menus.txt");
+    recordPath_ = directory_ + QStringLiteral("/record.txt");
+    QFile file(description);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ADD_FAILURE() << "cannot write " << description.toStdString();
+        return;
+    }
+    for (const auto& line : menus) {
+        file.write(QByteArray(line.depth * 2, ' ') + QByteArray::fromStdString(line.kind) + '\t' +
+                   QByteArray::fromStdString(line.label) + '\t' +
+                   QByteArray::fromStdString(line.gtkAccelerator) + '\t' +
+                   QByteArray::fromStdString(line.qtShortcut) + '\t' +
+                   (line.disabled ? "disabled" : "") + '\n');
+    }
+    file.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (toolkit == Toolkit::qt) {
+        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    }
+    start({QString::fromLatin1(toolkit == Toolkit::gtk ? GTK_FIXTURE : QT_FIXTURE), description,
+           recordPath_},
+          environment);
+}
+
+RunningApp::RunningApp(const QStringList& command) {
+    directory_ = sessionDirectory();
+    start(command, QProcessEnvironment::systemEnvironment());
+}
+
+void RunningApp::start(const QStringList& command, const QProcessEnvironment& environment) {
+    std::vector<std::string> arguments;
+    for (const QString& argument : command) {
+        arguments.push_back(argument.toStdString());
+    }
+    std::vector<std::string> variables;
+    for (const QString& variable : environment.toStringList()) {
+        variables.push_back(variable.toStdString());
+    }
+    std::vector<char*> argv, envp;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    for (auto& variable : variables) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
+    if (posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        pid_ = -1;
+        ADD_FAILURE() << "cannot start " << arguments[0];
+    }
+}
+
+RunningApp::~RunningApp() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGCONT);
+        ::kill(pid_, SIGKILL);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+}
+
+bool RunningApp::waitUntilReadable(std::chrono::milliseconds limit) const {
+    AtspiAccessibility ax;
+    return waitUntil(
+        [&] { return ax.hasApplication(pid_) && !MenuBarReader(ax).readMenus(pid_, true).empty(); },
+        limit);
+}
+
+std::vector<std::string> RunningApp::recorded() const {
+    QFile file(recordPath_);
+    std::vector<std::string> lines;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            if (!line.isEmpty()) {
+                lines.push_back(line.toStdString());
+            }
+        }
+    }
+    return lines;
+}
+
+HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    const auto started = std::chrono::steady_clock::now();
+    process.start(QString::fromLatin1(HOLDSHEET_BINARY), arguments);
+    HoldsheetRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "holdsheet did not finish: " << arguments.join(' ').toStdString();
+        return run;
+    }
+    run.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QJsonObject parseJson(const QByteArray& text) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}
+
+std::vector<std::string> describeGroups(const QJsonObject& sheet) {
+    std::vector<std::string> lines;
+    for (const auto& groupValue : sheet.value(QStringLiteral("groups")).toArray()) {
+        const QJsonObject group = groupValue.toObject();
+        QString line = group.value(QStringLiteral("title")).toString() + QLatin1Char(':');
+        bool first = true;
+        for (const auto& itemValue : group.value(QStringLiteral("items")).toArray()) {
+            const QJsonObject item = itemValue.toObject();
+            line += first ? QStringLiteral(" ") : QStringLiteral(", ");
+            first = false;
+            line += item.value(QStringLiteral("title")).toString() + QLatin1Char(' ') +
+                    item.value(QStringLiteral("modifiers")).toString() +
+                    item.value(QStringLiteral("key")).toString();
+            if (!item.value(QStringLiteral("enabled")).toBool()) {
+                line += QStringLiteral(" (disabled)");
+            }
+        }
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+}  // namespace holdsheet::e2e
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace holdsheet::e2e {
+
+using namespace std::chrono_literals;
+
+// Polls a condition every 20 ms until it holds or the limit passes.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+
+// One line of a fixture's menu description (see fixtures/MenuDescription.h).
+struct MenuLine {
+    int depth;
+    std::string kind;
+    std::string label;
+    std::string gtkAccelerator;
+    std::string qtShortcut;
+    bool disabled = false;
+};
+
+enum class Toolkit { gtk, qt };
+
+// A running application, ended when this goes out of scope.
+class RunningApp {
+  public:
+    // A fixture application of the toolkit building these menus.
+    RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus);
+    // Any program, with arguments.
+    explicit RunningApp(const QStringList& command);
+    ~RunningApp();
+    RunningApp(const RunningApp&) = delete;
+    RunningApp& operator=(const RunningApp&) = delete;
+
+    pid_t pid() const { return pid_; }
+    // Waits until the application's menus can be read through the accessibility bus.
+    bool waitUntilReadable(std::chrono::milliseconds limit = 30s) const;
+    // Labels the fixture recorded as activated, in order.
+    std::vector<std::string> recorded() const;
+
+  private:
+    void start(const QStringList& command, const QProcessEnvironment& environment);
+    pid_t pid_ = -1;
+    QString directory_;
+    QString recordPath_;
+};
+
+struct HoldsheetRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    std::chrono::milliseconds elapsed{0};
+};
+
+// Runs the holdsheet binary and waits for it (at most 60 s).
+HoldsheetRun runHoldsheet(
+    const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+QJsonObject parseJson(const QByteArray& text);
+
+// "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
+std::vector<std::string> describeGroups(const QJsonObject& sheet);
+
+}  // namespace holdsheet::e2e

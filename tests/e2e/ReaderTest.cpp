@@ -1,0 +1,136 @@
+#include "E2eSupport.h"
+
+#include "harvest/MenuBarReader.h"
+#include "platform/linux/AtspiAccessibility.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet::e2e {
+namespace {
+
+// Menus that exercise the shapes and keys a real application has, with the sheet they
+// must give. Labels mark mnemonics with '_'.
+const std::vector<MenuLine> shapes = {
+    {0, "menu", "_File", "", ""},
+    {1, "item", "_New", "<Primary>n", "Ctrl+N"},
+    {1, "item", "_Open…", "<Primary>o", "Ctrl+O"},
+    {1, "item", "Save _As", "<Primary><Shift>s", "Ctrl+Shift+S"},
+    {1, "item", "_Revert", "<Primary>r", "Ctrl+R", true},
+    {1, "separator", "", "", ""},
+    {1, "item", "No Shortcut", "", ""},
+    {1, "item", "_Mnemonic Only", "", ""},
+    {1, "submenu", "Recent", "", ""},
+    {2, "item", "Clear Recent", "<Primary><Shift>k", "Ctrl+Shift+K"},
+    {2, "submenu", "Older", "", ""},
+    {3, "item", "Too Deep", "<Primary><Shift>d", "Ctrl+Shift+D"},
+    {3, "submenu", "Oldest", "", ""},
+    {4, "item", "Deepest", "<Primary><Alt>d", "Ctrl+Alt+D"},
+    {1, "item", "Close", "<Primary>w", "Ctrl+W"},
+    {0, "menu", "_Edit", "", ""},
+    {1, "item", "Copy", "<Primary>c", "Ctrl+C"},
+    {1, "item", "Copy", "<Primary>c", "Ctrl+C"},
+    {1, "item", "Copy Path", "<Primary><Shift>c", "Ctrl+Shift+C"},
+    {1, "check", "Word _Wrap", "<Primary><Alt>w", "Ctrl+Alt+W"},
+    {1, "radio", "Left", "<Alt>Left", "Alt+Left"},
+    {1, "radio", "Right", "<Alt>Right", "Alt+Right"},
+    {0, "menu", "_View", "", ""},
+    {1, "item", "Reload", "F5", "F5"},
+    {1, "item", "Zoom In", "<Primary>plus", "Ctrl++"},
+    {1, "item", "Zoom Out", "<Primary>minus", "Ctrl+-"},
+    {1, "item", "Comment", "<Primary>semicolon", "Ctrl+;"},
+    {1, "item", "Next Page", "<Primary>Page_Down", "Ctrl+PgDown"},
+    {1, "item", "Delete Line", "<Primary><Shift>Delete", "Ctrl+Shift+Del"},
+    {1, "item", "Run", "<Primary>Return", "Ctrl+Return"},
+    {1, "item", "Top", "<Primary>Home", "Ctrl+Home"},
+    {1, "item", "Cancel", "<Shift>Escape", "Shift+Esc"},
+    {1, "item", "Screenshot", "<Primary>Print", "Ctrl+Print"},
+    {1, "item", "Files", "<Super>e", "Meta+E"},
+    {1, "item", "Space", "<Primary>space", "Ctrl+Space"},
+    {0, "menu", "_Help", "", ""},
+    {1, "item", "About", "", ""},
+};
+
+const std::vector<std::string> shapesSheet = {
+    "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Revert ⌃R (disabled), Clear Recent ⌃⇧K, Close ⌃W",
+    "Edit: Copy ⌃C, Copy Path ⌃⇧C, Word Wrap ⌃⌥W, Left ⌥←, Right ⌥→",
+    "View: Reload F5, Zoom In ⌃+, Zoom Out ⌃-, Comment ⌃;, Next Page ⌃⇟, Delete Line ⌃⇧⌦, "
+    "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Files ⌘E, Space ⌃␣",
+};
+
+std::vector<MenuLine> hugeMenu() {
+    std::vector<MenuLine> lines{{0, "menu", "_Huge", "", ""}};
+    for (int i = 0; i < 900; ++i) {
+        lines.push_back({1, "item", "Item " + std::to_string(i), "<Primary>k", "Ctrl+K"});
+    }
+    lines.push_back({0, "menu", "_After", "", ""});
+    lines.push_back({1, "item", "Never Read", "<Primary>j", "Ctrl+J"});
+    return lines;
+}
+
+class Toolkits : public ::testing::TestWithParam<Toolkit> {};
+
+std::string toolkitName(const ::testing::TestParamInfo<Toolkit>& info) {
+    return info.param == Toolkit::gtk ? "Gtk" : "Qt";
+}
+
+TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
+    RunningApp app(GetParam(), shapes);
+    ASSERT_TRUE(app.waitUntilReadable());
+    const QString pid = QString::number(app.pid());
+
+    const HoldsheetRun run = runHoldsheet({"dump", "--pid", pid, "--format", "json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject sheet = parseJson(run.out);
+    EXPECT_EQ(describeGroups(sheet), shapesSheet);
+    EXPECT_EQ(sheet.value("itemCount").toInt(), 22);
+    EXPECT_EQ(sheet.value("application").toObject().value("pid").toInt(), app.pid());
+
+    const HoldsheetRun enabledOnly =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--exclude-disabled"});
+    ASSERT_EQ(enabledOnly.exitCode, 0);
+    EXPECT_EQ(describeGroups(parseJson(enabledOnly.out)).at(0),
+              "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Clear Recent ⌃⇧K, Close ⌃W");
+
+    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.startsWith("File\n"));
+    EXPECT_TRUE(text.out.contains("  ⌃⇧S  Save As\n")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("   ⌃R  Revert (disabled)\n"));
+}
+
+TEST_P(Toolkits, ReadsAMenuOf900ItemsWholeAndStopsThere) {
+    RunningApp app(GetParam(), hugeMenu());
+    ASSERT_TRUE(app.waitUntilReadable());
+    const HoldsheetRun run =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject sheet = parseJson(run.out);
+    EXPECT_EQ(sheet.value("itemCount").toInt(), 900);
+    const auto groups = describeGroups(sheet);
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_TRUE(groups[0].ends_with("Item 899 ⌃K")) << groups[0].substr(groups[0].size() - 40);
+}
+
+TEST_P(Toolkits, PressingAnItemRunsItsCommand) {
+    RunningApp app(GetParam(), shapes);
+    ASSERT_TRUE(app.waitUntilReadable());
+    AtspiAccessibility ax;
+    const auto groups = MenuBarReader(ax).readMenus(app.pid(), true);
+    const ShortcutItem* target = nullptr;
+    for (const auto& group : groups) {
+        for (const auto& item : group.items) {
+            if (item.title == "Copy Path") {
+                target = &item;
+            }
+        }
+    }
+    ASSERT_NE(target, nullptr);
+    ax.performAction(target->action.menuBox()->element, "AXPress");
+    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }, 20s));
+    EXPECT_EQ(app.recorded(), std::vector<std::string>{"Copy Path"});
+}
+
+INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt), toolkitName);
+
+}  // namespace
+}  // namespace holdsheet::e2e
