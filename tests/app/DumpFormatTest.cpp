@@ -1,0 +1,75 @@
+#include "app/DumpFormat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+ShortcutItem item(const char* title, const char* modifiers, const char* key, bool enabled = true) {
+    ShortcutItem i;
+    i.title = QString::fromUtf8(title);
+    i.modifiers = QString::fromUtf8(modifiers);
+    i.key = QString::fromUtf8(key);
+    i.isEnabled = enabled;
+    i.action = ShortcutAction::menu(AXBox{});
+    return i;
+}
+
+ShortcutSheet sampleSheet() {
+    ShortcutSheet sheet;
+    ShortcutGroup file;
+    file.title = "File";
+    file.items = {item("New", "⌃", "N"), item("Save As", "⌃⇧", "S"), item("Help", "", "F1", false)};
+    ShortcutGroup edit;
+    edit.title = "Edit \"quoted\" %2";
+    edit.items = {item("Tab\there\\", "⌘", "↩")};
+    sheet.groups = {file, edit};
+    return sheet;
+}
+
+TEST(DumpFormat, TextRightAlignsKeyCapsAcrossTheSheet) {
+    EXPECT_EQ(sheetAsText(sampleSheet()).toStdString(),
+              "File\n"
+              "   ⌃N  New\n"
+              "  ⌃⇧S  Save As\n"
+              "   F1  Help (disabled)\n"
+              "\n"
+              "Edit \"quoted\" %2\n"
+              "   ⌘↩  Tab\there\\\n");
+    EXPECT_EQ(sheetAsText(ShortcutSheet{}), QString());
+}
+
+TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
+    const QByteArray json = sheetAsJson({42, "Name with %1 and \"quotes\""}, sampleSheet());
+    EXPECT_TRUE(
+        json.startsWith("{\"application\": {\"pid\": 42, \"name\": \"Name with %1 and "
+                        "\\\"quotes\\\"\"}, \"itemCount\": 4, \"groups\": [{\"title\": "
+                        "\"File\", \"items\": [{\"title\": \"New\", \"modifiers\": "
+                        "\"⌃\", \"key\": \"N\", \"enabled\": true, \"action\": \"menu\"}"))
+        << json.toStdString();
+    QJsonParseError error{};
+    const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    const QJsonArray groups = parsed["groups"].toArray();
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups[1].toObject()["title"].toString(), "Edit \"quoted\" %2");
+    const QJsonObject tab = groups[1].toObject()["items"].toArray()[0].toObject();
+    EXPECT_EQ(tab["title"].toString(), "Tab\there\\");
+    EXPECT_EQ(groups[0].toObject()["items"].toArray()[2].toObject()["enabled"].toBool(), false);
+
+    ShortcutSheet control;
+    control.groups = {ShortcutGroup{}};
+    control.groups[0].title = QString(QChar(1));
+    control.groups[0].items = {item("x", "", "A")};
+    control.groups[0].items[0].action = ShortcutAction::keys(0, 0);
+    const QByteArray escaped = sheetAsJson({1, ""}, control);
+    EXPECT_TRUE(escaped.contains("\"title\": \"\\u0001\"")) << escaped.toStdString();
+    EXPECT_TRUE(escaped.contains("\"action\": \"keys\""));
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,133 @@
+#include "platform/linux/KeyBindingParser.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+// "char:s mods:4" or "vk:36 mods:12" or "none", for compact expectations.
+std::string show(const std::optional<MenuKey>& key) {
+    if (!key) {
+        return "none";
+    }
+    std::string text;
+    if (key->character) {
+        text += "char:" + key->character->toStdString() + " ";
+    }
+    if (key->virtualKey) {
+        text += "vk:" + std::to_string(*key->virtualKey) + " ";
+    }
+    return text + "mods:" + std::to_string(key->modifiers);
+}
+
+struct Case {
+    const char* binding;
+    const char* expected;
+    const char* title = "Item";
+};
+
+void check(Toolkit toolkit, std::initializer_list<Case> cases) {
+    for (const auto& c : cases) {
+        EXPECT_EQ(show(parseKeyBinding(QString::fromUtf8(c.binding), toolkit,
+                                       QString::fromUtf8(c.title))),
+                  c.expected)
+            << "binding \"" << c.binding << "\"";
+    }
+}
+
+TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
+    check(Toolkit::gtk, {
+                            {"s;<Alt>f:s;<Primary>s", "char:s mods:12"},
+                            {"n;<Alt>f:n;<Control><Shift>n", "char:n mods:13"},
+                            {"a;<Alt>e:a;<Ctrl><Alt>a", "char:a mods:14"},
+                            {";;<Super>e", "char:e mods:0"},
+                            {";;<Mod4><Shift>e", "char:e mods:1"},
+                            {";;<Meta>x", "char:x mods:10"},  // Meta is Alt in GTK
+                            {";;<Mod1>x", "char:x mods:10"},
+                            {";;<Primary>plus", "char:+ mods:12"},
+                            {";;<Primary>comma", "char:, mods:12"},
+                            {";;<Primary>semicolon", "char:; mods:12"},
+                            {";;F5", "vk:96 mods:8"},
+                            {";;F20", "vk:90 mods:8"},
+                            {";;<Shift>Escape", "vk:53 mods:9"},
+                            {";;<Primary>Return", "vk:36 mods:12"},
+                            {";;KP_Enter", "vk:76 mods:8"},
+                            {";;<Primary>Page_Up", "vk:116 mods:12"},
+                            {";;<Primary>Prior", "vk:116 mods:12"},
+                            {";;<Primary>Next", "vk:121 mods:12"},
+                            {";;<Alt>Left", "vk:123 mods:10"},
+                            {";;Delete", "vk:117 mods:8"},
+                            {";;<Primary>space", "vk:49 mods:12"},
+                            {";;<Primary>BackSpace", "vk:51 mods:12"},
+                            {";;<Shift>ISO_Left_Tab", "vk:48 mods:9"},
+                            // The label spelling some GTK versions report.
+                            {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
+                            {"N;Alt+F:N;Shift+Ctrl+N", "char:N mods:13"},
+                            // Mnemonics only, or nothing at all: no key equivalent.
+                            {"s;<Alt>f:s;", "none"},
+                            {"<Alt>f;<Alt>f;", "none"},
+                            {";;", "none"},
+                            {"", "none"},
+                            {"s", "none"},
+                            // Keys without a name here.
+                            {";;Print", "none"},
+                            {";;<Primary>Insert", "none"},
+                            {";;Menu", "none"},
+                            {";;XF86AudioPlay", "none"},
+                            {";;<Hyper>h", "none"},
+                            {";;<Primary", "none"},
+                        });
+}
+
+TEST(KeyBindingParser, QtShortcutTexts) {
+    check(Toolkit::qt, {
+                           {"Ctrl+S", "char:S mods:12"},
+                           {"Ctrl+Shift+S", "char:S mods:13"},
+                           {"Shift+Alt+X", "char:X mods:11"},
+                           {"Meta+E", "char:E mods:0"},  // Qt's Meta is Super
+                           {"Ctrl++", "char:+ mods:12"},
+                           {"Ctrl+-", "char:- mods:12"},
+                           {"Ctrl+;", "char:; mods:12"},
+                           {"Ctrl+,", "char:, mods:12"},
+                           {"Ctrl+PgDown", "vk:121 mods:12"},
+                           {"Ctrl+Return", "vk:36 mods:12"},
+                           {"Esc", "vk:53 mods:8"},
+                           {"Del", "vk:117 mods:8"},
+                           {"F11", "vk:103 mods:8"},
+                           {"Ctrl+Space", "vk:49 mods:12"},
+                           // Several shortcuts: the first one the sheet can show.
+                           {"Ctrl+Q;Ctrl+W", "char:Q mods:12"},
+                           {"Ctrl+;;Ctrl+K", "char:; mods:12"},
+                           {"Print;Ctrl+P", "char:P mods:12"},
+                           // Chords in sequence cannot be shown as one key.
+                           {"Ctrl+K, Ctrl+D", "none"},
+                           {"Ctrl+Print", "none"},
+                           {"Ctrl+", "none"},
+                           {"", "none"},
+                       });
+}
+
+TEST(KeyBindingParser, QtMnemonicsAreNoShortcuts) {
+    check(Toolkit::qt, {
+                           {"Alt+o", "none", "Open"},
+                           {"Alt+F", "none", "File"},
+                           {"Alt+w", "none", "Word Wrap"},
+                           // An Alt+letter whose letter is not in the title is a shortcut.
+                           {"Alt+X", "char:X mods:10", "Open"},
+                           {"Alt+Shift+O", "char:O mods:11", "Open"},
+                       });
+}
+
+TEST(KeyBindingParser, UnknownToolkitsAreRecognisedByShape) {
+    check(Toolkit::unknown, {
+                                {"s;<Alt>f:s;<Primary>s", "char:s mods:12"},
+                                {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
+                                {"Ctrl+S", "char:S mods:12"},
+                            });
+    EXPECT_EQ(toolkitFromName("GTK"), Toolkit::gtk);
+    EXPECT_EQ(toolkitFromName("Qt"), Toolkit::qt);
+    EXPECT_EQ(toolkitFromName(""), Toolkit::unknown);
+}
+
+}  // namespace
+}  // namespace holdsheet
