@@ -3,8 +3,9 @@ BUILD    ?= build
 TYPE     ?= RelWithDebInfo
 SANITIZE ?= OFF
 JOBS     ?= 2
+RUNS     ?= 30
 
-.PHONY: all bootstrap configure build test run clean
+.PHONY: all bootstrap configure build test run bench clean
 
 all: build
 
@@ -22,6 +23,9 @@ test: build
 
 run: build
 	@$(BUILD)/src/holdsheet $(ARGS)
+
+bench: build
+	@bench/run $(BUILD) $(RUNS)
 
 clean:
 	@rm -rf $(BUILD)

@@ -42,9 +42,10 @@ constexpr int stateActive = 1;
 constexpr int stateEnabled = 8;
 constexpr int stateSensitive = 24;
 
-// Levels below the menu bar read ahead in batches: a Qt tree reaches the deepest menu the
-// reader opens six levels down.
-constexpr int prefetchLevels = 7;
+// Levels below the menu bar read ahead in batches, as deep as the reader looks: GTK puts a
+// submenu's items three levels down, Qt (item, popup, item, popup, ...) six.
+constexpr int gtkPrefetchLevels = 3;
+constexpr int prefetchLevels = 6;
 // Levels below a window searched for its menu bar (GTK nests it in two fillers).
 constexpr int menuBarSearchLevels = 4;
 
@@ -81,6 +82,7 @@ struct Node {
     std::optional<QString> name;
     std::optional<quint64> states;
     std::optional<QString> binding;
+    bool bindingLoaded = false;
     bool childrenLoaded = false;
     QStringList children;  // object paths on the application's bus name
 };
@@ -91,6 +93,8 @@ struct Node {
 // anything holds them; reads after the application went away simply fail.
 struct AppState {
     std::shared_ptr<AtspiBus> bus;
+    // GTK's private socket, when open: quicker than the bus, and the only way to its cache.
+    std::shared_ptr<AtspiBus> peer;
     pid_t pid = 0;
     std::atomic<int> timeoutMs{1500};
     QMutex mutex;  // guards everything below
@@ -106,7 +110,7 @@ struct AppState {
         if (unreachable.load()) {
             return std::vector<AtspiBus::Reply>(calls.size());
         }
-        auto replies = bus->run(calls, timeoutMs.load());
+        auto replies = channel().run(calls, timeoutMs.load());
         for (const auto& reply : replies) {
             if (reply.timedOut) {
                 unreachable.store(true);
@@ -114,6 +118,10 @@ struct AppState {
         }
         return replies;
     }
+
+    void send(const AtspiBus::Call& call) { channel().send(call); }
+
+    AtspiBus& channel() { return peer ? *peer : *bus; }
 
     std::atomic<bool> unreachable{false};
 };
@@ -137,32 +145,66 @@ AXElementRef makeElement(const std::shared_ptr<AppState>& app, Kind kind, const 
 
 // Reads role, name and state of these nodes in one batch, then the key bindings of the menu
 // items among them in a second (asking a separator for one upsets GTK).
+// GTK items never hold children (a submenu is a menu of its own): asking would cost a round
+// trip per item.
+void noteLeaf(const AppState& app, Node& node) {
+    if (app.toolkit == Toolkit::gtk && node.role && isItemRole(*node.role)) {
+        node.childrenLoaded = true;
+    }
+}
+
 void loadAttributes(AppState& app, const QStringList& paths) {
+    QStringList missing;
     std::vector<AtspiBus::Call> calls;
     for (const QString& path : paths) {
-        calls.push_back({app.busName, path, accessibleInterface, "GetRole", {}});
-        calls.push_back(AtspiBus::property(app.busName, path, accessibleInterface, "Name"));
-        calls.push_back({app.busName, path, accessibleInterface, "GetState", {}});
+        if (!app.nodes[path].attributesLoaded) {
+            missing << path;
+            calls.push_back({app.busName, path, accessibleInterface, "GetRole", {}});
+            calls.push_back(AtspiBus::property(app.busName, path, accessibleInterface, "Name"));
+            calls.push_back({app.busName, path, accessibleInterface, "GetState", {}});
+        }
     }
     const auto replies = app.run(calls);
-    std::vector<AtspiBus::Call> bindingCalls;
-    QStringList items;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        Node& node = app.nodes[paths[i]];
+    for (qsizetype i = 0; i < missing.size(); ++i) {
+        Node& node = app.nodes[missing[i]];
         const auto* r = &replies[std::size_t(i) * 3];
         node.attributesLoaded = true;
         node.role = AtspiBus::unsignedValue(r[0]);
         node.name = AtspiBus::textValue(r[1]);
         node.states = AtspiBus::stateValue(r[2]);
-        if (node.role && isItemRole(*node.role)) {
+        noteLeaf(app, node);
+    }
+    std::vector<AtspiBus::Call> bindingCalls;
+    QStringList items;
+    for (const QString& path : paths) {
+        Node& node = app.nodes[path];
+        if (!node.bindingLoaded && node.role && isItemRole(*node.role)) {
             // Disabled GTK items report no actions but still answer with their binding.
-            bindingCalls.push_back({app.busName, paths[i], actionInterface, "GetKeyBinding", {0}});
-            items << paths[i];
+            bindingCalls.push_back({app.busName, path, actionInterface, "GetKeyBinding", {0}});
+            items << path;
         }
     }
     const auto bindings = app.run(bindingCalls);
     for (qsizetype i = 0; i < items.size(); ++i) {
-        app.nodes[items[i]].binding = AtspiBus::textValue(bindings[std::size_t(i)]);
+        Node& node = app.nodes[items[i]];
+        node.bindingLoaded = true;
+        node.binding = AtspiBus::textValue(bindings[std::size_t(i)]);
+    }
+}
+
+// GTK hands out role, name and state of every element it knows in one call, menus closed
+// or open; child order is not in it, so children are still asked for.
+void loadCache(AppState& app, const AtspiBus::Reply& reply) {
+    for (const auto& entry : AtspiBus::cacheItems(reply)) {
+        if (entry.busName != app.busName) {
+            continue;
+        }
+        Node& node = app.nodes[entry.path];
+        node.attributesLoaded = true;
+        node.role = entry.role;
+        node.name = entry.name;
+        node.states = entry.states;
+        noteLeaf(app, node);
     }
 }
 
@@ -178,7 +220,6 @@ QStringList loadLevel(AppState& app, const QStringList& parents) {
         }
     }
     const auto childReplies = app.run(childCalls);
-    QStringList fresh;
     for (qsizetype i = 0; i < asked.size(); ++i) {
         Node& node = app.nodes[asked[i]];
         node.childrenLoaded = true;
@@ -193,12 +234,7 @@ QStringList loadLevel(AppState& app, const QStringList& parents) {
     for (const QString& parent : parents) {
         all += app.nodes[parent].children;
     }
-    for (const QString& child : all) {
-        if (!app.nodes[child].attributesLoaded) {
-            fresh << child;
-        }
-    }
-    loadAttributes(app, fresh);
+    loadAttributes(app, all);
     return all;
 }
 
@@ -215,7 +251,8 @@ bool mayHaveMenuChildren(const AppState& app, const Node& node) {
 
 void prefetchMenus(AppState& app, const QString& menuBarPath) {
     QStringList level{menuBarPath};
-    for (int depth = 0; depth < prefetchLevels && !level.isEmpty(); ++depth) {
+    const int levels = app.toolkit == Toolkit::gtk ? gtkPrefetchLevels : prefetchLevels;
+    for (int depth = 0; depth < levels && !level.isEmpty(); ++depth) {
         const QStringList children = loadLevel(app, level);
         level.clear();
         for (const QString& child : children) {
@@ -229,10 +266,25 @@ void prefetchMenus(AppState& app, const QString& menuBarPath) {
 // The menu bar of the window in front: the ACTIVE window's, else the first window's that
 // has one (a dialog in front has none).
 std::optional<QString> findMenuBar(AppState& app) {
-    const auto first = app.run(
-        {{app.busName, rootPath, accessibleInterface, "GetChildren", {}},
-         AtspiBus::property(app.busName, rootPath, "org.a11y.atspi.Application", "ToolkitName")});
+    const QString application = QStringLiteral("org.a11y.atspi.Application");
+    const auto first =
+        app.run({{app.busName, rootPath, accessibleInterface, "GetChildren", {}},
+                 AtspiBus::property(app.busName, rootPath, application, "ToolkitName"),
+                 {app.busName, rootPath, application, "GetApplicationBusAddress", {}}});
     app.toolkit = toolkitFromName(AtspiBus::textValue(first[1]).value_or(QString()));
+    if (app.toolkit == Toolkit::gtk) {
+        const QString address = AtspiBus::textValue(first[2]).value_or(QString());
+        if (!address.isEmpty()) {
+            app.peer = AtspiBus::openPeer(address);
+        }
+        if (app.peer) {
+            loadCache(app, app.run({{app.busName,
+                                     "/org/a11y/atspi/cache",
+                                     "org.a11y.atspi.Cache",
+                                     "GetItems",
+                                     {}}})[0]);
+        }
+    }
     QStringList windows;
     for (const auto& [name, path] : AtspiBus::references(first[0])) {
         if (name == app.busName) {
@@ -492,14 +544,11 @@ void AtspiAccessibility::performAction(const AXElementRef& ref, const QString& a
     if (!element || element->kind != Kind::node || action != QLatin1String("AXPress")) {
         return;
     }
-    QString busName;
-    {
-        QMutexLocker lock(&element->app->mutex);
-        busName = element->app->busName;
-    }
-    if (!busName.isEmpty() && element->app->bus) {
+    AppState& app = *element->app;
+    QMutexLocker lock(&app.mutex);
+    if (!app.busName.isEmpty() && app.bus) {
         // Not waited for: a Qt item that opens a modal dialog answers only when it closes.
-        element->app->bus->send({busName, element->path, actionInterface, "DoAction", {0}});
+        app.send({app.busName, element->path, actionInterface, "DoAction", {0}});
     }
 }
 

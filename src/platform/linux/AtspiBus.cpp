@@ -16,14 +16,6 @@ const QString registryService = QStringLiteral("org.a11y.atspi.Registry");
 const QString registryRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString statusInterface = QStringLiteral("org.a11y.Status");
 
-QDBusMessage toMessage(const AtspiBus::Call& call) {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(call.service, call.path, call.interface, call.method);
-    message.setArguments(call.arguments);
-    message.setAutoStartService(false);
-    return message;
-}
-
 QString accessibilityBusAddress() {
     const QByteArray fromEnvironment = qgetenv("AT_SPI_BUS_ADDRESS");
     if (!fromEnvironment.isEmpty()) {
@@ -64,12 +56,35 @@ std::optional<bool> statusFlag(const QString& name) {
 
 const QString AtspiBus::nullPath = QStringLiteral("/org/a11y/atspi/null");
 
-AtspiBus::AtspiBus(QDBusConnection connection, QString name)
-    : connection_(std::move(connection)), name_(std::move(name)) {}
+AtspiBus::AtspiBus(QDBusConnection connection, QString name, bool peer)
+    : connection_(std::move(connection)), name_(std::move(name)), peer_(peer) {}
 
 AtspiBus::~AtspiBus() {
     connection_ = QDBusConnection(QString());
-    QDBusConnection::disconnectFromBus(name_);
+    if (peer_) {
+        QDBusConnection::disconnectFromPeer(name_);
+    } else {
+        QDBusConnection::disconnectFromBus(name_);
+    }
+}
+
+QDBusMessage AtspiBus::toMessage(const Call& call) const {
+    QDBusMessage message = QDBusMessage::createMethodCall(peer_ ? QString() : call.service,
+                                                          call.path, call.interface, call.method);
+    message.setArguments(call.arguments);
+    message.setAutoStartService(false);
+    return message;
+}
+
+std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
+    const QString name =
+        QStringLiteral("holdsheet-peer-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QDBusConnection connection = QDBusConnection::connectToPeer(address, name);
+    if (!connection.isConnected()) {
+        QDBusConnection::disconnectFromPeer(name);
+        return nullptr;
+    }
+    return std::shared_ptr<AtspiBus>(new AtspiBus(connection, name, true));
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::open() {
@@ -85,7 +100,7 @@ std::shared_ptr<AtspiBus> AtspiBus::open() {
         QDBusConnection::disconnectFromBus(name);
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(connection, name));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(connection, name, false));
 }
 
 bool AtspiBus::answers() {
@@ -232,6 +247,52 @@ std::optional<quint64> AtspiBus::stateValue(const Reply& reply) {
         states |= quint64{words.at(1)} << 32;
     }
     return states;
+}
+
+std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply) {
+    std::vector<CacheItem> items;
+    if (!reply.ok || reply.message.arguments().isEmpty()) {
+        return items;
+    }
+    const QVariant value = reply.message.arguments().first();
+    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
+        return items;
+    }
+    const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
+    // (self, application, parent, index in parent, child count, interfaces, name, role,
+    // description, states)
+    if (argument.currentSignature() != QLatin1String("a((so)(so)(so)iiassusau)")) {
+        return items;
+    }
+    auto reference = [&argument](QString& name, QString& path) {
+        QDBusObjectPath objectPath;
+        argument.beginStructure();
+        argument >> name >> objectPath;
+        argument.endStructure();
+        path = objectPath.path();
+    };
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        CacheItem item;
+        QString ignoredName, ignoredPath, description;
+        int index = 0, childCount = 0;
+        QStringList interfaces;
+        QList<uint> words;
+        argument.beginStructure();
+        reference(item.busName, item.path);
+        reference(ignoredName, ignoredPath);
+        reference(ignoredName, ignoredPath);
+        argument >> index >> childCount >> interfaces >> item.name >> item.role >> description;
+        argument >> words;
+        argument.endStructure();
+        item.states = words.isEmpty() ? 0 : words.at(0);
+        if (words.size() > 1) {
+            item.states |= quint64{words.at(1)} << 32;
+        }
+        items.push_back(std::move(item));
+    }
+    argument.endArray();
+    return items;
 }
 
 bool AtspiBus::accessibilityEnabled() {

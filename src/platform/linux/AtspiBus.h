@@ -34,6 +34,8 @@ class AtspiBus {
 
     // Null when no accessibility bus can be found.
     static std::shared_ptr<AtspiBus> open();
+    // A direct connection to one application's socket; calls on it ignore their service.
+    static std::shared_ptr<AtspiBus> openPeer(const QString& address);
     ~AtspiBus();
     AtspiBus(const AtspiBus&) = delete;
     AtspiBus& operator=(const AtspiBus&) = delete;
@@ -51,14 +53,26 @@ class AtspiBus {
     static std::optional<QString> textValue(const Reply& reply);
     static std::optional<quint64> stateValue(const Reply& reply);
 
+    // One element of the org.a11y.atspi.Cache GetItems reply.
+    struct CacheItem {
+        QString busName;
+        QString path;
+        QString name;
+        uint role = 0;
+        quint64 states = 0;
+    };
+    static std::vector<CacheItem> cacheItems(const Reply& reply);
+
     // The desktop-wide switch on the session bus ("IsEnabled" or "ScreenReaderEnabled").
     static bool accessibilityEnabled();
     static void enableAccessibility();
 
   private:
-    AtspiBus(QDBusConnection connection, QString name);
+    AtspiBus(QDBusConnection connection, QString name, bool peer);
+    QDBusMessage toMessage(const Call& call) const;
     QDBusConnection connection_;
     QString name_;
+    bool peer_;
 };
 
 }  // namespace holdsheet
