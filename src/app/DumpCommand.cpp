@@ -5,6 +5,8 @@
 #include "harvest/MenuBarReader.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/IniPreferenceStore.h"
+#include "prefs/Preferences.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -19,7 +21,8 @@ const char* const dumpUsage =
     "                      [--include-disabled | --exclude-disabled]\n"
     "\n"
     "Prints the keyboard shortcuts of an application's menus. Without --pid, the\n"
-    "application that owns the active window.\n";
+    "application that owns the active window. Disabled menu items are listed as the\n"
+    "showDisabled setting says, unless a flag decides.\n";
 
 namespace {
 
@@ -121,8 +124,13 @@ int runDump(const QStringList& arguments) {
             QStringLiteral("no application with pid %1 on the accessibility bus").arg(*pid));
     }
 
-    // Until preferences exist, disabled items are shown unless asked otherwise.
-    const bool includeDisabled = options.includeDisabled.value_or(true);
+    bool includeDisabled = true;
+    if (options.includeDisabled) {
+        includeDisabled = *options.includeDisabled;
+    } else {
+        IniPreferenceStore store;
+        includeDisabled = Preferences(store).showDisabled();
+    }
     ShortcutSheet sheet{MenuBarReader(ax).readMenus(*pid, includeDisabled)};
 
     if (options.json) {

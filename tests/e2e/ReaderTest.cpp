@@ -3,6 +3,10 @@
 #include "harvest/MenuBarReader.h"
 #include "platform/linux/AtspiAccessibility.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace holdsheet::e2e {
@@ -90,6 +94,20 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
     ASSERT_EQ(enabledOnly.exitCode, 0);
     EXPECT_EQ(describeGroups(parseJson(enabledOnly.out)).at(0),
               "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Clear Recent ⌃⇧K, Close ⌃W");
+
+    // Without a flag the stored setting decides.
+    QTemporaryDir config;
+    QDir().mkpath(config.filePath("Holdsheet"));
+    QFile settings(config.filePath("Holdsheet/Holdsheet.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nshowDisabled=false\n");
+    settings.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    const HoldsheetRun stored =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json"}, environment);
+    EXPECT_EQ(describeGroups(parseJson(stored.out)).at(0),
+              describeGroups(parseJson(enabledOnly.out)).at(0));
 
     const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid});
     ASSERT_EQ(text.exitCode, 0);

@@ -2,6 +2,8 @@
 
 #include "support/FakeAccessibility.h"
 
+#include "support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>

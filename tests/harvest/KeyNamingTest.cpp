@@ -1,5 +1,7 @@
 #include "harvest/KeyNaming.h"
 
+#include "support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>

@@ -1,5 +1,7 @@
 #include "platform/linux/KeyBindingParser.h"
 
+#include "support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace holdsheet {

@@ -1,0 +1,470 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da">
+<context>
+    <name></name>
+    <message id="about.madeBy">
+        <source>Made by the Holdsheet team</source>
+        <translation>Udviklet af holdet bag Holdsheet</translation>
+    </message>
+    <message id="about.privacy">
+        <source>%1 reads menu commands only when you open the cheat sheet, and only on this computer. It collects no data and sends nothing over the network.</source>
+        <translation>%1 læser kun menukommandoer, når du åbner snydearket, og kun på denne computer. Der indsamles ingen data, og intet sendes over netværket.</translation>
+    </message>
+    <message id="about.tagline">
+        <source>The keyboard shortcuts of the app you are using, one held key away.</source>
+        <translation>Tastaturgenvejene i den app, du bruger – kun én tast væk.</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="app.name">
+        <source>Holdsheet</source>
+        <translation>Holdsheet</translation>
+    </message>
+    <message id="empty.body">
+        <source>The app in front has no menu commands with keyboard shortcuts, or it does not share its menus through accessibility support.</source>
+        <translation>Appen i forgrunden har ingen menukommandoer med tastaturgenveje, eller den deler ikke sine menuer via skrivebordets tilgængelighed.</translation>
+    </message>
+    <message id="empty.search.body">
+        <source>No command, menu or key matches your search. Try a different word.</source>
+        <translation>Ingen kommando, menu eller tast matcher din søgning. Prøv et andet ord.</translation>
+    </message>
+    <message id="empty.search.title">
+        <source>No Matches</source>
+        <translation>Ingen resultater</translation>
+    </message>
+    <message id="empty.title">
+        <source>No Keyboard Shortcuts</source>
+        <translation>Ingen tastaturgenveje</translation>
+    </message>
+    <message id="footer.madeBy">
+        <source>Made by the Holdsheet team</source>
+        <translation>Udviklet af holdet bag Holdsheet</translation>
+    </message>
+    <message id="glass.less">
+        <source>Less</source>
+        <translation>Mindre</translation>
+    </message>
+    <message id="glass.more">
+        <source>More</source>
+        <translation>Mere</translation>
+    </message>
+    <message id="group.system">
+        <source>Desktop Shortcuts</source>
+        <translation>Skrivebordsgenveje</translation>
+    </message>
+    <message id="header.count" numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n kommando</numerusform>
+            <numerusform>%n kommandoer</numerusform>
+        </translation>
+    </message>
+    <message id="lang.system">
+        <source>System Language</source>
+        <translation>Systemsprog</translation>
+    </message>
+    <message id="material.frosted">
+        <source>Frosted</source>
+        <translation>Frostet</translation>
+    </message>
+    <message id="material.glass">
+        <source>Glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message id="material.glass.unavailable">
+        <source>Glass is not available on this desktop, so the panel uses the frosted look.</source>
+        <translation>Glas er ikke tilgængeligt på dette skrivebord, så baggrunden vises frostet i stedet.</translation>
+    </message>
+    <message id="material.solid">
+        <source>Solid</source>
+        <translation>Dækkende</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit Holdsheet</source>
+        <translation>Afslut Holdsheet</translation>
+    </message>
+    <message id="menu.settings">
+        <source>Settings</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message id="menu.show">
+        <source>Show Cheat Sheet</source>
+        <translation>Vis snydeark</translation>
+    </message>
+    <message id="mod.command">
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message id="mod.control">
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message id="mod.option">
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message id="mod.shift">
+        <source>Shift</source>
+        <translation>Skift</translation>
+    </message>
+    <message id="pdf.continued">
+        <source>%1 (continued)</source>
+        <translation>%1 (fortsat)</translation>
+    </message>
+    <message id="pdf.madeWith">
+        <source>Made with %1</source>
+        <translation>Lavet med %1</translation>
+    </message>
+    <message id="pdf.page">
+        <source>Page %1 of %2</source>
+        <translation>Side %1 af %2</translation>
+    </message>
+    <message id="pdf.title">
+        <source>%1 Keyboard Shortcuts</source>
+        <translation>Tastaturgenveje til %1</translation>
+    </message>
+    <message id="perm.body">
+        <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
+        <translation>%1 læser appmenuer via skrivebordets tilgængelighed. Slå den til for at se genvejene i den app, du bruger.</translation>
+    </message>
+    <message id="perm.inputMonitoring">
+        <source>Keyboard Settings</source>
+        <translation>Tastaturindstillinger</translation>
+    </message>
+    <message id="perm.open">
+        <source>Turn On Accessibility Support</source>
+        <translation>Slå tilgængelighed til</translation>
+    </message>
+    <message id="perm.status.missing">
+        <source>Accessibility support is off</source>
+        <translation>Tilgængelighed er slået fra</translation>
+    </message>
+    <message id="perm.status.ok">
+        <source>Accessibility support is on</source>
+        <translation>Tilgængelighed er slået til</translation>
+    </message>
+    <message id="perm.title">
+        <source>Accessibility Support Is Off</source>
+        <translation>Tilgængelighed er slået fra</translation>
+    </message>
+    <message id="preview.findReplace">
+        <source>Find and Replace…</source>
+        <translation>Find og erstat…</translation>
+    </message>
+    <message id="preview.fullScreen">
+        <source>Full Screen</source>
+        <translation>Fuld skærm</translation>
+    </message>
+    <message id="preview.menu">
+        <source>Sample Menu</source>
+        <translation>Eksempelmenu</translation>
+    </message>
+    <message id="preview.newWindow">
+        <source>New Window</source>
+        <translation>Nyt vindue</translation>
+    </message>
+    <message id="preview.reopenTab">
+        <source>Reopen Closed Tab</source>
+        <translation>Genåbn lukket faneblad</translation>
+    </message>
+    <message id="search.placeholder">
+        <source>Search commands or keys</source>
+        <translation>Søg i kommandoer og taster</translation>
+    </message>
+    <message id="settings.appearance.material">
+        <source>Panel Material</source>
+        <translation>Baggrund</translation>
+    </message>
+    <message id="settings.appearance.theme">
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message id="settings.closeOnRelease">
+        <source>Close When Super Is Released</source>
+        <translation>Luk, når Super slippes</translation>
+    </message>
+    <message id="settings.excluded.add">
+        <source>Add App…</source>
+        <translation>Tilføj app…</translation>
+    </message>
+    <message id="settings.excluded.choose">
+        <source>Exclude</source>
+        <translation>Udelad</translation>
+    </message>
+    <message id="settings.excluded.help">
+        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
+        <translation>Når en af disse apps er i forgrunden, åbner %1 ikke, når du holder Super nede. Nyttigt til apps, der selv bruger Super-tasten, f.eks. spil eller fjernskriveborde.</translation>
+    </message>
+    <message id="settings.excluded.none">
+        <source>No excluded apps</source>
+        <translation>Ingen udeladte apps</translation>
+    </message>
+    <message id="settings.excluded.title">
+        <source>Excluded Apps</source>
+        <translation>Udeladte apps</translation>
+    </message>
+    <message id="settings.glassAmount">
+        <source>Glass Effect</source>
+        <translation>Glaseffekt</translation>
+    </message>
+    <message id="settings.hold.help">
+        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Hvor længe Super-tasten skal holdes nede alene, før snydearket vises – fra et halvt sekund til syv sekunder. Et klik eller en anden tast afbryder.</translation>
+    </message>
+    <message id="settings.hold.label">
+        <source>Hold Duration</source>
+        <translation>Holdetid</translation>
+    </message>
+    <message id="settings.hold.long">
+        <source>Long</source>
+        <translation>Lang</translation>
+    </message>
+    <message id="settings.hold.short">
+        <source>Short</source>
+        <translation>Kort</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Sprog</translation>
+    </message>
+    <message id="settings.launchAtLogin">
+        <source>Start at Login</source>
+        <translation>Start ved login</translation>
+    </message>
+    <message id="settings.menuBarIcon">
+        <source>Show Tray Icon</source>
+        <translation>Vis ikon i systembakken</translation>
+    </message>
+    <message id="settings.showDisabled">
+        <source>Show Disabled Commands</source>
+        <translation>Vis deaktiverede kommandoer</translation>
+    </message>
+    <message id="settings.showSystem">
+        <source>Include Desktop Shortcuts</source>
+        <translation>Medtag skrivebordsgenveje</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>Udseende</translation>
+    </message>
+    <message id="settings.tab.content">
+        <source>Content</source>
+        <translation>Indhold</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>Generelt</translation>
+    </message>
+    <message id="settings.textSize">
+        <source>Text Size</source>
+        <translation>Tekststørrelse</translation>
+    </message>
+    <message id="settings.title">
+        <source>Holdsheet Settings</source>
+        <translation>Indstillinger for Holdsheet</translation>
+    </message>
+    <message id="share.print">
+        <source>Print…</source>
+        <translation>Udskriv…</translation>
+    </message>
+    <message id="share.savePDF">
+        <source>Save as PDF…</source>
+        <translation>Gem som PDF…</translation>
+    </message>
+    <message id="share.savePDF.title">
+        <source>Save Cheat Sheet as PDF</source>
+        <translation>Gem snydeark som PDF</translation>
+    </message>
+    <message id="share.share">
+        <source>Share…</source>
+        <translation>Del…</translation>
+    </message>
+    <message id="share.title">
+        <source>Export</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message id="size.large">
+        <source>Large</source>
+        <translation>Stor</translation>
+    </message>
+    <message id="size.medium">
+        <source>Medium</source>
+        <translation>Mellem</translation>
+    </message>
+    <message id="size.small">
+        <source>Small</source>
+        <translation>Lille</translation>
+    </message>
+    <message id="sys.appWindows">
+        <source>Switch windows of an app</source>
+        <translation>Skift vinduer i en app</translation>
+    </message>
+    <message id="sys.finderSearch">
+        <source>Search for files</source>
+        <translation>Søg efter filer</translation>
+    </message>
+    <message id="sys.missionControl">
+        <source>Show the overview</source>
+        <translation>Vis oversigten</translation>
+    </message>
+    <message id="sys.nextInputSource">
+        <source>Switch to next input source</source>
+        <translation>Skift til næste inputkilde</translation>
+    </message>
+    <message id="sys.prevInputSource">
+        <source>Switch to previous input source</source>
+        <translation>Skift til forrige inputkilde</translation>
+    </message>
+    <message id="sys.screenshotAreaClipboard">
+        <source>Copy a screenshot of an area to clipboard</source>
+        <translation>Kopiér et skærmbillede af et område til udklipsholderen</translation>
+    </message>
+    <message id="sys.screenshotAreaFile">
+        <source>Take a screenshot of an area</source>
+        <translation>Tag et skærmbillede af et område</translation>
+    </message>
+    <message id="sys.screenshotOptions">
+        <source>Take a screenshot interactively</source>
+        <translation>Tag et skærmbillede interaktivt</translation>
+    </message>
+    <message id="sys.screenshotScreenClipboard">
+        <source>Copy a screenshot to clipboard</source>
+        <translation>Kopiér et skærmbillede til udklipsholderen</translation>
+    </message>
+    <message id="sys.screenshotScreenFile">
+        <source>Take a screenshot</source>
+        <translation>Tag et skærmbillede</translation>
+    </message>
+    <message id="sys.showDesktop">
+        <source>Show desktop</source>
+        <translation>Vis skrivebordet</translation>
+    </message>
+    <message id="sys.spaceLeft">
+        <source>Switch to workspace on the left</source>
+        <translation>Skift til arbejdsområdet til venstre</translation>
+    </message>
+    <message id="sys.spaceRight">
+        <source>Switch to workspace on the right</source>
+        <translation>Skift til arbejdsområdet til højre</translation>
+    </message>
+    <message id="sys.spotlight">
+        <source>Search apps and files</source>
+        <translation>Søg efter apps og filer</translation>
+    </message>
+    <message id="theme.dark">
+        <source>Dark</source>
+        <translation>Mørk</translation>
+    </message>
+    <message id="theme.light">
+        <source>Light</source>
+        <translation>Lys</translation>
+    </message>
+    <message id="theme.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="tour.click.body">
+        <source>Click a command on the cheat sheet and Holdsheet runs it in your app, as if you had chosen it from the menu.</source>
+        <translation>Klik på en kommando i snydearket, så kører Holdsheet den i din app, som om du havde valgt den i menuen.</translation>
+    </message>
+    <message id="tour.click.title">
+        <source>Click to Run</source>
+        <translation>Klik for at køre</translation>
+    </message>
+    <message id="tour.close">
+        <source>Press Esc or click outside the cheat sheet to close it.</source>
+        <translation>Tryk på Esc eller klik uden for snydearket for at lukke det.</translation>
+    </message>
+    <message id="tour.hold.body">
+        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
+        <translation>Hold Super-tasten nede alene et øjeblik, så vises snydearket for appen i forgrunden. Tryk på Super igen for at lukke det.</translation>
+    </message>
+    <message id="tour.hold.title">
+        <source>Hold Super</source>
+        <translation>Hold Super nede</translation>
+    </message>
+    <message id="tour.look.body">
+        <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
+        <translation>Vælg en baggrund (Glas, Frostet eller Dækkende), et lyst eller mørkt tema og tekststørrelsen under Udseende i indstillingerne.</translation>
+    </message>
+    <message id="tour.look.title">
+        <source>Make It Yours</source>
+        <translation>Gør det til dit eget</translation>
+    </message>
+    <message id="tour.search.body">
+        <source>Start typing to narrow the cheat sheet down to the commands, menus or keys you are looking for.</source>
+        <translation>Begynd at skrive for at indsnævre snydearket til de kommandoer, menuer eller taster, du leder efter.</translation>
+    </message>
+    <message id="tour.search.title">
+        <source>Type to Filter</source>
+        <translation>Skriv for at filtrere</translation>
+    </message>
+    <message id="tour.share.body">
+        <source>Use Export at the bottom of the cheat sheet to print it, share it or save it as a PDF.</source>
+        <translation>Brug Eksportér nederst i snydearket til at udskrive det, dele det eller gemme det som PDF.</translation>
+    </message>
+    <message id="tour.share.title">
+        <source>Print or Save</source>
+        <translation>Udskriv eller gem</translation>
+    </message>
+    <message id="tour.title">
+        <source>Get to Know Holdsheet</source>
+        <translation>Lær Holdsheet at kende</translation>
+    </message>
+    <message id="welcome.done">
+        <source>Done</source>
+        <translation>Færdig</translation>
+    </message>
+    <message id="welcome.grant">
+        <source>Turn On Accessibility Support</source>
+        <translation>Slå tilgængelighed til</translation>
+    </message>
+    <message id="welcome.howto">
+        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
+        <translation>Hold Super-tasten nede alene et øjeblik i en hvilken som helst app for at se dens tastaturgenveje. Tryk på Super igen for at lukke snydearket.</translation>
+    </message>
+    <message id="welcome.openSettings">
+        <source>Open Settings</source>
+        <translation>Åbn indstillinger</translation>
+    </message>
+    <message id="welcome.privacy">
+        <source>Holdsheet reads only menu titles and their shortcuts, and only when you open the cheat sheet. Nothing leaves your computer.</source>
+        <translation>Holdsheet læser kun menutitler og deres genveje, og kun når du åbner snydearket. Intet forlader din computer.</translation>
+    </message>
+    <message id="welcome.ready">
+        <source>You're All Set</source>
+        <translation>Alt er klar</translation>
+    </message>
+    <message id="welcome.step1">
+        <source>Click Turn On Accessibility Support below.</source>
+        <translation>Klik på “Slå tilgængelighed til” nedenfor.</translation>
+    </message>
+    <message id="welcome.step2">
+        <source>%1 switches on the desktop's accessibility support, so it can read the menus of the app you are using. The setting applies to the whole desktop.</source>
+        <translation>%1 slår skrivebordets tilgængelighed til, så menuerne i den app, du bruger, kan læses. Indstillingen gælder for hele skrivebordet.</translation>
+    </message>
+    <message id="welcome.step3">
+        <source>Restart apps that were already open, so that their menus appear on the cheat sheet.</source>
+        <translation>Genstart apps, der allerede var åbne, så deres menuer vises i snydearket.</translation>
+    </message>
+    <message id="welcome.subtitle">
+        <source>Hold the Super key to see every shortcut of the app you are using.</source>
+        <translation>Hold Super-tasten nede for at se alle genveje i den app, du bruger.</translation>
+    </message>
+    <message id="welcome.title">
+        <source>Welcome to %1</source>
+        <translation>Velkommen til %1</translation>
+    </message>
+    <message id="welcome.waiting">
+        <source>Waiting for accessibility support…</source>
+        <translation>Venter på tilgængelighed…</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,469 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name></name>
+    <message id="about.madeBy">
+        <source>Made by the Holdsheet team</source>
+        <translation>Dihasilkan oleh pasukan Holdsheet</translation>
+    </message>
+    <message id="about.privacy">
+        <source>%1 reads menu commands only when you open the cheat sheet, and only on this computer. It collects no data and sends nothing over the network.</source>
+        <translation>%1 membaca perintah menu hanya apabila anda membuka helaian pintasan, dan hanya pada komputer ini. Ia tidak mengumpul sebarang data dan tidak menghantar apa-apa melalui rangkaian.</translation>
+    </message>
+    <message id="about.tagline">
+        <source>The keyboard shortcuts of the app you are using, one held key away.</source>
+        <translation>Pintasan papan kekunci aplikasi yang sedang anda gunakan, hanya dengan menahan satu kekunci.</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1</source>
+        <translation>Versi %1</translation>
+    </message>
+    <message id="app.name">
+        <source>Holdsheet</source>
+        <translation>Holdsheet</translation>
+    </message>
+    <message id="empty.body">
+        <source>The app in front has no menu commands with keyboard shortcuts, or it does not share its menus through accessibility support.</source>
+        <translation>Aplikasi yang aktif tiada perintah menu dengan pintasan papan kekunci, atau ia tidak berkongsi menunya melalui sokongan kebolehcapaian.</translation>
+    </message>
+    <message id="empty.search.body">
+        <source>No command, menu or key matches your search. Try a different word.</source>
+        <translation>Tiada perintah, menu atau kekunci yang sepadan dengan carian anda. Cuba perkataan lain.</translation>
+    </message>
+    <message id="empty.search.title">
+        <source>No Matches</source>
+        <translation>Tiada padanan</translation>
+    </message>
+    <message id="empty.title">
+        <source>No Keyboard Shortcuts</source>
+        <translation>Tiada pintasan papan kekunci</translation>
+    </message>
+    <message id="footer.madeBy">
+        <source>Made by the Holdsheet team</source>
+        <translation>Dihasilkan oleh pasukan Holdsheet</translation>
+    </message>
+    <message id="glass.less">
+        <source>Less</source>
+        <translation>Kurang</translation>
+    </message>
+    <message id="glass.more">
+        <source>More</source>
+        <translation>Lebih</translation>
+    </message>
+    <message id="group.system">
+        <source>Desktop Shortcuts</source>
+        <translation>Pintasan desktop</translation>
+    </message>
+    <message id="header.count" numerus="yes">
+        <source>%n commands</source>
+        <translation>
+            <numerusform>%n perintah</numerusform>
+        </translation>
+    </message>
+    <message id="lang.system">
+        <source>System Language</source>
+        <translation>Bahasa sistem</translation>
+    </message>
+    <message id="material.frosted">
+        <source>Frosted</source>
+        <translation>Kabur</translation>
+    </message>
+    <message id="material.glass">
+        <source>Glass</source>
+        <translation>Kaca</translation>
+    </message>
+    <message id="material.glass.unavailable">
+        <source>Glass is not available on this desktop, so the panel uses the frosted look.</source>
+        <translation>Kaca tidak tersedia pada desktop ini, jadi panel menggunakan rupa kabur.</translation>
+    </message>
+    <message id="material.solid">
+        <source>Solid</source>
+        <translation>Legap</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit Holdsheet</source>
+        <translation>Keluar dari Holdsheet</translation>
+    </message>
+    <message id="menu.settings">
+        <source>Settings</source>
+        <translation>Tetapan</translation>
+    </message>
+    <message id="menu.show">
+        <source>Show Cheat Sheet</source>
+        <translation>Tunjuk helaian pintasan</translation>
+    </message>
+    <message id="mod.command">
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message id="mod.control">
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message id="mod.option">
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message id="mod.shift">
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message id="pdf.continued">
+        <source>%1 (continued)</source>
+        <translation>%1 (bersambung)</translation>
+    </message>
+    <message id="pdf.madeWith">
+        <source>Made with %1</source>
+        <translation>Dihasilkan dengan %1</translation>
+    </message>
+    <message id="pdf.page">
+        <source>Page %1 of %2</source>
+        <translation>Halaman %1 daripada %2</translation>
+    </message>
+    <message id="pdf.title">
+        <source>%1 Keyboard Shortcuts</source>
+        <translation>Pintasan papan kekunci %1</translation>
+    </message>
+    <message id="perm.body">
+        <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
+        <translation>%1 membaca menu aplikasi melalui sokongan kebolehcapaian desktop. Hidupkannya untuk melihat pintasan aplikasi yang sedang anda gunakan.</translation>
+    </message>
+    <message id="perm.inputMonitoring">
+        <source>Keyboard Settings</source>
+        <translation>Tetapan papan kekunci</translation>
+    </message>
+    <message id="perm.open">
+        <source>Turn On Accessibility Support</source>
+        <translation>Hidupkan sokongan kebolehcapaian</translation>
+    </message>
+    <message id="perm.status.missing">
+        <source>Accessibility support is off</source>
+        <translation>Sokongan kebolehcapaian dimatikan</translation>
+    </message>
+    <message id="perm.status.ok">
+        <source>Accessibility support is on</source>
+        <translation>Sokongan kebolehcapaian dihidupkan</translation>
+    </message>
+    <message id="perm.title">
+        <source>Accessibility Support Is Off</source>
+        <translation>Sokongan kebolehcapaian dimatikan</translation>
+    </message>
+    <message id="preview.findReplace">
+        <source>Find and Replace…</source>
+        <translation>Cari dan ganti…</translation>
+    </message>
+    <message id="preview.fullScreen">
+        <source>Full Screen</source>
+        <translation>Skrin penuh</translation>
+    </message>
+    <message id="preview.menu">
+        <source>Sample Menu</source>
+        <translation>Menu contoh</translation>
+    </message>
+    <message id="preview.newWindow">
+        <source>New Window</source>
+        <translation>Tetingkap baharu</translation>
+    </message>
+    <message id="preview.reopenTab">
+        <source>Reopen Closed Tab</source>
+        <translation>Buka semula tab yang ditutup</translation>
+    </message>
+    <message id="search.placeholder">
+        <source>Search commands or keys</source>
+        <translation>Cari perintah atau kekunci</translation>
+    </message>
+    <message id="settings.appearance.material">
+        <source>Panel Material</source>
+        <translation>Bahan panel</translation>
+    </message>
+    <message id="settings.appearance.theme">
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message id="settings.closeOnRelease">
+        <source>Close When Super Is Released</source>
+        <translation>Tutup apabila Super dilepaskan</translation>
+    </message>
+    <message id="settings.excluded.add">
+        <source>Add App…</source>
+        <translation>Tambah aplikasi…</translation>
+    </message>
+    <message id="settings.excluded.choose">
+        <source>Exclude</source>
+        <translation>Kecualikan</translation>
+    </message>
+    <message id="settings.excluded.help">
+        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
+        <translation>Menahan Super tidak membuka %1 semasa salah satu aplikasi ini aktif. Berguna untuk aplikasi yang menggunakan kekunci Super sendiri, seperti permainan atau desktop jauh.</translation>
+    </message>
+    <message id="settings.excluded.none">
+        <source>No excluded apps</source>
+        <translation>Tiada aplikasi dikecualikan</translation>
+    </message>
+    <message id="settings.excluded.title">
+        <source>Excluded Apps</source>
+        <translation>Aplikasi yang dikecualikan</translation>
+    </message>
+    <message id="settings.glassAmount">
+        <source>Glass Effect</source>
+        <translation>Kesan kaca</translation>
+    </message>
+    <message id="settings.hold.help">
+        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Berapa lama kekunci Super perlu ditahan sahaja sebelum helaian pintasan muncul, dari setengah saat hingga tujuh saat. Klik atau kekunci lain akan membatalkannya.</translation>
+    </message>
+    <message id="settings.hold.label">
+        <source>Hold Duration</source>
+        <translation>Tempoh tahan</translation>
+    </message>
+    <message id="settings.hold.long">
+        <source>Long</source>
+        <translation>Lama</translation>
+    </message>
+    <message id="settings.hold.short">
+        <source>Short</source>
+        <translation>Singkat</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message id="settings.launchAtLogin">
+        <source>Start at Login</source>
+        <translation>Mula semasa daftar masuk</translation>
+    </message>
+    <message id="settings.menuBarIcon">
+        <source>Show Tray Icon</source>
+        <translation>Tunjuk ikon dulang</translation>
+    </message>
+    <message id="settings.showDisabled">
+        <source>Show Disabled Commands</source>
+        <translation>Tunjuk perintah yang dilumpuhkan</translation>
+    </message>
+    <message id="settings.showSystem">
+        <source>Include Desktop Shortcuts</source>
+        <translation>Sertakan pintasan desktop</translation>
+    </message>
+    <message id="settings.tab.about">
+        <source>About</source>
+        <translation>Perihal</translation>
+    </message>
+    <message id="settings.tab.appearance">
+        <source>Appearance</source>
+        <translation>Penampilan</translation>
+    </message>
+    <message id="settings.tab.content">
+        <source>Content</source>
+        <translation>Kandungan</translation>
+    </message>
+    <message id="settings.tab.general">
+        <source>General</source>
+        <translation>Am</translation>
+    </message>
+    <message id="settings.textSize">
+        <source>Text Size</source>
+        <translation>Saiz teks</translation>
+    </message>
+    <message id="settings.title">
+        <source>Holdsheet Settings</source>
+        <translation>Tetapan Holdsheet</translation>
+    </message>
+    <message id="share.print">
+        <source>Print…</source>
+        <translation>Cetak…</translation>
+    </message>
+    <message id="share.savePDF">
+        <source>Save as PDF…</source>
+        <translation>Simpan sebagai PDF…</translation>
+    </message>
+    <message id="share.savePDF.title">
+        <source>Save Cheat Sheet as PDF</source>
+        <translation>Simpan helaian pintasan sebagai PDF</translation>
+    </message>
+    <message id="share.share">
+        <source>Share…</source>
+        <translation>Kongsi…</translation>
+    </message>
+    <message id="share.title">
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message id="size.large">
+        <source>Large</source>
+        <translation>Besar</translation>
+    </message>
+    <message id="size.medium">
+        <source>Medium</source>
+        <translation>Sederhana</translation>
+    </message>
+    <message id="size.small">
+        <source>Small</source>
+        <translation>Kecil</translation>
+    </message>
+    <message id="sys.appWindows">
+        <source>Switch windows of an app</source>
+        <translation>Alih tetingkap sesebuah aplikasi</translation>
+    </message>
+    <message id="sys.finderSearch">
+        <source>Search for files</source>
+        <translation>Cari fail</translation>
+    </message>
+    <message id="sys.missionControl">
+        <source>Show the overview</source>
+        <translation>Tunjuk selayang pandang</translation>
+    </message>
+    <message id="sys.nextInputSource">
+        <source>Switch to next input source</source>
+        <translation>Beralih ke sumber input berikutnya</translation>
+    </message>
+    <message id="sys.prevInputSource">
+        <source>Switch to previous input source</source>
+        <translation>Beralih ke sumber input terdahulu</translation>
+    </message>
+    <message id="sys.screenshotAreaClipboard">
+        <source>Copy a screenshot of an area to clipboard</source>
+        <translation>Salin satu tangkap layar kawasan ke dalam papan keratan</translation>
+    </message>
+    <message id="sys.screenshotAreaFile">
+        <source>Take a screenshot of an area</source>
+        <translation>Ambil tangkap layar kawasan</translation>
+    </message>
+    <message id="sys.screenshotOptions">
+        <source>Take a screenshot interactively</source>
+        <translation>Ambil tangkap layar secara interaktif</translation>
+    </message>
+    <message id="sys.screenshotScreenClipboard">
+        <source>Copy a screenshot to clipboard</source>
+        <translation>Salin satu tangkap layar ke dalam papan keratan</translation>
+    </message>
+    <message id="sys.screenshotScreenFile">
+        <source>Take a screenshot</source>
+        <translation>Ambil tangkap layar</translation>
+    </message>
+    <message id="sys.showDesktop">
+        <source>Show desktop</source>
+        <translation>Tunjuk desktop</translation>
+    </message>
+    <message id="sys.spaceLeft">
+        <source>Switch to workspace on the left</source>
+        <translation>Alih ke ruang kerja di sebelah kiri</translation>
+    </message>
+    <message id="sys.spaceRight">
+        <source>Switch to workspace on the right</source>
+        <translation>Alih ke ruang kerja di sebelah kanan</translation>
+    </message>
+    <message id="sys.spotlight">
+        <source>Search apps and files</source>
+        <translation>Cari aplikasi dan fail</translation>
+    </message>
+    <message id="theme.dark">
+        <source>Dark</source>
+        <translation>Gelap</translation>
+    </message>
+    <message id="theme.light">
+        <source>Light</source>
+        <translation>Cerah</translation>
+    </message>
+    <message id="theme.system">
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message id="tour.click.body">
+        <source>Click a command on the cheat sheet and Holdsheet runs it in your app, as if you had chosen it from the menu.</source>
+        <translation>Klik satu perintah pada helaian pintasan dan Holdsheet akan menjalankannya dalam aplikasi anda, seolah-olah anda memilihnya daripada menu.</translation>
+    </message>
+    <message id="tour.click.title">
+        <source>Click to Run</source>
+        <translation>Klik untuk jalankan</translation>
+    </message>
+    <message id="tour.close">
+        <source>Press Esc or click outside the cheat sheet to close it.</source>
+        <translation>Tekan Esc atau klik di luar helaian pintasan untuk menutupnya.</translation>
+    </message>
+    <message id="tour.hold.body">
+        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
+        <translation>Tahan kekunci Super sahaja seketika dan helaian pintasan aplikasi yang aktif akan muncul. Tekan Super sekali lagi untuk menutupnya.</translation>
+    </message>
+    <message id="tour.hold.title">
+        <source>Hold Super</source>
+        <translation>Tahan Super</translation>
+    </message>
+    <message id="tour.look.body">
+        <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
+        <translation>Pilih panel kaca, kabur atau legap, tema cerah atau gelap, serta saiz teks dalam tetapan Penampilan.</translation>
+    </message>
+    <message id="tour.look.title">
+        <source>Make It Yours</source>
+        <translation>Sesuaikan ikut citarasa</translation>
+    </message>
+    <message id="tour.search.body">
+        <source>Start typing to narrow the cheat sheet down to the commands, menus or keys you are looking for.</source>
+        <translation>Mula menaip untuk menapis helaian pintasan kepada perintah, menu atau kekunci yang anda cari.</translation>
+    </message>
+    <message id="tour.search.title">
+        <source>Type to Filter</source>
+        <translation>Taip untuk menapis</translation>
+    </message>
+    <message id="tour.share.body">
+        <source>Use Export at the bottom of the cheat sheet to print it, share it or save it as a PDF.</source>
+        <translation>Gunakan Eksport di bahagian bawah helaian pintasan untuk mencetak, berkongsi atau menyimpannya sebagai PDF.</translation>
+    </message>
+    <message id="tour.share.title">
+        <source>Print or Save</source>
+        <translation>Cetak atau simpan</translation>
+    </message>
+    <message id="tour.title">
+        <source>Get to Know Holdsheet</source>
+        <translation>Kenali Holdsheet</translation>
+    </message>
+    <message id="welcome.done">
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message id="welcome.grant">
+        <source>Turn On Accessibility Support</source>
+        <translation>Hidupkan sokongan kebolehcapaian</translation>
+    </message>
+    <message id="welcome.howto">
+        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
+        <translation>Dalam mana-mana aplikasi, tahan kekunci Super sahaja seketika untuk melihat pintasan papan kekuncinya. Tekan Super sekali lagi untuk menutup helaian pintasan.</translation>
+    </message>
+    <message id="welcome.openSettings">
+        <source>Open Settings</source>
+        <translation>Buka tetapan</translation>
+    </message>
+    <message id="welcome.privacy">
+        <source>Holdsheet reads only menu titles and their shortcuts, and only when you open the cheat sheet. Nothing leaves your computer.</source>
+        <translation>Holdsheet hanya membaca tajuk menu dan pintasannya, dan hanya apabila anda membuka helaian pintasan. Tiada apa-apa yang keluar dari komputer anda.</translation>
+    </message>
+    <message id="welcome.ready">
+        <source>You're All Set</source>
+        <translation>Semuanya sudah sedia</translation>
+    </message>
+    <message id="welcome.step1">
+        <source>Click Turn On Accessibility Support below.</source>
+        <translation>Klik “Hidupkan sokongan kebolehcapaian” di bawah.</translation>
+    </message>
+    <message id="welcome.step2">
+        <source>%1 switches on the desktop's accessibility support, so it can read the menus of the app you are using. The setting applies to the whole desktop.</source>
+        <translation>%1 menghidupkan sokongan kebolehcapaian desktop supaya ia dapat membaca menu aplikasi yang sedang anda gunakan. Tetapan ini digunakan pada seluruh desktop.</translation>
+    </message>
+    <message id="welcome.step3">
+        <source>Restart apps that were already open, so that their menus appear on the cheat sheet.</source>
+        <translation>Mulakan semula aplikasi yang sudah dibuka supaya menunya muncul pada helaian pintasan.</translation>
+    </message>
+    <message id="welcome.subtitle">
+        <source>Hold the Super key to see every shortcut of the app you are using.</source>
+        <translation>Tahan kekunci Super untuk melihat setiap pintasan aplikasi yang sedang anda gunakan.</translation>
+    </message>
+    <message id="welcome.title">
+        <source>Welcome to %1</source>
+        <translation>Selamat datang ke %1</translation>
+    </message>
+    <message id="welcome.waiting">
+        <source>Waiting for accessibility support…</source>
+        <translation>Menunggu sokongan kebolehcapaian…</translation>
+    </message>
+</context>
+</TS>

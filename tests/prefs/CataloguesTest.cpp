@@ -1,0 +1,117 @@
+#include "prefs/Languages.h"
+#include "prefs/Localization.h"
+#include "prefs/LocalizationKeys.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace holdsheet {
+namespace {
+
+struct Message {
+    QString source;
+    QStringList translations;  // one, or one per plural form
+    bool unfinished = false;
+};
+
+std::map<QString, Message> readCatalogue(const QString& code) {
+    QFile file(QStringLiteral(HOLDSHEET_I18N_DIR "/holdsheet_%1.ts").arg(code));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << code.toStdString();
+    QXmlStreamReader xml(&file);
+    std::map<QString, Message> messages;
+    QString id;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) {
+            continue;
+        }
+        if (xml.name() == u"message") {
+            id = xml.attributes().value("id").toString();
+            numerus = xml.attributes().value("numerus") == u"yes";
+            EXPECT_FALSE(messages.contains(id))
+                << code.toStdString() << ": twice " << id.toStdString();
+            messages[id];
+        } else if (xml.name() == u"source") {
+            messages[id].source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            messages[id].unfinished = xml.attributes().value("type") == u"unfinished";
+            if (!numerus) {  // plural forms come as numerusform elements inside
+                const QString text = xml.readElementText();
+                if (!text.trimmed().isEmpty()) {
+                    messages[id].translations << text;
+                }
+            }
+        } else if (xml.name() == u"numerusform") {
+            messages[id].translations << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << code.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+// The placeholders of a text, sorted: "%1", "%2", "%n".
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("%(\\d|n)"));
+    QStringList found;
+    for (const auto& match : pattern.globalMatch(text)) {
+        found << match.captured();
+    }
+    found.sort();
+    return found;
+}
+
+TEST(Catalogues, EveryLanguageHasEveryKeyAndNothingElse) {
+    const auto& keys = localizationKeys();
+    const auto english = readCatalogue("en");
+    ASSERT_EQ(english.size(), keys.size());
+    for (const auto& language : selectableLanguages()) {
+        const std::string code = language.code.toStdString();
+        const auto messages = readCatalogue(language.code);
+        for (const QString& key : keys) {
+            auto found = messages.find(key);
+            if (found == messages.end()) {
+                ADD_FAILURE() << code << ": missing " << key.toStdString();
+                continue;
+            }
+            const Message& message = found->second;
+            EXPECT_FALSE(message.unfinished) << code << ": unfinished " << key.toStdString();
+            ASSERT_FALSE(message.translations.isEmpty()) << code << ": empty " << key.toStdString();
+            const QStringList expected = placeholders(english.at(key).source);
+            for (const QString& translation : message.translations) {
+                EXPECT_EQ(placeholders(translation), expected)
+                    << code << ": placeholders of " << key.toStdString() << " in \""
+                    << translation.toStdString() << "\"";
+            }
+            EXPECT_EQ(message.translations.size() > 1 || isPluralKey(key), isPluralKey(key))
+                << code << ": plural forms of " << key.toStdString();
+        }
+        for (const auto& [id, message] : messages) {
+            EXPECT_TRUE(std::find(keys.begin(), keys.end(), id) != keys.end())
+                << code << ": unknown key " << id.toStdString();
+        }
+        if (language.code != "en") {
+            EXPECT_EQ(messages.at("app.name").translations.front(), "Holdsheet") << code;
+        }
+    }
+}
+
+TEST(Catalogues, EveryCompiledCatalogueAnswersEveryKey) {
+    EXPECT_EQ(selectableLanguages().size(), 34u);
+    for (const auto& language : selectableLanguages()) {
+        const auto catalogue = Catalogue::load(language.code);
+        ASSERT_NE(catalogue, nullptr) << language.code.toStdString();
+        for (const QString& key : localizationKeys()) {
+            const QString text = isPluralKey(key) ? catalogue->text(key, 2) : catalogue->text(key);
+            EXPECT_FALSE(text.isEmpty()) << language.code.toStdString() << " " << key.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet
