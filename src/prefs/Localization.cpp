@@ -90,16 +90,25 @@ std::shared_ptr<const Catalogue> Localization::languageBundle() const {
         return cachedBundle_;
     }
     cachedLanguage_ = language;
+    // Tables stay loaded once loaded: switching back is free, and a table still in use on
+    // another thread is never destroyed under it.
+    auto loaded = [this](const QString& code) {
+        auto& slot = loaded_[code];
+        if (!slot) {
+            slot = Catalogue::load(code);
+        }
+        return slot;
+    };
     std::shared_ptr<const Catalogue> bundle;
     if (language != QLatin1String("system")) {
-        bundle = Catalogue::load(language);
+        bundle = loaded(language);
     }
     // "system", or a code without a catalogue: the table the desktop's languages choose.
     if (!bundle) {
-        bundle = Catalogue::load(systemCatalogueCode());
+        bundle = loaded(systemCatalogueCode());
     }
     if (!bundle) {
-        bundle = Catalogue::load(english);
+        bundle = loaded(english);
     }
     cachedBundle_ = bundle;
     return bundle;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -62,9 +63,10 @@ class Localization {
 
     PreferenceStore& store_;
     System system_;
-    mutable std::mutex mutex_;  // guards the two below
+    mutable std::mutex mutex_;  // guards the three below
     mutable std::optional<QString> cachedLanguage_;
     mutable std::shared_ptr<const Catalogue> cachedBundle_;
+    mutable std::map<QString, std::shared_ptr<const Catalogue>> loaded_;
 };
 
 }  // namespace holdsheet
