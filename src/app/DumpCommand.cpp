@@ -1,13 +1,18 @@
 #include "app/DumpCommand.h"
 
 #include "app/DumpFormat.h"
+#include "app/PreferenceOverrides.h"
 #include "harvest/AccessibilityReaders.h"
-#include "harvest/MenuBarReader.h"
+#include "harvest/SheetLoader.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/QtScheduler.h"
+#include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QTextStream>
 
@@ -17,12 +22,13 @@
 namespace holdsheet {
 
 const char* const dumpUsage =
-    "Usage: holdsheet dump [--pid PID] [--format text|json]\n"
-    "                      [--include-disabled | --exclude-disabled]\n"
+    "Usage: holdsheet dump [--pid PID] [--format text|json] [--filter TEXT]\n"
+    "                      [--include-disabled | --exclude-disabled] [--system | --no-system]\n"
     "\n"
-    "Prints the keyboard shortcuts of an application's menus. Without --pid, the\n"
-    "application that owns the active window. Disabled menu items are listed as the\n"
-    "showDisabled setting says, unless a flag decides.\n";
+    "Prints the keyboard shortcuts of an application's menus, then the desktop's own\n"
+    "shortcuts. Without --pid, the application that owns the active window. Disabled\n"
+    "menu items and the desktop's shortcuts are listed as the settings say, unless a\n"
+    "flag decides. --filter prints the sheet narrowed as the panel's search would.\n";
 
 namespace {
 
@@ -32,6 +38,8 @@ struct Options {
     std::optional<pid_t> pid;
     bool json = false;
     std::optional<bool> includeDisabled;
+    std::optional<bool> includeSystem;
+    QString filter;
 };
 
 int fail(int code, const QString& message) {
@@ -71,6 +79,18 @@ std::variant<Options, QString> parse(const QStringList& arguments) {
                     "--include-disabled and --exclude-disabled exclude each other");
             }
             options.includeDisabled = include;
+        } else if (argument == u"--system" || argument == u"--no-system") {
+            const bool include = argument == u"--system";
+            if (options.includeSystem && *options.includeSystem != include) {
+                return QStringLiteral("--system and --no-system exclude each other");
+            }
+            options.includeSystem = include;
+        } else if (argument == u"--filter") {
+            const auto text = value();
+            if (!text) {
+                return QStringLiteral("--filter needs a text");
+            }
+            options.filter = *text;
         } else {
             return QStringLiteral("unknown option '%1'").arg(argument);
         }
@@ -124,19 +144,37 @@ int runDump(const QStringList& arguments) {
             QStringLiteral("no application with pid %1 on the accessibility bus").arg(*pid));
     }
 
-    bool includeDisabled = true;
+    IniPreferenceStore stored;
+    PreferenceOverrides prefs(stored);
     if (options.includeDisabled) {
-        includeDisabled = *options.includeDisabled;
-    } else {
-        IniPreferenceStore store;
-        includeDisabled = Preferences(store).showDisabled();
+        prefs.override(Preferences::Key::showDisabled, *options.includeDisabled);
     }
-    ShortcutSheet sheet{MenuBarReader(ax).readMenus(*pid, includeDisabled)};
+    if (options.includeSystem) {
+        prefs.override(Preferences::Key::showSystemShortcuts, *options.includeSystem);
+    }
+    // The same loader the panel uses: settings and trust read in the background, the
+    // menus read on a detached task, the result back on this (main) thread.
+    QtScheduler scheduler;
+    GnomeHotKeys hotKeys;
+    const Localization localization(prefs);
+    SheetLoader loader(scheduler, ax, prefs, hotKeys, localization);
+    ShortcutSheet sheet;
+    QEventLoop loop;
+    loader.loadGroups(*pid, [&](std::vector<ShortcutGroup> groups) {
+        sheet.groups = std::move(groups);
+        loop.quit();
+    });
+    loop.exec();
+    const bool answered =
+        !sheet.groups.empty() && sheet.groups.front().items.front().action.menuBox();
+    if (!options.filter.isEmpty()) {
+        sheet.groups = filterGroups(options.filter, sheet.groups);
+    }
 
     if (options.json) {
         // Ask a silent application nothing more: its process name will do.
         DumpedApplication application{*pid, QString()};
-        if (!sheet.groups.empty()) {
+        if (answered) {
             application.name =
                 stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
                     .value_or(QString());

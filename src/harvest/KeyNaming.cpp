@@ -77,6 +77,10 @@ const QHash<qint64, QString>& virtualKeyTable() {
         for (const auto& [code, number] : functionKeys) {
             t.insert(code, QStringLiteral("F%1").arg(number));
         }
+        // The desktop's screenshot keys use Print; without a name they would vanish.
+        t.insert(ExtraKey::print, QStringLiteral("Print"));
+        t.insert(ExtraKey::insert, QStringLiteral("Ins"));
+        t.insert(ExtraKey::menu, QStringLiteral("Menu"));
         return t;
     }();
     return table;

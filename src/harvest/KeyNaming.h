@@ -7,6 +7,13 @@
 
 namespace holdsheet {
 
+// Keys of Linux keyboards that the original tables lack, under codes the tables leave free.
+namespace ExtraKey {
+constexpr int print = 0x100;
+constexpr int insert = 0x101;
+constexpr int menu = 0x102;
+}  // namespace ExtraKey
+
 // Accessibility modifier mask: 1 Shift, 2 Option, 4 Control; bit 8 set means "no Command".
 QString modifierSymbols(qint64 mask);
 

@@ -2,7 +2,10 @@
 
 #include "platform/linux/ActiveWindow.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -29,11 +32,49 @@ TEST(Dump, ReadsMousepad) {
     EXPECT_NE(groups[0].find("Save As... ⌃⇧S"), std::string::npos) << groups[0];
 }
 
+TEST(Dump, EndsWithTheDesktopsShortcutsFromGSettings) {
+    RunningApp app(QStringList{"mousepad"});
+    ASSERT_TRUE(app.waitUntilReadable());
+    // A key file the desktop's settings are read from, with one binding changed.
+    QTemporaryDir config;
+    QDir().mkpath(config.filePath("glib-2.0/settings"));
+    QFile keyfile(config.filePath("glib-2.0/settings/keyfile"));
+    ASSERT_TRUE(keyfile.open(QIODevice::WriteOnly));
+    keyfile.write(
+        "[org/gnome/desktop/wm/keybindings]\n"
+        "switch-to-workspace-left=['<Control><Alt>Left']\n"
+        "switch-input-source=@as []\n");
+    keyfile.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("GSETTINGS_BACKEND", "keyfile");
+    environment.insert("XDG_CONFIG_HOME", config.path());
+
+    const QString pid = QString::number(app.pid());
+    const HoldsheetRun run = runHoldsheet({"dump", "--pid", pid, "--format", "json"}, environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto groups = describeGroups(parseJson(run.out));
+    ASSERT_GE(groups.size(), 2u);
+    EXPECT_TRUE(groups.front().starts_with("File: ")) << groups.front();
+    EXPECT_EQ(
+        groups.back(),
+        "Desktop Shortcuts: Switch windows of an app ⌘`, Switch to workspace on the left ⌃⌥←, "
+        "Switch to workspace on the right ⌘⇟, Switch to previous input source ⇧⌘␣");
+
+    const HoldsheetRun withoutSystem =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"}, environment);
+    EXPECT_EQ(describeGroups(parseJson(withoutSystem.out)).size(), groups.size() - 1);
+
+    const HoldsheetRun filtered = runHoldsheet(
+        {"dump", "--pid", pid, "--format", "json", "--filter", "  save "}, environment);
+    EXPECT_EQ(describeGroups(parseJson(filtered.out)),
+              std::vector<std::string>{"File: Save ⌃S, Save As... ⌃⇧S"});
+}
+
 TEST(Dump, DefaultsToTheActiveWindow) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    const HoldsheetRun run = runHoldsheet({"dump", "--format", "json"});
+    const HoldsheetRun run = runHoldsheet({"dump", "--format", "json", "--no-system"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject sheet = parseJson(run.out);
     EXPECT_EQ(sheet.value("application").toObject().value("pid").toInt(), app.pid());
@@ -44,16 +85,16 @@ TEST(Dump, AStoppedApplicationEndsTheReadWithinATimeout) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
-    const HoldsheetRun stopped =
-        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    const HoldsheetRun stopped = runHoldsheet(
+        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
     ::kill(app.pid(), SIGCONT);
     EXPECT_EQ(stopped.exitCode, 0) << stopped.err.toStdString();
     EXPECT_LT(stopped.elapsed, 3s) << stopped.elapsed.count() << " ms";
     EXPECT_EQ(parseJson(stopped.out).value("itemCount").toInt(), 0);
 
     // Once it runs again it reads as before.
-    const HoldsheetRun resumed =
-        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    const HoldsheetRun resumed = runHoldsheet(
+        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
     EXPECT_EQ(parseJson(resumed.out).value("itemCount").toInt(), 1);
 }
 
@@ -69,6 +110,8 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--pid", "abc"}, 2, "--pid needs a process id"},
         {{"dump", "--format", "xml"}, 2, "--format takes text or json"},
         {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
+        {{"dump", "--system", "--no-system"}, 2, "exclude each other"},
+        {{"dump", "--filter"}, 2, "--filter needs a text"},
         {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
         {{"frobnicate"}, 2, "unknown command"},
     };

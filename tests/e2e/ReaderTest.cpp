@@ -58,7 +58,7 @@ const std::vector<std::string> shapesSheet = {
     "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Revert ⌃R (disabled), Clear Recent ⌃⇧K, Close ⌃W",
     "Edit: Copy ⌃C, Copy Path ⌃⇧C, Word Wrap ⌃⌥W, Left ⌥←, Right ⌥→",
     "View: Reload F5, Zoom In ⌃+, Zoom Out ⌃-, Comment ⌃;, Next Page ⌃⇟, Delete Line ⌃⇧⌦, "
-    "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Files ⌘E, Space ⌃␣",
+    "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Screenshot ⌃Print, Files ⌘E, Space ⌃␣",
 };
 
 std::vector<MenuLine> hugeMenu() {
@@ -82,15 +82,16 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
     ASSERT_TRUE(app.waitUntilReadable());
     const QString pid = QString::number(app.pid());
 
-    const HoldsheetRun run = runHoldsheet({"dump", "--pid", pid, "--format", "json"});
+    const HoldsheetRun run =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject sheet = parseJson(run.out);
     EXPECT_EQ(describeGroups(sheet), shapesSheet);
-    EXPECT_EQ(sheet.value("itemCount").toInt(), 22);
+    EXPECT_EQ(sheet.value("itemCount").toInt(), 23);
     EXPECT_EQ(sheet.value("application").toObject().value("pid").toInt(), app.pid());
 
-    const HoldsheetRun enabledOnly =
-        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--exclude-disabled"});
+    const HoldsheetRun enabledOnly = runHoldsheet(
+        {"dump", "--pid", pid, "--format", "json", "--exclude-disabled", "--no-system"});
     ASSERT_EQ(enabledOnly.exitCode, 0);
     EXPECT_EQ(describeGroups(parseJson(enabledOnly.out)).at(0),
               "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Clear Recent ⌃⇧K, Close ⌃W");
@@ -105,11 +106,11 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", config.path());
     const HoldsheetRun stored =
-        runHoldsheet({"dump", "--pid", pid, "--format", "json"}, environment);
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"}, environment);
     EXPECT_EQ(describeGroups(parseJson(stored.out)).at(0),
               describeGroups(parseJson(enabledOnly.out)).at(0));
 
-    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid});
+    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid, "--no-system"});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_TRUE(text.out.startsWith("File\n"));
     EXPECT_TRUE(text.out.contains("  ⌃⇧S  Save As\n")) << text.out.toStdString();
@@ -119,8 +120,8 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
 TEST_P(Toolkits, ReadsAMenuOf900ItemsWholeAndStopsThere) {
     RunningApp app(GetParam(), hugeMenu());
     ASSERT_TRUE(app.waitUntilReadable());
-    const HoldsheetRun run =
-        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--format", "json"});
+    const HoldsheetRun run = runHoldsheet(
+        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
     ASSERT_EQ(run.exitCode, 0);
     const QJsonObject sheet = parseJson(run.out);
     EXPECT_EQ(sheet.value("itemCount").toInt(), 900);

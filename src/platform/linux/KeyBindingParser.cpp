@@ -1,5 +1,7 @@
 #include "platform/linux/KeyBindingParser.h"
 
+#include "harvest/KeyNaming.h"
+
 #include <QHash>
 #include <QStringList>
 
@@ -32,6 +34,7 @@ const QHash<QString, NamedKey>& namedKeys() {
             {"ampersand", "&"},   {"asterisk", "*"},     {"underscore", "_"}, {"less", "<"},
             {"greater", ">"},     {"bar", "|"},          {"kp_add", "+"},     {"kp_subtract", "-"},
             {"kp_multiply", "*"}, {"kp_divide", "/"},    {"kp_decimal", "."}, {"kp_equal", "="},
+            {"above_tab", "`"},  // the key above Tab
         };
         for (const auto& [name, character] : characters) {
             t.insert(QString::fromLatin1(name), {QString::fromLatin1(character), std::nullopt});
@@ -40,16 +43,50 @@ const QHash<QString, NamedKey>& namedKeys() {
             t.insert(QStringLiteral("kp_%1").arg(digit), {QString::number(digit), std::nullopt});
         }
         const std::pair<const char*, int> keys[] = {
-            {"return", 36},       {"enter", 76},       {"kp_enter", 76},   {"tab", 48},
-            {"iso_left_tab", 48}, {"backtab", 48},     {"space", 49},      {"backspace", 51},
-            {"escape", 53},       {"esc", 53},         {"clear", 71},      {"kp_clear", 71},
-            {"delete", 117},      {"del", 117},        {"kp_delete", 117}, {"home", 115},
-            {"kp_home", 115},     {"end", 119},        {"kp_end", 119},    {"page_up", 116},
-            {"prior", 116},       {"kp_page_up", 116}, {"kp_prior", 116},  {"pgup", 116},
-            {"page up", 116},     {"page_down", 121},  {"next", 121},      {"kp_page_down", 121},
-            {"kp_next", 121},     {"pgdown", 121},     {"page down", 121}, {"left", 123},
-            {"kp_left", 123},     {"right", 124},      {"kp_right", 124},  {"down", 125},
-            {"kp_down", 125},     {"up", 126},         {"kp_up", 126},
+            {"return", 36},
+            {"enter", 76},
+            {"kp_enter", 76},
+            {"tab", 48},
+            {"iso_left_tab", 48},
+            {"backtab", 48},
+            {"space", 49},
+            {"backspace", 51},
+            {"escape", 53},
+            {"esc", 53},
+            {"clear", 71},
+            {"kp_clear", 71},
+            {"delete", 117},
+            {"del", 117},
+            {"kp_delete", 117},
+            {"home", 115},
+            {"kp_home", 115},
+            {"end", 119},
+            {"kp_end", 119},
+            {"page_up", 116},
+            {"prior", 116},
+            {"kp_page_up", 116},
+            {"kp_prior", 116},
+            {"pgup", 116},
+            {"page up", 116},
+            {"page_down", 121},
+            {"next", 121},
+            {"kp_page_down", 121},
+            {"kp_next", 121},
+            {"pgdown", 121},
+            {"page down", 121},
+            {"left", 123},
+            {"kp_left", 123},
+            {"right", 124},
+            {"kp_right", 124},
+            {"down", 125},
+            {"kp_down", 125},
+            {"up", 126},
+            {"kp_up", 126},
+            {"print", ExtraKey::print},
+            {"insert", ExtraKey::insert},
+            {"ins", ExtraKey::insert},
+            {"kp_insert", ExtraKey::insert},
+            {"menu", ExtraKey::menu},
         };
         for (const auto& [name, code] : keys) {
             t.insert(QString::fromLatin1(name), {std::nullopt, code});
@@ -174,6 +211,10 @@ bool isQtMnemonic(const QString& text, const QString& title) {
 }
 
 }  // namespace
+
+std::optional<MenuKey> parseAccelerator(const QString& accelerator) {
+    return parseChord(accelerator.trimmed(), false);
+}
 
 Toolkit toolkitFromName(const QString& toolkitName) {
     if (toolkitName.compare(QLatin1String("GTK"), Qt::CaseInsensitive) == 0) {

@@ -24,6 +24,9 @@ struct MenuKey {
 std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
                                        const QString& title);
 
+// One GTK accelerator ("<Primary><Shift>s", "<Super>Page_Up"), as GSettings stores them.
+std::optional<MenuKey> parseAccelerator(const QString& accelerator);
+
 Toolkit toolkitFromName(const QString& toolkitName);
 
 }  // namespace holdsheet

@@ -71,10 +71,12 @@ TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
                             {";;", "none"},
                             {"", "none"},
                             {"s", "none"},
+                            // Keys the original tables lack, under their extra codes.
+                            {";;Print", "vk:256 mods:8"},
+                            {";;<Primary>Insert", "vk:257 mods:12"},
+                            {";;Menu", "vk:258 mods:8"},
+                            {";;<Super>Above_Tab", "char:` mods:0"},
                             // Keys without a name here.
-                            {";;Print", "none"},
-                            {";;<Primary>Insert", "none"},
-                            {";;Menu", "none"},
                             {";;XF86AudioPlay", "none"},
                             {";;<Hyper>h", "none"},
                             {";;<Primary", "none"},
@@ -100,10 +102,11 @@ TEST(KeyBindingParser, QtShortcutTexts) {
                            // Several shortcuts: the first one the sheet can show.
                            {"Ctrl+Q;Ctrl+W", "char:Q mods:12"},
                            {"Ctrl+;;Ctrl+K", "char:; mods:12"},
-                           {"Print;Ctrl+P", "char:P mods:12"},
+                           {"Media Play;Ctrl+P", "char:P mods:12"},
                            // Chords in sequence cannot be shown as one key.
                            {"Ctrl+K, Ctrl+D", "none"},
-                           {"Ctrl+Print", "none"},
+                           {"Ctrl+Print", "vk:256 mods:12"},
+                           {"Ctrl+Pause", "none"},
                            {"Ctrl+", "none"},
                            {"", "none"},
                        });

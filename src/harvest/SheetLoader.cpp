@@ -1,0 +1,96 @@
+#include "harvest/SheetLoader.h"
+
+#include "harvest/MenuBarReader.h"
+#include "harvest/SystemShortcuts.h"
+#include "prefs/Localization.h"
+#include "prefs/Preferences.h"
+
+namespace holdsheet {
+
+SheetLoader::SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStore& store,
+                         SystemHotKeys& hotKeys, const Localization& localization)
+    : scheduler_(scheduler),
+      ax_(ax),
+      store_(store),
+      hotKeys_(hotKeys),
+      localization_(localization) {}
+
+void SheetLoader::loadGroups(pid_t pid, std::function<void(std::vector<ShortcutGroup>)> done) {
+    scheduler_.detach([this, pid, done = std::move(done)]() mutable {
+        const Preferences prefs(store_);
+        const Settings settings{ax_.isProcessTrusted(), prefs.showDisabled(),
+                                prefs.showSystemShortcuts()};
+        // The read itself runs on a detached task of its own.
+        scheduler_.detach([this, pid, settings, done = std::move(done)]() mutable {
+            auto groups = readGroups(pid, settings);
+            scheduler_.post([groups = std::move(groups), done = std::move(done)]() mutable {
+                done(std::move(groups));
+            });
+        });
+    });
+}
+
+std::vector<ShortcutGroup> SheetLoader::readGroups(pid_t pid, const Settings& settings) {
+    // Without the permission no accessibility call is made at all.
+    std::vector<ShortcutGroup> groups;
+    if (settings.trusted) {
+        groups = MenuBarReader(ax_).readMenus(pid, settings.showDisabled);
+    }
+    if (settings.showSystemShortcuts) {
+        auto system = systemGroup(hotKeys_.symbolicHotKeys(), [this](const QString& key) {
+            return localization_.localized(key);
+        });
+        if (system) {
+            groups.push_back(std::move(*system));
+        }
+    }
+    return groups;
+}
+
+namespace {
+
+// Languages whose case rules differ from the default mapping (dotted and dotless i).
+bool hasSpecialCasing(const QLocale& locale) {
+    const auto language = locale.language();
+    return language == QLocale::Turkish || language == QLocale::Azerbaijani ||
+           language == QLocale::Lithuanian;
+}
+
+}  // namespace
+
+std::vector<ShortcutGroup> filterGroups(const QString& query,
+                                        const std::vector<ShortcutGroup>& groups,
+                                        const QLocale& locale) {
+    const QString trimmed = query.trimmed();
+    if (trimmed.isEmpty()) {
+        return groups;
+    }
+    // Case folding is locale-neutral and fast; only where the locale has its own rules do
+    // both texts go through the locale's lower-casing.
+    const bool special = hasSpecialCasing(locale);
+    const QString needle = special ? locale.toLower(trimmed) : trimmed;
+    auto contains = [&](const QString& text) {
+        return special ? locale.toLower(text).contains(needle)
+                       : text.contains(needle, Qt::CaseInsensitive);
+    };
+    std::vector<ShortcutGroup> result;
+    for (const auto& group : groups) {
+        if (contains(group.title)) {
+            result.push_back(group);
+            continue;
+        }
+        ShortcutGroup narrowed;
+        narrowed.title = group.title;
+        for (const auto& item : group.items) {
+            if (contains(item.title) || contains(item.modifiers + item.key)) {
+                narrowed.items.push_back(item);
+            }
+        }
+        if (!narrowed.items.empty()) {
+            result.push_back(std::move(narrowed));
+        }
+    }
+    return result;
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "harvest/ShortcutModel.h"
+#include "platform/Accessibility.h"
+#include "platform/PreferenceStore.h"
+#include "platform/Scheduler.h"
+#include "platform/SystemHotKeys.h"
+
+#include <QLocale>
+
+#include <functional>
+
+namespace holdsheet {
+
+class Localization;
+
+// Builds the whole sheet of one application off the main thread: its menus, then the
+// desktop's own shortcuts, as the preferences say.
+class SheetLoader {
+  public:
+    struct Settings {
+        bool trusted = false;
+        bool showDisabled = true;
+        bool showSystemShortcuts = true;
+    };
+
+    SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStore& store,
+                SystemHotKeys& hotKeys, const Localization& localization);
+
+    // Reads the two preferences and the trust state in the background, reads the sheet on
+    // a detached task, and hands the groups to `done` on the main thread. Never fails.
+    void loadGroups(pid_t pid, std::function<void(std::vector<ShortcutGroup>)> done);
+
+    // The reading itself, with the values already decided (runs on the calling thread).
+    std::vector<ShortcutGroup> readGroups(pid_t pid, const Settings& settings);
+
+  private:
+    Scheduler& scheduler_;
+    Accessibility& ax_;
+    PreferenceStore& store_;
+    SystemHotKeys& hotKeys_;
+    const Localization& localization_;
+};
+
+// The groups narrowed to a search text: a group whose title matches stays whole (same id);
+// otherwise its matching items, by title or by modifiers followed by key, form a new group.
+// Case is ignored by the rules of `locale`; accents count.
+std::vector<ShortcutGroup> filterGroups(const QString& query,
+                                        const std::vector<ShortcutGroup>& groups,
+                                        const QLocale& locale = QLocale::system());
+
+}  // namespace holdsheet

@@ -1,0 +1,116 @@
+#include "harvest/SystemShortcuts.h"
+
+#include "harvest/KeyNaming.h"
+
+#include <cmath>
+
+namespace holdsheet {
+
+namespace {
+
+const ValueTree* member(const ValueTree::Dictionary& dictionary, const char* key) {
+    auto found = dictionary.find(QString::fromLatin1(key));
+    return found == dictionary.end() ? nullptr : &found->second;
+}
+
+// A number's integer value; Booleans are numbers too. None for other values and for reals
+// that have no integer value.
+std::optional<qint64> integerValue(const ValueTree& value) {
+    if (const auto* integer = std::get_if<qint64>(&value.data)) {
+        return *integer;
+    }
+    if (const auto* flag = std::get_if<bool>(&value.data)) {
+        return *flag ? 1 : 0;
+    }
+    if (const auto* real = std::get_if<double>(&value.data)) {
+        if (std::isfinite(*real) && std::fabs(*real) < 9.2e18) {
+            return static_cast<qint64>(*real);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ShortcutItem> itemFor(const ValueTree::Dictionary& hotKeys,
+                                    const SystemHotKeyRow& row,
+                                    const std::function<QString(const QString&)>& localized) {
+    const ValueTree* entryValue = member(hotKeys, QByteArray::number(row.id).constData());
+    const auto* entry =
+        entryValue ? std::get_if<ValueTree::Dictionary>(&entryValue->data) : nullptr;
+    if (!entry) {
+        return std::nullopt;
+    }
+    const ValueTree* enabled = member(*entry, "enabled");
+    if (!enabled || integerValue(*enabled).value_or(0) == 0) {
+        return std::nullopt;
+    }
+    const ValueTree* valueTree = member(*entry, "value");
+    const auto* value = valueTree ? std::get_if<ValueTree::Dictionary>(&valueTree->data) : nullptr;
+    const ValueTree* parametersTree = value ? member(*value, "parameters") : nullptr;
+    const auto* parameters =
+        parametersTree ? std::get_if<ValueTree::Array>(&parametersTree->data) : nullptr;
+    if (!parameters || parameters->size() < 3) {
+        return std::nullopt;
+    }
+    const auto character = integerValue((*parameters)[0]);
+    const auto virtualKey = integerValue((*parameters)[1]);
+    const auto flags = integerValue((*parameters)[2]);
+    // A key code must fit 16 bits to be replayed.
+    if (!character || !virtualKey || !flags || *virtualKey < 0 || *virtualKey > 0xFFFF) {
+        return std::nullopt;
+    }
+    auto key = keyNameForCode(*character, *virtualKey);
+    if (!key) {
+        return std::nullopt;
+    }
+    ShortcutItem item;
+    item.title = localized(QString::fromLatin1(row.titleKey));
+    item.modifiers = flagSymbols(static_cast<std::uint64_t>(*flags));
+    item.key = std::move(*key);
+    item.isEnabled = true;
+    item.action = ShortcutAction::keys(static_cast<std::uint16_t>(*virtualKey),
+                                       static_cast<std::uint64_t>(*flags));
+    return item;
+}
+
+}  // namespace
+
+const std::vector<SystemHotKeyRow>& systemHotKeyRows() {
+    static const std::vector<SystemHotKeyRow> rows = {
+        {28, "sys.screenshotScreenFile"},
+        {29, "sys.screenshotScreenClipboard"},
+        {30, "sys.screenshotAreaFile"},
+        {31, "sys.screenshotAreaClipboard"},
+        {184, "sys.screenshotOptions"},
+        {64, "sys.spotlight"},
+        {65, "sys.finderSearch"},
+        {32, "sys.missionControl"},
+        {33, "sys.appWindows"},
+        {36, "sys.showDesktop"},
+        {79, "sys.spaceLeft"},
+        {81, "sys.spaceRight"},
+        {60, "sys.prevInputSource"},
+        {61, "sys.nextInputSource"},
+    };
+    return rows;
+}
+
+std::optional<ShortcutGroup> systemGroup(const std::optional<ValueTree>& hotKeys,
+                                         const std::function<QString(const QString&)>& localized) {
+    const auto* dictionary = hotKeys ? std::get_if<ValueTree::Dictionary>(&hotKeys->data) : nullptr;
+    if (!dictionary) {
+        return std::nullopt;
+    }
+    ShortcutGroup group;
+    for (const auto& row : systemHotKeyRows()) {
+        if (auto item = itemFor(*dictionary, row, localized)) {
+            group.items.push_back(std::move(*item));
+        }
+    }
+    if (group.items.empty()) {
+        return std::nullopt;
+    }
+    group.title = localized(QStringLiteral("group.system"));
+    return group;
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+namespace holdsheet {
+
+// A small tree of values as stored preferences hold them.
+struct ValueTree {
+    using Array = std::vector<ValueTree>;
+    using Dictionary = std::map<QString, ValueTree>;
+    std::variant<std::monostate, bool, qint64, double, QString, Array, Dictionary> data;
+
+    ValueTree() = default;
+    template <typename T>
+    requires std::is_constructible_v<decltype(data), T> ValueTree(T value)
+        : data(std::move(value)) {}  // implicit: trees are written as literals
+    ValueTree(int number) : data(qint64{number}) {}
+    ValueTree(const char* text) : data(QString::fromUtf8(text)) {}
+};
+
+// The desktop's own key bindings as a symbolic hot-key dictionary: keys are hot-key ids in
+// decimal, each entry {"enabled": number, "value": {"parameters": [character code,
+// virtual key code, modifier flags]}}. Flags: Shift 0x20000, Control 0x40000, Alt 0x80000,
+// Super 0x100000; a character code of 65535 means no character.
+class SystemHotKeys {
+  public:
+    virtual ~SystemHotKeys() = default;
+    // None when the desktop's bindings cannot be read.
+    virtual std::optional<ValueTree> symbolicHotKeys() = 0;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,166 @@
+#include "platform/linux/GnomeHotKeys.h"
+
+#include "platform/linux/KeyBindingParser.h"
+
+#include <QHash>
+
+// GIO names a struct member "signals", which Qt defines as a keyword.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
+
+#include <memory>
+
+namespace holdsheet {
+
+namespace {
+
+struct SchemaUnref {
+    void operator()(GSettingsSchema* schema) const { g_settings_schema_unref(schema); }
+};
+struct KeyUnref {
+    void operator()(GSettingsSchemaKey* key) const { g_settings_schema_key_unref(key); }
+};
+struct ObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+struct StrvFree {
+    void operator()(gchar** strings) const { g_strfreev(strings); }
+};
+struct VariantUnref {
+    void operator()(GVariant* value) const { g_variant_unref(value); }
+};
+
+// The key's accelerators, or none when the schema or key is not installed (reading an
+// absent key would abort the process).
+std::optional<QStringList> accelerators(const char* schemaId, const char* keyName) {
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!source) {
+        return std::nullopt;
+    }
+    std::unique_ptr<GSettingsSchema, SchemaUnref> schema(
+        g_settings_schema_source_lookup(source, schemaId, TRUE));
+    if (!schema || !g_settings_schema_has_key(schema.get(), keyName)) {
+        return std::nullopt;
+    }
+    std::unique_ptr<GSettingsSchemaKey, KeyUnref> key(
+        g_settings_schema_get_key(schema.get(), keyName));
+    const GVariantType* type = g_settings_schema_key_get_value_type(key.get());
+    const bool list = g_variant_type_equal(type, G_VARIANT_TYPE_STRING_ARRAY);
+    if (!list && !g_variant_type_equal(type, G_VARIANT_TYPE_STRING)) {
+        return std::nullopt;
+    }
+    std::unique_ptr<GSettings, ObjectUnref> settings(
+        g_settings_new_full(schema.get(), nullptr, nullptr));
+    std::unique_ptr<GVariant, VariantUnref> value(g_settings_get_value(settings.get(), keyName));
+    QStringList result;
+    if (list) {
+        std::unique_ptr<gchar*, StrvFree> strings(g_variant_dup_strv(value.get(), nullptr));
+        for (gchar** s = strings.get(); s && *s; ++s) {
+            result << QString::fromUtf8(*s);
+        }
+    } else {
+        result << QString::fromUtf8(g_variant_get_string(value.get(), nullptr));
+    }
+    return result;
+}
+
+// Virtual key codes of character keys, by their place on the standard layout, so a
+// combination can be replayed; named keys carry theirs already.
+int virtualKeyOf(QChar character) {
+    static const QHash<QChar, int> codes = [] {
+        const std::pair<char, int> table[] = {
+            {'a', 0},  {'s', 1},  {'d', 2},   {'f', 3},  {'h', 4},  {'g', 5},   {'z', 6},
+            {'x', 7},  {'c', 8},  {'v', 9},   {'b', 11}, {'q', 12}, {'w', 13},  {'e', 14},
+            {'r', 15}, {'y', 16}, {'t', 17},  {'1', 18}, {'2', 19}, {'3', 20},  {'4', 21},
+            {'6', 22}, {'5', 23}, {'=', 24},  {'9', 25}, {'7', 26}, {'-', 27},  {'8', 28},
+            {'0', 29}, {']', 30}, {'o', 31},  {'u', 32}, {'[', 33}, {'i', 34},  {'p', 35},
+            {'l', 37}, {'j', 38}, {'\'', 39}, {'k', 40}, {';', 41}, {'\\', 42}, {',', 43},
+            {'/', 44}, {'n', 45}, {'m', 46},  {'.', 47}, {'`', 50},
+        };
+        QHash<QChar, int> h;
+        for (const auto& [c, code] : table) {
+            h.insert(QChar::fromLatin1(c), code);
+        }
+        return h;
+    }();
+    return codes.value(character.toLower(), -1);
+}
+
+std::optional<ValueTree> parametersOf(const QString& accelerator) {
+    const auto key = parseAccelerator(accelerator);
+    if (!key) {
+        return std::nullopt;
+    }
+    qint64 character = 65535;
+    qint64 virtualKey = key->virtualKey.value_or(-1);
+    if (key->character && key->character->size() == 1) {
+        character = key->character->at(0).unicode();
+        virtualKey = virtualKeyOf(key->character->at(0));
+    }
+    qint64 flags = 0;
+    flags |= (key->modifiers & 1) ? 0x20000 : 0;
+    flags |= (key->modifiers & 2) ? 0x80000 : 0;
+    flags |= (key->modifiers & 4) ? 0x40000 : 0;
+    flags |= (key->modifiers & 8) ? 0 : 0x100000;
+    return ValueTree(ValueTree::Array{character, virtualKey, flags});
+}
+
+}  // namespace
+
+const std::vector<GnomeHotKeys::Source>& GnomeHotKeys::defaultSources() {
+    static const char* const shell = "org.gnome.shell.keybindings";
+    static const char* const media = "org.gnome.settings-daemon.plugins.media-keys";
+    static const char* const wm = "org.gnome.desktop.wm.keybindings";
+    static const std::vector<Source> sources = {
+        {28, {{shell, "screenshot"}, {media, "screenshot"}}},
+        {29, {{media, "screenshot-clip"}}},
+        {30, {{media, "area-screenshot"}}},
+        {31, {{media, "area-screenshot-clip"}}},
+        {184, {{shell, "show-screenshot-ui"}}},
+        {64, {{media, "search"}}},
+        {32, {{shell, "toggle-overview"}}},
+        {33, {{wm, "switch-group"}}},
+        {36, {{wm, "show-desktop"}}},
+        {79, {{wm, "switch-to-workspace-left"}}},
+        {81, {{wm, "switch-to-workspace-right"}}},
+        {60, {{wm, "switch-input-source-backward"}}},
+        {61, {{wm, "switch-input-source"}}},
+    };
+    return sources;
+}
+
+GnomeHotKeys::GnomeHotKeys(std::vector<Source> sources) : sources_(std::move(sources)) {}
+
+std::optional<ValueTree> GnomeHotKeys::symbolicHotKeys() {
+    ValueTree::Dictionary hotKeys;
+    for (const auto& source : sources_) {
+        for (const auto& [schema, key] : source.settings) {
+            const auto list = accelerators(schema, key);
+            if (!list) {
+                continue;
+            }
+            QString first;
+            for (const QString& accelerator : *list) {
+                if (!accelerator.trimmed().isEmpty()) {
+                    first = accelerator;
+                    break;
+                }
+            }
+            ValueTree::Dictionary entry{{QStringLiteral("enabled"), !first.isEmpty()}};
+            if (auto parameters = parametersOf(first)) {
+                entry.emplace(QStringLiteral("value"),
+                              ValueTree::Dictionary{{QStringLiteral("parameters"), *parameters}});
+            }
+            hotKeys.emplace(QString::number(source.id), std::move(entry));
+            break;
+        }
+    }
+    if (hotKeys.empty()) {
+        return std::nullopt;  // none of the schemas is installed
+    }
+    return ValueTree(std::move(hotKeys));
+}
+
+}  // namespace holdsheet
