@@ -9,21 +9,17 @@ namespace holdsheet {
 
 SheetLoader::SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStore& store,
                          SystemHotKeys& hotKeys, const Localization& localization)
-    : scheduler_(scheduler),
-      ax_(ax),
-      store_(store),
-      hotKeys_(hotKeys),
-      localization_(localization) {}
+    : parts_{scheduler, ax, store, hotKeys, localization} {}
 
 void SheetLoader::loadGroups(pid_t pid, std::function<void(std::vector<ShortcutGroup>)> done) {
-    scheduler_.detach([this, pid, done = std::move(done)]() mutable {
-        const Preferences prefs(store_);
-        const Settings settings{ax_.isProcessTrusted(), prefs.showDisabled(),
+    parts_.scheduler.detach([parts = parts_, pid, done = std::move(done)]() mutable {
+        const Preferences prefs(parts.store);
+        const Settings settings{parts.ax.isProcessTrusted(), prefs.showDisabled(),
                                 prefs.showSystemShortcuts()};
         // The read itself runs on a detached task of its own.
-        scheduler_.detach([this, pid, settings, done = std::move(done)]() mutable {
-            auto groups = readGroups(pid, settings);
-            scheduler_.post([groups = std::move(groups), done = std::move(done)]() mutable {
+        parts.scheduler.detach([parts, pid, settings, done = std::move(done)]() mutable {
+            auto groups = read(parts, pid, settings);
+            parts.scheduler.post([groups = std::move(groups), done = std::move(done)]() mutable {
                 done(std::move(groups));
             });
         });
@@ -31,14 +27,19 @@ void SheetLoader::loadGroups(pid_t pid, std::function<void(std::vector<ShortcutG
 }
 
 std::vector<ShortcutGroup> SheetLoader::readGroups(pid_t pid, const Settings& settings) {
+    return read(parts_, pid, settings);
+}
+
+std::vector<ShortcutGroup> SheetLoader::read(const Parts& parts, pid_t pid,
+                                             const Settings& settings) {
     // Without the permission no accessibility call is made at all.
     std::vector<ShortcutGroup> groups;
     if (settings.trusted) {
-        groups = MenuBarReader(ax_).readMenus(pid, settings.showDisabled);
+        groups = MenuBarReader(parts.ax).readMenus(pid, settings.showDisabled);
     }
     if (settings.showSystemShortcuts) {
-        auto system = systemGroup(hotKeys_.symbolicHotKeys(), [this](const QString& key) {
-            return localization_.localized(key);
+        auto system = systemGroup(parts.hotKeys.symbolicHotKeys(), [&parts](const QString& key) {
+            return parts.localization.localized(key);
         });
         if (system) {
             groups.push_back(std::move(*system));

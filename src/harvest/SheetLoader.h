@@ -35,11 +35,18 @@ class SheetLoader {
     std::vector<ShortcutGroup> readGroups(pid_t pid, const Settings& settings);
 
   private:
-    Scheduler& scheduler_;
-    Accessibility& ax_;
-    PreferenceStore& store_;
-    SystemHotKeys& hotKeys_;
-    const Localization& localization_;
+    // The collaborators outlive the loader (the composition root owns them); tasks copy
+    // these references, so a load in flight never touches a loader that is gone.
+    struct Parts {
+        Scheduler& scheduler;
+        Accessibility& ax;
+        PreferenceStore& store;
+        SystemHotKeys& hotKeys;
+        const Localization& localization;
+    };
+    static std::vector<ShortcutGroup> read(const Parts& parts, pid_t pid, const Settings& settings);
+
+    Parts parts_;
 };
 
 // The groups narrowed to a search text: a group whose title matches stays whole (same id);
