@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+namespace holdsheet {
+
+// Input event types, by the platform's numbers; a mask has bit (1 << type) per type.
+enum class EventType : int {
+    leftMouseDown = 1,
+    rightMouseDown = 3,
+    keyDown = 10,
+    keyUp = 11,
+    flagsChanged = 12,
+    scrollWheel = 22,
+    otherMouseDown = 25,
+};
+constexpr quint64 maskOf(EventType type) {
+    return quint64{1} << static_cast<int>(type);
+}
+
+// Modifier flag bits of events.
+namespace ModifierFlag {
+constexpr quint64 capsLock = 0x10000;
+constexpr quint64 shift = 0x20000;
+constexpr quint64 control = 0x40000;
+constexpr quint64 option = 0x80000;       // Alt
+constexpr quint64 command = 0x100000;     // Super
+constexpr quint64 numericPad = 0x200000;  // Num Lock
+}  // namespace ModifierFlag
+
+struct InputEvent {
+    EventType type = EventType::keyDown;
+    int keyCode = 0;  // virtual key code of the key-naming tables
+    quint64 modifierFlags = 0;
+};
+
+// Watching input. Global monitors see events that go to other applications; local monitors
+// see the program's own events and may swallow them. Handlers run on the main thread.
+class EventMonitors {
+  public:
+    using Token = int;
+    using GlobalHandler = std::function<void(const InputEvent&)>;
+    // Returns the event to let it through, or none to swallow it.
+    using LocalHandler = std::function<std::optional<InputEvent>(const InputEvent&)>;
+
+    virtual ~EventMonitors() = default;
+    // None when the platform refuses the monitor.
+    virtual std::optional<Token> addGlobalMonitor(quint64 mask, GlobalHandler handler) = 0;
+    virtual std::optional<Token> addLocalMonitor(quint64 mask, LocalHandler handler) = 0;
+    virtual void removeMonitor(Token token) = 0;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,311 @@
+#include "panel/PanelController.h"
+
+#include "prefs/Localization.h"
+#include "support/FakeAccessibility.h"
+#include "support/FakeDesktop.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/QtPrinters.h"
+#include "support/VirtualScheduler.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+
+class NoHotKeys : public SystemHotKeys {
+  public:
+    std::optional<ValueTree> symbolicHotKeys() override { return std::nullopt; }
+};
+
+const RunningApplication editor{101, "org.example.Editor", "Editor", QImage(), 1};
+const RunningApplication viewer{202, "org.example.Viewer", "Viewer", QImage(), 2};
+
+class Controller : public ::testing::Test {
+  protected:
+    Controller()
+        : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}),
+          loader(scheduler, ax, store, hotKeys, localization),
+          controller({scheduler, workspace, monitors, screens, store, loader}, [this](SheetModel&) {
+              auto panel = std::make_unique<FakePanelWindow>();
+              window = panel.get();
+              ++panelsMade;
+              return panel;
+          }) {
+        for (const auto& app : {editor, viewer}) {
+            ax.menuBar(app.pid).menu("System");
+            ax.menuBar(app.pid).menu(app.name + " Menu").item("Open").key("o");
+        }
+        workspace.front = editor;
+    }
+
+    // The model's writes, in order, as observers see them.
+    std::vector<std::string> watchModel() {
+        std::vector<std::string> log;
+        auto& m = controller.model();
+        QObject::connect(&m, &SheetModel::appNameChanged, [this] { writes.push_back("appName"); });
+        QObject::connect(&m, &SheetModel::appIconChanged, [this] { writes.push_back("appIcon"); });
+        QObject::connect(&m, &SheetModel::sheetChanged, [this] { writes.push_back("sheet"); });
+        QObject::connect(&m, &SheetModel::queryChanged, [this] { writes.push_back("query"); });
+        QObject::connect(&m, &SheetModel::loadingChanged,
+                         [this] { writes.push_back("isLoading"); });
+        QObject::connect(&m, &SheetModel::contentHeightChanged,
+                         [this] { writes.push_back("contentHeight"); });
+        return log;
+    }
+    QString loadedTitle() {
+        const auto& sheet = controller.model().sheet();
+        return sheet && !sheet->groups.empty() ? sheet->groups[0].title : QString();
+    }
+
+    VirtualScheduler scheduler;
+    FakeAccessibility ax;
+    MemoryPreferenceStore store;
+    NoHotKeys hotKeys;
+    Localization localization;
+    SheetLoader loader;
+    FakeWorkspace workspace;
+    FakeMonitors monitors;
+    FakeScreens screens;
+    FakePanelWindow* window = nullptr;
+    int panelsMade = 0;
+    std::vector<std::string> writes;
+    PanelController controller;
+};
+
+TEST_F(Controller, AFreshModel) {
+    SheetModel model(
+        [](const QString& key) { return key == "app.name" ? QString("Holdsheet") : key; });
+    EXPECT_FALSE(model.sheet());
+    EXPECT_TRUE(model.isLoading());
+    EXPECT_TRUE(model.query().isEmpty());
+    EXPECT_EQ(model.contentHeight(), 160.0);
+    EXPECT_TRUE(model.appIcon().isNull());
+    EXPECT_EQ(model.targetPID, 0);
+    EXPECT_EQ(model.displayName(), "Holdsheet");
+    model.setAppName("Editor");
+    EXPECT_EQ(model.displayName(), "Editor");
+    EXPECT_EQ(SheetModel().displayName(), "app.name");
+}
+
+TEST_F(Controller, ShowResetsTheModelInOrderThenLoads) {
+    watchModel();
+    controller.model().setQuery("stale");
+    writes.clear();
+    controller.show();
+    EXPECT_EQ(writes, (std::vector<std::string>{"appName", "appIcon", "sheet", "query", "isLoading",
+                                                "contentHeight"}));
+    EXPECT_EQ(controller.model().targetPID, editor.pid);
+    EXPECT_TRUE(controller.model().isLoading());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->visible);
+    EXPECT_EQ(window->currentAlpha, 1.0);
+
+    controller.model().setQuery("op");  // typing while loading keeps the text
+    writes.clear();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(writes, (std::vector<std::string>{"sheet", "isLoading"}));
+    EXPECT_EQ(loadedTitle(), "Editor Menu");
+    EXPECT_FALSE(controller.model().isLoading());
+    EXPECT_EQ(controller.model().query(), "op");
+}
+
+TEST_F(Controller, NeverTargetsItselfOrNothing) {
+    workspace.front = std::nullopt;
+    controller.show();
+    workspace.front = RunningApplication{workspace.own, "", "Holdsheet", QImage(), 9};
+    controller.show();
+    EXPECT_EQ(panelsMade, 0);
+    EXPECT_EQ(controller.model().targetPID, 0);
+}
+
+TEST_F(Controller, OnlyTheLatestLoadIsStoredAndAClosedOneStoresNothing) {
+    watchModel();
+    controller.show();
+    workspace.front = viewer;
+    controller.show();  // the first load is still in flight
+    writes.clear();
+    scheduler.runUntilIdle();
+    EXPECT_EQ(writes, (std::vector<std::string>{"sheet", "isLoading"}));  // once
+    EXPECT_EQ(loadedTitle(), "Viewer Menu");
+    EXPECT_EQ(panelsMade, 1);
+
+    controller.show();
+    controller.hide();
+    writes.clear();
+    scheduler.advance(1s);
+    EXPECT_EQ(writes, std::vector<std::string>{});
+    EXPECT_TRUE(controller.model().isLoading());
+}
+
+TEST_F(Controller, SizesThePanelOnTheScreenUnderThePointer) {
+    struct Case {
+        double visibleWidth, visibleHeight, contentHeight;
+        double width, height;
+    };
+    const Case cases[] = {
+        {1000, 1000, 50, 880, 260},   {2560, 1400, 160, 1240, 278}, {800, 1000, 160, 720, 278},
+        {1920, 900, 1000, 1240, 780}, {1920, 300, 160, 1240, 180},
+    };
+    for (const auto& c : cases) {
+        screens.list = {{QRectF(0, 0, c.visibleWidth, c.visibleHeight + 40),
+                         QRectF(0, 40, c.visibleWidth, c.visibleHeight)}};
+        controller.show();
+        controller.model().setContentHeight(c.contentHeight);
+        scheduler.advance(30ms);
+        EXPECT_EQ(window->lastFrame.width(), c.width) << c.visibleWidth;
+        EXPECT_EQ(window->lastFrame.height(), c.height)
+            << c.visibleHeight << " " << c.contentHeight;
+        // Centred horizontally and 20 points above the vertical centre.
+        EXPECT_EQ(window->lastFrame.center().x(), c.visibleWidth / 2);
+        EXPECT_EQ(window->lastFrame.center().y(), 40 + c.visibleHeight / 2 - 20);
+        controller.hide();
+        scheduler.advance(1s);
+    }
+}
+
+TEST_F(Controller, PicksTheScreenUnderThePointerElseTheMainOne) {
+    screens.list = {{QRectF(0, 0, 1000, 800), QRectF(0, 0, 1000, 800)},
+                    {QRectF(1000, 0, 2000, 1200), QRectF(1000, 0, 2000, 1200)}};
+    screens.at = QPointF(1500, 100);
+    controller.show();
+    EXPECT_EQ(controller.panelWidth(), 1240);
+    screens.at = QPointF(-50, -50);
+    screens.main = 0;
+    controller.show();
+    EXPECT_EQ(controller.panelWidth(), 880);
+}
+
+TEST_F(Controller, DebouncesContentHeightAndIgnoresTinyChanges) {
+    controller.show();
+    scheduler.runUntilIdle();
+    const int before = window->frames;
+    controller.model().setContentHeight(400);
+    scheduler.advance(10ms);
+    controller.model().setContentHeight(500);
+    scheduler.advance(10ms);
+    controller.model().setContentHeight(600);
+    scheduler.advance(29ms);
+    EXPECT_EQ(window->frames, before);
+    scheduler.advance(1ms);
+    EXPECT_EQ(window->frames, before + 1);
+    EXPECT_TRUE(window->lastAnimated);
+    EXPECT_EQ(window->lastFrame.height(), 718);
+
+    controller.model().setContentHeight(600.5);  // under one point: no move
+    scheduler.advance(50ms);
+    EXPECT_EQ(window->frames, before + 1);
+}
+
+TEST_F(Controller, EscapeClosesAndIsSwallowedOtherKeysPass) {
+    controller.show();
+    EXPECT_TRUE(monitors.local({EventType::keyDown, 0, 0}));  // "a" reaches the field
+    EXPECT_TRUE(window->visible);
+    EXPECT_FALSE(monitors.local({EventType::keyDown, 53, 0}));
+    scheduler.advance(140ms);
+    EXPECT_FALSE(window->visible);
+    EXPECT_EQ(monitors.count(), 0);
+}
+
+TEST_F(Controller, ClicksAndKeysElsewhereCloseTheFadeEndsIt) {
+    for (auto type : {EventType::leftMouseDown, EventType::rightMouseDown,
+                      EventType::otherMouseDown, EventType::keyDown}) {
+        controller.show();
+        monitors.global({type, 0, 0});
+        EXPECT_EQ(window->currentAlpha, 0.0);
+        EXPECT_TRUE(window->visible) << "visible until the fade ends";
+        scheduler.advance(139ms);
+        EXPECT_TRUE(window->visible);
+        scheduler.advance(1ms);
+        EXPECT_FALSE(window->visible);
+    }
+    controller.show();
+    monitors.global({EventType::scrollWheel, 0, 0});
+    EXPECT_TRUE(window->visible);
+}
+
+TEST_F(Controller, AShowingDuringTheFadeKeepsThePanel) {
+    controller.show();
+    controller.hide();
+    scheduler.advance(70ms);
+    controller.show();
+    scheduler.advance(200ms);
+    EXPECT_TRUE(window->visible);
+    EXPECT_EQ(window->currentAlpha, 1.0);
+}
+
+TEST_F(Controller, ActivationsOfTheTargetOrItselfKeepThePanel) {
+    controller.show();
+    workspace.announce(editor);
+    workspace.announce(RunningApplication{workspace.own, "", "", QImage(), 0});
+    scheduler.advance(1s);
+    EXPECT_TRUE(window->visible);
+    workspace.announce(viewer);
+    scheduler.advance(1s);
+    EXPECT_FALSE(window->visible);
+
+    controller.show();
+    workspace.announce(std::nullopt);  // nothing known about it: close
+    scheduler.advance(1s);
+    EXPECT_FALSE(window->visible);
+}
+
+TEST_F(Controller, HideOnAHiddenPanelChangesNothing) {
+    controller.hide();  // no panel yet
+    controller.show();
+    scheduler.runUntilIdle();
+    controller.hide();
+    scheduler.advance(1s);
+    const int frames = window->frames;
+    controller.hide();
+    scheduler.advance(1s);
+    EXPECT_EQ(window->frames, frames);
+    EXPECT_FALSE(controller.model().isLoading());
+}
+
+TEST_F(Controller, WatchersAreInstalledOnceAndRemovedOnHide) {
+    controller.show();
+    controller.show();
+    EXPECT_EQ(monitors.count(), 3);
+    EXPECT_EQ(workspace.observers(), 1);
+    controller.hide();
+    EXPECT_EQ(monitors.count(), 0);
+    EXPECT_EQ(workspace.observers(), 0);
+
+    monitors.refuse = true;  // refused monitors are simply missing
+    controller.show();
+    EXPECT_EQ(monitors.count(), 0);
+    EXPECT_EQ(workspace.observers(), 1);
+}
+
+TEST_F(Controller, CommandReleasedClosesOnlyWhenAskedAndNotWhileTyping) {
+    controller.show();
+    controller.commandReleased();
+    scheduler.advance(1s);
+    EXPECT_TRUE(window->visible);  // closeOnRelease off
+    store.set("closeOnRelease", true);
+    window->editing = true;
+    controller.commandReleased();
+    scheduler.advance(1s);
+    EXPECT_TRUE(window->visible);
+    window->editing = false;
+    controller.commandReleased();
+    scheduler.advance(1s);
+    EXPECT_FALSE(window->visible);
+}
+
+TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {
+    controller.show();
+    window->key = false;
+    scheduler.runUntilIdle();
+    EXPECT_TRUE(window->key);
+    controller.tearDown();
+    EXPECT_EQ(controller.panel(), nullptr);
+    EXPECT_EQ(monitors.count(), 0);
+    scheduler.advance(1s);  // a load in flight after tear-down stores nothing, touches nothing
+}
+
+}  // namespace
+}  // namespace holdsheet
