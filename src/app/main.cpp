@@ -1,4 +1,6 @@
 #include "app/DumpCommand.h"
+#include "app/Program.h"
+#include "platform/linux/DBusControl.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -6,29 +8,44 @@
 namespace {
 
 const char* const usage =
-    "Usage: holdsheet <command> [options]\n"
+    "Usage: holdsheet [command] [options]\n"
     "\n"
     "Shows the keyboard shortcuts of the application you are working in.\n"
+    "Without a command, starts Holdsheet.\n"
     "\n"
     "Commands:\n"
+    "  show    open the cheat sheet of the application in front (Holdsheet must run)\n"
+    "  hide    close the cheat sheet\n"
     "  dump    print the shortcuts of an application's menus (see 'holdsheet dump --help')\n"
     "  help    show this text\n";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (command.isEmpty()) {
+        return holdsheet::runProgram(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Holdsheet"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
 
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("help") ||
-        arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+    if (command == QLatin1String("help") || command == QLatin1String("--help") ||
+        command == QLatin1String("-h")) {
         QTextStream(stdout) << usage;
         return 0;
     }
-    if (arguments.first() == QLatin1String("dump")) {
+    if (command == QLatin1String("dump")) {
         return holdsheet::runDump(arguments.mid(1));
     }
-    QTextStream(stderr) << "holdsheet: unknown command '" << arguments.first() << "'\n\n" << usage;
+    if (command == QLatin1String("show") || command == QLatin1String("hide")) {
+        const QString method = command == QLatin1String("show") ? "Show" : "Hide";
+        if (!holdsheet::DBusControl::call(method)) {
+            QTextStream(stderr) << "holdsheet: Holdsheet is not running in this session\n";
+            return 5;
+        }
+        return 0;
+    }
+    QTextStream(stderr) << "holdsheet: unknown command '" << command << "'\n\n" << usage;
     return 2;
 }

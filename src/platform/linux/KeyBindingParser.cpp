@@ -216,6 +216,42 @@ std::optional<MenuKey> parseAccelerator(const QString& accelerator) {
     return parseChord(accelerator.trimmed(), false);
 }
 
+// Virtual key codes of character keys, by their place on the standard layout, so a
+// combination can be replayed; named keys carry theirs already.
+int characterVirtualKey(QChar character) {
+    static const QHash<QChar, int> codes = [] {
+        const std::pair<char, int> table[] = {
+            {'a', 0},  {'s', 1},  {'d', 2},   {'f', 3},  {'h', 4},  {'g', 5},   {'z', 6},
+            {'x', 7},  {'c', 8},  {'v', 9},   {'b', 11}, {'q', 12}, {'w', 13},  {'e', 14},
+            {'r', 15}, {'y', 16}, {'t', 17},  {'1', 18}, {'2', 19}, {'3', 20},  {'4', 21},
+            {'6', 22}, {'5', 23}, {'=', 24},  {'9', 25}, {'7', 26}, {'-', 27},  {'8', 28},
+            {'0', 29}, {']', 30}, {'o', 31},  {'u', 32}, {'[', 33}, {'i', 34},  {'p', 35},
+            {'l', 37}, {'j', 38}, {'\'', 39}, {'k', 40}, {';', 41}, {'\\', 42}, {',', 43},
+            {'/', 44}, {'n', 45}, {'m', 46},  {'.', 47}, {'`', 50},
+        };
+        QHash<QChar, int> h;
+        for (const auto& [c, code] : table) {
+            h.insert(QChar::fromLatin1(c), code);
+        }
+        return h;
+    }();
+    return codes.value(character.toLower(), -1);
+}
+
+std::optional<int> virtualKeyOfKeyName(const QString& name) {
+    const auto key = keyFromName(name, 0);
+    if (!key) {
+        return std::nullopt;
+    }
+    if (key->virtualKey) {
+        return key->virtualKey;
+    }
+    const int code = key->character && key->character->size() == 1
+                         ? characterVirtualKey(key->character->at(0))
+                         : -1;
+    return code < 0 ? std::nullopt : std::optional<int>(code);
+}
+
 Toolkit toolkitFromName(const QString& toolkitName) {
     if (toolkitName.compare(QLatin1String("GTK"), Qt::CaseInsensitive) == 0) {
         return Toolkit::gtk;

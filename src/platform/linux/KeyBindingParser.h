@@ -27,6 +27,13 @@ std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
 // One GTK accelerator ("<Primary><Shift>s", "<Super>Page_Up"), as GSettings stores them.
 std::optional<MenuKey> parseAccelerator(const QString& accelerator);
 
+// The virtual key code of a character key by its place on the standard layout (-1 when it
+// has none), so that a combination can be replayed.
+int characterVirtualKey(QChar character);
+
+// The virtual key code of a key by its keysym name ("Escape" 53, "a" 0), or none.
+std::optional<int> virtualKeyOfKeyName(const QString& name);
+
 Toolkit toolkitFromName(const QString& toolkitName);
 
 }  // namespace holdsheet

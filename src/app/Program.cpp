@@ -1,0 +1,85 @@
+#include "app/Program.h"
+
+#include "harvest/SheetLoader.h"
+#include "panel/OverlayPanel.h"
+#include "panel/PanelController.h"
+#include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/DBusControl.h"
+#include "platform/linux/EwmhWorkspace.h"
+#include "platform/linux/GnomeHotKeys.h"
+#include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/QtScheduler.h"
+#include "platform/linux/QtScreens.h"
+#include "platform/linux/X11EventMonitors.h"
+#include "prefs/Localization.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <csignal>
+
+namespace holdsheet {
+
+int runProgram(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        QTextStream(stderr) << "holdsheet: no X display (DISPLAY is not set)\n";
+        return 3;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Holdsheet"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    IniPreferenceStore store;
+    const Localization localization(store);
+    QtScheduler scheduler;
+    AtspiAccessibility ax;
+    GnomeHotKeys hotKeys;
+    SheetLoader loader(scheduler, ax, store, hotKeys, localization);
+    EwmhWorkspace workspace;
+    QtScreens screens;
+    OverlayPanel* panelWindow = nullptr;
+    X11EventMonitors monitors(
+        [&panelWindow] { return panelWindow && panelWindow->isVisible() && panelWindow->isKey(); },
+        [&panelWindow](quint64 window) {
+            return panelWindow && static_cast<quint64>(panelWindow->winId()) == window;
+        });
+    X11Connection probe;
+    const bool compositing = compositingManagerRunning(probe);
+
+    PanelController controller(
+        {scheduler, workspace, monitors, screens, store, loader},
+        [&panelWindow, compositing](SheetModel& model) {
+            auto panel = std::make_unique<OverlayPanel>(model, compositing);
+            panelWindow = panel.get();
+            return panel;
+        },
+        [&localization](const QString& key) { return localization.localized(key); });
+    PanelController::setShared(&controller);
+
+    DBusControl control({[&controller] { controller.show(); }, [&controller] { controller.hide(); },
+                         [&controller] {
+                             const auto& model = controller.model();
+                             const auto* panel = controller.panel();
+                             return QVariantMap{
+                                 {"visible", panel && panel->isVisible()},
+                                 {"targetPid", static_cast<int>(model.targetPID)},
+                                 {"loading", model.isLoading()},
+                                 {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
+                                 {"query", model.query()},
+                             };
+                         }});
+    if (!control.registerOnSessionBus()) {
+        QTextStream(stderr) << "holdsheet: already running in this session (or no session bus)\n";
+        return 0;
+    }
+    // SIGTERM and SIGINT end the program through the event loop.
+    for (int signal : {SIGTERM, SIGINT}) {
+        std::signal(signal, [](int) { QCoreApplication::quit(); });
+    }
+    const int status = app.exec();
+    controller.tearDown();
+    PanelController::setShared(nullptr);
+    return status;
+}
+
+}  // namespace holdsheet

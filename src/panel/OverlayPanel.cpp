@@ -1,0 +1,110 @@
+#include "panel/OverlayPanel.h"
+
+#include "panel/PlainSheetView.h"
+
+#include <QLineEdit>
+#include <QPainterPath>
+#include <QPropertyAnimation>
+#include <QRegion>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace holdsheet {
+
+namespace {
+constexpr double cornerRadius = 16;
+constexpr int grabAttempts = 20;  // another client may hold a grab for a moment
+constexpr int grabRetryMs = 25;
+}  // namespace
+
+OverlayPanel::OverlayPanel(SheetModel& model, bool compositing)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::X11BypassWindowManagerHint),
+      compositing_(compositing) {
+    setWindowTitle(QStringLiteral("Holdsheet panel"));
+    setObjectName(QStringLiteral("HoldsheetPanel"));
+    auto* layout = new QVBoxLayout(this);
+    view_ = new PlainSheetView(model, this);
+    layout->addWidget(view_);
+    setAutoFillBackground(true);
+    resize(1100, 400);
+    fade_ = new QPropertyAnimation(this, "windowOpacity", this);
+}
+
+OverlayPanel::~OverlayPanel() = default;
+
+void OverlayPanel::setAlpha(double alpha, std::chrono::milliseconds fade) {
+    alpha_ = alpha;
+    if (!compositing_) {
+        return;  // nothing to see without a compositor: the panel shows and hides at once
+    }
+    fade_->stop();
+    if (fade.count() == 0 || !QWidget::isVisible()) {
+        setWindowOpacity(alpha);
+        return;
+    }
+    fade_->setDuration(static_cast<int>(fade.count()));
+    fade_->setStartValue(windowOpacity());
+    fade_->setEndValue(alpha);
+    fade_->start();
+}
+
+void OverlayPanel::orderFront() {
+    show();
+    raise();
+    makeKey();
+}
+
+void OverlayPanel::makeKey() {
+    if (view_) {
+        view_->searchField()->setFocus();
+    }
+    grabKeyboard(grabAttempts);
+}
+
+void OverlayPanel::grabKeyboard(int attemptsLeft) {
+    if (!QWidget::isVisible() || !windowHandle()) {
+        return;
+    }
+    grabbed_ = windowHandle()->setKeyboardGrabEnabled(true);
+    if (!grabbed_ && attemptsLeft > 0) {
+        QTimer::singleShot(grabRetryMs, this,
+                           [this, attemptsLeft] { grabKeyboard(attemptsLeft - 1); });
+    }
+}
+
+void OverlayPanel::orderOut() {
+    if (windowHandle()) {
+        windowHandle()->setKeyboardGrabEnabled(false);
+    }
+    grabbed_ = false;
+    hide();
+}
+
+void OverlayPanel::setFrame(const QRectF& frame, bool) {
+    setGeometry(frame.toRect());
+}
+
+bool OverlayPanel::isEditingText() const {
+    // Focus alone is not editing: the field has it whenever the panel shows.
+    const QLineEdit* field = view_ ? view_->searchField() : nullptr;
+    return field && field->hasFocus() && !field->text().isEmpty();
+}
+
+void OverlayPanel::releaseContent() {
+    delete view_;
+    view_ = nullptr;
+}
+
+void OverlayPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!compositing_) {
+        // Hard-edged but correct corners: without a compositor translucency shows black.
+        QPainterPath path;
+        path.addRoundedRect(rect(), cornerRadius, cornerRadius);
+        setMask(QRegion(path.toFillPolygon().toPolygon()));
+    }
+}
+
+}  // namespace holdsheet

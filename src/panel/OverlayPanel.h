@@ -1,0 +1,49 @@
+#pragma once
+
+#include "panel/PanelWindow.h"
+#include "panel/SheetModel.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QPropertyAnimation;
+
+namespace holdsheet {
+
+class PlainSheetView;
+
+// The floating panel: a frameless tool window that stays on top and bypasses the window
+// manager (no task bar or window-cycling entry, and the target application stays active),
+// taking the keyboard with a grab while shown. Fades need a compositing manager; without
+// one the panel shows and hides at once with an opaque rounded shape.
+class OverlayPanel : public QWidget, public PanelWindow {
+  public:
+    OverlayPanel(SheetModel& model, bool compositing);
+    ~OverlayPanel() override;
+
+    bool isVisible() const override { return QWidget::isVisible(); }
+    double alpha() const override { return alpha_; }
+    void setAlpha(double alpha, std::chrono::milliseconds fade) override;
+    void orderFront() override;
+    bool isKey() const override { return grabbed_; }
+    void makeKey() override;
+    void orderOut() override;
+    void setFrame(const QRectF& frame, bool animate) override;
+    bool isEditingText() const override;
+    void releaseContent() override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void grabKeyboard(int attemptsLeft);
+
+    bool compositing_;
+    double alpha_ = 1.0;
+    bool grabbed_ = false;
+    PlainSheetView* view_ = nullptr;
+    QPropertyAnimation* fade_ = nullptr;
+};
+
+}  // namespace holdsheet

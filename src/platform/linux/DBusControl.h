@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantMap>
+
+#include <functional>
+
+namespace holdsheet {
+
+// The running program on the session bus, so it can be driven from outside (a desktop
+// shortcut, tests): one well-known name per session, methods Show, Hide and Status.
+class DBusControl : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.holdsheet.Holdsheet")
+  public:
+    static const char* const serviceName;
+    static const char* const objectPath;
+
+    struct Handlers {
+        std::function<void()> show;
+        std::function<void()> hide;
+        std::function<QVariantMap()> status;
+    };
+    explicit DBusControl(Handlers handlers);
+
+    // Takes the name; false when another instance holds it (or there is no session bus).
+    bool registerOnSessionBus();
+
+    // Calls a method of the running instance; false when none answers.
+    static bool call(const QString& method, QVariantMap* status = nullptr);
+
+  public slots:
+    Q_SCRIPTABLE void Show();
+    Q_SCRIPTABLE void Hide();
+    Q_SCRIPTABLE QVariantMap Status();
+
+  private:
+    Handlers handlers_;
+};
+
+}  // namespace holdsheet

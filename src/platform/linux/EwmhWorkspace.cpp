@@ -1,0 +1,207 @@
+#include "platform/linux/EwmhWorkspace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace holdsheet {
+
+namespace {
+
+class ActivationObservation : public Workspace::Observation {
+  public:
+    ActivationObservation(std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers, int id)
+        : observers_(std::move(observers)), id_(id) {}
+    ~ActivationObservation() override {
+        if (auto observers = observers_.lock()) {
+            observers->erase(id_);
+        }
+    }
+
+  private:
+    std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers_;
+    int id_;
+};
+
+struct DesktopEntry {
+    QString name;
+    QString icon;
+};
+
+// The [Desktop Entry] of an application: by file name, else by StartupWMClass.
+std::optional<DesktopEntry> desktopEntry(const QString& applicationId, const QString& wmClass) {
+    auto parse = [](const QString& path,
+                    const QString& wantedClass) -> std::optional<DesktopEntry> {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            return std::nullopt;
+        }
+        DesktopEntry entry;
+        QString startupClass;
+        bool inEntry = false;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.startsWith(QLatin1Char('['))) {
+                inEntry = line == QLatin1String("[Desktop Entry]");
+            } else if (inEntry && line.startsWith(QLatin1String("Name="))) {
+                entry.name = line.mid(5);
+            } else if (inEntry && line.startsWith(QLatin1String("Icon="))) {
+                entry.icon = line.mid(5);
+            } else if (inEntry && line.startsWith(QLatin1String("StartupWMClass="))) {
+                startupClass = line.mid(15);
+            }
+        }
+        if (!wantedClass.isEmpty() && startupClass.compare(wantedClass, Qt::CaseInsensitive) != 0) {
+            return std::nullopt;
+        }
+        return entry;
+    };
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    for (const QString& folder : folders) {
+        for (const QString& id : {applicationId, wmClass, wmClass.toLower()}) {
+            if (!id.isEmpty()) {
+                if (auto entry = parse(folder + QLatin1Char('/') + id + ".desktop", {})) {
+                    return entry;
+                }
+            }
+        }
+    }
+    for (const QString& folder : folders) {
+        for (const QString& file : QDir(folder).entryList({"*.desktop"}, QDir::Files)) {
+            if (auto entry = parse(folder + QLatin1Char('/') + file, wmClass)) {
+                return entry;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The largest icon of _NET_WM_ICON up to 128 pixels.
+QImage windowIcon(Display* display, Window window, Atom property) {
+    const auto data = cardinals(display, window, property, XA_CARDINAL, 1 << 20);
+    QImage best;
+    for (std::size_t i = 0; i + 2 <= data.size();) {
+        const auto width = data[i], height = data[i + 1];
+        if (width == 0 || height == 0 || width * height > data.size() - i - 2) {
+            break;
+        }
+        if (width <= 128 && height <= 128 && static_cast<int>(width) > best.width()) {
+            QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+            for (unsigned long p = 0; p < width * height; ++p) {
+                image.setPixel(static_cast<int>(p % width), static_cast<int>(p / width),
+                               static_cast<QRgb>(data[i + 2 + p]));
+            }
+            best = image;
+        }
+        i += 2 + width * height;
+    }
+    return best;
+}
+
+}  // namespace
+
+EwmhWorkspace::EwmhWorkspace() {
+    if (!x11_.isOpen()) {
+        return;
+    }
+    XSelectInput(x11_.display(), x11_.root(), PropertyChangeMask);
+    const Atom active = x11_.atom("_NET_ACTIVE_WINDOW");
+    x11_.onEvent([this, active](XEvent& event) {
+        if (event.type != PropertyNotify || event.xproperty.atom != active) {
+            return;
+        }
+        const auto activated = frontmostApplication();
+        auto copy = *observers_;  // an observer may end observations
+        for (auto& [id, observer] : copy) {
+            if (observers_->contains(id)) {
+                observer(activated);
+            }
+        }
+    });
+    XFlush(x11_.display());
+}
+
+std::optional<RunningApplication> EwmhWorkspace::frontmostApplication() {
+    if (!x11_.isOpen()) {
+        return std::nullopt;
+    }
+    const auto active =
+        cardinals(x11_.display(), x11_.root(), x11_.atom("_NET_ACTIVE_WINDOW"), XA_WINDOW);
+    Window window = active.empty() ? None : static_cast<Window>(active.front());
+    if (window == None) {
+        int revert = 0;
+        XGetInputFocus(x11_.display(), &window, &revert);  // no window manager says
+        if (window == PointerRoot) {
+            window = None;
+        }
+    }
+    return window == None ? std::nullopt : applicationOf(window);
+}
+
+std::optional<RunningApplication> EwmhWorkspace::applicationOf(unsigned long window) {
+    Display* display = x11_.display();
+    const auto pid = cardinals(display, window, x11_.atom("_NET_WM_PID"), XA_CARDINAL);
+    if (pid.empty() || pid.front() == 0) {
+        return std::nullopt;
+    }
+    RunningApplication app;
+    app.pid = static_cast<pid_t>(pid.front());
+    app.window = window;
+    const Atom utf8 = x11_.atom("UTF8_STRING");
+    app.applicationId =
+        QString::fromUtf8(bytesProperty(display, window, x11_.atom("_GTK_APPLICATION_ID"), utf8));
+    QString wmClass;
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint)) {
+        wmClass = QString::fromLocal8Bit(hint.res_class ? hint.res_class : "");
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    if (app.applicationId.isEmpty()) {
+        app.applicationId = wmClass;
+    }
+    const auto entry = desktopEntry(app.applicationId, wmClass);
+    app.name = entry && !entry->name.isEmpty() ? entry->name : wmClass;
+    app.icon = windowIcon(display, window, x11_.atom("_NET_WM_ICON"));
+    if (app.icon.isNull() && entry && !entry->icon.isEmpty()) {
+        app.icon = QIcon::fromTheme(entry->icon).pixmap(64, 64).toImage();
+    }
+    return app;
+}
+
+pid_t EwmhWorkspace::ownPid() {
+    return getpid();
+}
+
+std::unique_ptr<Workspace::Observation> EwmhWorkspace::observeActivations(
+    ActivationObserver observer) {
+    const int id = nextObserver_++;
+    observers_->emplace(id, std::move(observer));
+    return std::make_unique<ActivationObservation>(observers_, id);
+}
+
+void EwmhWorkspace::activate(const RunningApplication& application) {
+    if (!x11_.isOpen() || application.window == 0) {
+        return;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = static_cast<Window>(application.window);
+    event.xclient.message_type = x11_.atom("_NET_ACTIVE_WINDOW");
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // a pager-like request: the window manager obeys at once
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x11_.display(), x11_.root(), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(x11_.display());
+}
+
+}  // namespace holdsheet

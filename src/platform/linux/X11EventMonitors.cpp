@@ -1,0 +1,170 @@
+#include "platform/linux/X11EventMonitors.h"
+
+#include "platform/linux/KeyBindingParser.h"
+
+#include <QCoreApplication>
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+
+namespace holdsheet {
+
+namespace {
+
+quint64 flagsOf(unsigned int mods) {
+    quint64 flags = 0;
+    flags |= (mods & ShiftMask) ? ModifierFlag::shift : 0;
+    flags |= (mods & LockMask) ? ModifierFlag::capsLock : 0;
+    flags |= (mods & ControlMask) ? ModifierFlag::control : 0;
+    flags |= (mods & Mod1Mask) ? ModifierFlag::option : 0;
+    flags |= (mods & Mod2Mask) ? ModifierFlag::numericPad : 0;
+    flags |= (mods & Mod4Mask) ? ModifierFlag::command : 0;
+    return flags;
+}
+
+std::optional<EventType> buttonType(int button) {
+    switch (button) {
+        case 1:
+            return EventType::leftMouseDown;
+        case 3:
+            return EventType::rightMouseDown;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            return EventType::scrollWheel;
+        default:
+            return EventType::otherMouseDown;
+    }
+}
+
+}  // namespace
+
+X11EventMonitors::X11EventMonitors(std::function<bool()> ownsKeyboard,
+                                   std::function<bool(quint64)> isOwnWindow)
+    : ownsKeyboard_(std::move(ownsKeyboard)), isOwnWindow_(std::move(isOwnWindow)) {
+    Display* display = x11_.display();
+    if (!display) {
+        return;
+    }
+    int event = 0, error = 0;
+    int major = 2, minor = 2;  // 2.0 loses events while another client holds a grab
+    if (XQueryExtension(display, "XInputExtension", &xiOpcode_, &event, &error) &&
+        XIQueryVersion(display, &major, &minor) == Success && (major > 2 || minor >= 2)) {
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_RawKeyPress);
+        XISetMask(bits, XI_RawKeyRelease);
+        XISetMask(bits, XI_RawButtonPress);
+        XIEventMask mask{XIAllMasterDevices, sizeof(bits), bits};
+        XISelectEvents(display, x11_.root(), &mask, 1);
+    } else {
+        xiOpcode_ = -1;
+    }
+    int xkbError = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
+    if (XkbQueryExtension(display, nullptr, &xkbEvent_, &xkbError, &xkbMajor, &xkbMinor)) {
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbModifierStateMask,
+                              XkbModifierStateMask);
+        XkbStateRec state{};
+        if (XkbGetState(display, XkbUseCoreKbd, &state) == Success) {
+            flags_ = flagsOf(state.mods);
+        }
+    } else {
+        xkbEvent_ = -1;
+    }
+    x11_.onEvent([this](XEvent& e) { handle(e); });
+    XFlush(display);
+}
+
+X11EventMonitors::~X11EventMonitors() {
+    if (filtering_ && QCoreApplication::instance()) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+}
+
+std::optional<EventMonitors::Token> X11EventMonitors::addGlobalMonitor(quint64 mask,
+                                                                       GlobalHandler handler) {
+    if (xiOpcode_ < 0) {
+        return std::nullopt;  // no XInput 2.2: the platform refuses
+    }
+    monitors_.emplace(next_, Monitor{mask, std::move(handler), nullptr});
+    return next_++;
+}
+
+std::optional<EventMonitors::Token> X11EventMonitors::addLocalMonitor(quint64 mask,
+                                                                      LocalHandler handler) {
+    if (!filtering_ && QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(this);
+        filtering_ = true;
+    }
+    monitors_.emplace(next_, Monitor{mask, nullptr, std::move(handler)});
+    return next_++;
+}
+
+void X11EventMonitors::removeMonitor(Token token) {
+    monitors_.erase(token);
+}
+
+int X11EventMonitors::virtualKey(unsigned int keycode) const {
+    const KeySym symbol = XkbKeycodeToKeysym(x11_.display(), static_cast<KeyCode>(keycode), 0, 0);
+    const char* name = symbol == NoSymbol ? nullptr : XKeysymToString(symbol);
+    return name ? virtualKeyOfKeyName(QString::fromLatin1(name)).value_or(-1) : -1;
+}
+
+void X11EventMonitors::deliverGlobal(const InputEvent& event) {
+    auto copy = monitors_;  // a handler may remove monitors
+    for (auto& [token, monitor] : copy) {
+        if (monitor.global && (monitor.mask & maskOf(event.type)) && monitors_.contains(token)) {
+            monitor.global(event);
+        }
+    }
+}
+
+void X11EventMonitors::handle(XEvent& event) {
+    Display* display = x11_.display();
+    if (xkbEvent_ >= 0 && event.type == xkbEvent_) {
+        const auto* xkb = reinterpret_cast<XkbEvent*>(&event);
+        if (xkb->any.xkb_type == XkbStateNotify) {
+            const quint64 flags = flagsOf(xkb->state.mods);
+            if (flags != flags_) {
+                flags_ = flags;
+                deliverGlobal({EventType::flagsChanged, 0, flags_});
+            }
+        }
+        return;
+    }
+    if (event.type != GenericEvent || event.xcookie.extension != xiOpcode_ ||
+        !XGetEventData(display, &event.xcookie)) {
+        return;
+    }
+    const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
+    const int type = event.xcookie.evtype;
+    std::optional<InputEvent> input;
+    if (type == XI_RawKeyPress || type == XI_RawKeyRelease) {
+        if (!ownsKeyboard_ || !ownsKeyboard_()) {
+            input = InputEvent{type == XI_RawKeyPress ? EventType::keyDown : EventType::keyUp,
+                               virtualKey(static_cast<unsigned int>(raw->detail)), flags_};
+        }
+    } else if (type == XI_RawButtonPress) {
+        Window root = 0, child = 0;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned int mask = 0;
+        XQueryPointer(display, x11_.root(), &root, &child, &rootX, &rootY, &x, &y, &mask);
+        if (!(isOwnWindow_ && child != None && isOwnWindow_(child))) {
+            if (auto kind = buttonType(raw->detail)) {
+                input = InputEvent{*kind, 0, flags_};
+            }
+        }
+    }
+    XFreeEventData(display, &event.xcookie);
+    if (input) {
+        deliverGlobal(*input);
+    }
+}
+
+int virtualKeyOfKeysym(quint32 keysym) {
+    const char* name = XKeysymToString(static_cast<KeySym>(keysym));
+    return name ? virtualKeyOfKeyName(QString::fromLatin1(name)).value_or(-1) : -1;
+}
+
+}  // namespace holdsheet

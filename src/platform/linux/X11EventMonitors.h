@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/EventMonitors.h"
+#include "platform/linux/X11Connection.h"
+
+#include <QObject>
+
+#include <map>
+
+namespace holdsheet {
+
+// Global monitors from XInput 2.2 raw events on the root window (seen even while another
+// client holds a grab), modifier flags from XKB state events; local monitors from an event
+// filter on the Qt application. Input that goes to the program's own windows is not global:
+// `ownsKeyboard` says whether our panel holds the keyboard, `isOwnWindow` whether a window
+// under the pointer is ours.
+// The virtual key code of an X keysym, or -1.
+int virtualKeyOfKeysym(quint32 keysym);
+
+class X11EventMonitors : public QObject, public EventMonitors {
+  public:
+    X11EventMonitors(std::function<bool()> ownsKeyboard, std::function<bool(quint64)> isOwnWindow);
+    ~X11EventMonitors() override;
+
+    std::optional<Token> addGlobalMonitor(quint64 mask, GlobalHandler handler) override;
+    std::optional<Token> addLocalMonitor(quint64 mask, LocalHandler handler) override;
+    void removeMonitor(Token token) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void handle(_XEvent& event);
+    void deliverGlobal(const InputEvent& event);
+    int virtualKey(unsigned int keycode) const;
+
+    struct Monitor {
+        quint64 mask;
+        GlobalHandler global;
+        LocalHandler local;
+    };
+    std::function<bool()> ownsKeyboard_;
+    std::function<bool(quint64)> isOwnWindow_;
+    X11Connection x11_;
+    int xiOpcode_ = -1;
+    int xkbEvent_ = -1;
+    quint64 flags_ = 0;
+    std::map<Token, Monitor> monitors_;
+    Token next_ = 1;
+    bool filtering_ = false;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,48 @@
+// The local half of X11EventMonitors: the program's own events from Qt. Kept apart from
+// Xlib, whose macros (KeyPress, ButtonPress) collide with Qt's event names.
+#include "platform/linux/X11EventMonitors.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace holdsheet {
+
+bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
+    std::optional<InputEvent> input;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            input =
+                InputEvent{EventType::keyDown, virtualKeyOfKeysym(key->nativeVirtualKey()), flags_};
+            break;
+        }
+        case QEvent::MouseButtonPress: {
+            const auto button = static_cast<QMouseEvent*>(event)->button();
+            input = InputEvent{button == Qt::LeftButton    ? EventType::leftMouseDown
+                               : button == Qt::RightButton ? EventType::rightMouseDown
+                                                           : EventType::otherMouseDown,
+                               0, flags_};
+            break;
+        }
+        case QEvent::Wheel:
+            input = InputEvent{EventType::scrollWheel, 0, flags_};
+            break;
+        default:
+            break;
+    }
+    // Qt hands an event to the filter once per receiver up the chain; only windows count.
+    if (!input || !watched->isWindowType()) {
+        return false;
+    }
+    auto copy = monitors_;
+    for (auto& [token, monitor] : copy) {
+        if (monitor.local && (monitor.mask & maskOf(input->type)) && monitors_.contains(token)) {
+            if (!monitor.local(*input)) {
+                return true;  // swallowed
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace holdsheet
