@@ -1,0 +1,96 @@
+// Times `Show` on a running Holdsheet: until the panel window is mapped, and until the
+// sheet is stored. Usage: holdsheet_panel_bench RUNS (Holdsheet and the target must run).
+#include "platform/linux/DBusControl.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool panelViewable(Display* display) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        return false;
+    }
+    bool viewable = false;
+    for (unsigned int i = 0; i < count && !viewable; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            if (std::strcmp(name, "Holdsheet panel") == 0) {
+                XWindowAttributes attributes{};
+                viewable = XGetWindowAttributes(display, children[i], &attributes) &&
+                           attributes.map_state == IsViewable;
+            }
+            XFree(name);
+        }
+    }
+    XFree(children);
+    return viewable;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "no display\n");
+        return 2;
+    }
+    std::vector<double> mapped, stored;
+    for (int run = 0; run < runs; ++run) {
+        holdsheet::DBusControl::call("Hide");
+        while (panelViewable(display)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        const auto start = Clock::now();
+        if (!holdsheet::DBusControl::call("Show")) {
+            std::fprintf(stderr, "Holdsheet does not answer\n");
+            return 1;
+        }
+        bool isMapped = false, isStored = false;
+        while (!isMapped || !isStored) {
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            if (!isMapped && panelViewable(display)) {
+                isMapped = true;
+                mapped.push_back(ms);
+            }
+            QVariantMap status;
+            if (!isStored && holdsheet::DBusControl::call("Status", &status) &&
+                !status.value("loading").toBool()) {
+                isStored = true;
+                stored.push_back(ms);
+            }
+            if (ms > 10000) {
+                std::fprintf(stderr, "gave up after 10 s\n");
+                return 1;
+            }
+        }
+    }
+    holdsheet::DBusControl::call("Hide");
+    std::printf(
+        "show to panel mapped: median %.1f ms; show to sheet stored: median %.1f ms (%d runs)\n",
+        median(mapped), median(stored), runs);
+    XCloseDisplay(display);
+    return 0;
+}
