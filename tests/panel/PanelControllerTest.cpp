@@ -1,11 +1,7 @@
 #include "panel/PanelController.h"
 
-#include "prefs/Localization.h"
-#include "support/FakeAccessibility.h"
-#include "support/FakeDesktop.h"
-#include "support/MemoryPreferenceStore.h"
+#include "support/PanelHarness.h"
 #include "support/QtPrinters.h"
-#include "support/VirtualScheduler.h"
 
 #include <gtest/gtest.h>
 
@@ -15,32 +11,8 @@ namespace {
 using namespace std::chrono_literals;
 using namespace holdsheet::testing;
 
-class NoHotKeys : public SystemHotKeys {
-  public:
-    std::optional<ValueTree> symbolicHotKeys() override { return std::nullopt; }
-};
-
-const RunningApplication editor{101, "org.example.Editor", "Editor", QImage(), 1};
-const RunningApplication viewer{202, "org.example.Viewer", "Viewer", QImage(), 2};
-
-class Controller : public ::testing::Test {
+class Controller : public ::testing::Test, public PanelHarness {
   protected:
-    Controller()
-        : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}),
-          loader(scheduler, ax, store, hotKeys, localization),
-          controller({scheduler, workspace, monitors, screens, store, loader}, [this](SheetModel&) {
-              auto panel = std::make_unique<FakePanelWindow>();
-              window = panel.get();
-              ++panelsMade;
-              return panel;
-          }) {
-        for (const auto& app : {editor, viewer}) {
-            ax.menuBar(app.pid).menu("System");
-            ax.menuBar(app.pid).menu(app.name + " Menu").item("Open").key("o");
-        }
-        workspace.front = editor;
-    }
-
     // The model's writes, in order, as observers see them.
     std::vector<std::string> watchModel() {
         std::vector<std::string> log;
@@ -60,19 +32,7 @@ class Controller : public ::testing::Test {
         return sheet && !sheet->groups.empty() ? sheet->groups[0].title : QString();
     }
 
-    VirtualScheduler scheduler;
-    FakeAccessibility ax;
-    MemoryPreferenceStore store;
-    NoHotKeys hotKeys;
-    Localization localization;
-    SheetLoader loader;
-    FakeWorkspace workspace;
-    FakeMonitors monitors;
-    FakeScreens screens;
-    FakePanelWindow* window = nullptr;
-    int panelsMade = 0;
     std::vector<std::string> writes;
-    PanelController controller;
 };
 
 TEST_F(Controller, AFreshModel) {

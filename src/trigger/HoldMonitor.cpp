@@ -1,0 +1,152 @@
+#include "trigger/HoldMonitor.h"
+
+#include <cmath>
+
+namespace holdsheet {
+
+namespace {
+HoldMonitor* sharedMonitor = nullptr;
+}
+
+HoldMonitor* HoldMonitor::shared() {
+    return sharedMonitor;
+}
+void HoldMonitor::setShared(HoldMonitor* monitor) {
+    sharedMonitor = monitor;
+}
+
+void HoldMonitor::start() {
+    stop();
+    std::weak_ptr<int> alive = lifetime_;
+    auto flags = [this, alive](const InputEvent& event) {
+        if (alive.lock()) {
+            handleFlags(event.modifierFlags);
+        }
+    };
+    auto cancel = [this, alive](const InputEvent&) {
+        if (alive.lock()) {
+            cancelPendingHold();
+        }
+    };
+    auto& monitors = platform_.monitors;
+    const std::optional<EventMonitors::Token> tokens[] = {
+        monitors.addGlobalMonitor(flagsChangedMask, flags),
+        monitors.addLocalMonitor(flagsChangedMask,
+                                 [flags](const InputEvent& event) -> std::optional<InputEvent> {
+                                     flags(event);
+                                     return event;
+                                 }),
+        monitors.addGlobalMonitor(cancellingInputMask, cancel),
+        monitors.addLocalMonitor(cancellingInputMask,
+                                 [cancel](const InputEvent& event) -> std::optional<InputEvent> {
+                                     cancel(event);
+                                     return event;
+                                 }),
+    };
+    for (const auto& token : tokens) {
+        if (token) {
+            monitors_.push_back(*token);
+        }
+    }
+}
+
+void HoldMonitor::stop() {
+    for (auto token : monitors_) {
+        platform_.monitors.removeMonitor(token);
+    }
+    monitors_.clear();
+    cancelHoldTask();
+    commandDown_ = false;
+    tapClosePending_ = false;
+}
+
+std::chrono::milliseconds HoldMonitor::holdDelay(const PreferenceStore& store) {
+    double level = defaultHoldLevel;
+    if (const auto value = store.object(QStringLiteral("holdLevel"));
+        value && value->metaType() == QMetaType::fromType<double>()) {
+        level = value->toDouble();
+    }
+    const double rounded = std::round(level);  // halves away from zero
+    if (!(rounded < 26)) {
+        return std::chrono::milliseconds(7000);  // 26 or more, or not a number
+    }
+    return std::chrono::milliseconds(static_cast<long>(std::max(rounded, 0.0) * 250 + 500));
+}
+
+void HoldMonitor::handleFlags(quint64 flags) {
+    if ((flags & countedModifiers) == commandBit) {
+        if (commandDown_) {
+            return;  // the same press seen twice
+        }
+        commandDown_ = true;
+        const bool closeOnRelease = platform_.store.boolean(QStringLiteral("closeOnRelease"));
+        if (!platform_.panel.panel() || closeOnRelease || !panelVisible()) {
+            beginHold();
+        } else {
+            tapClosePending_ = true;  // holding while the panel stays open never toggles it
+        }
+        return;
+    }
+    const bool tap = tapClosePending_;
+    commandDown_ = false;
+    cancelHoldTask();
+    tapClosePending_ = false;
+    if (flags & commandBit) {
+        return;  // Super with another modifier: releasing that one starts a fresh hold
+    }
+    if (tap) {
+        platform_.panel.hide();
+    } else {
+        platform_.panel.commandReleased();
+    }
+}
+
+void HoldMonitor::cancelPendingHold() {
+    cancelHoldTask();
+    tapClosePending_ = false;
+}
+
+void HoldMonitor::beginHold() {
+    cancelHoldTask();
+    tapClosePending_ = false;
+    std::weak_ptr<int> alive = lifetime_;
+    holdTask_ =
+        platform_.scheduler.after(holdDelay(platform_.store), [this, alive](bool cancelled) {
+            // A cancelled hold still wakes, and ends here.
+            if (cancelled || !alive.lock() || !commandDown_) {
+                return;
+            }
+            holdElapsed();
+        });
+}
+
+void HoldMonitor::holdElapsed() {
+    holdTask_.reset();
+    if (!platform_.ax.isProcessTrusted()) {
+        return;
+    }
+    const auto front = platform_.workspace.frontmostApplication();
+    const QStringList excluded =
+        platform_.store.stringList(QStringLiteral("excludedApps")).value_or(QStringList());
+    if (front && !front->applicationId.isEmpty() && excluded.contains(front->applicationId)) {
+        return;
+    }
+    if (panelVisible()) {
+        platform_.panel.hide();
+    } else {
+        platform_.panel.show();
+    }
+}
+
+void HoldMonitor::cancelHoldTask() {
+    if (holdTask_) {
+        holdTask_->cancel();
+        holdTask_.reset();
+    }
+}
+
+bool HoldMonitor::panelVisible() const {
+    return platform_.panel.panel() && platform_.panel.panel()->isVisible();
+}
+
+}  // namespace holdsheet

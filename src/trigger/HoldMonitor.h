@@ -1,0 +1,72 @@
+#pragma once
+
+#include "panel/PanelController.h"
+#include "platform/Accessibility.h"
+#include "platform/EventMonitors.h"
+#include "platform/PreferenceStore.h"
+#include "platform/Scheduler.h"
+#include "platform/Workspace.h"
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace holdsheet {
+
+// The trigger: Super (the platform's Command) held alone for the hold delay toggles the
+// panel; a click, key press or scroll meanwhile cancels, so Super used in a shortcut never
+// opens it. Released, it lets the controller close the panel when "closeOnRelease" is on;
+// otherwise a short tap of Super alone closes it.
+class HoldMonitor {
+  public:
+    static constexpr quint64 countedModifiers = 0x9E0000;
+    static constexpr quint64 commandBit = 0x100000;
+    static constexpr quint64 flagsChangedMask = 0x1000;
+    static constexpr quint64 cancellingInputMask = 0x240040A;
+    static constexpr double defaultHoldLevel = 6;
+
+    struct Platform {
+        EventMonitors& monitors;
+        Scheduler& scheduler;
+        PreferenceStore& store;
+        Accessibility& ax;
+        Workspace& workspace;
+        PanelController& panel;
+    };
+
+    explicit HoldMonitor(Platform platform) : platform_(platform) {}
+    ~HoldMonitor() { stop(); }
+    HoldMonitor(const HoldMonitor&) = delete;
+    HoldMonitor& operator=(const HoldMonitor&) = delete;
+
+    static HoldMonitor* shared();
+    static void setShared(HoldMonitor* monitor);
+
+    void start();
+    void stop();
+
+    // From the stored "holdLevel": 0.5 s to 7.0 s in quarter seconds.
+    static std::chrono::milliseconds holdDelay(const PreferenceStore& store);
+
+    bool commandDown() const { return commandDown_; }
+    bool tapClosePending() const { return tapClosePending_; }
+    bool holding() const { return holdTask_ != nullptr; }
+    std::size_t monitorCount() const { return monitors_.size(); }
+
+  private:
+    void handleFlags(quint64 flags);
+    void cancelPendingHold();
+    void beginHold();
+    void holdElapsed();
+    void cancelHoldTask();
+    bool panelVisible() const;
+
+    Platform platform_;
+    std::vector<EventMonitors::Token> monitors_;
+    std::shared_ptr<Scheduler::Delay> holdTask_;
+    bool commandDown_ = false;
+    bool tapClosePending_ = false;
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,210 @@
+#include "trigger/HoldMonitor.h"
+
+#include "support/PanelHarness.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+using Flag = std::uint64_t;
+
+constexpr Flag super = ModifierFlag::command;
+constexpr Flag shift = ModifierFlag::shift;
+
+class Hold : public ::testing::Test, public PanelHarness {
+  protected:
+    Hold() : monitor({monitors, scheduler, store, ax, workspace, controller}) { monitor.start(); }
+
+    void flags(Flag value) { monitors.global({EventType::flagsChanged, 0, value}); }
+    void key(int code = 8) { monitors.global({EventType::keyDown, code, super}); }
+    void after(std::chrono::milliseconds time) { scheduler.advance(time); }
+
+    HoldMonitor monitor;
+};
+
+TEST_F(Hold, HeldAlonePastTheDelayOpensThePanel) {
+    flags(super);
+    after(1999ms);
+    EXPECT_FALSE(panelVisible());
+    after(1ms);
+    EXPECT_TRUE(panelVisible());
+    EXPECT_EQ(controller.model().targetPID, editor.pid);
+    flags(0);  // released: closeOnRelease is off, the panel stays
+    after(1s);
+    EXPECT_TRUE(panelVisible());
+}
+
+TEST_F(Hold, ReleasedBeforeTheDelayNothingOpens) {
+    flags(super);
+    after(1s);
+    flags(0);
+    after(5s);
+    EXPECT_FALSE(panelVisible());
+    EXPECT_FALSE(monitor.holding());
+}
+
+TEST_F(Hold, AShortcutWithSuperCancelsForAsLongAsSuperStaysDown) {
+    flags(super);
+    after(500ms);
+    key();  // Super+C
+    after(10s);
+    EXPECT_FALSE(panelVisible());
+    EXPECT_TRUE(monitor.commandDown());
+    flags(super);  // the same press seen again changes nothing
+    after(10s);
+    EXPECT_FALSE(panelVisible());
+}
+
+TEST_F(Hold, ClicksAndScrollsCancelToo) {
+    for (auto type : {EventType::leftMouseDown, EventType::rightMouseDown,
+                      EventType::otherMouseDown, EventType::scrollWheel}) {
+        flags(super);
+        after(100ms);
+        monitors.global({type, 0, super});
+        after(5s);
+        EXPECT_FALSE(panelVisible());
+        flags(0);
+    }
+    // The program's own input counts as well.
+    flags(super);
+    EXPECT_TRUE(monitors.local({EventType::keyDown, 8, super})) << "never swallowed";
+    after(5s);
+    EXPECT_FALSE(panelVisible());
+}
+
+TEST_F(Hold, AnotherModifierRestartsAFullHoldWhenReleased) {
+    flags(super);
+    after(1500ms);
+    flags(super | shift);
+    after(1s);
+    EXPECT_FALSE(panelVisible());
+    flags(super);  // Shift released, Super still down
+    after(1999ms);
+    EXPECT_FALSE(panelVisible());
+    after(1ms);
+    EXPECT_TRUE(panelVisible());
+}
+
+TEST_F(Hold, CapsLockAndNumLockDoNotCount) {
+    flags(super | ModifierFlag::capsLock | ModifierFlag::numericPad);
+    after(2s);
+    EXPECT_TRUE(panelVisible());
+}
+
+TEST_F(Hold, TapClosesAnOpenPanelWhenCloseOnReleaseIsOff) {
+    controller.show();
+    flags(super);
+    EXPECT_TRUE(monitor.tapClosePending());
+    EXPECT_FALSE(monitor.holding());
+    after(5s);
+    EXPECT_TRUE(panelVisible()) << "holding while open never toggles";
+    flags(0);
+    after(140ms);
+    EXPECT_FALSE(panelVisible());
+
+    // A click between press and release cancels the close.
+    controller.show();
+    flags(super);
+    monitors.global({EventType::leftMouseDown, 0, super});  // it also closes: clicks elsewhere do
+    controller.show();
+    flags(0);
+    after(1s);
+    EXPECT_TRUE(panelVisible());
+}
+
+TEST_F(Hold, CloseOnReleaseClosesUnlessTyping) {
+    store.set("closeOnRelease", true);
+    flags(super);
+    after(2s);
+    ASSERT_TRUE(panelVisible());
+    window->editing = true;
+    flags(0);
+    after(1s);
+    EXPECT_TRUE(panelVisible());
+    window->editing = false;
+    flags(shift);  // any modifier change without Super goes to commandReleased
+    after(1s);
+    EXPECT_FALSE(panelVisible());
+
+    // Open from elsewhere: with closeOnRelease on, a full hold closes it.
+    controller.show();
+    flags(super);
+    after(2s);
+    after(140ms);
+    EXPECT_FALSE(panelVisible());
+}
+
+TEST_F(Hold, ExcludedApplicationsAndMissingPermissionDoNothing) {
+    store.set("excludedApps", QStringList{"org.example.Other", "org.example.Editor"});
+    flags(super);
+    after(2s);
+    EXPECT_FALSE(panelVisible());
+    flags(0);
+    store.set("excludedApps", QStringList{"org.example.editor"});  // case counts
+    flags(super);
+    after(2s);
+    EXPECT_TRUE(panelVisible());
+    flags(0);
+    controller.hide();
+    after(1s);
+
+    ax.trusted = false;
+    flags(super);
+    after(10s);
+    EXPECT_FALSE(panelVisible());
+}
+
+TEST_F(Hold, DelayFollowsTheStoredLevel) {
+    struct Case {
+        std::optional<QVariant> level;
+        long milliseconds;
+    };
+    const Case cases[] = {
+        {std::nullopt, 2000},
+        {QVariant(0.0), 500},
+        {QVariant(2.5), 1250},
+        {QVariant(-4.0), 500},
+        {QVariant(25.0), 6750},
+        {QVariant(1000.0), 7000},
+        {QVariant(std::numeric_limits<double>::quiet_NaN()), 7000},
+        {QVariant("3"), 2000},
+    };
+    for (const auto& c : cases) {
+        if (c.level) {
+            store.set("holdLevel", *c.level);
+        } else {
+            store.remove("holdLevel");
+        }
+        EXPECT_EQ(HoldMonitor::holdDelay(store).count(), c.milliseconds)
+            << (c.level ? c.level->toString().toStdString() : "absent");
+    }
+    store.set("holdLevel", 0.0);
+    flags(super);
+    after(500ms);
+    EXPECT_TRUE(panelVisible());
+}
+
+TEST_F(Hold, StartTwiceInstallsOneSetAndStopClearsEverything) {
+    monitor.start();
+    EXPECT_EQ(monitor.monitorCount(), 4u);
+    EXPECT_EQ(monitors.count(), 4);
+    flags(super);
+    monitor.stop();
+    EXPECT_EQ(monitors.count(), 0);
+    EXPECT_FALSE(monitor.commandDown());
+    after(5s);
+    EXPECT_FALSE(panelVisible());
+
+    monitors.refuse = true;
+    monitor.start();
+    EXPECT_EQ(monitor.monitorCount(), 0u);
+}
+
+}  // namespace
+}  // namespace holdsheet
