@@ -12,6 +12,7 @@
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/X11EventMonitors.h"
 #include "prefs/Localization.h"
+#include "trigger/HoldMonitor.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -72,11 +73,17 @@ int runProgram(int argc, char* argv[]) {
         QTextStream(stderr) << "holdsheet: already running in this session (or no session bus)\n";
         return 0;
     }
+    HoldMonitor hold({monitors, scheduler, store, ax, workspace, controller});
+    HoldMonitor::setShared(&hold);
+    hold.start();
+
     // SIGTERM and SIGINT end the program through the event loop.
     for (int signal : {SIGTERM, SIGINT}) {
         std::signal(signal, [](int) { QCoreApplication::quit(); });
     }
     const int status = app.exec();
+    hold.stop();
+    HoldMonitor::setShared(nullptr);
     controller.tearDown();
     PanelController::setShared(nullptr);
     return status;

@@ -89,5 +89,26 @@ TEST_F(Panel, HideAndASecondStart) {
     EXPECT_FALSE(status().isEmpty()) << "the first one still answers";
 }
 
+TEST_F(Panel, HoldingSuperAloneOpensItAShortcutDoesNot) {
+    run("xdotool", {"keydown", "super"});
+    EXPECT_TRUE(waitUntil([] { return status().value("visible").toBool() && panelMapped(); }, 20s));
+    run("xdotool", {"keyup", "super"});
+    EXPECT_TRUE(status().value("visible").toBool()) << "released, it stays (closeOnRelease off)";
+    EXPECT_EQ(status().value("targetPid").toInt(), editor.pid());
+    run("xdotool", {"key", "Escape"});
+    ASSERT_TRUE(closed());
+
+    // Released before the delay: nothing opens.
+    run("xdotool", {"keydown", "super"});
+    run("xdotool", {"keyup", "super"});
+    EXPECT_FALSE(waitUntil([] { return status().value("visible").toBool(); }, 3s));
+
+    // Super+N: the key press cancels the hold, however long Super stays down.
+    run("xdotool", {"keydown", "super"});
+    run("xdotool", {"key", "n"});
+    EXPECT_FALSE(waitUntil([] { return status().value("visible").toBool(); }, 4s));
+    run("xdotool", {"keyup", "super"});
+}
+
 }  // namespace
 }  // namespace holdsheet::e2e
