@@ -3,11 +3,13 @@
 #include "harvest/SheetLoader.h"
 #include "panel/OverlayPanel.h"
 #include "panel/PanelController.h"
+#include "permissions/PermissionMonitor.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/QtProcessRunner.h"
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/X11EventMonitors.h"
@@ -18,6 +20,8 @@
 #include <QTextStream>
 
 #include <csignal>
+
+#include <syslog.h>
 
 namespace holdsheet {
 
@@ -73,9 +77,22 @@ int runProgram(int argc, char* argv[]) {
         QTextStream(stderr) << "holdsheet: already running in this session (or no session bus)\n";
         return 0;
     }
+    // The launch sequence: the signature line, the stale-grant repair and polling, the
+    // trigger, and the trigger re-armed at every change of trust.
+    const QString signature = codeSignatureSummary();
+    const QByteArray line = QStringLiteral("Holdsheet signatur: %1").arg(signature).toUtf8();
+    syslog(LOG_NOTICE, "%s", line.constData());
+    QTextStream(stderr) << line << "\n";
+    QtProcessRunner runner;
+    PermissionMonitor permission({ax, store, scheduler, runner});
+    PermissionMonitor::setShared(&permission);
+    permission.resetStaleGrant();
+    permission.startPolling();
     HoldMonitor hold({monitors, scheduler, store, ax, workspace, controller});
     HoldMonitor::setShared(&hold);
     hold.start();
+    QObject::connect(&permission, &PermissionMonitor::trustChanged, &app,
+                     [&hold] { hold.start(); });
 
     // SIGTERM and SIGINT end the program through the event loop.
     for (int signal : {SIGTERM, SIGINT}) {
@@ -84,6 +101,8 @@ int runProgram(int argc, char* argv[]) {
     const int status = app.exec();
     hold.stop();
     HoldMonitor::setShared(nullptr);
+    permission.stopPolling();
+    PermissionMonitor::setShared(nullptr);
     controller.tearDown();
     PanelController::setShared(nullptr);
     return status;

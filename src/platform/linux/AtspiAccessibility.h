@@ -2,6 +2,7 @@
 
 #include "platform/Accessibility.h"
 
+#include <functional>
 #include <memory>
 
 namespace holdsheet {

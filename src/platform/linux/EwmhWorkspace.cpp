@@ -17,7 +17,8 @@ namespace {
 
 class ActivationObservation : public Workspace::Observation {
   public:
-    ActivationObservation(std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers, int id)
+    ActivationObservation(std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers,
+                          int id)
         : observers_(std::move(observers)), id_(id) {}
     ~ActivationObservation() override {
         if (auto observers = observers_.lock()) {

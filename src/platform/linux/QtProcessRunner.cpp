@@ -1,0 +1,26 @@
+#include "platform/linux/QtProcessRunner.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+namespace holdsheet {
+
+bool QtProcessRunner::run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForStarted()) {
+        return false;
+    }
+    process.waitForFinished(-1);
+    return true;
+}
+
+bool QtProcessRunner::openUrl(const QString& address) {
+    const QUrl url(address);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+}  // namespace holdsheet

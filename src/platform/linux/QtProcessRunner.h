@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ProcessRunner.h"
+
+namespace holdsheet {
+
+class QtProcessRunner : public ProcessRunner {
+  public:
+    bool run(const QString& program, const QStringList& arguments) override;
+    bool openUrl(const QString& address) override;
+};
+
+}  // namespace holdsheet
