@@ -21,8 +21,10 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# On a machine without a display, a demo in a private desktop session instead.
 run: build
-	@$(BUILD)/src/holdsheet $(ARGS)
+	@if [ -n "$$DISPLAY" ] || [ -n "$(ARGS)" ]; then $(BUILD)/src/holdsheet $(ARGS); \
+	else scripts/demo $(BUILD); fi
 
 bench: build
 	@bench/run $(BUILD) $(RUNS)

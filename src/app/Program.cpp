@@ -19,7 +19,13 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <QSocketNotifier>
+
 #include <csignal>
+
+#include <pthread.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
 
 #include <syslog.h>
 
@@ -30,8 +36,24 @@ int runProgram(int argc, char* argv[]) {
         QTextStream(stderr) << "holdsheet: no X display (DISPLAY is not set)\n";
         return 3;
     }
+    // SIGTERM and SIGINT arrive as readable data on a signalfd, so quitting runs in the
+    // event loop. They are blocked before any thread starts, so every thread inherits that.
+    sigset_t quitSignals;
+    sigemptyset(&quitSignals);
+    sigaddset(&quitSignals, SIGTERM);
+    sigaddset(&quitSignals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &quitSignals, nullptr);
+    const int signalFd = signalfd(-1, &quitSignals, SFD_CLOEXEC);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Holdsheet"));
+    QSocketNotifier quitNotifier(signalFd, QSocketNotifier::Read);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, [signalFd] {
+        signalfd_siginfo info{};
+        if (read(signalFd, &info, sizeof info) > 0) {
+            QCoreApplication::quit();
+        }
+    });
     QApplication::setQuitOnLastWindowClosed(false);
 
     IniPreferenceStore store;
@@ -94,10 +116,6 @@ int runProgram(int argc, char* argv[]) {
     QObject::connect(&permission, &PermissionMonitor::trustChanged, &app,
                      [&hold] { hold.start(); });
 
-    // SIGTERM and SIGINT end the program through the event loop.
-    for (int signal : {SIGTERM, SIGINT}) {
-        std::signal(signal, [](int) { QCoreApplication::quit(); });
-    }
     const int status = app.exec();
     hold.stop();
     HoldMonitor::setShared(nullptr);
@@ -105,6 +123,7 @@ int runProgram(int argc, char* argv[]) {
     PermissionMonitor::setShared(nullptr);
     controller.tearDown();
     PanelController::setShared(nullptr);
+    close(signalFd);
     return status;
 }
 

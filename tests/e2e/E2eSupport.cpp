@@ -117,6 +117,20 @@ bool RunningApp::waitUntilReadable(std::chrono::milliseconds limit) const {
         limit);
 }
 
+std::optional<int> RunningApp::terminate(std::chrono::milliseconds limit) {
+    if (pid_ <= 0) {
+        return std::nullopt;
+    }
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    const bool ended = waitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limit);
+    if (!ended) {
+        return std::nullopt;
+    }
+    pid_ = -1;
+    return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
+}
+
 std::vector<std::string> RunningApp::recorded() const {
     QFile file(recordPath_);
     std::vector<std::string> lines;

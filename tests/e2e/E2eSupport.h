@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ class RunningApp {
     pid_t pid() const { return pid_; }
     // Waits until the application's menus can be read through the accessibility bus.
     bool waitUntilReadable(std::chrono::milliseconds limit = 30s) const;
+    // Sends SIGTERM and waits for the exit: its status, or none when it did not end.
+    std::optional<int> terminate(std::chrono::milliseconds limit = 20s);
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
 

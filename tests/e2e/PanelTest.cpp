@@ -87,6 +87,9 @@ TEST_F(Panel, HideAndASecondStart) {
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_TRUE(second.err.contains("already running")) << second.err.toStdString();
     EXPECT_FALSE(status().isEmpty()) << "the first one still answers";
+
+    EXPECT_EQ(holdsheet.terminate(), std::optional<int>(0)) << "SIGTERM ends it cleanly";
+    EXPECT_TRUE(status().isEmpty());
 }
 
 TEST_F(Panel, HoldingSuperAloneOpensItAShortcutDoesNot) {
