@@ -134,6 +134,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>يقرأ %1 قوائم التطبيقات عبر دعم الإتاحة في سطح المكتب. فعّله لترى اختصارات التطبيق الذي تستخدمه.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>يقرأ Holdsheet قوائم تطبيقاتك عبر دعم الإتاحة في سطح المكتب، وهو معطّل حاليًا. ينطبق تفعيله على سطح المكتب بأكمله، ويظل مفعّلًا إلى أن تعطّله. قد يلزم إعادة تشغيل التطبيقات المفتوحة بالفعل حتى يتمكن Holdsheet من قراءتها.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>ليس الآن</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>فعّل</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>هل تريد تفعيل دعم الإتاحة؟</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>إعدادات لوحة المفاتيح</translation>

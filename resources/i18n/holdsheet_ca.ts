@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 llegeix els menús de les aplicacions mitjançant el suport d'accessibilitat de l'escriptori. Activeu-lo per a veure les dreceres de l'aplicació que feu servir.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet llegeix els menús de les vostres aplicacions mitjançant el suport d'accessibilitat de l'escriptori, que està desactivat. En activar-lo, el paràmetre s'aplica a tot l'escriptori i continua activat fins que el desactiveu. Pot ser que calgui reiniciar les aplicacions que ja estan obertes perquè Holdsheet les pugui llegir.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ara no</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Activa</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Voleu activar el suport d'accessibilitat?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Paràmetres del teclat</translation>

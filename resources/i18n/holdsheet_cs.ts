@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 čte nabídky aplikací prostřednictvím podpory zpřístupnění v pracovním prostředí. Zapněte ji, abyste viděli klávesové zkratky používané aplikace.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet čte nabídky vašich aplikací prostřednictvím podpory zpřístupnění v pracovním prostředí, která je vypnutá. Zapnutí platí pro celé pracovní prostředí a podpora zůstane zapnutá, dokud ji nevypnete. Aplikace, které už jsou otevřené, bude možná nutné restartovat, aby je Holdsheet mohl číst.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Teď ne</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Zapnout</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Zapnout podporu zpřístupnění?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Nastavení klávesnice</translation>

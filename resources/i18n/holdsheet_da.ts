@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 læser appmenuer via skrivebordets tilgængelighed. Slå den til for at se genvejene i den app, du bruger.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet læser menuerne i dine apps via skrivebordets tilgængelighed, som er slået fra. Når den slås til, gælder indstillingen for hele skrivebordet, og den forbliver slået til, indtil du slår den fra. Apps, der allerede er åbne, skal muligvis genstartes, før Holdsheet kan læse dem.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ikke nu</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Slå til</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Slå tilgængelighed til?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Tastaturindstillinger</translation>

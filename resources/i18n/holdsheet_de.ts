@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 liest die Menüs von Anwendungen über die Barrierefreiheit der Arbeitsumgebung. Schalten Sie sie ein, um die Tastenkürzel der Anwendung zu sehen, die Sie gerade verwenden.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet liest die Menüs Ihrer Anwendungen über die Barrierefreiheit der Arbeitsumgebung, die derzeit ausgeschaltet ist. Das Einschalten gilt für die gesamte Arbeitsumgebung, und die Barrierefreiheit bleibt eingeschaltet, bis Sie sie wieder ausschalten. Bereits geöffnete Anwendungen müssen eventuell neu gestartet werden, bevor Holdsheet sie lesen kann.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Barrierefreiheit einschalten?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Tastatureinstellungen</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>Η εφαρμογή %1 διαβάζει τα μενού των εφαρμογών μέσω της υποστήριξης προσβασιμότητας της επιφάνειας εργασίας. Ενεργοποιήστε την για να βλέπετε τις συντομεύσεις της εφαρμογής που χρησιμοποιείτε.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Η εφαρμογή Holdsheet διαβάζει τα μενού των εφαρμογών σας μέσω της υποστήριξης προσβασιμότητας της επιφάνειας εργασίας, η οποία είναι ανενεργή. Η ρύθμιση ισχύει για ολόκληρη την επιφάνεια εργασίας και η υποστήριξη παραμένει ενεργή μέχρι να την απενεργοποιήσετε. Ίσως χρειαστεί να επανεκκινήσετε τις εφαρμογές που είναι ήδη ανοιχτές, για να μπορεί η εφαρμογή Holdsheet να τις διαβάσει.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Όχι τώρα</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Ενεργοποίηση</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Ενεργοποίηση υποστήριξης προσβασιμότητας;</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Ρυθμίσεις πληκτρολογίου</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 lee los menús de las aplicaciones mediante el soporte de accesibilidad del escritorio. Actívelo para ver los atajos de la aplicación que está usando.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet lee los menús de sus aplicaciones mediante el soporte de accesibilidad del escritorio, que está desactivado. Al activarlo, el ajuste se aplica a todo el escritorio y permanece activado hasta que lo desactive. Es posible que deba reiniciar las aplicaciones que ya están abiertas para que Holdsheet pueda leerlas.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ahora no</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Activar</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>¿Activar el soporte de accesibilidad?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Configuración del teclado</translation>

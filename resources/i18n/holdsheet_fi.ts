@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 lukee sovellusten valikot työpöydän esteettömyystuen kautta. Ota se käyttöön, niin näet käyttämäsi sovelluksen pikanäppäimet.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet lukee sovellustesi valikot työpöydän esteettömyystuen kautta, mutta esteettömyystuki ei ole käytössä. Käyttöönotto koskee koko työpöytää, ja tuki pysyy käytössä, kunnes poistat sen käytöstä. Jo avoinna olevat sovellukset on ehkä käynnistettävä uudelleen, ennen kuin Holdsheet voi lukea niitä.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ei nyt</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Otetaanko esteettömyystuki käyttöön?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Näppäimistön asetukset</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 lit les menus des applications grâce à la prise en charge de l’accessibilité du bureau. Activez-la pour voir les raccourcis de l’application que vous utilisez.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet lit les menus de vos applications grâce à la prise en charge de l’accessibilité du bureau, qui est désactivée. L’activer modifie un réglage qui s’applique à tout le bureau et qui reste actif jusqu’à ce que vous le désactiviez. Il faudra peut-être redémarrer les applications déjà ouvertes pour que Holdsheet puisse les lire.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Activer</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Activer la prise en charge de l’accessibilité ?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Paramètres du clavier</translation>

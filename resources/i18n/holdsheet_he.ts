@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 קורא את תפריטי היישומים דרך התמיכה בנגישות של שולחן העבודה. יש להפעיל אותה כדי לראות את צירופי המקשים של היישום שבשימוש.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet קורא את התפריטים של היישומים שלך דרך התמיכה בנגישות של שולחן העבודה, שכבויה כרגע. ההגדרה חלה על כל שולחן העבודה, והתמיכה נשארת פעילה עד שמכבים אותה. ייתכן שיהיה צורך להפעיל מחדש יישומים שכבר פתוחים, כדי ש־Holdsheet יוכל לקרוא אותם.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>לא עכשיו</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>הפעלה</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>להפעיל את התמיכה בנגישות?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>הגדרות מקלדת</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 डेस्कटॉप की सुलभता सहायता के ज़रिए ऐप के मेनू पढ़ता है। आप जिस ऐप का उपयोग कर रहे हैं, उसके शॉर्टकट देखने के लिए इसे चालू करें।</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet आपके ऐप के मेनू डेस्कटॉप की सुलभता सहायता के ज़रिए पढ़ता है, जो अभी बंद है। इसे चालू करने पर यह सेटिंग पूरे डेस्कटॉप पर लागू होती है और तब तक चालू रहती है, जब तक आप इसे बंद नहीं करते। जो ऐप पहले से खुले हैं, उन्हें शायद फिर से शुरू करना होगा, तभी Holdsheet उन्हें पढ़ पाएगा।</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>अभी नहीं</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>चालू करें</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>सुलभता सहायता चालू करें?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>कीबोर्ड सेटिंग</translation>

@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 čita izbornike aplikacija putem podrške pristupačnosti radnog okruženja. Uključi je kako bi se prikazali prečaci aplikacije koju koristiš.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet čita izbornike tvojih aplikacija putem podrške pristupačnosti radnog okruženja, koja je isključena. Uključivanje vrijedi za cijelo radno okruženje, a podrška ostaje uključena dok je ne isključiš. Aplikacije koje su već otvorene možda će trebati ponovno pokrenuti kako bi ih Holdsheet mogao čitati.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ne sada</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Uključi</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Uključiti podršku pristupačnosti?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Postavke tipkovnice</translation>

@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 az asztali környezet akadálymentesítési támogatásán keresztül olvassa be az alkalmazások menüit. Kapcsolja be, hogy lássa a használt alkalmazás gyorsbillentyűit.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet az asztali környezet akadálymentesítési támogatásán keresztül olvassa be az alkalmazások menüit, ez a támogatás azonban jelenleg ki van kapcsolva. A bekapcsolás a teljes asztali környezetre vonatkozik, és a támogatás addig marad bekapcsolva, amíg ki nem kapcsolja. Előfordulhat, hogy a már megnyitott alkalmazásokat újra kell indítani ahhoz, hogy Holdsheet be tudja olvasni őket.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Most nem</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Bekapcsolás</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Bekapcsolja az akadálymentesítési támogatást?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Billentyűzetbeállítások</translation>

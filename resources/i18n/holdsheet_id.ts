@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 membaca menu aplikasi melalui dukungan aksesibilitas desktop. Aktifkan untuk melihat pintasan aplikasi yang sedang Anda gunakan.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet membaca menu aplikasi Anda melalui dukungan aksesibilitas desktop, yang saat ini nonaktif. Jika diaktifkan, pengaturan ini berlaku untuk seluruh desktop dan tetap aktif sampai Anda menonaktifkannya. Aplikasi yang sudah terbuka mungkin perlu dimulai ulang sebelum Holdsheet dapat membacanya.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Nanti saja</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Aktifkan dukungan aksesibilitas?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Pengaturan papan tik</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 legge i menu delle applicazioni tramite il supporto all'accessibilità del desktop. Attivarlo per vedere le scorciatoie dell'applicazione in uso.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet legge i menu delle applicazioni tramite il supporto all'accessibilità del desktop, che è disattivato. L'attivazione vale per l'intero desktop e il supporto resta attivo finché non viene disattivato. Potrebbe essere necessario riavviare le applicazioni già aperte prima che Holdsheet possa leggerle.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Non ora</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Attiva</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Attivare il supporto all'accessibilità?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Impostazioni tastiera</translation>

@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 はデスクトップのアクセシビリティ機能を通じてアプリのメニューを読み取ります。使用中のアプリのショートカットを表示するには、この機能をオンにしてください。</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet はデスクトップのアクセシビリティ機能を通じてアプリのメニューを読み取りますが、この機能は現在オフになっています。オンにすると、この設定はデスクトップ全体に適用され、オフにするまでオンのままになります。すでに開いているアプリは、Holdsheet が読み取れるように再起動が必要な場合があります。</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>今はしない</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>オンにする</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>アクセシビリティ機能をオンにしますか？</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>キーボードの設定</translation>

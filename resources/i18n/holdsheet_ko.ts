@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 앱은 데스크톱의 접근성 지원을 통해 앱 메뉴를 읽습니다. 사용 중인 앱의 단축키를 보려면 접근성 지원을 켜세요.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet 앱은 데스크톱의 접근성 지원을 통해 앱 메뉴를 읽는데, 현재 접근성 지원이 꺼져 있습니다. 접근성 지원을 켜면 데스크톱 전체에 적용되며, 직접 끌 때까지 켜진 상태로 유지됩니다. 이미 열려 있는 앱은 Holdsheet 앱이 읽을 수 있도록 다시 시작해야 할 수 있습니다.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>나중에</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>켜기</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>접근성 지원을 켜시겠습니까?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>키보드 설정</translation>

@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 membaca menu aplikasi melalui sokongan kebolehcapaian desktop. Hidupkannya untuk melihat pintasan aplikasi yang sedang anda gunakan.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet membaca menu aplikasi anda melalui sokongan kebolehcapaian desktop, yang kini dimatikan. Apabila dihidupkan, tetapan ini digunakan pada seluruh desktop dan kekal hidup sehingga anda mematikannya. Aplikasi yang sudah dibuka mungkin perlu dimulakan semula sebelum Holdsheet dapat membacanya.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Bukan sekarang</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Hidupkan</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Hidupkan sokongan kebolehcapaian?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Tetapan papan kekunci</translation>

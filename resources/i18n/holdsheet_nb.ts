@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 leser appmenyer via skrivebordets tilgjengelighet. Slå den på for å se snarveiene i appen du bruker.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet leser menyene i appene dine via skrivebordets tilgjengelighet, som er slått av. Når den slås på, gjelder innstillingen hele skrivebordet, og den forblir slått på til du slår den av. Apper som allerede er åpne, må kanskje startes på nytt før Holdsheet kan lese dem.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Ikke nå</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Slå på tilgjengelighet?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Tastaturinnstillinger</translation>

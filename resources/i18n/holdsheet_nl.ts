@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 leest de menu's van apps via de toegankelijkheid van het bureaublad. Schakel deze in om de sneltoetsen te zien van de app die u gebruikt.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet leest de menu's van uw apps via de toegankelijkheid van het bureaublad, die nu uit staat. Inschakelen geldt voor het hele bureaublad, en de toegankelijkheid blijft aan totdat u deze weer uitschakelt. Apps die al geopend zijn, moeten mogelijk opnieuw worden gestart voordat Holdsheet ze kan lezen.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Niet nu</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Toegankelijkheid inschakelen?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Toetsenbordinstellingen</translation>

@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 odczytuje menu programów przez obsługę ułatwień dostępu w środowisku. Po jej włączeniu będą widoczne skróty używanego programu.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet odczytuje menu programów przez obsługę ułatwień dostępu w środowisku, która jest wyłączona. Włączenie dotyczy całego środowiska, a obsługa pozostanie włączona do czasu jej wyłączenia. Już otwarte programy mogą wymagać ponownego uruchomienia, zanim Holdsheet będzie mógł odczytać ich menu.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Nie teraz</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Włącz</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Włączyć obsługę ułatwień dostępu?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Ustawienia klawiatury</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 lê os menus dos aplicativos pelo suporte à acessibilidade do sistema. Ative-o para ver os atalhos do aplicativo que você está usando.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet lê os menus dos seus aplicativos pelo suporte à acessibilidade do sistema, que está desativado. Ao ativá-lo, a configuração vale para todo o sistema e continua ativada até você desativá-la. Talvez seja necessário reiniciar os aplicativos que já estão abertos para que Holdsheet possa lê-los.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Agora não</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Ativar</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Ativar o suporte à acessibilidade?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Configurações de teclado</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 lê os menus das aplicações através do suporte de acessibilidade do sistema. Ative-o para ver os atalhos da aplicação que está a utilizar.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet lê os menus das suas aplicações através do suporte de acessibilidade do sistema, que está desativado. Ao ativá-lo, a definição aplica-se a todo o sistema e mantém-se ativa até a desativar. Poderá ser necessário reiniciar as aplicações que já estão abertas para que Holdsheet as possa ler.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Agora não</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Ativar</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Ativar o suporte de acessibilidade?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Definições do teclado</translation>

@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 citește meniurile aplicațiilor prin suportul pentru accesibilitate al sistemului. Activați-l pentru a vedea scurtăturile aplicației pe care o folosiți.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet citește meniurile aplicațiilor dumneavoastră prin suportul pentru accesibilitate al sistemului, care este dezactivat. Activarea se aplică întregului sistem, iar suportul rămâne activat până când îl dezactivați. Este posibil să fie nevoie să reporniți aplicațiile deja deschise pentru ca Holdsheet să le poată citi.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Nu acum</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Activează</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Activați suportul pentru accesibilitate?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Configurări tastatură</translation>

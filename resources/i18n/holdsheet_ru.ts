@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 читает меню приложений через системную поддержку специальных возможностей. Включите её, чтобы видеть комбинации клавиш приложения, с которым вы работаете.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet читает меню ваших приложений через системную поддержку специальных возможностей, которая сейчас выключена. Включение действует во всей системе, и поддержка остаётся включённой, пока вы её не выключите. Возможно, уже открытые приложения придётся перезапустить, чтобы Holdsheet смог их прочитать.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Не сейчас</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Включить</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Включить поддержку специальных возможностей?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Параметры клавиатуры</translation>

@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 číta ponuky aplikácií cez podporu zjednodušenia ovládania v pracovnom prostredí. Zapnite ju, aby ste videli klávesové skratky používanej aplikácie.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet číta ponuky vašich aplikácií cez podporu zjednodušenia ovládania v pracovnom prostredí, ktorá je vypnutá. Zapnutie platí pre celé pracovné prostredie a podpora zostane zapnutá, kým ju nevypnete. Aplikácie, ktoré už sú otvorené, bude možno potrebné reštartovať, aby ich Holdsheet mohol čítať.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Teraz nie</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Zapnúť</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Zapnúť podporu zjednodušenia ovládania?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Nastavenia klávesnice</translation>

@@ -130,6 +130,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 läser appmenyer via skrivbordets hjälpmedelsstöd. Slå på det för att se genvägarna i appen du använder.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet läser menyerna i dina appar via skrivbordets hjälpmedelsstöd, som är avstängt. När det slås på gäller det hela skrivbordet, och det förblir påslaget tills du stänger av det. Appar som redan är öppna kan behöva startas om innan Holdsheet kan läsa dem.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Inte nu</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Slå på hjälpmedelsstöd?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Tangentbordsinställningar</translation>

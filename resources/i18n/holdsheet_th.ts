@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 อ่านเมนูของแอปผ่านการรองรับสิ่งอำนวยความสะดวกของระบบ เปิดใช้เพื่อดูปุ่มลัดของแอปที่คุณกำลังใช้</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet อ่านเมนูของแอปของคุณผ่านการรองรับสิ่งอำนวยความสะดวกของระบบ ซึ่งขณะนี้ปิดอยู่ การเปิดใช้จะมีผลกับทั้งระบบ และจะเปิดอยู่จนกว่าคุณจะปิด แอปที่เปิดอยู่แล้วอาจต้องปิดแล้วเปิดใหม่ เพื่อให้ Holdsheet อ่านได้</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>ไว้ทีหลัง</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>เปิด</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>ต้องการเปิดการรองรับสิ่งอำนวยความสะดวกหรือไม่</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>การตั้งค่าแป้นพิมพ์</translation>

@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1, uygulama menülerini masaüstünün erişilebilirlik desteği aracılığıyla okur. Kullandığınız uygulamanın kısayollarını görmek için erişilebilirlik desteğini açın.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet, uygulamalarınızın menülerini masaüstünün erişilebilirlik desteği aracılığıyla okur; bu destek şu anda kapalı. Açtığınızda bu ayar tüm masaüstü için geçerli olur ve siz kapatana kadar açık kalır. Zaten açık olan uygulamaların, Holdsheet tarafından okunabilmesi için yeniden başlatılması gerekebilir.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Şimdi Değil</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Aç</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Erişilebilirlik Desteği Açılsın mı?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Klavye Ayarları</translation>

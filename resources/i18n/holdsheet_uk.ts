@@ -131,6 +131,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 читає меню програм через системну підтримку доступності. Увімкніть її, щоб бачити клавіатурні скорочення програми, з якою ви працюєте.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet читає меню ваших програм через системну підтримку доступності, яку зараз вимкнено. Увімкнення діє в усій системі, і підтримка залишається увімкненою, доки ви її не вимкнете. Можливо, уже відкриті програми доведеться перезапустити, щоб Holdsheet міг їх прочитати.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Не зараз</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Увімкнути</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Увімкнути підтримку доступності?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Параметри клавіатури</translation>

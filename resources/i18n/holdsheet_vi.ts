@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 đọc menu của ứng dụng thông qua khả năng truy cập của hệ thống. Hãy bật tính năng này để xem phím tắt của ứng dụng bạn đang dùng.</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet đọc menu trong các ứng dụng của bạn thông qua khả năng truy cập của hệ thống, hiện đang tắt. Khi bật, cài đặt này áp dụng cho toàn bộ hệ thống và sẽ luôn bật cho đến khi bạn tắt đi. Có thể bạn cần khởi động lại các ứng dụng đã mở sẵn để Holdsheet đọc được chúng.</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>Để sau</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>Bật</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>Bật khả năng truy cập?</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>Cài đặt bàn phím</translation>

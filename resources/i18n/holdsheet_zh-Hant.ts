@@ -129,6 +129,22 @@
         <source>%1 reads app menus through the desktop's accessibility support. Turn it on to see the shortcuts of the app you are using.</source>
         <translation>%1 透過桌面的無障礙功能讀取應用程式選單。開啟此功能後，即可查看您正在使用的應用程式的快捷鍵。</translation>
     </message>
+    <message id="perm.enable.body">
+        <source>Holdsheet reads the menus of your apps through the desktop's accessibility support, which is off. Turning it on is a setting for the whole desktop and stays on until you turn it off. Apps that are already open may need to be restarted before Holdsheet can read them.</source>
+        <translation>Holdsheet 透過桌面的無障礙功能讀取您的應用程式選單，但此功能目前已關閉。開啟後，此設定會套用至整個桌面，並會保持開啟，直到您將其關閉。目前已開啟的應用程式可能需要重新啟動，Holdsheet 才能讀取。</translation>
+    </message>
+    <message id="perm.enable.cancel">
+        <source>Not Now</source>
+        <translation>稍後再說</translation>
+    </message>
+    <message id="perm.enable.confirm">
+        <source>Turn On</source>
+        <translation>開啟</translation>
+    </message>
+    <message id="perm.enable.title">
+        <source>Turn On Accessibility Support?</source>
+        <translation>要開啟無障礙功能嗎？</translation>
+    </message>
     <message id="perm.inputMonitoring">
         <source>Keyboard Settings</source>
         <translation>鍵盤設定</translation>

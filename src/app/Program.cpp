@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "app/AccessibilityPrompt.h"
+
 #include "harvest/SheetLoader.h"
 #include "panel/OverlayPanel.h"
 #include "panel/PanelController.h"
@@ -60,6 +62,7 @@ int runProgram(int argc, char* argv[]) {
     const Localization localization(store);
     QtScheduler scheduler;
     AtspiAccessibility ax;
+    ax.setConfirmEnabling([&localization] { return askToEnableAccessibility(localization); });
     GnomeHotKeys hotKeys;
     SheetLoader loader(scheduler, ax, store, hotKeys, localization);
     EwmhWorkspace workspace;

@@ -72,9 +72,9 @@ RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus) {
           environment);
 }
 
-RunningApp::RunningApp(const QStringList& command) {
+RunningApp::RunningApp(const QStringList& command, const QProcessEnvironment& environment) {
     directory_ = sessionDirectory();
-    start(command, QProcessEnvironment::systemEnvironment());
+    start(command, environment);
 }
 
 void RunningApp::start(const QStringList& command, const QProcessEnvironment& environment) {

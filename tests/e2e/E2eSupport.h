@@ -38,7 +38,8 @@ class RunningApp {
     // A fixture application of the toolkit building these menus.
     RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus);
     // Any program, with arguments.
-    explicit RunningApp(const QStringList& command);
+    explicit RunningApp(const QStringList& command, const QProcessEnvironment& environment =
+                                                        QProcessEnvironment::systemEnvironment());
     ~RunningApp();
     RunningApp(const RunningApp&) = delete;
     RunningApp& operator=(const RunningApp&) = delete;

@@ -557,7 +557,10 @@ bool AtspiAccessibility::isProcessTrusted() {
 }
 
 void AtspiAccessibility::isProcessTrustedWithPrompt() {
-    AtspiBus::enableAccessibility();
+    // Switching accessibility on changes the whole desktop, for good: only with a yes.
+    if (confirmEnabling_ && confirmEnabling_()) {
+        AtspiBus::enableAccessibility();
+    }
 }
 
 }  // namespace holdsheet

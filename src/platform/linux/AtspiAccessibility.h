@@ -32,9 +32,16 @@ class AtspiAccessibility : public Accessibility {
     bool isProcessTrusted() override;
     void isProcessTrustedWithPrompt() override;
 
+    // Asks the user before the prompt switches the desktop's accessibility on; without
+    // one, the prompt does nothing.
+    void setConfirmEnabling(std::function<bool()> confirm) {
+        confirmEnabling_ = std::move(confirm);
+    }
+
     struct Private;
 
   private:
+    std::function<bool()> confirmEnabling_;
     std::shared_ptr<Private> d_;
 };
 
