@@ -94,17 +94,16 @@ void PermissionMonitor::prompt() {
 
 void PermissionMonitor::request() {
     prompt();
-    openSettingsPage(accessibilitySettingsPage);
+    openAccessibilitySettings();
 }
 
 void PermissionMonitor::openInputMonitoringSettings() {
-    openSettingsPage(accessibilitySettingsPage);
+    openAccessibilitySettings();
 }
 
-void PermissionMonitor::openSettingsPage(const QString& address) {
-    if (!address.isEmpty()) {
-        platform_.runner.openUrl(address);
-    }
+void PermissionMonitor::openAccessibilitySettings() {
+    // Not installed: nothing opens.
+    platform_.runner.launch(settingsProgram, {accessibilityPanel});
 }
 
 QString codeSignatureSummary() {

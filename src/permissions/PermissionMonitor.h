@@ -23,9 +23,10 @@ class PermissionMonitor : public QObject {
     static inline const QString applicationId = QStringLiteral("org.holdsheet.Holdsheet");
     static inline const QString resetTool = QStringLiteral("/usr/bin/tccutil");
     static inline const QString unknownSignature = QStringLiteral("ukjent");
-    // The desktop's accessibility settings; there is no input-monitoring page under X11.
-    static inline const QString accessibilitySettingsPage =
-        QStringLiteral("gnome-control-center:universal-access");
+    // The desktop's accessibility settings (GNOME Settings' panel, where installed); there
+    // is no input-monitoring page under X11.
+    static inline const QString settingsProgram = QStringLiteral("gnome-control-center");
+    static inline const QString accessibilityPanel = QStringLiteral("universal-access");
 
     struct Platform {
         Accessibility& ax;
@@ -55,7 +56,7 @@ class PermissionMonitor : public QObject {
 
   private:
     void scheduleCycle();
-    void openSettingsPage(const QString& address);
+    void openAccessibilitySettings();
 
     Platform platform_;
     bool trusted_;

@@ -11,8 +11,10 @@ class ProcessRunner {
     virtual ~ProcessRunner() = default;
     // Runs the program to its end with its output discarded; false when it cannot start.
     virtual bool run(const QString& program, const QStringList& arguments) = 0;
-    // Opens an address (a settings page, a web page); false when nothing opens it.
+    // Opens an address (a web page); false when nothing opens it.
     virtual bool openUrl(const QString& address) = 0;
+    // Starts a program and leaves it running; false when it is not installed or fails.
+    virtual bool launch(const QString& program, const QStringList& arguments) = 0;
 };
 
 }  // namespace holdsheet

@@ -23,6 +23,10 @@ class FakeRunner : public ProcessRunner {
         log.push_back("open " + address.toStdString());
         return true;
     }
+    bool launch(const QString& program, const QStringList& arguments) override {
+        log.push_back(("launch " + program + " " + arguments.join(' ')).toStdString());
+        return false;
+    }
     std::vector<std::string> log;
 };
 
@@ -123,8 +127,9 @@ TEST_F(Permission, RequestPromptsAndOpensTheSettingsPage) {
     monitor.request();
     monitor.openInputMonitoringSettings();
     EXPECT_EQ(ax.prompts, 1);
-    EXPECT_EQ(runner.log, (std::vector<std::string>{"open gnome-control-center:universal-access",
-                                                    "open gnome-control-center:universal-access"}));
+    EXPECT_EQ(runner.log,
+              (std::vector<std::string>{"launch gnome-control-center universal-access",
+                                        "launch gnome-control-center universal-access"}));
     EXPECT_EQ(codeSignatureSummary(), "ukjent");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace holdsheet {
@@ -21,6 +22,11 @@ bool QtProcessRunner::run(const QString& program, const QStringList& arguments) 
 bool QtProcessRunner::openUrl(const QString& address) {
     const QUrl url(address);
     return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtProcessRunner::launch(const QString& program, const QStringList& arguments) {
+    const QString path = QStandardPaths::findExecutable(program);
+    return !path.isEmpty() && QProcess::startDetached(path, arguments);
 }
 
 }  // namespace holdsheet

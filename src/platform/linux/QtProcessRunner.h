@@ -8,6 +8,7 @@ class QtProcessRunner : public ProcessRunner {
   public:
     bool run(const QString& program, const QStringList& arguments) override;
     bool openUrl(const QString& address) override;
+    bool launch(const QString& program, const QStringList& arguments) override;
 };
 
 }  // namespace holdsheet
