@@ -1,0 +1,97 @@
+#include "platform/linux/XTestKeyPoster.h"
+
+#include "harvest/KeyNaming.h"
+#include "platform/linux/KeyBindingParser.h"
+
+#include <QHash>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace holdsheet {
+
+unsigned long keysymOfVirtualKey(int virtualKey) {
+    static const QHash<int, unsigned long> named = [] {
+        QHash<int, unsigned long> table{
+            {36, XK_Return},
+            {48, XK_Tab},
+            {49, XK_space},
+            {51, XK_BackSpace},
+            {53, XK_Escape},
+            {71, XK_Clear},
+            {76, XK_KP_Enter},
+            {115, XK_Home},
+            {116, XK_Prior},
+            {117, XK_Delete},
+            {119, XK_End},
+            {121, XK_Next},
+            {123, XK_Left},
+            {124, XK_Right},
+            {125, XK_Down},
+            {126, XK_Up},
+            {ExtraKey::print, XK_Print},
+            {ExtraKey::insert, XK_Insert},
+            {ExtraKey::menu, XK_Menu},
+        };
+        const int functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
+                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
+        for (int number = 1; number <= 20; ++number) {
+            table.insert(functionKeys[number - 1], XK_F1 + static_cast<unsigned long>(number - 1));
+        }
+        // Character keys by their place on the standard layout; ASCII keysyms are the codes.
+        for (char16_t c = 0x21; c < 0x7F; ++c) {
+            const int code = characterVirtualKey(QChar(c));
+            if (code >= 0 && !QChar(c).isUpper() && !table.contains(code)) {
+                table.insert(code, c);
+            }
+        }
+        return table;
+    }();
+    return named.value(virtualKey, 0);
+}
+
+void XTestKeyPoster::postKeys(std::uint16_t keyCode, std::uint64_t flags) {
+    Display* display = x11_.display();
+    if (!display) {
+        return;
+    }
+    const unsigned long symbol = keysymOfVirtualKey(keyCode);
+    const KeyCode key = symbol ? XKeysymToKeycode(display, symbol) : 0;
+    if (key == 0) {
+        return;  // not on this keyboard
+    }
+    // Release every modifier key that is down.
+    char keys[32] = {};
+    XQueryKeymap(display, keys);
+    if (XModifierKeymap* map = XGetModifierMapping(display)) {
+        for (int i = 0; i < 8 * map->max_keypermod; ++i) {
+            const KeyCode modifier = map->modifiermap[i];
+            if (modifier && (keys[modifier / 8] & (1 << (modifier % 8)))) {
+                XTestFakeKeyEvent(display, modifier, False, CurrentTime);
+            }
+        }
+        XFreeModifiermap(map);
+    }
+    std::vector<KeyCode> pressed;
+    const std::pair<std::uint64_t, KeySym> modifiers[] = {{0x40000, XK_Control_L},
+                                                          {0x80000, XK_Alt_L},
+                                                          {0x20000, XK_Shift_L},
+                                                          {0x100000, XK_Super_L}};
+    for (const auto& [bit, modifierSymbol] : modifiers) {
+        if (flags & bit) {
+            if (const KeyCode code = XKeysymToKeycode(display, modifierSymbol)) {
+                XTestFakeKeyEvent(display, code, True, CurrentTime);
+                pressed.push_back(code);
+            }
+        }
+    }
+    XTestFakeKeyEvent(display, key, True, CurrentTime);
+    XTestFakeKeyEvent(display, key, False, CurrentTime);
+    for (auto it = pressed.rbegin(); it != pressed.rend(); ++it) {
+        XTestFakeKeyEvent(display, *it, False, CurrentTime);
+    }
+    XFlush(display);
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,27 @@
+#include "E2eSupport.h"
+
+#include "platform/linux/ActiveWindow.h"
+#include "platform/linux/XTestKeyPoster.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet::e2e {
+namespace {
+
+// A posted combination reaches the application in front with exactly its modifiers.
+TEST(KeyPoster, PostsTheStoredCombinationToTheAppInFront) {
+    RunningApp app(Toolkit::gtk, {{0, "menu", "_File", "", ""},
+                                  {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
+                                  {1, "item", "Open _Other", "<Primary><Shift>o", "Ctrl+Shift+O"}});
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    XTestKeyPoster poster;
+    poster.postKeys(31, 0x40000 | 0x20000);  // o with Control and Shift
+    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }, 20s));
+    poster.postKeys(31, 0x40000);
+    EXPECT_TRUE(waitUntil([&] { return app.recorded().size() == 2; }, 20s));
+    EXPECT_EQ(app.recorded(), (std::vector<std::string>{"Open _Other", "_Open"}));
+}
+
+}  // namespace
+}  // namespace holdsheet::e2e
