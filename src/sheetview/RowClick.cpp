@@ -1,0 +1,14 @@
+#include "sheetview/RowClick.h"
+
+namespace holdsheet {
+
+void clickRow(const ShortcutItem& item, PanelController& panel, Performer& performer) {
+    if (!item.isEnabled) {
+        return;  // the panel stays open
+    }
+    const auto target = panel.targetApp();  // read before hiding
+    panel.hide();
+    performer.performItem(item, target);
+}
+
+}  // namespace holdsheet

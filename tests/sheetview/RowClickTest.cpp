@@ -1,0 +1,51 @@
+#include "sheetview/RowClick.h"
+
+#include "support/PanelHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+
+class NoKeys : public KeyPoster {
+  public:
+    void postKeys(std::uint16_t keyCode, std::uint64_t) override { posted.push_back(keyCode); }
+    std::vector<int> posted;
+};
+
+class RowClick : public ::testing::Test, public PanelHarness {
+  protected:
+    NoKeys poster;
+    Performer performer{{scheduler, workspace, ax, poster}};
+};
+
+TEST_F(RowClick, EnabledRowsCloseThePanelThenRunInTheTarget) {
+    controller.show();
+    ShortcutItem item;
+    item.action = ShortcutAction::keys(124, 0x40000);
+    workspace.front = viewer;  // the front changes: the target still is the editor
+    clickRow(item, controller, performer);
+    scheduler.advance(140ms);
+    EXPECT_FALSE(panelVisible());
+    ASSERT_EQ(workspace.activations.size(), 1u);
+    EXPECT_EQ(workspace.activations[0].pid, editor.pid);
+    EXPECT_EQ(poster.posted, std::vector<int>{124});
+}
+
+TEST_F(RowClick, DisabledRowsDoNothing) {
+    controller.show();
+    ShortcutItem item;
+    item.isEnabled = false;
+    item.action = ShortcutAction::keys(124, 0);
+    clickRow(item, controller, performer);
+    scheduler.advance(1s);
+    EXPECT_TRUE(panelVisible());
+    EXPECT_TRUE(poster.posted.empty());
+    EXPECT_TRUE(workspace.activations.empty());
+}
+
+}  // namespace
+}  // namespace holdsheet
