@@ -69,13 +69,8 @@ const QHash<qint64, QString>& virtualKeyTable() {
             {125, QStringLiteral("\u2193")},
             {126, QStringLiteral("\u2191")},
         };
-        const std::pair<qint64, int> functionKeys[] = {
-            {122, 1},  {120, 2},  {99, 3},   {118, 4},  {96, 5},   {97, 6},   {98, 7},
-            {100, 8},  {101, 9},  {109, 10}, {103, 11}, {111, 12}, {105, 13}, {107, 14},
-            {113, 15}, {106, 16}, {64, 17},  {79, 18},  {80, 19},  {90, 20},
-        };
-        for (const auto& [code, number] : functionKeys) {
-            t.insert(code, QStringLiteral("F%1").arg(number));
+        for (int number = 1; number <= 20; ++number) {
+            t.insert(functionKeyVirtualKey(number), QStringLiteral("F%1").arg(number));
         }
         // The desktop's screenshot keys use Print; without a name they would vanish.
         t.insert(ExtraKey::print, QStringLiteral("Print"));
@@ -111,6 +106,12 @@ std::optional<char32_t> firstScalar(const QString& text) {
 }
 
 }  // namespace
+
+int functionKeyVirtualKey(int number) {
+    static constexpr int codes[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
+                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
+    return number >= 1 && number <= 20 ? codes[number - 1] : -1;
+}
 
 QString modifierSymbols(qint64 mask) {
     QString symbols;

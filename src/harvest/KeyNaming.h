@@ -14,6 +14,9 @@ constexpr int insert = 0x101;
 constexpr int menu = 0x102;
 }  // namespace ExtraKey
 
+// The virtual key code of function key F1 ... F20 (number 1 to 20), or -1.
+int functionKeyVirtualKey(int number);
+
 // Accessibility modifier mask: 1 Shift, 2 Option, 4 Control; bit 8 set means "no Command".
 QString modifierSymbols(qint64 mask);
 

@@ -37,17 +37,12 @@ TEST(Dump, EndsWithTheDesktopsShortcutsFromGSettings) {
     ASSERT_TRUE(app.waitUntilReadable());
     // A key file the desktop's settings are read from, with one binding changed.
     QTemporaryDir config;
-    QDir().mkpath(config.filePath("glib-2.0/settings"));
-    QFile keyfile(config.filePath("glib-2.0/settings/keyfile"));
-    ASSERT_TRUE(keyfile.open(QIODevice::WriteOnly));
-    keyfile.write(
-        "[org/gnome/desktop/wm/keybindings]\n"
-        "switch-to-workspace-left=['<Control><Alt>Left']\n"
-        "switch-input-source=@as []\n");
-    keyfile.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment =
+        withConfigFile(config.path(), "glib-2.0/settings/keyfile",
+                       "[org/gnome/desktop/wm/keybindings]\n"
+                       "switch-to-workspace-left=['<Control><Alt>Left']\n"
+                       "switch-input-source=@as []\n");
     environment.insert("GSETTINGS_BACKEND", "keyfile");
-    environment.insert("XDG_CONFIG_HOME", config.path());
 
     const QString pid = QString::number(app.pid());
     const HoldsheetRun run = runHoldsheet({"dump", "--pid", pid, "--format", "json"}, environment);

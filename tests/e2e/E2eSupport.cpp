@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -162,6 +163,18 @@ HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironmen
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
+                                   const QByteArray& content) {
+    const QString path = folder + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    return environment;
 }
 
 QJsonObject parseJson(const QByteArray& text) {

@@ -73,6 +73,11 @@ HoldsheetRun runHoldsheet(
 
 QJsonObject parseJson(const QByteArray& text);
 
+// The session's environment with its configuration folder moved to `folder`, after writing
+// `content` to `relativePath` inside it.
+QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
+                                   const QByteArray& content);
+
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);
 

@@ -118,14 +118,9 @@ TEST_F(Panel, HoldingSuperAloneOpensItAShortcutDoesNot) {
 TEST_F(Panel, WithHoldLevelZeroHalfASecondIsEnough) {
     ASSERT_EQ(holdsheet.terminate(), std::optional<int>(0));
     QTemporaryDir config;
-    QDir().mkpath(config.filePath("Holdsheet"));
-    QFile settings(config.filePath("Holdsheet/Holdsheet.conf"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\nholdLevel=0\n");
-    settings.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", config.path());
-    RunningApp quick(QStringList{HOLDSHEET_BINARY}, environment);
+    RunningApp quick(
+        QStringList{HOLDSHEET_BINARY},
+        withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nholdLevel=0\n"));
     ASSERT_TRUE(waitUntil([] { return !status().isEmpty(); }, 30s));
 
     // Open before the default 2 s delay could end: the stored level was used. The bound

@@ -98,13 +98,8 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
 
     // Without a flag the stored setting decides.
     QTemporaryDir config;
-    QDir().mkpath(config.filePath("Holdsheet"));
-    QFile settings(config.filePath("Holdsheet/Holdsheet.conf"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\nshowDisabled=false\n");
-    settings.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", config.path());
+    const QProcessEnvironment environment = withConfigFile(
+        config.path(), "Holdsheet/Holdsheet.conf", "[General]\nshowDisabled=false\n");
     const HoldsheetRun stored =
         runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"}, environment);
     EXPECT_EQ(describeGroups(parseJson(stored.out)).at(0),

@@ -92,10 +92,9 @@ const QHash<QString, NamedKey>& namedKeys() {
             t.insert(QString::fromLatin1(name), {std::nullopt, code});
         }
         // F1 ... F20 with the virtual key codes of the naming tables.
-        const int functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
-                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
         for (int number = 1; number <= 20; ++number) {
-            t.insert(QStringLiteral("f%1").arg(number), {std::nullopt, functionKeys[number - 1]});
+            t.insert(QStringLiteral("f%1").arg(number),
+                     {std::nullopt, functionKeyVirtualKey(number)});
         }
         return t;
     }();

@@ -34,10 +34,9 @@ unsigned long keysymOfVirtualKey(int virtualKey) {
             {ExtraKey::insert, XK_Insert},
             {ExtraKey::menu, XK_Menu},
         };
-        const int functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
-                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
         for (int number = 1; number <= 20; ++number) {
-            table.insert(functionKeys[number - 1], XK_F1 + static_cast<unsigned long>(number - 1));
+            table.insert(functionKeyVirtualKey(number),
+                         XK_F1 + static_cast<unsigned long>(number - 1));
         }
         // Character keys by their place on the standard layout; ASCII keysyms are the codes.
         for (char16_t c = 0x21; c < 0x7F; ++c) {
