@@ -2,6 +2,7 @@
 
 #include "app/AccessibilityPrompt.h"
 
+#include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
 #include "panel/OverlayPanel.h"
 #include "panel/PanelController.h"
@@ -15,7 +16,9 @@
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/X11EventMonitors.h"
+#include "platform/linux/XTestKeyPoster.h"
 #include "prefs/Localization.h"
+#include "sheetview/SheetActions.h"
 #include "trigger/HoldMonitor.h"
 
 #include <QApplication>
@@ -75,15 +78,31 @@ int runProgram(int argc, char* argv[]) {
         });
     X11Connection probe;
     const bool compositing = compositingManagerRunning(probe);
+    QtProcessRunner runner;
+    PermissionMonitor permission({ax, store, scheduler, runner});
+    XTestKeyPoster poster;
+    Performer performer({scheduler, workspace, ax, poster});
 
+    PanelController* panels = nullptr;
     PanelController controller(
         {scheduler, workspace, monitors, screens, store, loader},
-        [&panelWindow, compositing](SheetModel& model) {
-            auto panel = std::make_unique<OverlayPanel>(model, compositing);
+        [&](SheetModel& model) {
+            // The share and program menus arrive with the export and shell; until then their
+            // buttons do nothing.
+            SheetServices services{
+                store,
+                localization,
+                permission,
+                [&](const ShortcutItem& item) { clickRow(item, *panels, performer); },
+                [&] { requestPermission(*panels, permission); },
+                {},
+                {}};
+            auto panel = std::make_unique<OverlayPanel>(model, std::move(services), compositing);
             panelWindow = panel.get();
             return panel;
         },
         [&localization](const QString& key) { return localization.localized(key); });
+    panels = &controller;
     PanelController::setShared(&controller);
 
     DBusControl control({[&controller] { controller.show(); }, [&controller] { controller.hide(); },
@@ -108,8 +127,6 @@ int runProgram(int argc, char* argv[]) {
     const QByteArray line = QStringLiteral("Holdsheet signatur: %1").arg(signature).toUtf8();
     syslog(LOG_NOTICE, "%s", line.constData());
     QTextStream(stderr) << line << "\n";
-    QtProcessRunner runner;
-    PermissionMonitor permission({ax, store, scheduler, runner});
     PermissionMonitor::setShared(&permission);
     permission.resetStaleGrant();
     permission.startPolling();

@@ -1,6 +1,6 @@
 #include "panel/OverlayPanel.h"
 
-#include "panel/PlainSheetView.h"
+#include "sheetview/CheatSheetRoot.h"
 
 #include <QLineEdit>
 #include <QPainterPath>
@@ -13,21 +13,22 @@
 namespace holdsheet {
 
 namespace {
-constexpr double cornerRadius = 16;
 constexpr int grabAttempts = 20;  // another client may hold a grab for a moment
 constexpr int grabRetryMs = 25;
 }  // namespace
 
-OverlayPanel::OverlayPanel(SheetModel& model, bool compositing)
+OverlayPanel::OverlayPanel(SheetModel& model, SheetServices services, bool compositing)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint),
       compositing_(compositing) {
     setWindowTitle(QStringLiteral("Holdsheet panel"));
     setObjectName(QStringLiteral("HoldsheetPanel"));
+    // The sheet draws the panel's rounded backdrop; around it the window stays clear.
+    setAttribute(Qt::WA_TranslucentBackground, compositing);
     auto* layout = new QVBoxLayout(this);
-    view_ = new PlainSheetView(model, this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view_ = new CheatSheetRoot(model, std::move(services), compositing, this);
     layout->addWidget(view_);
-    setAutoFillBackground(true);
     resize(1100, 400);
     fade_ = new QPropertyAnimation(this, "windowOpacity", this);
 }
@@ -102,7 +103,7 @@ void OverlayPanel::resizeEvent(QResizeEvent* event) {
     if (!compositing_) {
         // Hard-edged but correct corners: without a compositor translucency shows black.
         QPainterPath path;
-        path.addRoundedRect(rect(), cornerRadius, cornerRadius);
+        path.addRoundedRect(rect(), CheatSheetRoot::cornerRadius, CheatSheetRoot::cornerRadius);
         setMask(QRegion(path.toFillPolygon().toPolygon()));
     }
 }

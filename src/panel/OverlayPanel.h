@@ -2,6 +2,7 @@
 
 #include "panel/PanelWindow.h"
 #include "panel/SheetModel.h"
+#include "sheetview/SheetServices.h"
 
 #include <QWidget>
 
@@ -11,7 +12,7 @@ class QPropertyAnimation;
 
 namespace holdsheet {
 
-class PlainSheetView;
+class CheatSheetRoot;
 
 // The floating panel: a frameless tool window that stays on top and bypasses the window
 // manager (no task bar or window-cycling entry, and the target application stays active),
@@ -19,7 +20,9 @@ class PlainSheetView;
 // one the panel shows and hides at once with an opaque rounded shape.
 class OverlayPanel : public QWidget, public PanelWindow {
   public:
-    OverlayPanel(SheetModel& model, bool compositing);
+    OverlayPanel(SheetModel& model, SheetServices services, bool compositing);
+
+    CheatSheetRoot* sheet() const { return view_; }
     ~OverlayPanel() override;
 
     bool isVisible() const override { return QWidget::isVisible(); }
@@ -42,7 +45,7 @@ class OverlayPanel : public QWidget, public PanelWindow {
     bool compositing_;
     double alpha_ = 1.0;
     bool grabbed_ = false;
-    PlainSheetView* view_ = nullptr;
+    CheatSheetRoot* view_ = nullptr;
     QPropertyAnimation* fade_ = nullptr;
 };
 

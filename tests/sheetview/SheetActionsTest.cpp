@@ -1,4 +1,4 @@
-#include "sheetview/RowClick.h"
+#include "sheetview/SheetActions.h"
 
 #include "support/PanelHarness.h"
 

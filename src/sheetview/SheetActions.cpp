@@ -1,4 +1,4 @@
-#include "sheetview/RowClick.h"
+#include "sheetview/SheetActions.h"
 
 namespace holdsheet {
 
@@ -9,6 +9,11 @@ void clickRow(const ShortcutItem& item, PanelController& panel, Performer& perfo
     const auto target = panel.targetApp();  // read before hiding
     panel.hide();
     performer.performItem(item, target);
+}
+
+void requestPermission(PanelController& panel, PermissionMonitor& permission) {
+    panel.hide();
+    permission.request();
 }
 
 }  // namespace holdsheet

@@ -1,0 +1,77 @@
+#include "sheetview/CapsuleButton.h"
+
+#include "sheetview/SheetStyle.h"
+#include "sheetview/SheetSymbols.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace holdsheet {
+
+namespace {
+constexpr double materialOpacity = 0.55;  // the thin material: the window colour, translucent
+constexpr double outlineOpacity = 0.1;
+constexpr double outlineWidth = 0.5;
+}  // namespace
+
+CapsuleButton::CapsuleButton(QString symbol, const QString& label, const QFont& font,
+                             QMargins padding, QWidget* parent)
+    : QAbstractButton(parent), symbol_(std::move(symbol)), font_(font), padding_(padding) {
+    setText(label);
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+double CapsuleButton::symbolSize() const {
+    return std::round(sheetFontSize(font_) * 1.1);
+}
+
+QSize CapsuleButton::sizeHint() const {
+    const QFontMetricsF metrics(font_);
+    double width = symbolSize();
+    if (!text().isEmpty()) {
+        width += symbolSpacing + metrics.horizontalAdvance(text());
+    }
+    const double height = std::max(symbolSize(), metrics.height());
+    return {static_cast<int>(std::ceil(width)) + padding_.left() + padding_.right(),
+            static_cast<int>(std::ceil(height)) + padding_.top() + padding_.bottom()};
+}
+
+void CapsuleButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF shape = QRectF(rect()).adjusted(outlineWidth / 2, outlineWidth / 2,
+                                                 -outlineWidth / 2, -outlineWidth / 2);
+    QPainterPath capsule;
+    capsule.addRoundedRect(shape, shape.height() / 2, shape.height() / 2);
+    QColor material = palette().color(QPalette::Active, QPalette::Window);
+    material.setAlphaF(static_cast<float>(isDown() ? 0.9 : materialOpacity));
+    painter.fillPath(capsule, material);
+    painter.setPen(QPen(withOpacity(primaryText(palette()), outlineOpacity), outlineWidth));
+    painter.drawPath(capsule);
+
+    const QRectF inner = QRectF(rect()).marginsRemoved(padding_.toMarginsF());
+    const double side = symbolSize();
+    const QColor colour = primaryText(palette());
+    const QPixmap pixmap = symbolPixmap(symbol_, side, colour, devicePixelRatioF());
+    const bool mirrored = isRightToLeft();
+    const double symbolLeft = mirrored ? inner.right() - side : inner.left();
+    painter.drawPixmap(QRectF(symbolLeft, inner.center().y() - side / 2, side, side), pixmap,
+                       QRectF(pixmap.rect()));
+    if (!text().isEmpty()) {
+        painter.setFont(font_);
+        painter.setPen(colour);
+        QRectF label = inner;
+        if (mirrored) {
+            label.setRight(inner.right() - side - symbolSpacing);
+        } else {
+            label.setLeft(inner.left() + side + symbolSpacing);
+        }
+        painter.drawText(label, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    }
+}
+
+}  // namespace holdsheet

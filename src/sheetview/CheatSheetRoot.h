@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/PreferenceStore.h"
+#include "prefs/StoredEnum.h"
+#include "sheetview/SheetServices.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace holdsheet {
+
+class FooterBar;
+class HeaderBar;
+class SheetContent;
+class SheetModel;
+
+// The whole cheat sheet: header, content and footer on the panel's backdrop. A change of
+// language or text size builds it anew; the search text lives in the model and stays.
+class CheatSheetRoot : public QWidget {
+  public:
+    static constexpr double cornerRadius = 32;
+    static constexpr double dividerOpacity = 0.45;
+
+    // `translucent` when a compositing manager shows what lies behind the panel.
+    CheatSheetRoot(SheetModel& model, SheetServices services, bool translucent,
+                   QWidget* parent = nullptr);
+    ~CheatSheetRoot() override;
+
+    double scale() const { return scale_; }
+    HeaderBar* header() const { return header_; }
+    SheetContent* content() const { return content_; }
+    FooterBar* footer() const { return footer_; }
+    QLineEdit* searchField() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    class Outline;
+
+    void preferencesChanged();
+    void build();
+
+    SheetModel& model_;
+    SheetServices services_;
+    bool translucent_;
+    TextSize textSize_ = TextSize::medium;
+    QString language_;
+    double scale_ = 1.0;
+    QWidget* body_ = nullptr;
+    HeaderBar* header_ = nullptr;
+    SheetContent* content_ = nullptr;
+    FooterBar* footer_ = nullptr;
+    Outline* outline_ = nullptr;
+    PreferenceStore::Subscription subscription_;
+};
+
+}  // namespace holdsheet

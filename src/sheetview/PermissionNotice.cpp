@@ -1,0 +1,39 @@
+#include "sheetview/PermissionNotice.h"
+
+#include "prefs/Localization.h"
+#include "sheetview/NoticeLayout.h"
+#include "sheetview/SheetLabel.h"
+#include "sheetview/SheetStyle.h"
+#include "sheetview/SheetSymbols.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+
+namespace holdsheet {
+
+PermissionNotice::PermissionNotice(const Localization& localization, std::function<void()> onOpen,
+                                   QWidget* parent)
+    : QWidget(parent),
+      body_(new SheetLabel(localization.localized(QStringLiteral("perm.body"))
+                               .arg(localization.localized(QStringLiteral("app.name"))),
+                           calloutFont(), SheetLabel::Tone::secondary, this)),
+      button_(new QPushButton(localization.localized(QStringLiteral("perm.open")), this)) {
+    auto* symbol = new SymbolView(QStringLiteral("lock.shield"), 34, secondaryOpacity, this);
+    auto* title = new SheetLabel(localization.localized(QStringLiteral("perm.title")),
+                                 headlineFont(), SheetLabel::Tone::primary, this);
+    // The prominent style: the accent colour behind the button's text.
+    QPalette prominent = button_->palette();
+    prominent.setColor(QPalette::Button, accentColour(prominent));
+    prominent.setColor(QPalette::ButtonText, prominent.color(QPalette::HighlightedText));
+    button_->setPalette(prominent);
+    button_->setDefault(true);
+    connect(button_, &QPushButton::clicked, this, [onOpen = std::move(onOpen)] {
+        if (onOpen) {
+            onOpen();
+        }
+    });
+    layOutNotice(*this, {symbol, title, body_}, 12, 420);
+    qobject_cast<QBoxLayout*>(layout())->insertWidget(4, button_, 0, Qt::AlignHCenter);
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace holdsheet {
+
+class Localization;
+
+// The search text in a soft capsule: a magnifying glass, the text, and a clear button
+// while there is text. Every keystroke reports the new text at once.
+class SearchField : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int width = 230;
+
+    SearchField(const Localization& localization, double scale, QWidget* parent = nullptr);
+
+    QString text() const;
+    // From the model: changes the shown text without reporting it back.
+    void setText(const QString& text);
+    QLineEdit* lineEdit() const { return edit_; }
+    QToolButton* clearButton() const { return clear_; }
+
+  signals:
+    void textEdited(const QString& text);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void textChanged(const QString& text);
+
+    QLineEdit* edit_;
+    QToolButton* clear_;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,117 @@
+#include "sheetview/SheetContent.h"
+
+#include "harvest/SheetLoader.h"
+#include "panel/SheetModel.h"
+#include "permissions/PermissionMonitor.h"
+#include "prefs/Localization.h"
+#include "sheetview/BusyIndicator.h"
+#include "sheetview/ColumnsView.h"
+#include "sheetview/EmptyNotice.h"
+#include "sheetview/PermissionNotice.h"
+#include "sheetview/SheetLayout.h"
+
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace holdsheet {
+
+SheetContent::SheetContent(SheetModel& model, const SheetServices& services, double scale,
+                           QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), scale_(scale) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    connect(&model_, &SheetModel::loadingChanged, this, [this] { refresh(); });
+    connect(&model_, &SheetModel::sheetChanged, this, [this] { refresh(); });
+    connect(&model_, &SheetModel::queryChanged, this, [this] { refresh(); });
+    connect(&services_.permission, &PermissionMonitor::trustedChanged, this, [this] { refresh(); });
+    refresh();
+}
+
+SheetContent::State SheetContent::stateNow() const {
+    if (model_.isLoading()) {
+        return State::loading;  // before the permission: the indicator shows until loading ends
+    }
+    if (!services_.permission.trusted()) {
+        return State::permission;
+    }
+    return State::columns;  // or empty, once the groups are known
+}
+
+void SheetContent::refresh() {
+    const State state = stateNow();
+    if (state == State::loading) {
+        if (state_ != State::loading || !current_) {
+            show(new BusyIndicator(this));
+        }
+        state_ = state;
+        return;
+    }
+    if (state == State::permission) {
+        if (state_ != State::permission || !current_) {
+            show(new PermissionNotice(services_.localization, services_.requestPermission, this));
+        }
+        state_ = state;
+        return;
+    }
+    const auto& sheet = model_.sheet();
+    const std::vector<ShortcutGroup> groups =
+        sheet ? filterGroups(model_.query(), sheet->groups, services_.localization.appLocale())
+              : std::vector<ShortcutGroup>{};
+    if (groups.empty()) {
+        state_ = State::empty;
+        show(new EmptyNotice(!model_.query().isEmpty(), services_.localization, this));
+        return;
+    }
+    state_ = State::columns;
+    columnCount_ = columnCountForWidth(width(), scale_);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* body = new QWidget(scroll);
+    body->setAutoFillBackground(false);
+    auto* stack = new QVBoxLayout(body);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    auto* columns = new ColumnsView(groups, columnCount_, scale_, services_.runItem, body);
+    stack->addWidget(columns);
+    stack->addStretch(1);
+    scroll->setWidget(body);
+    connect(columns, &ColumnsView::heightChanged, this, [this](double h) { reportHeight(h); });
+    show(scroll);
+    columns_ = columns;
+}
+
+void SheetContent::show(QWidget* part) {
+    columns_ = nullptr;
+    if (current_) {
+        current_->hide();
+        current_->deleteLater();
+    }
+    current_ = part;
+    layout()->addWidget(part);
+    part->show();
+}
+
+void SheetContent::reportHeight(double height) {
+    // On the next turn, with the query as it stands then.
+    QTimer::singleShot(0, this, [this, height] {
+        if (model_.query().isEmpty() && height > 0) {
+            model_.setContentHeight(height);
+        }
+    });
+}
+
+void SheetContent::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (state_ == State::columns && columnCountForWidth(width(), scale_) != columnCount_) {
+        refresh();
+    }
+}
+
+}  // namespace holdsheet
