@@ -194,6 +194,10 @@
         <source>Search commands or keys</source>
         <translation>ابحث عن أمر أو مفتاح</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>مسح البحث</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>خامة اللوحة</translation>

@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Cerca ordres o tecles</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Esborra la cerca</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Material del panell</translation>

@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Hledat příkazy či klávesy</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Vymazat hledání</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Pozadí panelu</translation>

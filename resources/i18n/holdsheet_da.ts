@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Søg i kommandoer og taster</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Ryd søgning</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Baggrund</translation>

@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Befehle oder Tasten suchen</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Hintergrund</translation>

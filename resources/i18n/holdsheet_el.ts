@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Εύρεση εντολών ή πλήκτρων</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Εκκαθάριση αναζήτησης</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Υλικό πάνελ</translation>

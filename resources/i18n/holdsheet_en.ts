@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Search commands or keys</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Clear search</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Panel Material</translation>

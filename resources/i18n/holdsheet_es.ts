@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Buscar comandos o teclas</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Borrar búsqueda</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Material del panel</translation>

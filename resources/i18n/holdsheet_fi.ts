@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Etsi komentoa tai näppäintä</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Tyhjennä haku</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Tausta</translation>

@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Commande, menu ou touche</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Matière du panneau</translation>

@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>חיפוש פקודות או מקשים</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>ניקוי החיפוש</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>רקע החלונית</translation>

@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>कमांड या कुंजी खोजें</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>खोज साफ़ करें</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>पैनल की बनावट</translation>

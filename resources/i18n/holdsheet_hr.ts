@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Traži naredbe ili tipke</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Očisti pretraživanje</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Pozadina panela</translation>

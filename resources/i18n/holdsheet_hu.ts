@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>Parancs vagy billentyű</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Keresés törlése</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Panel háttere</translation>

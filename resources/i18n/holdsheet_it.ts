@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Cerca comandi o tasti</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Cancella ricerca</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Materiale del pannello</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>コマンドやキーを検索</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>検索をクリア</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>パネルの質感</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>명령 또는 키 검색</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>검색 지우기</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>패널 재질</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>Cari perintah atau kekunci</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Kosongkan carian</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Bahan panel</translation>

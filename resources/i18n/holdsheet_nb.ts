@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Søk i kommandoer og taster</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Tøm søket</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Bakgrunn</translation>

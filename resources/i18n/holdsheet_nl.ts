@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Opdracht of toets zoeken</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Zoekopdracht wissen</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Achtergrond</translation>

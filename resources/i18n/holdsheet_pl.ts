@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Szukaj poleceń i klawiszy</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Wyczyść wyszukiwanie</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Tło panelu</translation>

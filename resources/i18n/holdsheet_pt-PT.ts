@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Procurar comando ou tecla</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Limpar pesquisa</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Material do painel</translation>

@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Caută comenzi sau taste</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Șterge căutarea</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Materialul panoului</translation>

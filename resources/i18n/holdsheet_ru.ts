@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Поиск команд или клавиш</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Очистить поиск</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Фон панели</translation>

@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Hľadať príkazy či klávesy</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Vymazať hľadanie</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Pozadie panela</translation>

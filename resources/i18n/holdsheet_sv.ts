@@ -190,6 +190,10 @@
         <source>Search commands or keys</source>
         <translation>Sök kommando eller tangent</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Rensa sökning</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Bakgrund</translation>

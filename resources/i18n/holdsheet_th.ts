@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>ค้นหาคำสั่งหรือปุ่ม</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>ล้างการค้นหา</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>วัสดุของแผง</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>Komut veya tuş ara</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Aramayı temizle</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Panel Malzemesi</translation>

@@ -191,6 +191,10 @@
         <source>Search commands or keys</source>
         <translation>Пошук команд або клавіш</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Очистити пошук</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Фон панелі</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>Tìm lệnh hoặc phím</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>Xóa tìm kiếm</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>Chất liệu khung</translation>

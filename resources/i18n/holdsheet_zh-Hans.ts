@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>搜索命令或按键</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>清除搜索</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>面板材质</translation>

@@ -189,6 +189,10 @@
         <source>Search commands or keys</source>
         <translation>搜尋指令或按鍵</translation>
     </message>
+    <message id="search.clear">
+        <source>Clear search</source>
+        <translation>清除搜尋</translation>
+    </message>
     <message id="settings.appearance.material">
         <source>Panel Material</source>
         <translation>面板材質</translation>

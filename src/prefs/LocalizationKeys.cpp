@@ -50,6 +50,7 @@ const std::vector<QString>& localizationKeys() {
         "preview.menu",
         "preview.newWindow",
         "preview.reopenTab",
+        "search.clear",
         "search.placeholder",
         "settings.appearance.material",
         "settings.appearance.theme",

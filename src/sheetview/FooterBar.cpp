@@ -31,7 +31,7 @@ FooterBar::FooterBar(const Localization& localization, double scale,
                                this)),
       gear_(new CapsuleButton(QStringLiteral("gearshape"), QString(),
                               sheetFont(13 * scale, QFont::Medium), QMargins(8, 8, 8, 8), this)) {
-    setFixedHeight(height);
+    setFixedHeight(fixedHeight);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(26, 0, 26, 0);
     layout->setSpacing(14);

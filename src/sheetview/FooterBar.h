@@ -14,7 +14,7 @@ class Localization;
 // program buttons.
 class FooterBar : public QWidget {
   public:
-    static constexpr int height = 52;
+    static constexpr int fixedHeight = 52;
 
     // The callbacks get the pointer's position in the panel's coordinates; either may be
     // empty, and the button then does nothing.

@@ -23,7 +23,7 @@ HeaderBar::HeaderBar(SheetModel& model, const Localization& localization, double
                            SheetLabel::Tone::primary, this)),
       count_(new SheetLabel(QString(), sheetFont(11.5 * scale), SheetLabel::Tone::secondary, this)),
       search_(new SearchField(localization, scale, this)) {
-    setFixedHeight(height);
+    setFixedHeight(fixedHeight);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(26, 0, 26, 0);
     layout->setSpacing(12);

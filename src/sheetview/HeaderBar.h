@@ -14,7 +14,7 @@ class SheetModel;
 // The application's icon and name, the number of its commands, and the search field.
 class HeaderBar : public QWidget {
   public:
-    static constexpr int height = 64;
+    static constexpr int fixedHeight = 64;
     static constexpr int iconSide = 32;
 
     HeaderBar(SheetModel& model, const Localization& localization, double scale,

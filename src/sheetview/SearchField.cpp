@@ -44,7 +44,7 @@ SearchField::SearchField(const Localization& localization, double scale, QWidget
     clear_->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     clear_->hide();
     layout->addWidget(clear_);
-    setFixedWidth(width);
+    setFixedWidth(fixedWidth);
     connect(edit_, &QLineEdit::textChanged, this, &SearchField::textChanged);
     connect(clear_, &QToolButton::clicked, this, [this] {
         edit_->clear();

@@ -14,7 +14,7 @@ class Localization;
 class SearchField : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int width = 230;
+    static constexpr int fixedWidth = 230;
 
     SearchField(const Localization& localization, double scale, QWidget* parent = nullptr);
 

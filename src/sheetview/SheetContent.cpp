@@ -44,14 +44,15 @@ void SheetContent::refresh() {
     const State state = stateNow();
     if (state == State::loading) {
         if (state_ != State::loading || !current_) {
-            show(new BusyIndicator(this));
+            showPart(new BusyIndicator(this));
         }
         state_ = state;
         return;
     }
     if (state == State::permission) {
         if (state_ != State::permission || !current_) {
-            show(new PermissionNotice(services_.localization, services_.requestPermission, this));
+            showPart(
+                new PermissionNotice(services_.localization, services_.requestPermission, this));
         }
         state_ = state;
         return;
@@ -62,7 +63,7 @@ void SheetContent::refresh() {
               : std::vector<ShortcutGroup>{};
     if (groups.empty()) {
         state_ = State::empty;
-        show(new EmptyNotice(!model_.query().isEmpty(), services_.localization, this));
+        showPart(new EmptyNotice(!model_.query().isEmpty(), services_.localization, this));
         return;
     }
     state_ = State::columns;
@@ -83,11 +84,11 @@ void SheetContent::refresh() {
     stack->addStretch(1);
     scroll->setWidget(body);
     connect(columns, &ColumnsView::heightChanged, this, [this](double h) { reportHeight(h); });
-    show(scroll);
+    showPart(scroll);
     columns_ = columns;
 }
 
-void SheetContent::show(QWidget* part) {
+void SheetContent::showPart(QWidget* part) {
     columns_ = nullptr;
     if (current_) {
         current_->hide();

@@ -33,7 +33,7 @@ class SheetContent : public QWidget {
   private:
     State stateNow() const;
     void refresh();
-    void show(QWidget* part);
+    void showPart(QWidget* part);
     void reportHeight(double height);
 
     SheetModel& model_;

@@ -1,0 +1,102 @@
+#include "sheetview/CheatSheetRoot.h"
+
+#include "sheetview/CapsuleButton.h"
+#include "sheetview/FooterBar.h"
+#include "sheetview/HeaderBar.h"
+#include "sheetview/SearchField.h"
+#include "sheetview/SheetContent.h"
+#include "sheetview/SheetLabel.h"
+
+#include "SheetViewHarness.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using namespace holdsheet::testing;
+
+class CheatSheetRootTest : public ::testing::Test, public SheetViewHarness {
+  protected:
+    CheatSheetRootTest() {
+        model.setAppName("Editor");
+        root.resize(1100, 500);
+        root.show();
+    }
+    CheatSheetRoot root{model, services, false};
+};
+
+TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenThereIsOne) {
+    HeaderBar* header = root.header();
+    EXPECT_EQ(header->name()->text(), "Editor");
+    EXPECT_TRUE(header->icon()->isHidden());
+    EXPECT_TRUE(header->count()->isHidden());  // loading: no sheet yet
+    loaded(makeSheet({4, 1}));
+    EXPECT_FALSE(header->count()->isHidden());
+    EXPECT_EQ(header->count()->text(), "5 commands");
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    model.setAppIcon(icon);
+    EXPECT_FALSE(header->icon()->isHidden());
+    EXPECT_EQ(header->icon()->size(), QSize(32, 32));
+    EXPECT_EQ(header->height(), 64);
+    EXPECT_EQ(root.footer()->height(), 52);
+}
+
+TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheClearButtonEmptiesTheQuery) {
+    loaded(makeSheet({3, 3}));
+    SearchField* search = root.header()->searchField();
+    EXPECT_TRUE(search->clearButton()->isHidden());
+    QTest::keyClicks(search->lineEdit(), "It");
+    EXPECT_EQ(model.query(), "It");
+    QTest::keyClick(search->lineEdit(), 'e');
+    EXPECT_EQ(model.query(), "Ite");
+    EXPECT_FALSE(search->clearButton()->isHidden());
+    search->clearButton()->click();
+    EXPECT_EQ(model.query(), "");
+    EXPECT_TRUE(search->clearButton()->isHidden());
+    // And back: the model's query shows in the field.
+    model.setQuery("2.1");
+    EXPECT_EQ(search->text(), "2.1");
+}
+
+TEST_F(CheatSheetRootTest, ALanguageChangeRebuildsTheSheetInItsDirectionAndKeepsTheQuery) {
+    loaded(makeSheet({2}));
+    model.setQuery("Item");
+    const HeaderBar* before = root.header();
+    EXPECT_EQ(root.layoutDirection(), Qt::LeftToRight);
+    store.set(Preferences::Key::language, "he");
+    EXPECT_NE(root.header(), before);
+    EXPECT_EQ(root.layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(root.searchField()->text(), "Item");
+    EXPECT_EQ(root.searchField()->placeholderText(), localization.localized("search.placeholder"));
+    EXPECT_NE(root.searchField()->placeholderText(), "Search commands or keys");
+}
+
+TEST_F(CheatSheetRootTest, TheTextSizeSetsTheScaleOfTheWholeSheet) {
+    EXPECT_DOUBLE_EQ(root.scale(), 1.0);
+    store.set(Preferences::Key::textSize, "large");
+    EXPECT_DOUBLE_EQ(root.scale(), 1.18);
+    store.set(Preferences::Key::glassAmount, 0.9);  // a redraw only: the tree stays
+    const HeaderBar* header = root.header();
+    store.set(Preferences::Key::material, "solid");
+    EXPECT_EQ(root.header(), header);
+}
+
+TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {
+    EXPECT_EQ(root.footer()->shareButton()->accessibleName(),
+              localization.localized("share.title"));
+    EXPECT_EQ(root.footer()->gearButton()->accessibleName(),
+              localization.localized("menu.settings"));
+    EXPECT_EQ(root.header()->searchField()->clearButton()->accessibleName(), "Clear search");
+    root.footer()->shareButton()->click();  // no menu yet: nothing happens, nothing breaks
+    EXPECT_TRUE(root.isVisible());
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,57 @@
+#include "sheetview/PanelBackground.h"
+
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using Look = PanelBackground::Look;
+
+TEST(PanelBackgroundTest, TintOpacityRisesAgainAboveTheClearGlassThreshold) {
+    const std::pair<double, double> table[] = {{0.0, 0.95},    {0.3, 0.665},  {0.5, 0.475},
+                                               {0.65, 0.3325}, {0.84, 0.152}, {0.85, 0.14},
+                                               {1.0, 0.26}};
+    for (const auto& [amount, opacity] : table) {
+        EXPECT_NEAR(PanelBackground::tintOpacity(amount), opacity, 1e-9) << amount;
+    }
+}
+
+TEST(PanelBackgroundTest, LiquidGlassFallsBackToFrostedHere) {
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::black);
+    for (bool dark : {false, true}) {
+        const PanelBackground glass(PanelMaterial::liquidGlass, 0.65, dark, 32);
+        EXPECT_EQ(glass.look(), Look::frosted);
+        EXPECT_TRUE(glass.thinMaterial());
+        EXPECT_EQ(glass.tint().rgb(), dark ? QColor(Qt::black).rgb() : QColor(Qt::white).rgb());
+        EXPECT_NEAR(glass.tint().alphaF(), 0.3325, 1e-3);
+        EXPECT_EQ(glass.border(palette).rgb(), QColor(Qt::white).rgb());
+        EXPECT_NEAR(glass.border(palette).alphaF(), dark ? 0.14 : 0.45, 1e-3);
+        EXPECT_DOUBLE_EQ(glass.borderWidth(), 0.6);
+    }
+}
+
+TEST(PanelBackgroundTest, MaterialThresholds) {
+    EXPECT_TRUE(PanelBackground(PanelMaterial::liquidGlass, 0.85, false, 32).clearGlass());
+    EXPECT_FALSE(PanelBackground(PanelMaterial::liquidGlass, 0.84, false, 32).clearGlass());
+    EXPECT_TRUE(PanelBackground(PanelMaterial::frosted, 0.85, false, 32).thinMaterial());
+    EXPECT_FALSE(PanelBackground(PanelMaterial::frosted, 0.5, false, 32).thinMaterial());
+}
+
+TEST(PanelBackgroundTest, SolidHasNoTintAndTheSameFaintBorderForEveryAmount) {
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, QColor(20, 30, 40));
+    for (double amount : {0.0, 0.5, 1.0}) {
+        const PanelBackground solid(PanelMaterial::solid, amount, false, 32);
+        EXPECT_EQ(solid.look(), Look::solid);
+        EXPECT_FALSE(solid.tint().isValid());
+        EXPECT_EQ(solid.border(palette).rgb(), QColor(20, 30, 40).rgb());
+        EXPECT_NEAR(solid.border(palette).alphaF(), 0.12, 1e-3);
+        EXPECT_DOUBLE_EQ(solid.borderWidth(), 0.5);
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet

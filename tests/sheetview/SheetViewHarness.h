@@ -1,0 +1,92 @@
+#pragma once
+
+#include "panel/SheetModel.h"
+#include "permissions/PermissionMonitor.h"
+#include "prefs/Localization.h"
+#include "prefs/Preferences.h"
+#include "sheetview/SheetServices.h"
+#include "support/FakeAccessibility.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/VirtualScheduler.h"
+
+#include <QCoreApplication>
+
+#include <vector>
+
+namespace holdsheet::testing {
+
+class QuietRunner : public ProcessRunner {
+  public:
+    bool run(const QString&, const QStringList&) override { return false; }
+    bool openUrl(const QString&) override { return false; }
+    bool launch(const QString&, const QStringList&) override { return false; }
+};
+
+inline ShortcutItem makeItem(const QString& title, const QString& modifiers, const QString& key,
+                             bool enabled = true) {
+    ShortcutItem item;
+    item.title = title;
+    item.modifiers = modifiers;
+    item.key = key;
+    item.isEnabled = enabled;
+    return item;
+}
+
+// `sizes[i]` items in group i, titled "G<i>" and "Item <i>.<j>".
+inline ShortcutSheet makeSheet(const std::vector<int>& sizes) {
+    ShortcutSheet sheet;
+    for (std::size_t g = 0; g < sizes.size(); ++g) {
+        ShortcutGroup group;
+        group.title = QStringLiteral("G%1").arg(g + 1);
+        for (int i = 0; i < sizes[g]; ++i) {
+            group.items.push_back(makeItem(QStringLiteral("Item %1.%2").arg(g + 1).arg(i + 1),
+                                           QStringLiteral("⌘"), QString(QChar('A' + i % 26))));
+        }
+        sheet.groups.push_back(std::move(group));
+    }
+    return sheet;
+}
+
+// The sheet's views on the simulated platform, in English, with the permission granted.
+struct SheetViewHarness {
+    SheetViewHarness()
+        : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}),
+          permission({ax, store, scheduler, runner}),
+          services{store,
+                   localization,
+                   permission,
+                   [this](const ShortcutItem& item) { ran.push_back(item.title); },
+                   [this] { ++permissionRequests; },
+                   {},
+                   {}} {
+        permission.startPolling();
+    }
+
+    void loaded(const ShortcutSheet& sheet) {
+        model.setSheet(sheet);
+        model.setLoading(false);
+    }
+    void setTrusted(bool trusted) {
+        ax.trusted = trusted;
+        scheduler.advance(PermissionMonitor::pollInterval);
+    }
+    // Runs what the views put on the next turn of the event loop.
+    static void settle() {
+        for (int turn = 0; turn < 4; ++turn) {
+            QCoreApplication::processEvents();
+        }
+    }
+
+    VirtualScheduler scheduler;
+    FakeAccessibility ax;
+    MemoryPreferenceStore store;
+    QuietRunner runner;
+    Localization localization;
+    PermissionMonitor permission;
+    SheetModel model;
+    std::vector<QString> ran;
+    int permissionRequests = 0;
+    SheetServices services;
+};
+
+}  // namespace holdsheet::testing
