@@ -115,6 +115,7 @@ int runProgram(int argc, char* argv[]) {
                                  {"loading", model.isLoading()},
                                  {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
                                  {"query", model.query()},
+                                 {"contentHeight", model.contentHeight()},
                              };
                          }});
     if (!control.registerOnSessionBus()) {

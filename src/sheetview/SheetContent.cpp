@@ -17,6 +17,17 @@
 
 namespace holdsheet {
 
+namespace {
+// What the scroll area holds. Its minimum is nothing, so the area asks only for the height
+// at the width it has: the columns' minimum, with every title wrapped at its narrowest,
+// would call for scrolling where the sheet fits.
+class ScrollBody : public QWidget {
+  public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override { return {0, 0}; }
+};
+}  // namespace
+
 SheetContent::SheetContent(SheetModel& model, const SheetServices& services, double scale,
                            QWidget* parent)
     : QWidget(parent), model_(model), services_(services), scale_(scale) {
@@ -74,7 +85,7 @@ void SheetContent::refresh() {
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setWidgetResizable(true);
     scroll->viewport()->setAutoFillBackground(false);
-    auto* body = new QWidget(scroll);
+    auto* body = new ScrollBody(scroll);
     body->setAutoFillBackground(false);
     auto* stack = new QVBoxLayout(body);
     stack->setContentsMargins(0, 0, 0, 0);

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace holdsheet::e2e {
 namespace {
@@ -70,6 +73,88 @@ TEST_F(Panel, OpensOverTheAppInFrontTakesTypingAndClosesOnEscape) {
     run("xdotool", {"key", "Escape"});
     EXPECT_TRUE(closed());
     EXPECT_EQ(activeWindowPid(), editor.pid());
+}
+
+// The first showing element of the panel whose accessible name starts with `prefix`,
+// found on the accessibility bus as a screen reader finds it.
+struct Accessible {
+    QRect frame;
+    bool enabled = false;
+};
+std::optional<Accessible> findAccessible(qint64 pid, const QString& prefix) {
+    const QStringList fields =
+        run("/usr/bin/python3",
+            {QStringLiteral(E2E_SOURCE_DIR) + "/find-accessible.py", QString::number(pid), prefix})
+            .split(' ');
+    if (fields.size() != 5) {
+        return std::nullopt;
+    }
+    return Accessible{
+        QRect(fields[0].toInt(), fields[1].toInt(), fields[2].toInt(), fields[3].toInt()),
+        fields[4] == "enabled"};
+}
+
+int visibleWindowsOf(qint64 pid) {
+    const QString windows =
+        run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
+    return windows.isEmpty() ? 0 : static_cast<int>(windows.split('\n').size());
+}
+
+TEST_F(Panel, FilteredRowsAreNamedOnTheBusAndAClickRunsTheCommand) {
+    showPanel();
+    const int windowsBefore = visibleWindowsOf(editor.pid());
+    ASSERT_GE(windowsBefore, 1);
+    std::optional<Accessible> undo;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (undo = findAccessible(holdsheet.pid(), "Undo, ")).has_value(); }, 20s));
+    EXPECT_FALSE(undo->enabled) << "nothing to undo in a fresh editor";
+
+    run("xdotool", {"type", "--delay", "20", "window"});
+    ASSERT_TRUE(waitUntil([] { return status().value("query").toString() == "window"; }, 20s));
+    std::optional<Accessible> row;
+    ASSERT_TRUE(waitUntil(
+        [&] { return (row = findAccessible(holdsheet.pid(), "New Window, ")).has_value(); }, 20s));
+    EXPECT_TRUE(row->enabled);
+    EXPECT_FALSE(findAccessible(holdsheet.pid(), "Undo, ").has_value()) << "filtered out";
+
+    const QPoint centre = row->frame.center();
+    run("xdotool",
+        {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
+    EXPECT_TRUE(closed());
+    EXPECT_TRUE(waitUntil([&] { return visibleWindowsOf(editor.pid()) > windowsBefore; }, 20s))
+        << "no second editor window";
+}
+
+TEST_F(Panel, AScreenshotAtEveryTextSize) {
+    ASSERT_EQ(holdsheet.terminate(), std::optional<int>(0));
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    std::vector<int> rowHeights;
+    for (const QString size : {"small", "medium", "large"}) {
+        SCOPED_TRACE(size.toStdString());
+        QTemporaryDir config;
+        RunningApp sized(QStringList{HOLDSHEET_BINARY},
+                         withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                        ("[General]\ntextSize=" + size + "\n").toUtf8()));
+        ASSERT_TRUE(waitUntil([] { return !status().isEmpty(); }, 30s));
+        showPanel();
+        // Sized to the sheet: the measured height replaced the opening one.
+        ASSERT_TRUE(
+            waitUntil([] { return status().value("contentHeight").toDouble() != 160.0; }, 20s));
+        std::optional<Accessible> row;
+        ASSERT_TRUE(waitUntil(
+            [&] { return (row = findAccessible(sized.pid(), "New Window, ")).has_value(); }, 20s));
+        rowHeights.push_back(row->frame.height());
+        const QString shot = artifacts + "/panel-" + size + ".png";
+        run("import", {"-window", "root", shot});
+        EXPECT_TRUE(QFileInfo::exists(shot));
+        EXPECT_EQ(runHoldsheet({"hide"}).exitCode, 0);
+        ASSERT_TRUE(closed());
+        ASSERT_EQ(sized.terminate(), std::optional<int>(0));
+    }
+    ASSERT_EQ(rowHeights.size(), 3u);
+    EXPECT_LT(rowHeights[0], rowHeights[1]);
+    EXPECT_LT(rowHeights[1], rowHeights[2]);
 }
 
 TEST_F(Panel, AClickOnAnotherApplicationClosesIt) {

@@ -11,6 +11,8 @@
 #include "SheetViewHarness.h"
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +127,19 @@ TEST_F(SheetContentTest, ReportsTheColumnsHeightOnlyWhileNotSearching) {
     model.setQuery(" ");
     settle();
     EXPECT_EQ(model.contentHeight(), measured);
+}
+
+TEST_F(SheetContentTest, ScrollsOnlyWhenTheSheetIsTallerThanTheArea) {
+    for (const auto& [sizes, scrolls] :
+         {std::pair{std::vector<int>{13, 2}, false}, std::pair{std::vector<int>{60}, true}}) {
+        view.reset();
+        loaded(makeSheet(sizes));
+        content();
+        settle();
+        auto* scroll = dynamic_cast<QScrollArea*>(content().current());
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(scroll->verticalScrollBar()->isVisible(), scrolls) << sizes.size();
+    }
 }
 
 TEST_F(SheetContentTest, NoHeightIsReportedWithoutColumns) {

@@ -1,0 +1,48 @@
+#!/usr/bin/python3
+"""Prints the screen rectangle "x y width height" of the first showing accessible element of
+process PID whose name starts with PREFIX, or nothing. Usage: find-accessible.py PID PREFIX"""
+import sys
+
+import pyatspi
+
+
+def find(node, prefix, depth=0):
+    if node is None or depth > 40:
+        return None
+    try:
+        name = node.name or ""
+        showing = node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return None
+    if depth > 0 and showing and name.startswith(prefix):
+        return node
+    try:
+        children = list(node)
+    except Exception:
+        return None
+    for child in children:
+        found = find(child, prefix, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def main():
+    pid, prefix = int(sys.argv[1]), sys.argv[2]
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is None or app.get_process_id() != pid:
+                continue
+        except Exception:
+            continue
+        node = find(app, prefix)
+        if node is not None:
+            extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            states = node.getState()
+            enabled = states.contains(pyatspi.STATE_ENABLED)
+            print(extents.x, extents.y, extents.width, extents.height,
+                  "enabled" if enabled else "disabled")
+            return
+
+
+main()
