@@ -18,6 +18,7 @@
 #include "platform/linux/X11EventMonitors.h"
 #include "platform/linux/XTestKeyPoster.h"
 #include "prefs/Localization.h"
+#include "sheetview/SheetAccessibility.h"
 #include "sheetview/SheetActions.h"
 #include "trigger/HoldMonitor.h"
 
@@ -60,6 +61,7 @@ int runProgram(int argc, char* argv[]) {
         }
     });
     QApplication::setQuitOnLastWindowClosed(false);
+    installSheetAccessibility();
 
     IniPreferenceStore store;
     const Localization localization(store);

@@ -1,31 +1,36 @@
 #pragma once
 
 #include "harvest/ShortcutModel.h"
+#include "sheetview/ShortcutRow.h"
 
-#include <QWidget>
+#include <QFont>
 
-#include <functional>
 #include <vector>
 
 namespace holdsheet {
 
-class SheetLabel;
-class ShortcutRow;
-
-// One menu: its title in the accent colour, then a row per command.
-class GroupView : public QWidget {
+// One menu as drawn in a column: its title in the accent colour, then a row per command.
+class GroupView {
   public:
-    GroupView(const ShortcutGroup& group, double scale,
-              const std::function<void(const ShortcutItem&)>& onClick, QWidget* parent = nullptr);
+    static constexpr double spacing = 2;
+    static constexpr double titlePadding = 8;  // left and right
+    static constexpr double titleBottomPadding = 5;
 
-    const QUuid& groupId() const { return id_; }
-    SheetLabel* title() const { return title_; }
-    const std::vector<ShortcutRow*>& rows() const { return rows_; }
+    GroupView(const ShortcutGroup& group, double scale);
+
+    const QUuid& id() const { return id_; }
+    const QString& title() const { return title_; }
+    const QFont& titleFont() const { return titleFont_; }
+    // The title's height, its bottom padding included.
+    double titleHeight() const { return titleHeight_; }
+    const std::vector<ShortcutRow>& rows() const { return rows_; }
 
   private:
     QUuid id_;
-    SheetLabel* title_;
-    std::vector<ShortcutRow*> rows_;
+    QString title_;
+    QFont titleFont_;
+    double titleHeight_;
+    std::vector<ShortcutRow> rows_;
 };
 
 }  // namespace holdsheet

@@ -77,25 +77,38 @@ void SheetContent::refresh() {
         showPart(new EmptyNotice(!model_.query().isEmpty(), services_.localization, this));
         return;
     }
+    const bool hadColumns = state_ == State::columns && current_;
     state_ = State::columns;
     columnCount_ = columnCountForWidth(width(), scale_);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setWidgetResizable(true);
-    scroll->viewport()->setAutoFillBackground(false);
+    // The scroll area stays while the columns change: a new one would first lay out a whole
+    // sheet at its default width of a hundred points.
+    auto* scroll = hadColumns ? qobject_cast<QScrollArea*>(current_) : nullptr;
+    if (!scroll) {
+        scroll = new QScrollArea(this);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        scroll->setWidgetResizable(true);
+        scroll->viewport()->setAutoFillBackground(false);
+        scroll->resize(size());
+        showPart(scroll);
+    } else if (QWidget* old = scroll->takeWidget()) {
+        old->hide();
+        old->deleteLater();  // a row's click may be what brought us here
+    }
     auto* body = new ScrollBody(scroll);
     body->setAutoFillBackground(false);
+    body->resize(scroll->viewport()->size());  // laid out at its real width from the start
     auto* stack = new QVBoxLayout(body);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
     auto* columns = new ColumnsView(groups, columnCount_, scale_, services_.runItem, body);
+    columns->resize(body->width(), 0);
     stack->addWidget(columns);
     stack->addStretch(1);
-    scroll->setWidget(body);
+    // Before the body is set: a shown scroll area lays it out, and so resizes it, at once.
     connect(columns, &ColumnsView::heightChanged, this, [this](double h) { reportHeight(h); });
-    showPart(scroll);
+    scroll->setWidget(body);
     columns_ = columns;
 }
 

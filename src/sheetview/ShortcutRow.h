@@ -3,18 +3,18 @@
 #include "harvest/ShortcutModel.h"
 #include "sheetview/KeyCaps.h"
 
-#include <QAbstractButton>
+#include <QFont>
+#include <QPalette>
+#include <QStringList>
 
-#include <functional>
-
-class QVariantAnimation;
+class QPainter;
 
 namespace holdsheet {
 
-// One command: its key caps in a fixed column, ending on one line in every row, and its
-// title, wrapped to at most two lines. The whole row is the click target; it lights up
-// under the pointer.
-class ShortcutRow : public QAbstractButton {
+// One command as drawn in a column: its key caps in a fixed column, ending on one line in
+// every row, and its title, wrapped to at most two lines. Rows are drawn by their column
+// rather than being widgets: a sheet can hold a thousand of them, rebuilt at every keystroke.
+class ShortcutRow {
   public:
     static constexpr double capsColumnWidth = 84;  // × scale
     static constexpr double spacing = 10;
@@ -25,56 +25,45 @@ class ShortcutRow : public QAbstractButton {
     static constexpr double disabledOpacity = 0.38;
     static constexpr int maximumTitleLines = 2;
 
-    ShortcutRow(const ShortcutItem& item, double scale,
-                std::function<void(const ShortcutItem&)> onClick, QWidget* parent = nullptr);
-    ~ShortcutRow() override;
-
-    const ShortcutItem& item() const { return item_; }
-    const KeyCaps& keyCaps() const { return caps_; }
-    const QFont& titleFont() const { return titleFont_; }
-    double capsColumn() const { return capsColumnWidth * scale_; }
-    bool hovering() const { return hovering_; }
-    // The drawn strength of the highlight, 0 to 1, following `hovering` with an ease-out.
-    double highlight() const { return highlight_; }
-    double contentOpacity() const { return isEnabled() ? 1.0 : disabledOpacity; }
-    // Where the key caps and the title lines go at the row's current width.
-    QRectF keyCapsRect() const;
-    QStringList titleLines() const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-  private:
+    // Where the parts go in a row of some width, relative to the row's top-left corner.
     struct Geometry {
         QRectF caps;
         QRectF title;
         QStringList lines;
         double height = 0;
     };
-    Geometry geometry(double width) const;
+
+    ShortcutRow(const ShortcutItem& item, double scale);
+
+    const ShortcutItem& item() const { return item_; }
+    const KeyCaps& keyCaps() const { return caps_; }
+    const QFont& titleFont() const { return titleFont_; }
+    double capsColumn() const { return capsColumnWidth * scale_; }
+    double contentOpacity() const { return item_.isEnabled ? 1.0 : disabledOpacity; }
+    // What a screen reader says: the title and the key combination.
+    QString accessibleName() const;
+
+    const Geometry& geometry(double width, Qt::LayoutDirection direction) const;
+
+    // `highlight` from 0 to 1: how strongly the row is lit under the pointer.
+    void paint(QPainter& painter, const QRectF& frame, const QPalette& palette, double highlight,
+               Qt::LayoutDirection direction) const;
+
+  private:
     double titleWidth(double rowWidth) const;
-    void setHovering(bool hovering);
-    void animateHighlight();
 
     ShortcutItem item_;
     double scale_;
     KeyCaps caps_;
     QFont titleFont_;
-    bool hovering_ = false;
-    double highlight_ = 0;
-    QVariantAnimation* animation_;
-    // Layouts ask for the height at a width many times over; the wrapping is kept.
+    // Measured once: most titles fit on one line and need no wrapping.
+    double titleAdvance_ = 0;
+    double titleAscent_ = 0;
+    double titleLineSpacing_ = 0;
+    double titleLeading_ = 0;
+    // Layouts ask at one width many times over.
     mutable double cachedWidth_ = -1;
+    mutable Qt::LayoutDirection cachedDirection_ = Qt::LeftToRight;
     mutable Geometry cached_;
 };
 

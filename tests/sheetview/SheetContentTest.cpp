@@ -2,11 +2,9 @@
 
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
-#include "sheetview/GroupView.h"
 #include "sheetview/PermissionNotice.h"
 #include "sheetview/SheetLabel.h"
 #include "sheetview/SheetSymbols.h"
-#include "sheetview/ShortcutRow.h"
 
 #include "SheetViewHarness.h"
 
@@ -35,10 +33,8 @@ class SheetContentTest : public ::testing::Test, public SheetViewHarness {
     const EmptyNotice* notice() { return dynamic_cast<EmptyNotice*>(content().current()); }
     int rowCount() {
         int rows = 0;
-        for (const auto& column : content().columns()->groupViews()) {
-            for (const GroupView* group : column) {
-                rows += static_cast<int>(group->rows().size());
-            }
+        for (const auto& placed : content().columns()->placement()) {
+            rows += placed.isRow() ? 1 : 0;
         }
         return rows;
     }
@@ -112,8 +108,9 @@ TEST_F(SheetContentTest, ColumnsFollowTheWidthAndTheFilterNarrowsThem) {
 }
 
 TEST_F(SheetContentTest, ReportsTheColumnsHeightOnlyWhileNotSearching) {
-    loaded(makeSheet({6, 2}));
-    content();
+    content();  // open and loading, as the panel is when the sheet arrives
+    settle();
+    loaded(makeSheet({40, 2}));  // taller than the area: it scrolls
     settle();
     const double measured = content().columns()->height();
     EXPECT_GT(measured, 100);
@@ -155,10 +152,10 @@ TEST_F(SheetContentTest, RowsRunTheirCommandUnlessDisabled) {
                             "File",
                             {makeItem("New", "⌘", "N"), makeItem("Close", "⌘", "W", false)}});
     loaded(sheet);
-    const auto& rows = content().columns()->groupViews()[1][0]->rows();  // middle column
-    ASSERT_EQ(rows.size(), 2u);
-    rows[0]->click();
-    rows[1]->click();
+    ColumnsView* columns = content().columns();
+    ASSERT_EQ(columns->placement().size(), 3u);  // the title, then the two rows
+    columns->activate(1);
+    columns->activate(2);
     EXPECT_EQ(ran, std::vector<QString>{"New"});
 }
 

@@ -1,3 +1,5 @@
+#include "sheetview/SheetAccessibility.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@ int main(int argc, char* argv[]) {
         }
     });
     QApplication app(argc, argv);
+    holdsheet::installSheetAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

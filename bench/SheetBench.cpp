@@ -1,0 +1,128 @@
+// One keystroke in the search field of a 1,000-item sheet: filter, rebuild the columns, lay
+// them out and draw the panel, offscreen.
+#include "panel/SheetModel.h"
+#include "permissions/PermissionMonitor.h"
+#include "prefs/Localization.h"
+#include "sheetview/CheatSheetRoot.h"
+#include "support/FakeAccessibility.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/VirtualScheduler.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+using namespace holdsheet;
+
+class QuietRunner : public ProcessRunner {
+  public:
+    bool run(const QString&, const QStringList&) override { return false; }
+    bool openUrl(const QString&) override { return false; }
+    bool launch(const QString&, const QStringList&) override { return false; }
+};
+
+ShortcutSheet sheetOf1000() {
+    const char* words[] = {"Open", "Save",  "Close",  "Find",   "Replace",
+                           "Zoom", "Print", "Export", "Select", "Paste"};
+    ShortcutSheet sheet;
+    for (int g = 0; g < 20; ++g) {
+        ShortcutGroup group;
+        group.title = QStringLiteral("Menu %1").arg(g);
+        for (int i = 0; i < 50; ++i) {
+            ShortcutItem item;
+            item.title = QStringLiteral("%1 Document Item %2").arg(words[i % 10]).arg(i);
+            item.modifiers = (i % 3) ? QStringLiteral("⌘") : QStringLiteral("⇧⌘");
+            item.key = QString(QChar('A' + i % 26));
+            group.items.push_back(item);
+        }
+        sheet.groups.push_back(std::move(group));
+    }
+    return sheet;
+}
+
+struct Sheet {
+    Sheet()
+        : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}),
+          permission({ax, store, scheduler, runner}),
+          root(model, {store, localization, permission, {}, {}, {}, {}}, true),
+          frame(1100, 700, QImage::Format_ARGB32_Premultiplied) {
+        model.setAppName("Bench");
+        model.setSheet(sheetOf1000());
+        model.setLoading(false);
+        root.resize(frame.size());
+        root.show();
+        settle();
+    }
+    // The layout pass, the deferred deletions and one frame, as the event loop would run them.
+    void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        root.render(&frame);
+    }
+    void type(const QString& query) {
+        model.setQuery(query);
+        settle();
+    }
+
+    testing::VirtualScheduler scheduler;
+    testing::FakeAccessibility ax;
+    testing::MemoryPreferenceStore store;
+    QuietRunner runner;
+    Localization localization;
+    PermissionMonitor permission;
+    SheetModel model;
+    CheatSheetRoot root;
+    QImage frame;
+};
+
+// Typing "save" and deleting it again, one keystroke an iteration.
+void typing(benchmark::State& state) {
+    Sheet sheet;
+    const QString steps[] = {"s", "sa", "sav", "save", "sav", "sa", "s", ""};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        sheet.type(steps[next]);
+        next = (next + 1) % std::size(steps);
+    }
+}
+
+// The costliest keystroke: from a narrow result back to all 1,000 rows.
+void clearing(benchmark::State& state) {
+    Sheet sheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sheet.type("save document item 4");
+        state.ResumeTiming();
+        sheet.type("");
+    }
+}
+
+// From all rows to the first letter's matches.
+void firstLetter(benchmark::State& state) {
+    Sheet sheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sheet.type("");
+        state.ResumeTiming();
+        sheet.type("s");
+    }
+}
+
+BENCHMARK(typing)->Unit(benchmark::kMillisecond);
+BENCHMARK(clearing)->Unit(benchmark::kMillisecond);
+BENCHMARK(firstLetter)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
