@@ -42,6 +42,7 @@ QSize CapsuleButton::sizeHint() const {
 
 void CapsuleButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF shape = QRectF(rect()).adjusted(outlineWidth / 2, outlineWidth / 2,
                                                  -outlineWidth / 2, -outlineWidth / 2);

@@ -139,6 +139,7 @@ QSize ColumnsView::minimumSizeHint() const {
 
 void ColumnsView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());  // a painter starts in the application's
     const Layout& layout = layoutFor(width());
     const QColor text = primaryText(palette());
     for (std::size_t c = 0; c + 1 < layout.columnFrames.size(); ++c) {

@@ -51,7 +51,7 @@ QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
         }
     }
     if (!drawn) {
-        QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(symbol));
+        QSvgRenderer renderer(QStringLiteral(":/symbols/%1.svg").arg(symbol));
         if (renderer.isValid()) {
             renderer.render(&painter, QRectF(pixmap.rect()));
         }

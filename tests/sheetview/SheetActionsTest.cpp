@@ -47,5 +47,27 @@ TEST_F(RowClick, DisabledRowsDoNothing) {
     EXPECT_TRUE(workspace.activations.empty());
 }
 
+class Launches : public ProcessRunner {
+  public:
+    bool run(const QString&, const QStringList&) override { return false; }
+    bool openUrl(const QString&) override { return false; }
+    bool launch(const QString& program, const QStringList&) override {
+        launched.push_back(program);
+        return true;
+    }
+    std::vector<QString> launched;
+};
+
+TEST_F(RowClick, ThePermissionButtonClosesThePanelForThePromptAndTheSettings) {
+    Launches runner;
+    PermissionMonitor permission({ax, store, scheduler, runner});
+    controller.show();
+    requestPermission(controller, permission);
+    scheduler.advance(1s);
+    EXPECT_FALSE(panelVisible());
+    EXPECT_EQ(ax.prompts, 1);
+    EXPECT_EQ(runner.launched, std::vector<QString>{PermissionMonitor::settingsProgram});
+}
+
 }  // namespace
 }  // namespace holdsheet
