@@ -1,12 +1,7 @@
 // One keystroke in the search field of a 1,000-item sheet: filter, rebuild the columns, lay
 // them out and draw the panel, offscreen.
-#include "panel/SheetModel.h"
-#include "permissions/PermissionMonitor.h"
-#include "prefs/Localization.h"
 #include "sheetview/CheatSheetRoot.h"
-#include "support/FakeAccessibility.h"
-#include "support/MemoryPreferenceStore.h"
-#include "support/VirtualScheduler.h"
+#include "sheetview/SheetViewHarness.h"
 
 #include <QApplication>
 #include <QImage>
@@ -18,13 +13,6 @@
 namespace {
 
 using namespace holdsheet;
-
-class QuietRunner : public ProcessRunner {
-  public:
-    bool run(const QString&, const QStringList&) override { return false; }
-    bool openUrl(const QString&) override { return false; }
-    bool launch(const QString&, const QStringList&) override { return false; }
-};
 
 ShortcutSheet sheetOf1000() {
     const char* words[] = {"Open", "Save",  "Close",  "Find",   "Replace",
@@ -45,37 +33,25 @@ ShortcutSheet sheetOf1000() {
     return sheet;
 }
 
-struct Sheet {
-    Sheet()
-        : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}),
-          permission({ax, store, scheduler, runner}),
-          root(model, {store, localization, permission, {}, {}, {}, {}}, true),
-          frame(1100, 700, QImage::Format_ARGB32_Premultiplied) {
+struct Sheet : testing::SheetViewHarness {
+    Sheet() : root(model, services, true), frame(1100, 700, QImage::Format_ARGB32_Premultiplied) {
         model.setAppName("Bench");
-        model.setSheet(sheetOf1000());
-        model.setLoading(false);
+        loaded(sheetOf1000());
         root.resize(frame.size());
         root.show();
-        settle();
+        nextFrame();
     }
     // The layout pass, the deferred deletions and one frame, as the event loop would run them.
-    void settle() {
+    void nextFrame() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         root.render(&frame);
     }
     void type(const QString& query) {
         model.setQuery(query);
-        settle();
+        nextFrame();
     }
 
-    testing::VirtualScheduler scheduler;
-    testing::FakeAccessibility ax;
-    testing::MemoryPreferenceStore store;
-    QuietRunner runner;
-    Localization localization;
-    PermissionMonitor permission;
-    SheetModel model;
     CheatSheetRoot root;
     QImage frame;
 };

@@ -16,11 +16,12 @@ namespace holdsheet {
 ColumnsView::ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount, double scale,
                          std::function<void(const ShortcutItem&)> onClick, QWidget* parent)
     : QWidget(parent), onClick_(std::move(onClick)) {
+    const auto fonts = RowFonts::make(scale);
     for (const auto& columnGroups : splitIntoColumns(groups, columnCount)) {
         std::vector<GroupView> column;
         column.reserve(columnGroups.size());
         for (const auto& group : columnGroups) {
-            column.emplace_back(group, scale);
+            column.emplace_back(group, fonts);
         }
         columns_.push_back(std::move(column));
     }

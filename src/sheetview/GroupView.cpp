@@ -6,14 +6,14 @@
 
 namespace holdsheet {
 
-GroupView::GroupView(const ShortcutGroup& group, double scale)
+GroupView::GroupView(const ShortcutGroup& group, const std::shared_ptr<const RowFonts>& fonts)
     : id_(group.id),
       title_(group.title),
-      titleFont_(sheetFont(13 * scale, QFont::Bold)),
+      titleFont_(sheetFont(13 * fonts->scale, QFont::Bold)),
       titleHeight_(QFontMetricsF(titleFont_).height() + titleBottomPadding) {
     rows_.reserve(group.items.size());
     for (const auto& item : group.items) {
-        rows_.emplace_back(item, scale);
+        rows_.emplace_back(item, fonts);
     }
 }
 

@@ -16,7 +16,8 @@ class GroupView {
     static constexpr double titlePadding = 8;  // left and right
     static constexpr double titleBottomPadding = 5;
 
-    GroupView(const ShortcutGroup& group, double scale);
+    GroupView(const ShortcutGroup& group, const std::shared_ptr<const RowFonts>& fonts);
+    GroupView(const ShortcutGroup& group, double scale) : GroupView(group, RowFonts::make(scale)) {}
 
     const QUuid& id() const { return id_; }
     const QString& title() const { return title_; }

@@ -10,12 +10,10 @@
 
 namespace holdsheet {
 
-KeyCaps::KeyCaps(const ShortcutItem& item, double scale)
-    : modifiers_(item.modifiers),
-      key_(item.key),
-      modifierFont_(sheetFont(13 * scale, QFont::Medium)),
-      keyFont_(sheetFont(12.5 * scale, QFont::DemiBold)) {
-    const QFontMetricsF keyMetrics(keyFont_);
+KeyCaps::KeyCaps(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts)
+    : modifiers_(item.modifiers), key_(item.key), fonts_(std::move(fonts)) {
+    const double scale = fonts_->scale;
+    const QFontMetricsF& keyMetrics = fonts_->keyMetrics;
     const double capWidth =
         std::max(keyMetrics.horizontalAdvance(key_) + 2 * capPadding, capMinimumWidth * scale);
     const double capHeight = keyMetrics.height() + 2 * capVerticalPadding;
@@ -23,7 +21,7 @@ KeyCaps::KeyCaps(const ShortcutItem& item, double scale)
     double modifiersWidth = 0;
     double modifiersHeight = 0;
     if (hasModifiers()) {
-        const QFontMetricsF metrics(modifierFont_);
+        const QFontMetricsF& metrics = fonts_->modifierMetrics;
         modifiersWidth = metrics.horizontalAdvance(modifiers_);
         modifiersHeight = metrics.height();
     }
@@ -45,7 +43,7 @@ void KeyCaps::paint(QPainter& painter, const QPointF& topLeft, const QPalette& p
     painter.translate(topLeft);
     const QColor text = primaryText(palette);
     if (hasModifiers()) {
-        painter.setFont(modifierFont_);
+        painter.setFont(fonts_->modifiers);
         painter.setPen(secondaryText(palette));
         painter.drawText(modifiersRect_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          modifiers_);
@@ -53,7 +51,7 @@ void KeyCaps::paint(QPainter& painter, const QPointF& topLeft, const QPalette& p
     QPainterPath cap;
     cap.addRoundedRect(capRect_, capCornerRadius, capCornerRadius);
     painter.fillPath(cap, withOpacity(text, 0.1));
-    painter.setFont(keyFont_);
+    painter.setFont(fonts_->key);
     painter.setPen(text);
     painter.drawText(capRect_, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, key_);
     painter.restore();

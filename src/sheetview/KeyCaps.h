@@ -1,6 +1,7 @@
 #pragma once
 
 #include "harvest/ShortcutModel.h"
+#include "sheetview/RowFonts.h"
 
 #include <QFont>
 #include <QPalette>
@@ -20,10 +21,10 @@ class KeyCaps {
     static constexpr double capVerticalPadding = 1;
     static constexpr double capCornerRadius = 5;
 
-    KeyCaps(const ShortcutItem& item, double scale);
+    KeyCaps(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts);
 
-    const QFont& modifierFont() const { return modifierFont_; }
-    const QFont& keyFont() const { return keyFont_; }
+    const QFont& modifierFont() const { return fonts_->modifiers; }
+    const QFont& keyFont() const { return fonts_->key; }
     QSizeF size() const { return size_; }
     // From the top: the baseline of the key's text, which rows align their titles on.
     double baseline() const { return baseline_; }
@@ -37,8 +38,7 @@ class KeyCaps {
   private:
     QString modifiers_;
     QString key_;
-    QFont modifierFont_;
-    QFont keyFont_;
+    std::shared_ptr<const RowFonts> fonts_;
     QSizeF size_;
     double baseline_ = 0;
     double keyAscent_ = 0;

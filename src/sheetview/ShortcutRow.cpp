@@ -38,9 +38,9 @@ QStringList wrapTitle(const QString& title, const QFont& font, double width, int
 }
 }  // namespace
 
-ShortcutRow::ShortcutRow(const ShortcutItem& item, double scale)
-    : item_(item), scale_(scale), caps_(item, scale), titleFont_(sheetFont(13 * scale)) {
-    const QFontMetricsF metrics(titleFont_);
+ShortcutRow::ShortcutRow(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts)
+    : item_(item), fonts_(std::move(fonts)), caps_(item, fonts_) {
+    const QFontMetricsF& metrics = fonts_->titleMetrics;
     titleAdvance_ = metrics.horizontalAdvance(item_.title);
     titleAscent_ = metrics.ascent();
     titleLineSpacing_ = metrics.lineSpacing();
@@ -63,7 +63,7 @@ const ShortcutRow::Geometry& ShortcutRow::geometry(double width,
     Geometry g;
     g.lines = titleAdvance_ <= titleWidth(width)
                   ? QStringList{item_.title}
-                  : wrapTitle(item_.title, titleFont_, titleWidth(width), maximumTitleLines);
+                  : wrapTitle(item_.title, fonts_->title, titleWidth(width), maximumTitleLines);
     const double titleHeight =
         static_cast<double>(std::max<qsizetype>(1, g.lines.size())) * titleLineSpacing_ -
         titleLeading_;
@@ -104,7 +104,7 @@ void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const QPalette& 
     const Geometry& g = geometry(frame.width(), direction);
     caps_.paint(painter, frame.topLeft() + g.caps.topLeft(), palette);
     painter.setLayoutDirection(direction);
-    painter.setFont(titleFont_);
+    painter.setFont(fonts_->title);
     painter.setPen(text);
     double top = frame.top() + g.title.top();
     for (const QString& line : g.lines) {

@@ -33,12 +33,14 @@ class ShortcutRow {
         double height = 0;
     };
 
-    ShortcutRow(const ShortcutItem& item, double scale);
+    ShortcutRow(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts);
+    ShortcutRow(const ShortcutItem& item, double scale)
+        : ShortcutRow(item, RowFonts::make(scale)) {}
 
     const ShortcutItem& item() const { return item_; }
     const KeyCaps& keyCaps() const { return caps_; }
-    const QFont& titleFont() const { return titleFont_; }
-    double capsColumn() const { return capsColumnWidth * scale_; }
+    const QFont& titleFont() const { return fonts_->title; }
+    double capsColumn() const { return capsColumnWidth * fonts_->scale; }
     double contentOpacity() const { return item_.isEnabled ? 1.0 : disabledOpacity; }
     // What a screen reader says: the title and the key combination.
     QString accessibleName() const;
@@ -53,9 +55,8 @@ class ShortcutRow {
     double titleWidth(double rowWidth) const;
 
     ShortcutItem item_;
-    double scale_;
+    std::shared_ptr<const RowFonts> fonts_;
     KeyCaps caps_;
-    QFont titleFont_;
     // Measured once: most titles fit on one line and need no wrapping.
     double titleAdvance_ = 0;
     double titleAscent_ = 0;

@@ -1,0 +1,16 @@
+#include "sheetview/RowFonts.h"
+
+#include "sheetview/SheetStyle.h"
+
+namespace holdsheet {
+
+RowFonts::RowFonts(double scale)
+    : scale(scale),
+      title(sheetFont(13 * scale)),
+      modifiers(sheetFont(13 * scale, QFont::Medium)),
+      key(sheetFont(12.5 * scale, QFont::DemiBold)),
+      titleMetrics(title),
+      modifierMetrics(modifiers),
+      keyMetrics(key) {}
+
+}  // namespace holdsheet
