@@ -6,9 +6,10 @@
 namespace holdsheet {
 
 namespace {
-// Materials are the window colour, translucent: there is no blur behind windows here.
-constexpr double thinMaterialOpacity = 0.6;
-constexpr double regularMaterialOpacity = 0.82;
+// Materials are the window colour, translucent. Nothing blurs what lies behind a window
+// here, so they stay nearly opaque: sharp text behind the sheet would fight with its own.
+constexpr double thinMaterialOpacity = 0.86;
+constexpr double regularMaterialOpacity = 0.94;
 
 QPainterPath roundedShape(const QRectF& rect, double radius) {
     QPainterPath path;

@@ -97,7 +97,6 @@ void SheetContent::refresh() {
         old->deleteLater();  // a row's click may be what brought us here
     }
     auto* body = new ScrollBody(scroll);
-    body->setAutoFillBackground(false);
     body->resize(scroll->viewport()->size());  // laid out at its real width from the start
     auto* stack = new QVBoxLayout(body);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -109,6 +108,7 @@ void SheetContent::refresh() {
     // Before the body is set: a shown scroll area lays it out, and so resizes it, at once.
     connect(columns, &ColumnsView::heightChanged, this, [this](double h) { reportHeight(h); });
     scroll->setWidget(body);
+    body->setAutoFillBackground(false);  // setWidget turns it on; the backdrop shows through
     columns_ = columns;
 }
 

@@ -139,6 +139,16 @@ TEST_F(SheetContentTest, ScrollsOnlyWhenTheSheetIsTallerThanTheArea) {
     }
 }
 
+TEST_F(SheetContentTest, TheColumnsLetThePanelsBackdropShowThrough) {
+    loaded(makeSheet({2}));
+    content();
+    settle();
+    QImage image(content().size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    content().render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    EXPECT_EQ(qAlpha(image.pixel(image.width() - 5, image.height() - 5)), 0);
+}
+
 TEST_F(SheetContentTest, NoHeightIsReportedWithoutColumns) {
     loaded(makeSheet({}));
     content();
