@@ -9,6 +9,7 @@
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DBusControl.h"
+#include "platform/linux/DesktopIconTheme.h"
 #include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
@@ -62,6 +63,7 @@ int runProgram(int argc, char* argv[]) {
     });
     QApplication::setQuitOnLastWindowClosed(false);
     installSheetAccessibility();
+    followDesktopIconTheme();
 
     IniPreferenceStore store;
     const Localization localization(store);

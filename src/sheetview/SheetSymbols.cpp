@@ -28,7 +28,7 @@ QStringList themeNamesOfSymbol(const QString& symbol) {
          {QStringLiteral("document-send-symbolic"), QStringLiteral("emblem-shared-symbolic"),
           QStringLiteral("document-send")}},
         {QStringLiteral("gearshape"),
-         {QStringLiteral("emblem-system-symbolic"), QStringLiteral("preferences-system-symbolic"),
+         {QStringLiteral("preferences-system-symbolic"), QStringLiteral("emblem-system-symbolic"),
           QStringLiteral("preferences-system")}},
     };
     const auto found = names.find(symbol);
