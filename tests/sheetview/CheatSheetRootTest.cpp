@@ -9,6 +9,7 @@
 
 #include "SheetViewHarness.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -86,6 +87,27 @@ TEST_F(CheatSheetRootTest, TheTextSizeSetsTheScaleOfTheWholeSheet) {
     const HeaderBar* header = root.header();
     store.set(Preferences::Key::material, "solid");
     EXPECT_EQ(root.header(), header);
+}
+
+TEST_F(CheatSheetRootTest, ADarkPaletteGivesLightTextInEveryStyle) {
+    loaded(makeSheet({3, 2}));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 32));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 240));
+    dark.setColor(QPalette::Highlight, QColor(80, 150, 255));
+    root.setPalette(dark);
+    const QColor name = root.header()->name()->palette().color(QPalette::WindowText);
+    const QColor count = root.header()->count()->palette().color(QPalette::WindowText);
+    EXPECT_EQ(name.rgb(), QColor(235, 235, 240).rgb());
+    EXPECT_EQ(count.rgb(), QColor(235, 235, 240).rgb());
+    EXPECT_NEAR(count.alphaF(), 0.55, 0.01);
+    // Kept for a person to look at: the sheet drawn dark, opaque as without a compositor.
+    settle();
+    const QImage image = root.grab().toImage();
+    EXPECT_LT(qGray(image.pixel(image.width() / 2, image.height() - 80)), 80);
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    EXPECT_TRUE(image.save(artifacts + "/sheet-dark.png"));
 }
 
 TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {
