@@ -19,23 +19,22 @@ constexpr double outlineWidth = 0.5;
 
 CapsuleButton::CapsuleButton(QString symbol, const QString& label, const QFont& font,
                              QMargins padding, QWidget* parent)
-    : QAbstractButton(parent), symbol_(std::move(symbol)), font_(font), padding_(padding) {
+    : QAbstractButton(parent),
+      font_(font),
+      symbol_(std::move(symbol), std::round(sheetFontSize(font) * 1.1)),
+      padding_(padding) {
     setText(label);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-double CapsuleButton::symbolSize() const {
-    return std::round(sheetFontSize(font_) * 1.1);
-}
-
 QSize CapsuleButton::sizeHint() const {
     const QFontMetricsF metrics(font_);
-    double width = symbolSize();
+    double width = symbol_.size();
     if (!text().isEmpty()) {
         width += symbolSpacing + metrics.horizontalAdvance(text());
     }
-    const double height = std::max(symbolSize(), metrics.height());
+    const double height = std::max(symbol_.size(), metrics.height());
     return {static_cast<int>(std::ceil(width)) + padding_.left() + padding_.right(),
             static_cast<int>(std::ceil(height)) + padding_.top() + padding_.bottom()};
 }
@@ -55,13 +54,12 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
     painter.drawPath(capsule);
 
     const QRectF inner = QRectF(rect()).marginsRemoved(padding_.toMarginsF());
-    const double side = symbolSize();
+    const double side = symbol_.size();
     const QColor colour = primaryText(palette());
-    const QPixmap pixmap = symbolPixmap(symbol_, side, colour, devicePixelRatioF());
     const bool mirrored = isRightToLeft();
     const double symbolLeft = mirrored ? inner.right() - side : inner.left();
-    painter.drawPixmap(QRectF(symbolLeft, inner.center().y() - side / 2, side, side), pixmap,
-                       QRectF(pixmap.rect()));
+    symbol_.paint(painter, QPointF(symbolLeft, inner.center().y() - side / 2), colour,
+                  devicePixelRatioF());
     if (!text().isEmpty()) {
         painter.setFont(font_);
         painter.setPen(colour);

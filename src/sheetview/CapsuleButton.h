@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetview/SheetSymbols.h"
+
 #include <QAbstractButton>
 #include <QFont>
 
@@ -19,10 +21,8 @@ class CapsuleButton : public QAbstractButton {
   private:
     static constexpr int symbolSpacing = 6;
 
-    double symbolSize() const;
-
-    QString symbol_;
     QFont font_;
+    SymbolPixmap symbol_;
     QMargins padding_;
 };
 

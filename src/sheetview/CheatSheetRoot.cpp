@@ -5,7 +5,6 @@
 #include "prefs/Preferences.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
-#include "sheetview/PanelBackground.h"
 #include "sheetview/SearchField.h"
 #include "sheetview/SheetContent.h"
 #include "sheetview/SheetLayout.h"
@@ -18,11 +17,6 @@
 namespace holdsheet {
 
 namespace {
-PanelBackground backgroundOf(const Preferences& preferences, const QPalette& palette) {
-    return PanelBackground(preferences.material(), preferences.glassAmount(),
-                           isDarkPalette(palette), CheatSheetRoot::cornerRadius);
-}
-
 // The platform's thin divider line, at the root's opacity.
 class Divider : public QWidget {
   public:
@@ -47,8 +41,7 @@ class CheatSheetRoot::Outline : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        backgroundOf(Preferences(root_.services_.store), palette())
-            .paintOver(painter, QRectF(rect()), palette());
+        root_.background().paintOver(painter, QRectF(rect()), palette());
     }
 
   private:
@@ -72,11 +65,17 @@ QLineEdit* CheatSheetRoot::searchField() const {
     return header_ ? header_->searchField()->lineEdit() : nullptr;
 }
 
+PanelBackground CheatSheetRoot::background() const {
+    return PanelBackground(material_, glassAmount_, isDarkPalette(palette()), cornerRadius);
+}
+
 void CheatSheetRoot::preferencesChanged() {
     const Preferences preferences(services_.store);
     if (preferences.textSize() != textSize_ || preferences.language() != language_) {
         build();
     }
+    material_ = preferences.material();
+    glassAmount_ = preferences.glassAmount();
     update();
     outline_->update();
 }
@@ -85,6 +84,8 @@ void CheatSheetRoot::build() {
     const Preferences preferences(services_.store);
     textSize_ = preferences.textSize();
     language_ = preferences.language();
+    material_ = preferences.material();
+    glassAmount_ = preferences.glassAmount();
     scale_ = textSizeFactor(textSize_);
     setLayoutDirection(services_.localization.layoutDirection());
 
@@ -113,8 +114,7 @@ void CheatSheetRoot::build() {
 
 void CheatSheetRoot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    backgroundOf(Preferences(services_.store), palette())
-        .paintBehind(painter, QRectF(rect()), palette(), !translucent_);
+    background().paintBehind(painter, QRectF(rect()), palette(), !translucent_);
 }
 
 void CheatSheetRoot::resizeEvent(QResizeEvent* event) {

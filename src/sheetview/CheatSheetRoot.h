@@ -2,6 +2,7 @@
 
 #include "platform/PreferenceStore.h"
 #include "prefs/StoredEnum.h"
+#include "sheetview/PanelBackground.h"
 #include "sheetview/SheetServices.h"
 
 #include <QWidget>
@@ -42,12 +43,16 @@ class CheatSheetRoot : public QWidget {
 
     void preferencesChanged();
     void build();
+    PanelBackground background() const;
 
     SheetModel& model_;
     SheetServices services_;
     bool translucent_;
     TextSize textSize_ = TextSize::medium;
     QString language_;
+    // The backdrop's settings, read when they change rather than at every paint.
+    PanelMaterial material_ = PanelMaterial::liquidGlass;
+    double glassAmount_ = 0;
     double scale_ = 1.0;
     QWidget* body_ = nullptr;
     HeaderBar* header_ = nullptr;

@@ -13,7 +13,7 @@ QFont headlineFont();
 QFont calloutFont();
 
 // A notice's stack: centred in its area with 30 points all round, the parts one under the
-// other; the last label wraps, lines centred, within `bodyWidth`.
+// other; its texts wrap, lines centred, within `bodyWidth`.
 void layOutNotice(QWidget& notice, std::initializer_list<QWidget*> parts, int spacing,
                   int bodyWidth);
 

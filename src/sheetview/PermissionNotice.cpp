@@ -6,7 +6,6 @@
 #include "sheetview/SheetStyle.h"
 #include "sheetview/SheetSymbols.h"
 
-#include <QBoxLayout>
 #include <QPushButton>
 
 namespace holdsheet {
@@ -32,8 +31,7 @@ PermissionNotice::PermissionNotice(const Localization& localization, std::functi
             onOpen();
         }
     });
-    layOutNotice(*this, {symbol, title, body_}, 12, 420);
-    qobject_cast<QBoxLayout*>(layout())->insertWidget(4, button_, 0, Qt::AlignHCenter);
+    layOutNotice(*this, {symbol, title, body_, button_}, 12, 420);
 }
 
 }  // namespace holdsheet

@@ -4,6 +4,7 @@
 #include "sheetview/SheetStyle.h"
 #include "sheetview/SheetSymbols.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,9 +16,12 @@
 namespace holdsheet {
 
 SearchField::SearchField(const Localization& localization, double scale, QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), clear_(new QToolButton(this)) {
+    : QWidget(parent),
+      edit_(new QLineEdit(this)),
+      clear_(new QToolButton(this)),
+      clearSymbol_(QStringLiteral("xmark.circle.fill"), std::round(13 * scale)) {
     const QFont font = sheetFont(13 * scale);
-    const double symbolSize = std::round(13 * scale);
+    const double symbolSize = clearSymbol_.size();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 7, 12, 7);
     layout->setSpacing(6);
@@ -34,8 +38,7 @@ SearchField::SearchField(const Localization& localization, double scale, QWidget
     edit_->setPalette(clear);
     layout->addWidget(edit_, 1);
     const int side = static_cast<int>(symbolSize);
-    clear_->setIcon(QIcon(symbolPixmap(QStringLiteral("xmark.circle.fill"), side,
-                                       secondaryText(palette()), devicePixelRatioF())));
+    tintClearButton();
     clear_->setIconSize(QSize(side, side));
     clear_->setAutoRaise(true);
     clear_->setFocusPolicy(Qt::NoFocus);
@@ -67,6 +70,17 @@ void SearchField::setText(const QString& text) {
 void SearchField::textChanged(const QString& text) {
     clear_->setVisible(!text.isEmpty());
     emit textEdited(text);
+}
+
+void SearchField::tintClearButton() {
+    clear_->setIcon(QIcon(clearSymbol_.pixmap(secondaryText(palette()), devicePixelRatioF())));
+}
+
+void SearchField::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        tintClearButton();
+    }
 }
 
 void SearchField::paintEvent(QPaintEvent*) {

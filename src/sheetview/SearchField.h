@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheetview/SheetSymbols.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -29,12 +31,16 @@ class SearchField : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void textChanged(const QString& text);
+    // The clear button's symbol in the secondary style of the current palette.
+    void tintClearButton();
 
     QLineEdit* edit_;
     QToolButton* clear_;
+    SymbolPixmap clearSymbol_;
 };
 
 }  // namespace holdsheet

@@ -72,6 +72,9 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    const ColumnsView* view() const { return view_.data(); }
+    std::size_t index() const { return index_; }
+
   private:
     bool isRow() const { return isValid() && view_->placement()[index_].isRow(); }
     bool enabled() const { return view_->rowOf(view_->placement()[index_]).item().isEnabled; }
@@ -110,12 +113,10 @@ class ColumnsAccessible : public QAccessibleWidget {
         return QAccessible::accessibleInterface(children_[slot]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < childCount(); ++i) {
-            if (this->child(i) == child) {
-                return i;
-            }
-        }
-        return -1;
+        const auto* element = dynamic_cast<const ElementAccessible*>(child);
+        return element && view_ && element->view() == view_.data()
+                   ? static_cast<int>(element->index())
+                   : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         if (!view_) {

@@ -53,17 +53,12 @@ SheetContent::State SheetContent::stateNow() const {
 
 void SheetContent::refresh() {
     const State state = stateNow();
-    if (state == State::loading) {
-        if (state_ != State::loading || !current_) {
-            showPart(new BusyIndicator(this));
-        }
-        state_ = state;
-        return;
-    }
-    if (state == State::permission) {
-        if (state_ != State::permission || !current_) {
-            showPart(
-                new PermissionNotice(services_.localization, services_.requestPermission, this));
+    if (state == State::loading || state == State::permission) {
+        if (state_ != state || !current_) {
+            showPart(state == State::loading
+                         ? static_cast<QWidget*>(new BusyIndicator(this))
+                         : new PermissionNotice(services_.localization, services_.requestPermission,
+                                                this));
         }
         state_ = state;
         return;
@@ -73,8 +68,12 @@ void SheetContent::refresh() {
         sheet ? filterGroups(model_.query(), sheet->groups, services_.localization.appLocale())
               : std::vector<ShortcutGroup>{};
     if (groups.empty()) {
+        const bool searching = !model_.query().isEmpty();
+        const auto* shown = state_ == State::empty ? dynamic_cast<EmptyNotice*>(current_) : nullptr;
+        if (!shown || shown->searching() != searching) {
+            showPart(new EmptyNotice(searching, services_.localization, this));
+        }
         state_ = State::empty;
-        showPart(new EmptyNotice(!model_.query().isEmpty(), services_.localization, this));
         return;
     }
     const bool hadColumns = state_ == State::columns && current_;

@@ -64,25 +64,37 @@ QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
     return pixmap;
 }
 
+const QPixmap& SymbolPixmap::pixmap(const QColor& colour, qreal devicePixelRatio) {
+    if (pixmap_.isNull() || colour != colour_ || devicePixelRatio != devicePixelRatio_) {
+        pixmap_ = symbolPixmap(symbol_, size_, colour, devicePixelRatio);
+        colour_ = colour;
+        devicePixelRatio_ = devicePixelRatio;
+    }
+    return pixmap_;
+}
+
+void SymbolPixmap::paint(QPainter& painter, const QPointF& topLeft, const QColor& colour,
+                         qreal devicePixelRatio) {
+    const QPixmap& drawn = pixmap(colour, devicePixelRatio);
+    painter.drawPixmap(QRectF(topLeft, QSizeF(size_, size_)), drawn, QRectF(drawn.rect()));
+}
+
 SymbolView::SymbolView(QString symbol, double size, double opacity, QWidget* parent)
-    : QWidget(parent), symbol_(std::move(symbol)), size_(size), opacity_(opacity) {
+    : QWidget(parent), symbol_(std::move(symbol), size), opacity_(opacity) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize SymbolView::sizeHint() const {
-    const int side = static_cast<int>(std::ceil(size_));
+    const int side = static_cast<int>(std::ceil(symbol_.size()));
     return {side, side};
 }
 
 void SymbolView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPixmap pixmap = symbolPixmap(
-        symbol_, size_, withOpacity(primaryText(palette()), opacity_), devicePixelRatioF());
-    const QSizeF drawn(size_, size_);
-    painter.drawPixmap(
-        QRectF(QPointF((width() - drawn.width()) / 2, (height() - drawn.height()) / 2), drawn),
-        pixmap, QRectF(pixmap.rect()));
+    const double side = symbol_.size();
+    symbol_.paint(painter, QPointF((width() - side) / 2, (height() - side) / 2),
+                  withOpacity(primaryText(palette()), opacity_), devicePixelRatioF());
 }
 
 }  // namespace holdsheet

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QPainter;
+
 namespace holdsheet {
 
 // The freedesktop icon names that stand for a symbol of the sheet, best first.
@@ -15,19 +17,37 @@ QStringList themeNamesOfSymbol(const QString& symbol);
 QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
                      qreal devicePixelRatio = 1.0);
 
+// One symbol at one size, drawn anew only when its colour or pixel ratio changes.
+class SymbolPixmap {
+  public:
+    SymbolPixmap(QString symbol, double size) : symbol_(std::move(symbol)), size_(size) {}
+    const QString& symbol() const { return symbol_; }
+    double size() const { return size_; }
+    const QPixmap& pixmap(const QColor& colour, qreal devicePixelRatio);
+    // Draws it size × size with its top-left corner at `topLeft`.
+    void paint(QPainter& painter, const QPointF& topLeft, const QColor& colour,
+               qreal devicePixelRatio);
+
+  private:
+    QString symbol_;
+    double size_;
+    QPixmap pixmap_;
+    QColor colour_;
+    qreal devicePixelRatio_ = 0;
+};
+
 // A symbol drawn in the primary text colour at an opacity, following palette changes.
 class SymbolView : public QWidget {
   public:
     SymbolView(QString symbol, double size, double opacity, QWidget* parent = nullptr);
     QSize sizeHint() const override;
-    const QString& symbol() const { return symbol_; }
+    const QString& symbol() const { return symbol_.symbol(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QString symbol_;
-    double size_;
+    SymbolPixmap symbol_;
     double opacity_;
 };
 

@@ -1,6 +1,7 @@
 #include "permissions/PermissionMonitor.h"
 
 #include "support/FakeAccessibility.h"
+#include "support/FakeRunner.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 #include "support/VirtualScheduler.h"
@@ -12,23 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace holdsheet::testing;
-
-class FakeRunner : public ProcessRunner {
-  public:
-    bool run(const QString& program, const QStringList& arguments) override {
-        log.push_back((program + " " + arguments.join(' ')).toStdString());
-        return false;  // the tool does not exist here
-    }
-    bool openUrl(const QString& address) override {
-        log.push_back("open " + address.toStdString());
-        return true;
-    }
-    bool launch(const QString& program, const QStringList& arguments) override {
-        log.push_back(("launch " + program + " " + arguments.join(' ')).toStdString());
-        return false;
-    }
-    std::vector<std::string> log;
-};
 
 class Permission : public ::testing::Test {
   protected:

@@ -1,5 +1,6 @@
 #include "sheetview/SheetActions.h"
 
+#include "support/FakeRunner.h"
 #include "support/PanelHarness.h"
 
 #include <gtest/gtest.h>
@@ -47,26 +48,17 @@ TEST_F(RowClick, DisabledRowsDoNothing) {
     EXPECT_TRUE(workspace.activations.empty());
 }
 
-class Launches : public ProcessRunner {
-  public:
-    bool run(const QString&, const QStringList&) override { return false; }
-    bool openUrl(const QString&) override { return false; }
-    bool launch(const QString& program, const QStringList&) override {
-        launched.push_back(program);
-        return true;
-    }
-    std::vector<QString> launched;
-};
-
 TEST_F(RowClick, ThePermissionButtonClosesThePanelForThePromptAndTheSettings) {
-    Launches runner;
+    FakeRunner runner;
     PermissionMonitor permission({ax, store, scheduler, runner});
     controller.show();
     requestPermission(controller, permission);
     scheduler.advance(1s);
     EXPECT_FALSE(panelVisible());
     EXPECT_EQ(ax.prompts, 1);
-    EXPECT_EQ(runner.launched, std::vector<QString>{PermissionMonitor::settingsProgram});
+    EXPECT_EQ(runner.log, std::vector<std::string>{("launch " + PermissionMonitor::settingsProgram +
+                                                    " " + PermissionMonitor::accessibilityPanel)
+                                                       .toStdString()});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "prefs/Preferences.h"
 #include "sheetview/SheetServices.h"
 #include "support/FakeAccessibility.h"
+#include "support/FakeRunner.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/VirtualScheduler.h"
 
@@ -14,13 +15,6 @@
 #include <vector>
 
 namespace holdsheet::testing {
-
-class QuietRunner : public ProcessRunner {
-  public:
-    bool run(const QString&, const QStringList&) override { return false; }
-    bool openUrl(const QString&) override { return false; }
-    bool launch(const QString&, const QStringList&) override { return false; }
-};
 
 inline ShortcutItem makeItem(const QString& title, const QString& modifiers, const QString& key,
                              bool enabled = true) {
@@ -80,7 +74,7 @@ struct SheetViewHarness {
     VirtualScheduler scheduler;
     FakeAccessibility ax;
     MemoryPreferenceStore store;
-    QuietRunner runner;
+    FakeRunner runner;
     Localization localization;
     PermissionMonitor permission;
     SheetModel model;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ProcessRunner.h"
+
+#include <string>
+#include <vector>
+
+namespace holdsheet::testing {
+
+// Records what would have run; nothing is installed, so running and launching fail.
+class FakeRunner : public ProcessRunner {
+  public:
+    bool run(const QString& program, const QStringList& arguments) override {
+        log.push_back((program + " " + arguments.join(' ')).toStdString());
+        return false;
+    }
+    bool openUrl(const QString& address) override {
+        log.push_back("open " + address.toStdString());
+        return true;
+    }
+    bool launch(const QString& program, const QStringList& arguments) override {
+        log.push_back(("launch " + program + " " + arguments.join(' ')).toStdString());
+        return false;
+    }
+    std::vector<std::string> log;
+};
+
+}  // namespace holdsheet::testing
