@@ -87,18 +87,17 @@ int runProgram(int argc, char* argv[]) {
     XTestKeyPoster poster;
     Performer performer({scheduler, workspace, ax, poster});
 
-    PanelController* panels = nullptr;
     PanelController controller(
         {scheduler, workspace, monitors, screens, store, loader},
         [&](SheetModel& model) {
-            // The share and program menus arrive with the export and shell; until then their
-            // buttons do nothing.
+            // Panels are made only once the controller stands. The share and program menus
+            // arrive with the export and the shell; until then their buttons do nothing.
             SheetServices services{
                 store,
                 localization,
                 permission,
-                [&](const ShortcutItem& item) { clickRow(item, *panels, performer); },
-                [&] { requestPermission(*panels, permission); },
+                [&](const ShortcutItem& item) { clickRow(item, controller, performer); },
+                [&] { requestPermission(controller, permission); },
                 {},
                 {}};
             auto panel = std::make_unique<OverlayPanel>(model, std::move(services), compositing);
@@ -106,7 +105,6 @@ int runProgram(int argc, char* argv[]) {
             return panel;
         },
         [&localization](const QString& key) { return localization.localized(key); });
-    panels = &controller;
     PanelController::setShared(&controller);
 
     DBusControl control({[&controller] { controller.show(); }, [&controller] { controller.hide(); },

@@ -62,14 +62,14 @@ const ColumnsView::Layout& ColumnsView::layoutFor(double width) const {
             const int column = static_cast<int>(c);
             const int groupIndex = static_cast<int>(g);
             layout.placed.push_back(
-                {column, groupIndex, -1, QRectF(x, y, contentWidth, group.titleHeight())});
+                {column, groupIndex, -1, QRectF(x, y, contentWidth, group.titleHeight()), {}});
             y += group.titleHeight();
             for (std::size_t r = 0; r < group.rows().size(); ++r) {
                 y += GroupView::spacing;
-                const double height =
-                    group.rows()[r].geometry(contentWidth, layout.direction).height;
-                layout.placed.push_back(
-                    {column, groupIndex, static_cast<int>(r), QRectF(x, y, contentWidth, height)});
+                auto geometry = group.rows()[r].geometry(contentWidth, layout.direction);
+                const double height = geometry.height;
+                layout.placed.push_back({column, groupIndex, static_cast<int>(r),
+                                         QRectF(x, y, contentWidth, height), std::move(geometry)});
                 y += height;
             }
         }
@@ -159,7 +159,8 @@ void ColumnsView::paintEvent(QPaintEvent* event) {
             continue;
         }
         if (placed.isRow()) {
-            rowOf(placed).paint(painter, placed.frame, palette(), highlight(i), layout.direction);
+            rowOf(placed).paint(painter, placed.frame, placed.geometry, palette(), highlight(i),
+                                layout.direction);
             continue;
         }
         const GroupView& group = groupOf(placed);

@@ -35,6 +35,7 @@ class ColumnsView : public QWidget {
         int group = 0;
         int row = -1;
         QRectF frame;
+        ShortcutRow::Geometry geometry;  // rows only
         bool isRow() const { return row >= 0; }
     };
 

@@ -55,11 +55,7 @@ double ShortcutRow::titleWidth(double rowWidth) const {
     return std::max(1.0, rowWidth - 2 * horizontalPadding - capsColumn() - spacing);
 }
 
-const ShortcutRow::Geometry& ShortcutRow::geometry(double width,
-                                                   Qt::LayoutDirection direction) const {
-    if (width == cachedWidth_ && direction == cachedDirection_) {
-        return cached_;
-    }
+ShortcutRow::Geometry ShortcutRow::geometry(double width, Qt::LayoutDirection direction) const {
     Geometry g;
     g.lines = titleAdvance_ <= titleWidth(width)
                   ? QStringList{item_.title}
@@ -83,14 +79,12 @@ const ShortcutRow::Geometry& ShortcutRow::geometry(double width,
             rect->moveLeft(width - rect->right());
         }
     }
-    cachedWidth_ = width;
-    cachedDirection_ = direction;
-    cached_ = std::move(g);
-    return cached_;
+    return g;
 }
 
-void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const QPalette& palette,
-                        double highlight, Qt::LayoutDirection direction) const {
+void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const Geometry& g,
+                        const QPalette& palette, double highlight,
+                        Qt::LayoutDirection direction) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor text = primaryText(palette);
@@ -101,7 +95,6 @@ void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const QPalette& 
         painter.fillPath(shape, withOpacity(text, hoverOpacity * lit));
     }
     painter.setOpacity(contentOpacity());
-    const Geometry& g = geometry(frame.width(), direction);
     caps_.paint(painter, frame.topLeft() + g.caps.topLeft(), palette);
     painter.setLayoutDirection(direction);
     painter.setFont(fonts_->title);

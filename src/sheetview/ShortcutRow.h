@@ -45,11 +45,12 @@ class ShortcutRow {
     // What a screen reader says: the title and the key combination.
     QString accessibleName() const;
 
-    const Geometry& geometry(double width, Qt::LayoutDirection direction) const;
+    Geometry geometry(double width, Qt::LayoutDirection direction) const;
 
+    // Draws the row in `frame` with the geometry laid out for the frame's width.
     // `highlight` from 0 to 1: how strongly the row is lit under the pointer.
-    void paint(QPainter& painter, const QRectF& frame, const QPalette& palette, double highlight,
-               Qt::LayoutDirection direction) const;
+    void paint(QPainter& painter, const QRectF& frame, const Geometry& geometry,
+               const QPalette& palette, double highlight, Qt::LayoutDirection direction) const;
 
   private:
     double titleWidth(double rowWidth) const;
@@ -62,10 +63,6 @@ class ShortcutRow {
     double titleAscent_ = 0;
     double titleLineSpacing_ = 0;
     double titleLeading_ = 0;
-    // Layouts ask at one width many times over.
-    mutable double cachedWidth_ = -1;
-    mutable Qt::LayoutDirection cachedDirection_ = Qt::LeftToRight;
-    mutable Geometry cached_;
 };
 
 }  // namespace holdsheet
