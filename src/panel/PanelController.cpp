@@ -5,26 +5,12 @@
 
 namespace holdsheet {
 
-namespace {
-PanelController* sharedController = nullptr;
-}
-
-PanelController* PanelController::shared() {
-    return sharedController;
-}
-void PanelController::setShared(PanelController* controller) {
-    sharedController = controller;
-}
-
 PanelController::PanelController(Platform platform, PanelFactory makeWindow,
                                  std::function<QString(const QString&)> localized)
     : platform_(platform), makeWindow_(std::move(makeWindow)), model_(std::move(localized)) {}
 
 PanelController::~PanelController() {
     tearDown();
-    if (sharedController == this) {
-        sharedController = nullptr;
-    }
 }
 
 void PanelController::show() {

@@ -7,6 +7,7 @@
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
+#include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
 
 #include <functional>
@@ -18,7 +19,7 @@ namespace holdsheet {
 
 // Opens and closes the panel for one target application: resets the model, sizes the panel
 // on the screen under the pointer, fades it, loads the sheet and watches for what closes it.
-class PanelController {
+class PanelController : public SharedInstance<PanelController> {
   public:
     using PanelFactory = std::function<std::unique_ptr<PanelWindow>(SheetModel&)>;
 
@@ -50,10 +51,6 @@ class PanelController {
     ~PanelController();
     PanelController(const PanelController&) = delete;
     PanelController& operator=(const PanelController&) = delete;
-
-    // The instance the composition root created, or null.
-    static PanelController* shared();
-    static void setShared(PanelController* controller);
 
     void show();
     void hide();

@@ -2,25 +2,11 @@
 
 namespace holdsheet {
 
-namespace {
-PermissionMonitor* sharedMonitor = nullptr;
-}
-
-PermissionMonitor* PermissionMonitor::shared() {
-    return sharedMonitor;
-}
-void PermissionMonitor::setShared(PermissionMonitor* monitor) {
-    sharedMonitor = monitor;
-}
-
 PermissionMonitor::PermissionMonitor(Platform platform)
     : platform_(platform), trusted_(platform.ax.isProcessTrusted()) {}
 
 PermissionMonitor::~PermissionMonitor() {
     stopPolling();
-    if (sharedMonitor == this) {
-        sharedMonitor = nullptr;
-    }
 }
 
 void PermissionMonitor::resetStaleGrant() {

@@ -4,6 +4,7 @@
 #include "platform/PreferenceStore.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Scheduler.h"
+#include "platform/SharedInstance.h"
 
 #include <QObject>
 
@@ -13,7 +14,7 @@ namespace holdsheet {
 
 // Whether the program may read other applications' menus right now: sampled at creation,
 // polled every second, with one notification per change.
-class PermissionMonitor : public QObject {
+class PermissionMonitor : public QObject, public SharedInstance<PermissionMonitor> {
     Q_OBJECT
   public:
     static constexpr auto pollInterval = std::chrono::milliseconds(1000);
@@ -37,9 +38,6 @@ class PermissionMonitor : public QObject {
 
     explicit PermissionMonitor(Platform platform);
     ~PermissionMonitor() override;
-
-    static PermissionMonitor* shared();
-    static void setShared(PermissionMonitor* monitor);
 
     bool trusted() const { return trusted_; }
     void resetStaleGrant();

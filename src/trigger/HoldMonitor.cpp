@@ -4,17 +4,6 @@
 
 namespace holdsheet {
 
-namespace {
-HoldMonitor* sharedMonitor = nullptr;
-}
-
-HoldMonitor* HoldMonitor::shared() {
-    return sharedMonitor;
-}
-void HoldMonitor::setShared(HoldMonitor* monitor) {
-    sharedMonitor = monitor;
-}
-
 void HoldMonitor::start() {
     stop();
     std::weak_ptr<int> alive = lifetime_;

@@ -5,6 +5,7 @@
 #include "platform/EventMonitors.h"
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
+#include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
 
 #include <chrono>
@@ -17,7 +18,7 @@ namespace holdsheet {
 // panel; a click, key press or scroll meanwhile cancels, so Super used in a shortcut never
 // opens it. Released, it lets the controller close the panel when "closeOnRelease" is on;
 // otherwise a short tap of Super alone closes it.
-class HoldMonitor {
+class HoldMonitor : public SharedInstance<HoldMonitor> {
   public:
     static constexpr quint64 countedModifiers = 0x9E0000;
     static constexpr quint64 commandBit = 0x100000;
@@ -38,9 +39,6 @@ class HoldMonitor {
     ~HoldMonitor() { stop(); }
     HoldMonitor(const HoldMonitor&) = delete;
     HoldMonitor& operator=(const HoldMonitor&) = delete;
-
-    static HoldMonitor* shared();
-    static void setShared(HoldMonitor* monitor);
 
     void start();
     void stop();
