@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/PanelWindow.h"
+#include "platform/ActivationObservers.h"
 #include "platform/EventMonitors.h"
 #include "platform/Screens.h"
 #include "platform/Workspace.h"
@@ -20,18 +21,20 @@ class FakeWorkspace : public Workspace {
 
     std::optional<RunningApplication> frontmostApplication() override { return front; }
     pid_t ownPid() override { return own; }
-    std::unique_ptr<Observation> observeActivations(ActivationObserver observer) override;
+    std::unique_ptr<Observation> observeActivations(ActivationObserver observer) override {
+        return observers_.add(std::move(observer));
+    }
     void activate(const RunningApplication& application) override {
         activations.push_back(application);
     }
     // Announces an activation to the observers, as the desktop would.
-    void announce(const std::optional<RunningApplication>& application);
-    int observers() const { return static_cast<int>(observers_->size()); }
+    void announce(const std::optional<RunningApplication>& application) {
+        observers_.announce(application);
+    }
+    int observers() const { return observers_.count(); }
 
   private:
-    std::shared_ptr<std::map<int, ActivationObserver>> observers_ =
-        std::make_shared<std::map<int, ActivationObserver>>();
-    int next_ = 1;
+    ActivationObservers observers_;
 };
 
 class FakeMonitors : public EventMonitors {

@@ -15,22 +15,6 @@ namespace holdsheet {
 
 namespace {
 
-class ActivationObservation : public Workspace::Observation {
-  public:
-    ActivationObservation(std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers,
-                          int id)
-        : observers_(std::move(observers)), id_(id) {}
-    ~ActivationObservation() override {
-        if (auto observers = observers_.lock()) {
-            observers->erase(id_);
-        }
-    }
-
-  private:
-    std::weak_ptr<std::map<int, Workspace::ActivationObserver>> observers_;
-    int id_;
-};
-
 struct DesktopEntry {
     QString name;
     QString icon;
@@ -119,13 +103,7 @@ EwmhWorkspace::EwmhWorkspace() {
         if (event.type != PropertyNotify || event.xproperty.atom != active) {
             return;
         }
-        const auto activated = frontmostApplication();
-        auto copy = *observers_;  // an observer may end observations
-        for (auto& [id, observer] : copy) {
-            if (observers_->contains(id)) {
-                observer(activated);
-            }
-        }
+        observers_.announce(frontmostApplication());
     });
     XFlush(x11_.display());
 }
@@ -184,9 +162,7 @@ pid_t EwmhWorkspace::ownPid() {
 
 std::unique_ptr<Workspace::Observation> EwmhWorkspace::observeActivations(
     ActivationObserver observer) {
-    const int id = nextObserver_++;
-    observers_->emplace(id, std::move(observer));
-    return std::make_unique<ActivationObservation>(observers_, id);
+    return observers_.add(std::move(observer));
 }
 
 void EwmhWorkspace::activate(const RunningApplication& application) {

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "platform/ActivationObservers.h"
 #include "platform/Workspace.h"
 #include "platform/linux/X11Connection.h"
-
-#include <map>
 
 namespace holdsheet {
 
@@ -22,9 +21,7 @@ class EwmhWorkspace : public Workspace {
     std::optional<RunningApplication> applicationOf(unsigned long window);
 
     X11Connection x11_;
-    std::shared_ptr<std::map<int, ActivationObserver>> observers_ =
-        std::make_shared<std::map<int, ActivationObserver>>();
-    int nextObserver_ = 1;
+    ActivationObservers observers_;
 };
 
 }  // namespace holdsheet
