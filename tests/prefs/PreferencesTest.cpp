@@ -13,9 +13,7 @@ namespace {
 using testing::MemoryPreferenceStore;
 using Key = Preferences::Key;
 
-TEST(Preferences, AnEmptyStoreReadsTheDefaults) {
-    MemoryPreferenceStore store;
-    const Preferences prefs(store);
+void expectDefaults(const Preferences& prefs) {
     EXPECT_FALSE(prefs.hasOnboarded());
     EXPECT_EQ(prefs.theme(), AppTheme::system);
     EXPECT_EQ(prefs.material(), PanelMaterial::liquidGlass);
@@ -29,6 +27,11 @@ TEST(Preferences, AnEmptyStoreReadsTheDefaults) {
     EXPECT_TRUE(prefs.showDisabled());
     EXPECT_TRUE(prefs.excludedApps().isEmpty());
     EXPECT_FALSE(prefs.hadAccessibilityAccess());
+}
+
+TEST(Preferences, AnEmptyStoreReadsTheDefaults) {
+    MemoryPreferenceStore store;
+    expectDefaults(Preferences(store));
 }
 
 TEST(Preferences, StoredValuesOfTheRightKindAreRead) {
@@ -75,18 +78,7 @@ TEST(Preferences, ValuesOfTheWrongKindReadAsTheDefault) {
     store.set(Key::showDisabled, QStringList{});
     store.set(Key::excludedApps, "org.gnome.Terminal");
     const Preferences prefs(store);
-    EXPECT_FALSE(prefs.hasOnboarded());
-    EXPECT_EQ(prefs.theme(), AppTheme::system);
-    EXPECT_EQ(prefs.material(), PanelMaterial::liquidGlass);
-    EXPECT_DOUBLE_EQ(prefs.glassAmount(), 0.65);
-    EXPECT_EQ(prefs.textSize(), TextSize::medium);
-    EXPECT_DOUBLE_EQ(prefs.holdLevel(), 6);
-    EXPECT_FALSE(prefs.closeOnRelease());
-    EXPECT_TRUE(prefs.showMenuBarIcon());
-    EXPECT_EQ(prefs.language(), "system");
-    EXPECT_TRUE(prefs.showSystemShortcuts());
-    EXPECT_TRUE(prefs.showDisabled());
-    EXPECT_TRUE(prefs.excludedApps().isEmpty());
+    expectDefaults(prefs);
 
     store.set(Key::holdLevel, std::numeric_limits<double>::quiet_NaN());
     store.set(Key::glassAmount, std::numeric_limits<double>::infinity());
