@@ -51,6 +51,9 @@ TextSize Preferences::textSize() const {
 double Preferences::holdLevel() const {
     return number(Key::holdLevel, defaultHoldLevel);
 }
+HoldKey Preferences::holdKey() const {
+    return choice(Key::holdKey, HoldKey::super);
+}
 bool Preferences::closeOnRelease() const {
     return flag(Key::closeOnRelease, false);
 }

@@ -16,6 +16,7 @@ class Preferences {
         static inline const QString glassAmount = QStringLiteral("glassAmount");
         static inline const QString textSize = QStringLiteral("textSize");
         static inline const QString holdLevel = QStringLiteral("holdLevel");
+        static inline const QString holdKey = QStringLiteral("holdKey");
         static inline const QString closeOnRelease = QStringLiteral("closeOnRelease");
         static inline const QString showMenuBarIcon = QStringLiteral("showMenuBarIcon");
         static inline const QString language = QStringLiteral("language");
@@ -39,6 +40,7 @@ class Preferences {
     double glassAmount() const;
     TextSize textSize() const;
     double holdLevel() const;
+    HoldKey holdKey() const;
     bool closeOnRelease() const;
     bool showMenuBarIcon() const;
     QString language() const;  // "system" or a language code

@@ -13,6 +13,8 @@ enum class AppTheme { system, light, dark };
 enum class PanelMaterial { liquidGlass, frosted, solid };
 enum class TextSize { small, medium, large };
 enum class SettingsTab { general, appearance, content, about };
+// The modifier that, held alone, opens the sheet.
+enum class HoldKey { super, control, alt };
 
 template <typename E>
 struct EnumCases;
@@ -39,6 +41,12 @@ struct EnumCases<SettingsTab> {
                                       SettingsTab::content, SettingsTab::about};
     static constexpr std::array<std::string_view, 4> rawValues{"general", "appearance", "content",
                                                                "about"};
+};
+
+template <>
+struct EnumCases<HoldKey> {
+    static constexpr std::array cases{HoldKey::super, HoldKey::control, HoldKey::alt};
+    static constexpr std::array<std::string_view, 3> rawValues{"super", "control", "alt"};
 };
 
 template <typename E>

@@ -62,8 +62,22 @@ std::chrono::milliseconds HoldMonitor::holdDelay(const PreferenceStore& store) {
     return std::chrono::milliseconds(static_cast<long>(std::max(rounded, 0.0) * 250 + 500));
 }
 
+quint64 HoldMonitor::holdKeyBit(HoldKey key) {
+    switch (key) {
+        case HoldKey::control:
+            return ModifierFlag::control;
+        case HoldKey::alt:
+            return ModifierFlag::option;
+        case HoldKey::super:
+            break;
+    }
+    return ModifierFlag::command;
+}
+
 void HoldMonitor::handleFlags(quint64 flags) {
-    if ((flags & countedModifiers) == commandBit) {
+    // Read at every change, so a newly chosen key counts from its next press.
+    const quint64 holdBit = holdKeyBit(Preferences(platform_.store).holdKey());
+    if ((flags & countedModifiers) == holdBit) {
         if (commandDown_) {
             return;  // the same press seen twice
         }
@@ -80,8 +94,8 @@ void HoldMonitor::handleFlags(quint64 flags) {
     commandDown_ = false;
     cancelHoldTask();
     tapClosePending_ = false;
-    if (flags & commandBit) {
-        return;  // Super with another modifier: releasing that one starts a fresh hold
+    if (flags & holdBit) {
+        return;  // the key with another modifier: releasing that one starts a fresh hold
     }
     if (tap) {
         platform_.panel.hide();

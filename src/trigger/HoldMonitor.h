@@ -7,6 +7,7 @@
 #include "platform/Scheduler.h"
 #include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
+#include "prefs/Preferences.h"
 
 #include <chrono>
 #include <memory>
@@ -14,14 +15,13 @@
 
 namespace holdsheet {
 
-// The trigger: Super (the platform's Command) held alone for the hold delay toggles the
-// panel; a click, key press or scroll meanwhile cancels, so Super used in a shortcut never
-// opens it. Released, it lets the controller close the panel when "closeOnRelease" is on;
-// otherwise a short tap of Super alone closes it.
+// The trigger: the hold key ("holdKey": Super by default, or Control or Alt) held alone for
+// the hold delay toggles the panel; a click, key press or scroll meanwhile cancels, so the
+// key used in a shortcut never opens it. Released, it lets the controller close the panel
+// when "closeOnRelease" is on; otherwise a short tap of the key alone closes it.
 class HoldMonitor : public SharedInstance<HoldMonitor> {
   public:
     static constexpr quint64 countedModifiers = 0x9E0000;
-    static constexpr quint64 commandBit = 0x100000;
     static constexpr quint64 flagsChangedMask = 0x1000;
     static constexpr quint64 cancellingInputMask = 0x240040A;
     static constexpr double defaultHoldLevel = 6;
@@ -45,6 +45,7 @@ class HoldMonitor : public SharedInstance<HoldMonitor> {
 
     // From the stored "holdLevel": 0.5 s to 7.0 s in quarter seconds.
     static std::chrono::milliseconds holdDelay(const PreferenceStore& store);
+    static quint64 holdKeyBit(HoldKey key);
 
     bool commandDown() const { return commandDown_; }
     bool tapClosePending() const { return tapClosePending_; }

@@ -20,6 +20,7 @@ void expectDefaults(const Preferences& prefs) {
     EXPECT_DOUBLE_EQ(prefs.glassAmount(), 0.65);
     EXPECT_EQ(prefs.textSize(), TextSize::medium);
     EXPECT_DOUBLE_EQ(prefs.holdLevel(), 6);
+    EXPECT_EQ(prefs.holdKey(), HoldKey::super);
     EXPECT_FALSE(prefs.closeOnRelease());
     EXPECT_TRUE(prefs.showMenuBarIcon());
     EXPECT_EQ(prefs.language(), "system");
@@ -42,6 +43,7 @@ TEST(Preferences, StoredValuesOfTheRightKindAreRead) {
     store.set(Key::glassAmount, 0.2);
     store.set(Key::textSize, "large");
     store.set(Key::holdLevel, 3.0);
+    store.set(Key::holdKey, "alt");
     store.set(Key::closeOnRelease, true);
     store.set(Key::showMenuBarIcon, false);
     store.set(Key::language, "pt-BR");
@@ -55,6 +57,7 @@ TEST(Preferences, StoredValuesOfTheRightKindAreRead) {
     EXPECT_DOUBLE_EQ(prefs.glassAmount(), 0.2);
     EXPECT_EQ(prefs.textSize(), TextSize::large);
     EXPECT_DOUBLE_EQ(prefs.holdLevel(), 3);
+    EXPECT_EQ(prefs.holdKey(), HoldKey::alt);
     EXPECT_TRUE(prefs.closeOnRelease());
     EXPECT_FALSE(prefs.showMenuBarIcon());
     EXPECT_EQ(prefs.language(), "pt-BR");
@@ -71,6 +74,7 @@ TEST(Preferences, ValuesOfTheWrongKindReadAsTheDefault) {
     store.set(Key::glassAmount, "lots");
     store.set(Key::textSize, "Large");  // raw values are case-sensitive
     store.set(Key::holdLevel, "8");
+    store.set(Key::holdKey, "hyper");
     store.set(Key::closeOnRelease, QStringList{"true"});
     store.set(Key::showMenuBarIcon, "off");
     store.set(Key::language, 7.0);

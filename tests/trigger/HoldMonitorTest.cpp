@@ -91,6 +91,47 @@ TEST_F(Hold, AnotherModifierRestartsAFullHoldWhenReleased) {
     EXPECT_TRUE(panelVisible());
 }
 
+TEST_F(Hold, TheChosenHoldKeyAloneTriggersAndTheOthersBreakIt) {
+    const std::pair<const char*, Flag> keys[] = {
+        {"control", ModifierFlag::control}, {"alt", ModifierFlag::option}, {"super", super}};
+    for (const auto& [name, bit] : keys) {
+        SCOPED_TRACE(name);
+        store.set(Preferences::Key::holdKey, name);
+        for (Flag other : {Flag{super}, Flag{ModifierFlag::control}, Flag{ModifierFlag::option}}) {
+            if (other != bit) {
+                flags(other);  // another key alone is no trigger
+                after(3s);
+                EXPECT_FALSE(panelVisible());
+                flags(0);
+            }
+        }
+        flags(bit);
+        after(1s);
+        flags(bit | shift);  // counted modifiers still break the state
+        after(3s);
+        EXPECT_FALSE(panelVisible());
+        flags(bit);
+        after(2s);
+        EXPECT_TRUE(panelVisible());
+        flags(0);
+        flags(bit);  // and its tap closes
+        flags(0);
+        after(140ms);
+        EXPECT_FALSE(panelVisible());
+    }
+}
+
+TEST_F(Hold, AnUnknownHoldKeyReadsAsSuper) {
+    store.set(Preferences::Key::holdKey, "Control");  // raw values are case-sensitive
+    flags(ModifierFlag::control);
+    after(3s);
+    EXPECT_FALSE(panelVisible());
+    flags(0);
+    flags(super);
+    after(2s);
+    EXPECT_TRUE(panelVisible());
+}
+
 TEST_F(Hold, CapsLockAndNumLockDoNotCount) {
     flags(super | ModifierFlag::capsLock | ModifierFlag::numericPad);
     after(2s);

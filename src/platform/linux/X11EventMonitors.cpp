@@ -1,6 +1,7 @@
 #include "platform/linux/X11EventMonitors.h"
 
 #include "platform/linux/KeyBindingParser.h"
+#include "platform/linux/ModifierKeys.h"
 
 #include <QCoreApplication>
 
@@ -105,10 +106,9 @@ void X11EventMonitors::removeMonitor(Token token) {
     monitors_.erase(token);
 }
 
-int X11EventMonitors::virtualKey(unsigned int keycode) const {
-    const KeySym symbol = XkbKeycodeToKeysym(x11_.display(), static_cast<KeyCode>(keycode), 0, 0);
-    const char* name = symbol == NoSymbol ? nullptr : XKeysymToString(symbol);
-    return name ? virtualKeyOfKeyName(QString::fromLatin1(name)).value_or(-1) : -1;
+quint32 X11EventMonitors::keysym(unsigned int keycode) const {
+    return static_cast<quint32>(
+        XkbKeycodeToKeysym(x11_.display(), static_cast<KeyCode>(keycode), 0, 0));
 }
 
 void X11EventMonitors::deliverGlobal(const InputEvent& event) {
@@ -141,9 +141,10 @@ void X11EventMonitors::handle(XEvent& event) {
     const int type = event.xcookie.evtype;
     std::optional<InputEvent> input;
     if (type == XI_RawKeyPress || type == XI_RawKeyRelease) {
-        if (!ownsKeyboard_ || !ownsKeyboard_()) {
+        const quint32 symbol = keysym(static_cast<unsigned int>(raw->detail));
+        if (!isModifierKeysym(symbol) && (!ownsKeyboard_ || !ownsKeyboard_())) {
             input = InputEvent{type == XI_RawKeyPress ? EventType::keyDown : EventType::keyUp,
-                               virtualKey(static_cast<unsigned int>(raw->detail)), flags_};
+                               virtualKeyOfKeysym(symbol), flags_};
         }
     } else if (type == XI_RawButtonPress) {
         Window root = 0, child = 0;
@@ -163,7 +164,7 @@ void X11EventMonitors::handle(XEvent& event) {
 }
 
 int virtualKeyOfKeysym(quint32 keysym) {
-    const char* name = XKeysymToString(static_cast<KeySym>(keysym));
+    const char* name = keysym == NoSymbol ? nullptr : XKeysymToString(static_cast<KeySym>(keysym));
     return name ? virtualKeyOfKeyName(QString::fromLatin1(name)).value_or(-1) : -1;
 }
 

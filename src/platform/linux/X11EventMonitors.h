@@ -32,7 +32,7 @@ class X11EventMonitors : public QObject, public EventMonitors {
   private:
     void handle(_XEvent& event);
     void deliverGlobal(const InputEvent& event);
-    int virtualKey(unsigned int keycode) const;
+    quint32 keysym(unsigned int keycode) const;  // of group 0, level 0
 
     struct Monitor {
         quint64 mask;

@@ -2,6 +2,8 @@
 // Xlib, whose macros (KeyPress, ButtonPress) collide with Qt's event names.
 #include "platform/linux/X11EventMonitors.h"
 
+#include "platform/linux/ModifierKeys.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -11,9 +13,10 @@ bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
     std::optional<InputEvent> input;
     switch (event->type()) {
         case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            input =
-                InputEvent{EventType::keyDown, virtualKeyOfKeysym(key->nativeVirtualKey()), flags_};
+            const quint32 symbol = static_cast<QKeyEvent*>(event)->nativeVirtualKey();
+            if (!isModifierKeysym(symbol)) {  // modifiers arrive as flags changes
+                input = InputEvent{EventType::keyDown, virtualKeyOfKeysym(symbol), flags_};
+            }
             break;
         }
         case QEvent::MouseButtonPress: {
