@@ -207,8 +207,8 @@
         <translation>السمة</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>أغلق عند إفلات Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>أغلق عند إفلات %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -219,8 +219,8 @@
         <translation>استثنِ</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>لا يُفتح %1 بالضغط المطوّل على Super ما دام أحد هذه التطبيقات نشطًا. يفيد ذلك مع التطبيقات التي تستخدم مفتاح Super بنفسها، مثل الألعاب أو سطح المكتب البعيد.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>لا يُفتح %2 بالضغط المطوّل على %1 ما دام أحد هذه التطبيقات نشطًا. يفيد ذلك مع التطبيقات التي تستخدم مفتاح %1 بنفسها، مثل الألعاب أو سطح المكتب البعيد.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -235,8 +235,8 @@
         <translation>تأثير الزجاج</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>المدة التي يُضغط فيها مفتاح Super وحده قبل ظهور ورقة الاختصارات، من نصف ثانية إلى سبع ثوانٍ. تُلغي النقرةُ أو أي مفتاح آخر الضغطَ المطوّل.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>المدة التي يُضغط فيها مفتاح %1 وحده قبل ظهور ورقة الاختصارات، من نصف ثانية إلى سبع ثوانٍ. تُلغي النقرةُ أو أي مفتاح آخر الضغطَ المطوّل.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -407,12 +407,12 @@
         <translation>اضغط Esc أو انقر خارج ورقة الاختصارات لإغلاقها.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>اضغط مطوّلًا على مفتاح Super وحده لحظةً، فتظهر ورقة الاختصارات للتطبيق النشط. اضغط Super مرة أخرى لإغلاقها.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>اضغط مطوّلًا على مفتاح %1 وحده لحظةً، فتظهر ورقة الاختصارات للتطبيق النشط. اضغط %1 مرة أخرى لإغلاقها.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>اضغط Super مطوّلًا</translation>
+        <source>Hold %1</source>
+        <translation>اضغط %1 مطوّلًا</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -451,8 +451,8 @@
         <translation>فعّل دعم الإتاحة</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>في أي تطبيق، اضغط مطوّلًا على مفتاح Super وحده لحظةً لترى اختصارات لوحة المفاتيح الخاصة به. اضغط Super مرة أخرى لإغلاق ورقة الاختصارات.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>في أي تطبيق، اضغط مطوّلًا على مفتاح %1 وحده لحظةً لترى اختصارات لوحة المفاتيح الخاصة به. اضغط %1 مرة أخرى لإغلاق ورقة الاختصارات.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -479,8 +479,8 @@
         <translation>أعِد تشغيل التطبيقات التي كانت مفتوحة من قبل، لتظهر قوائمها في ورقة الاختصارات.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>اضغط مطوّلًا على مفتاح Super لترى كل اختصارات التطبيق الذي تستخدمه.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>اضغط مطوّلًا على مفتاح %1 لترى كل اختصارات التطبيق الذي تستخدمه.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Tanca en deixar anar Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Tanca en deixar anar %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Exclou</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Mantenir premuda la tecla Super no obre %1 mentre una d'aquestes aplicacions estigui en primer pla. És útil per a aplicacions que ja fan servir la tecla Super, com ara jocs o escriptoris remots.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Mantenir premuda la tecla %1 no obre %2 mentre una d'aquestes aplicacions estigui en primer pla. És útil per a aplicacions que ja fan servir la tecla %1, com ara jocs o escriptoris remots.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Efecte de vidre</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Quant de temps cal mantenir premuda només la tecla Super abans que aparegui el full de dreceres, des de mig segon fins a set segons. Un clic o una altra tecla cancel·len la pulsació.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Quant de temps cal mantenir premuda només la tecla %1 abans que aparegui el full de dreceres, des de mig segon fins a set segons. Un clic o una altra tecla cancel·len la pulsació.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Premeu Esc o feu clic fora del full de dreceres per a tancar-lo.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Mantingueu premuda només la tecla Super un moment i apareixerà el full de dreceres de l'aplicació en primer pla. Torneu a prémer breument Super per a tancar-lo.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Mantingueu premuda només la tecla %1 un moment i apareixerà el full de dreceres de l'aplicació en primer pla. Torneu a prémer breument %1 per a tancar-lo.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Mantingueu premuda la tecla Super</translation>
+        <source>Hold %1</source>
+        <translation>Mantingueu premuda la tecla %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Activa el suport d'accessibilitat</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>En qualsevol aplicació, mantingueu premuda només la tecla Super un moment per a veure'n les dreceres de teclat. Torneu a prémer breument Super per a tancar el full de dreceres.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>En qualsevol aplicació, mantingueu premuda només la tecla %1 un moment per a veure'n les dreceres de teclat. Torneu a prémer breument %1 per a tancar el full de dreceres.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Reinicieu les aplicacions que ja estaven obertes perquè els seus menús apareguin al full de dreceres.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Mantingueu premuda la tecla Super per a veure totes les dreceres de l'aplicació que feu servir.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Mantingueu premuda la tecla %1 per a veure totes les dreceres de l'aplicació que feu servir.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -204,8 +204,8 @@
         <translation>Motiv</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Zavírat po uvolnění klávesy Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Zavírat po uvolnění klávesy %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Vyloučit</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Když je aktivní některá z těchto aplikací, podržení klávesy Super %1 neotevře. Hodí se to pro aplikace, které klávesu Super samy používají, například hry nebo vzdálené plochy.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Když je aktivní některá z těchto aplikací, podržení klávesy %1 %2 neotevře. Hodí se to pro aplikace, které klávesu %1 samy používají, například hry nebo vzdálené plochy.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Efekt skla</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Jak dlouho je třeba držet samotnou klávesu Super, než se objeví tahák: od půl sekundy do sedmi sekund. Kliknutí nebo stisk jiné klávesy podržení zruší.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Jak dlouho je třeba držet samotnou klávesu %1, než se objeví tahák: od půl sekundy do sedmi sekund. Kliknutí nebo stisk jiné klávesy podržení zruší.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Tahák zavřete klávesou Esc nebo kliknutím mimo něj.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Chvíli podržte samotnou klávesu Super a objeví se tahák aktivní aplikace. Zavřete ho dalším krátkým stiskem klávesy Super.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Chvíli podržte samotnou klávesu %1 a objeví se tahák aktivní aplikace. Zavřete ho dalším krátkým stiskem klávesy %1.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Podržte Super</translation>
+        <source>Hold %1</source>
+        <translation>Podržte %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Zapnout podporu zpřístupnění</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>V libovolné aplikaci chvíli podržte samotnou klávesu Super a uvidíte její klávesové zkratky. Tahák zavřete dalším krátkým stiskem klávesy Super.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>V libovolné aplikaci chvíli podržte samotnou klávesu %1 a uvidíte její klávesové zkratky. Tahák zavřete dalším krátkým stiskem klávesy %1.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Restartujte aplikace, které už byly otevřené, aby se jejich nabídky objevily v taháku.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Podržte klávesu Super a uvidíte všechny klávesové zkratky používané aplikace.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Podržte klávesu %1 a uvidíte všechny klávesové zkratky používané aplikace.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

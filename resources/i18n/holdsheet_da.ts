@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Luk, når Super slippes</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Luk, når %1 slippes</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Udelad</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Når en af disse apps er i forgrunden, åbner %1 ikke, når du holder Super nede. Nyttigt til apps, der selv bruger Super-tasten, f.eks. spil eller fjernskriveborde.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Når en af disse apps er i forgrunden, åbner %2 ikke, når du holder %1 nede. Nyttigt til apps, der selv bruger %1-tasten, f.eks. spil eller fjernskriveborde.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glaseffekt</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Hvor længe Super-tasten skal holdes nede alene, før snydearket vises – fra et halvt sekund til syv sekunder. Et klik eller en anden tast afbryder.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Hvor længe %1-tasten skal holdes nede alene, før snydearket vises – fra et halvt sekund til syv sekunder. Et klik eller en anden tast afbryder.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Tryk på Esc eller klik uden for snydearket for at lukke det.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Hold Super-tasten nede alene et øjeblik, så vises snydearket for appen i forgrunden. Tryk på Super igen for at lukke det.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Hold %1-tasten nede alene et øjeblik, så vises snydearket for appen i forgrunden. Tryk på %1 igen for at lukke det.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Hold Super nede</translation>
+        <source>Hold %1</source>
+        <translation>Hold %1 nede</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Slå tilgængelighed til</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Hold Super-tasten nede alene et øjeblik i en hvilken som helst app for at se dens tastaturgenveje. Tryk på Super igen for at lukke snydearket.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Hold %1-tasten nede alene et øjeblik i en hvilken som helst app for at se dens tastaturgenveje. Tryk på %1 igen for at lukke snydearket.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Genstart apps, der allerede var åbne, så deres menuer vises i snydearket.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Hold Super-tasten nede for at se alle genveje i den app, du bruger.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Hold %1-tasten nede for at se alle genveje i den app, du bruger.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Design</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Beim Loslassen von Super schließen</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Beim Loslassen von %1 schließen</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Ausschließen</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Wenn eine dieser Anwendungen im Vordergrund ist, wird %1 durch Halten von Super nicht geöffnet. Nützlich für Anwendungen, die die Super-Taste selbst verwenden, etwa Spiele oder Remote-Desktops.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Wenn eine dieser Anwendungen im Vordergrund ist, wird %2 durch Halten von %1 nicht geöffnet. Nützlich für Anwendungen, die die %1-Taste selbst verwenden, etwa Spiele oder Remote-Desktops.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glaseffekt</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Wie lange die Super-Taste allein gehalten werden muss, bis der Spickzettel erscheint: von einer halben bis zu sieben Sekunden. Ein Klick oder eine andere Taste bricht das Halten ab.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Wie lange die %1-Taste allein gehalten werden muss, bis der Spickzettel erscheint: von einer halben bis zu sieben Sekunden. Ein Klick oder eine andere Taste bricht das Halten ab.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Drücken Sie Esc oder klicken Sie außerhalb des Spickzettels, um ihn zu schließen.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Halten Sie die Super-Taste allein einen Moment gedrückt, und der Spickzettel der Anwendung im Vordergrund erscheint. Tippen Sie erneut auf Super, um ihn zu schließen.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Halten Sie die %1-Taste allein einen Moment gedrückt, und der Spickzettel der Anwendung im Vordergrund erscheint. Tippen Sie erneut auf %1, um ihn zu schließen.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super gedrückt halten</translation>
+        <source>Hold %1</source>
+        <translation>%1 gedrückt halten</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Barrierefreiheit einschalten</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Halten Sie in einer beliebigen Anwendung die Super-Taste allein einen Moment gedrückt, um ihre Tastenkürzel zu sehen. Tippen Sie erneut auf Super, um den Spickzettel zu schließen.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Halten Sie in einer beliebigen Anwendung die %1-Taste allein einen Moment gedrückt, um ihre Tastenkürzel zu sehen. Tippen Sie erneut auf %1, um den Spickzettel zu schließen.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Starten Sie bereits geöffnete Anwendungen neu, damit ihre Menüs im Spickzettel erscheinen.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Halten Sie die Super-Taste gedrückt, um alle Tastenkürzel der Anwendung zu sehen, die Sie gerade verwenden.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Halten Sie die %1-Taste gedrückt, um alle Tastenkürzel der Anwendung zu sehen, die Sie gerade verwenden.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

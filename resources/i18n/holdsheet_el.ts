@@ -203,8 +203,8 @@
         <translation>Θέμα</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Κλείσιμο όταν αφήνετε το Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Κλείσιμο όταν αφήνετε το %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Εξαίρεση</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Όσο μία από αυτές τις εφαρμογές βρίσκεται στο προσκήνιο, το παρατεταμένο πάτημα του Super δεν ανοίγει την εφαρμογή %1. Χρήσιμο για εφαρμογές που χρησιμοποιούν οι ίδιες το πλήκτρο Super, όπως παιχνίδια ή απομακρυσμένες επιφάνειες εργασίας.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Όσο μία από αυτές τις εφαρμογές βρίσκεται στο προσκήνιο, το παρατεταμένο πάτημα του %1 δεν ανοίγει την εφαρμογή %2. Χρήσιμο για εφαρμογές που χρησιμοποιούν οι ίδιες το πλήκτρο %1, όπως παιχνίδια ή απομακρυσμένες επιφάνειες εργασίας.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Εφέ γυαλιού</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Πόση ώρα πρέπει να κρατάτε πατημένο μόνο το πλήκτρο Super μέχρι να εμφανιστεί η λίστα συντομεύσεων, από μισό έως επτά δευτερόλεπτα. Ένα κλικ ή ένα άλλο πλήκτρο ακυρώνει το παρατεταμένο πάτημα.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Πόση ώρα πρέπει να κρατάτε πατημένο μόνο το πλήκτρο %1 μέχρι να εμφανιστεί η λίστα συντομεύσεων, από μισό έως επτά δευτερόλεπτα. Ένα κλικ ή ένα άλλο πλήκτρο ακυρώνει το παρατεταμένο πάτημα.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Πατήστε Esc ή κάντε κλικ έξω από τη λίστα συντομεύσεων για να την κλείσετε.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Κρατήστε πατημένο μόνο το πλήκτρο Super για λίγο και θα εμφανιστεί η λίστα συντομεύσεων της εφαρμογής στο προσκήνιο. Πατήστε ξανά σύντομα το Super για να την κλείσετε.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Κρατήστε πατημένο μόνο το πλήκτρο %1 για λίγο και θα εμφανιστεί η λίστα συντομεύσεων της εφαρμογής στο προσκήνιο. Πατήστε ξανά σύντομα το %1 για να την κλείσετε.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Κρατήστε πατημένο το Super</translation>
+        <source>Hold %1</source>
+        <translation>Κρατήστε πατημένο το %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Ενεργοποίηση υποστήριξης προσβασιμότητας</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Σε οποιαδήποτε εφαρμογή, κρατήστε πατημένο μόνο το πλήκτρο Super για λίγο για να δείτε τις συντομεύσεις πληκτρολογίου της. Πατήστε ξανά σύντομα το Super για να κλείσετε τη λίστα συντομεύσεων.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Σε οποιαδήποτε εφαρμογή, κρατήστε πατημένο μόνο το πλήκτρο %1 για λίγο για να δείτε τις συντομεύσεις πληκτρολογίου της. Πατήστε ξανά σύντομα το %1 για να κλείσετε τη λίστα συντομεύσεων.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Επανεκκινήστε τις εφαρμογές που ήταν ήδη ανοιχτές, ώστε τα μενού τους να εμφανίζονται στη λίστα συντομεύσεων.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Κρατήστε πατημένο το πλήκτρο Super για να δείτε όλες τις συντομεύσεις της εφαρμογής που χρησιμοποιείτε.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Κρατήστε πατημένο το πλήκτρο %1 για να δείτε όλες τις συντομεύσεις της εφαρμογής που χρησιμοποιείτε.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Theme</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Close When Super Is Released</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Close When %1 Is Released</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Exclude</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glass Effect</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Press Esc or click outside the cheat sheet to close it.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Hold Super</translation>
+        <source>Hold %1</source>
+        <translation>Hold %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Turn On Accessibility Support</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Restart apps that were already open, so that their menus appear on the cheat sheet.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Hold the Super key to see every shortcut of the app you are using.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Hold the %1 key to see every shortcut of the app you are using.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Cerrar al soltar Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Cerrar al soltar %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Excluir</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Mantener pulsada la tecla Super no abre %1 mientras una de estas aplicaciones esté en primer plano. Útil para aplicaciones que usan ellas mismas la tecla Super, como juegos o escritorios remotos.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Mantener pulsada la tecla %1 no abre %2 mientras una de estas aplicaciones esté en primer plano. Útil para aplicaciones que usan ellas mismas la tecla %1, como juegos o escritorios remotos.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Efecto cristal</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Cuánto tiempo hay que mantener pulsada solo la tecla Super antes de que aparezca la hoja de atajos, desde medio segundo hasta siete segundos. Un clic u otra tecla cancelan la pulsación.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Cuánto tiempo hay que mantener pulsada solo la tecla %1 antes de que aparezca la hoja de atajos, desde medio segundo hasta siete segundos. Un clic u otra tecla cancelan la pulsación.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Pulse Esc o haga clic fuera de la hoja de atajos para cerrarla.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Mantenga pulsada solo la tecla Super un momento y aparecerá la hoja de atajos de la aplicación en primer plano. Vuelva a pulsar Super brevemente para cerrarla.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Mantenga pulsada solo la tecla %1 un momento y aparecerá la hoja de atajos de la aplicación en primer plano. Vuelva a pulsar %1 brevemente para cerrarla.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Mantener pulsada la tecla Super</translation>
+        <source>Hold %1</source>
+        <translation>Mantener pulsada la tecla %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Activar el soporte de accesibilidad</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>En cualquier aplicación, mantenga pulsada solo la tecla Super un momento para ver sus atajos de teclado. Vuelva a pulsar Super brevemente para cerrar la hoja de atajos.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>En cualquier aplicación, mantenga pulsada solo la tecla %1 un momento para ver sus atajos de teclado. Vuelva a pulsar %1 brevemente para cerrar la hoja de atajos.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Reinicie las aplicaciones que ya estaban abiertas para que sus menús aparezcan en la hoja de atajos.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Mantenga pulsada la tecla Super para ver todos los atajos de la aplicación que está usando.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Mantenga pulsada la tecla %1 para ver todos los atajos de la aplicación que está usando.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

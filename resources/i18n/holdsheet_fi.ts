@@ -203,8 +203,8 @@
         <translation>Teema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Sulje, kun Super vapautetaan</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Sulje, kun %1 vapautetaan</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Sulje pois</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Kun jokin näistä sovelluksista on etualalla, Super-näppäimen pitäminen pohjassa ei avaa sovellusta %1. Hyödyllistä sovelluksille, jotka käyttävät itse Super-näppäintä, kuten peleille tai etätyöpöydille.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Kun jokin näistä sovelluksista on etualalla, %1-näppäimen pitäminen pohjassa ei avaa sovellusta %2. Hyödyllistä sovelluksille, jotka käyttävät itse %1-näppäintä, kuten peleille tai etätyöpöydille.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Lasiefekti</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Kuinka kauan pelkkää Super-näppäintä pidetään pohjassa, ennen kuin lunttilappu tulee näkyviin: puolesta sekunnista seitsemään sekuntiin. Napsautus tai muu näppäin keskeyttää painalluksen.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Kuinka kauan pelkkää %1-näppäintä pidetään pohjassa, ennen kuin lunttilappu tulee näkyviin: puolesta sekunnista seitsemään sekuntiin. Napsautus tai muu näppäin keskeyttää painalluksen.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Sulje lunttilappu painamalla Esc-näppäintä tai napsauttamalla sen ulkopuolelle.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Pidä pelkkää Super-näppäintä hetki pohjassa, niin etualalla olevan sovelluksen lunttilappu tulee näkyviin. Sulje se painamalla Super-näppäintä lyhyesti uudelleen.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Pidä pelkkää %1-näppäintä hetki pohjassa, niin etualalla olevan sovelluksen lunttilappu tulee näkyviin. Sulje se painamalla %1-näppäintä lyhyesti uudelleen.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Pidä Super pohjassa</translation>
+        <source>Hold %1</source>
+        <translation>Pidä %1 pohjassa</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Ota esteettömyystuki käyttöön</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Pidä missä tahansa sovelluksessa pelkkää Super-näppäintä hetki pohjassa, niin näet sen pikanäppäimet. Sulje lunttilappu painamalla Super-näppäintä lyhyesti uudelleen.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Pidä missä tahansa sovelluksessa pelkkää %1-näppäintä hetki pohjassa, niin näet sen pikanäppäimet. Sulje lunttilappu painamalla %1-näppäintä lyhyesti uudelleen.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Käynnistä jo avoinna olleet sovellukset uudelleen, jotta niiden valikot näkyvät lunttilapussa.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Pidä Super-näppäintä pohjassa, niin näet käyttämäsi sovelluksen kaikki pikanäppäimet.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Pidä %1-näppäintä pohjassa, niin näet käyttämäsi sovelluksen kaikki pikanäppäimet.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Thème</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Fermer au relâchement de Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Fermer au relâchement de %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Exclure</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Maintenir Super n’ouvre pas %1 tant que l’une de ces applications est au premier plan. Utile pour les applications qui utilisent elles-mêmes la touche Super, comme les jeux ou les bureaux à distance.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Maintenir %1 n’ouvre pas %2 tant que l’une de ces applications est au premier plan. Utile pour les applications qui utilisent elles-mêmes la touche %1, comme les jeux ou les bureaux à distance.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Effet de verre</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Durée pendant laquelle la touche Super doit être maintenue seule avant l’apparition de l’aide-mémoire, d’une demi-seconde à sept secondes. Un clic ou une autre touche annule l’appui.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Durée pendant laquelle la touche %1 doit être maintenue seule avant l’apparition de l’aide-mémoire, d’une demi-seconde à sept secondes. Un clic ou une autre touche annule l’appui.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Appuyez sur Échap ou cliquez en dehors de l’aide-mémoire pour le fermer.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Maintenez la touche Super seule enfoncée un instant et l’aide-mémoire de l’application au premier plan s’affiche. Un appui bref sur Super le referme.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Maintenez la touche %1 seule enfoncée un instant et l’aide-mémoire de l’application au premier plan s’affiche. Un appui bref sur %1 le referme.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Maintenir Super</translation>
+        <source>Hold %1</source>
+        <translation>Maintenir %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Activer la prise en charge de l’accessibilité</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Dans n’importe quelle application, maintenez la touche Super seule enfoncée un instant pour voir ses raccourcis clavier. Un appui bref sur Super referme l’aide-mémoire.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Dans n’importe quelle application, maintenez la touche %1 seule enfoncée un instant pour voir ses raccourcis clavier. Un appui bref sur %1 referme l’aide-mémoire.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Redémarrez les applications déjà ouvertes pour que leurs menus apparaissent dans l’aide-mémoire.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Maintenez la touche Super enfoncée pour voir tous les raccourcis de l’application que vous utilisez.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Maintenez la touche %1 enfoncée pour voir tous les raccourcis de l’application que vous utilisez.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

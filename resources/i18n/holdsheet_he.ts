@@ -203,8 +203,8 @@
         <translation>ערכת נושא</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>סגירה עם שחרור Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>סגירה עם שחרור %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>החרגה</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>החזקת Super לא פותחת את %1 כשאחד מהיישומים האלה פעיל. שימושי ליישומים שמשתמשים במקש Super בעצמם, כמו משחקים או שולחן עבודה מרוחק.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>החזקת %1 לא פותחת את %2 כשאחד מהיישומים האלה פעיל. שימושי ליישומים שמשתמשים במקש %1 בעצמם, כמו משחקים או שולחן עבודה מרוחק.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>אפקט זכוכית</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>כמה זמן יש להחזיק את מקש Super לבדו לפני שדף העזר מופיע, מחצי שנייה ועד שבע שניות. לחיצת עכבר או מקש אחר מבטלים את ההחזקה.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>כמה זמן יש להחזיק את מקש %1 לבדו לפני שדף העזר מופיע, מחצי שנייה ועד שבע שניות. לחיצת עכבר או מקש אחר מבטלים את ההחזקה.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>כדי לסגור את דף העזר, יש ללחוץ על Esc או מחוץ לדף.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>יש להחזיק את מקש Super לבדו לרגע, ודף העזר של היישום הפעיל יופיע. לחיצה קצרה נוספת על Super סוגרת אותו.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>יש להחזיק את מקש %1 לבדו לרגע, ודף העזר של היישום הפעיל יופיע. לחיצה קצרה נוספת על %1 סוגרת אותו.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>החזקת Super</translation>
+        <source>Hold %1</source>
+        <translation>החזקת %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>הפעלת תמיכה בנגישות</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>בכל יישום, יש להחזיק את מקש Super לבדו לרגע כדי לראות את צירופי המקשים שלו. לחיצה קצרה נוספת על Super סוגרת את דף העזר.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>בכל יישום, יש להחזיק את מקש %1 לבדו לרגע כדי לראות את צירופי המקשים שלו. לחיצה קצרה נוספת על %1 סוגרת את דף העזר.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>יש להפעיל מחדש יישומים שכבר היו פתוחים, כדי שהתפריטים שלהם יופיעו בדף העזר.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>החזקת מקש Super מציגה את כל צירופי המקשים של היישום שבשימוש.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>החזקת מקש %1 מציגה את כל צירופי המקשים של היישום שבשימוש.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

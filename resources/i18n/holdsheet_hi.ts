@@ -203,8 +203,8 @@
         <translation>थीम</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Super छोड़ने पर बंद करें</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>%1 छोड़ने पर बंद करें</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>बाहर रखें</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>जब इनमें से कोई ऐप सक्रिय हो, तब Super दबाए रखने से %1 नहीं खुलता। यह उन ऐप के लिए उपयोगी है जो ख़ुद Super कुंजी का उपयोग करते हैं, जैसे गेम या रिमोट डेस्कटॉप।</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>जब इनमें से कोई ऐप सक्रिय हो, तब %1 दबाए रखने से %2 नहीं खुलता। यह उन ऐप के लिए उपयोगी है जो ख़ुद %1 कुंजी का उपयोग करते हैं, जैसे गेम या रिमोट डेस्कटॉप।</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>काँच प्रभाव</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>शॉर्टकट शीट दिखने से पहले Super कुंजी को अकेले कितनी देर दबाए रखना है, आधे सेकंड से सात सेकंड तक। क्लिक करने या कोई दूसरी कुंजी दबाने पर यह रद्द हो जाता है।</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>शॉर्टकट शीट दिखने से पहले %1 कुंजी को अकेले कितनी देर दबाए रखना है, आधे सेकंड से सात सेकंड तक। क्लिक करने या कोई दूसरी कुंजी दबाने पर यह रद्द हो जाता है।</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>शॉर्टकट शीट बंद करने के लिए Esc दबाएँ या उसके बाहर क्लिक करें।</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Super कुंजी को अकेले थोड़ी देर दबाए रखें, सक्रिय ऐप की शॉर्टकट शीट दिखाई देगी। बंद करने के लिए Super को फिर से एक बार दबाएँ।</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>%1 कुंजी को अकेले थोड़ी देर दबाए रखें, सक्रिय ऐप की शॉर्टकट शीट दिखाई देगी। बंद करने के लिए %1 को फिर से एक बार दबाएँ।</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super दबाए रखें</translation>
+        <source>Hold %1</source>
+        <translation>%1 दबाए रखें</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>सुलभता सहायता चालू करें</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>किसी भी ऐप में, उसके कीबोर्ड शॉर्टकट देखने के लिए Super कुंजी को अकेले थोड़ी देर दबाए रखें। शॉर्टकट शीट बंद करने के लिए Super को फिर से एक बार दबाएँ।</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>किसी भी ऐप में, उसके कीबोर्ड शॉर्टकट देखने के लिए %1 कुंजी को अकेले थोड़ी देर दबाए रखें। शॉर्टकट शीट बंद करने के लिए %1 को फिर से एक बार दबाएँ।</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>जो ऐप पहले से खुले हैं, उन्हें फिर से शुरू करें, ताकि उनके मेनू शॉर्टकट शीट पर दिखें।</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>आप जिस ऐप का उपयोग कर रहे हैं, उसके सभी शॉर्टकट देखने के लिए Super कुंजी दबाए रखें।</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>आप जिस ऐप का उपयोग कर रहे हैं, उसके सभी शॉर्टकट देखने के लिए %1 कुंजी दबाए रखें।</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

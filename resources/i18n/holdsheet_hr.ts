@@ -204,8 +204,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Zatvori pri otpuštanju tipke Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Zatvori pri otpuštanju tipke %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Izuzmi</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Dok je aktivna jedna od ovih aplikacija, držanje tipke Super ne otvara %1. Korisno za aplikacije koje same koriste tipku Super, poput igara ili udaljenih radnih površina.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Dok je aktivna jedna od ovih aplikacija, držanje tipke %1 ne otvara %2. Korisno za aplikacije koje same koriste tipku %1, poput igara ili udaljenih radnih površina.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Efekt stakla</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Koliko dugo treba držati samo tipku Super prije nego što se pojavi podsjetnik: od pola sekunde do sedam sekundi. Klik ili pritisak druge tipke prekida držanje.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Koliko dugo treba držati samo tipku %1 prije nego što se pojavi podsjetnik: od pola sekunde do sedam sekundi. Klik ili pritisak druge tipke prekida držanje.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Pritisni Esc ili klikni izvan podsjetnika da ga zatvoriš.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Na trenutak drži samo tipku Super i pojavit će se podsjetnik aktivne aplikacije. Ponovno kratko pritisni Super da ga zatvoriš.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Na trenutak drži samo tipku %1 i pojavit će se podsjetnik aktivne aplikacije. Ponovno kratko pritisni %1 da ga zatvoriš.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Drži Super</translation>
+        <source>Hold %1</source>
+        <translation>Drži %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Uključi podršku pristupačnosti</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>U bilo kojoj aplikaciji na trenutak drži samo tipku Super da vidiš njezine prečace tipkovnice. Ponovno kratko pritisni Super da zatvoriš podsjetnik.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>U bilo kojoj aplikaciji na trenutak drži samo tipku %1 da vidiš njezine prečace tipkovnice. Ponovno kratko pritisni %1 da zatvoriš podsjetnik.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Ponovno pokreni aplikacije koje su već bile otvorene kako bi se njihovi izbornici pojavili na podsjetniku.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Drži tipku Super da vidiš sve prečace aplikacije koju koristiš.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Drži tipku %1 da vidiš sve prečace aplikacije koju koristiš.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

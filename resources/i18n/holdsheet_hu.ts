@@ -202,8 +202,8 @@
         <translation>Téma</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Bezárás a Super felengedésekor</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Bezárás a %1 felengedésekor</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>Kizárás</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Ha ezen alkalmazások egyike van előtérben, %1 nem nyílik meg a Super nyomva tartására. Hasznos olyan alkalmazásoknál, amelyek maguk is használják a Super billentyűt, például játékoknál vagy távoli asztaloknál.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Ha ezen alkalmazások egyike van előtérben, %2 nem nyílik meg a %1 nyomva tartására. Hasznos olyan alkalmazásoknál, amelyek maguk is használják a %1 billentyűt, például játékoknál vagy távoli asztaloknál.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>Üveghatás</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Mennyi ideig kell egyedül nyomva tartani a Super billentyűt, mielőtt megjelenik a puska: fél másodperctől hét másodpercig. Egy kattintás vagy egy másik billentyű megszakítja a nyomva tartást.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Mennyi ideig kell egyedül nyomva tartani a %1 billentyűt, mielőtt megjelenik a puska: fél másodperctől hét másodpercig. Egy kattintás vagy egy másik billentyű megszakítja a nyomva tartást.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>A puska bezárásához nyomja meg az Esc billentyűt, vagy kattintson a puskán kívülre.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Tartsa nyomva egy pillanatig egyedül a Super billentyűt, és megjelenik az aktív alkalmazás puskája. A bezárásához nyomja meg röviden újra a Super billentyűt.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Tartsa nyomva egy pillanatig egyedül a %1 billentyűt, és megjelenik az aktív alkalmazás puskája. A bezárásához nyomja meg röviden újra a %1 billentyűt.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super nyomva tartása</translation>
+        <source>Hold %1</source>
+        <translation>%1 nyomva tartása</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>Akadálymentesítési támogatás bekapcsolása</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Bármely alkalmazásban tartsa nyomva egy pillanatig egyedül a Super billentyűt, és megjelennek az alkalmazás gyorsbillentyűi. A puska bezárásához nyomja meg röviden újra a Super billentyűt.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Bármely alkalmazásban tartsa nyomva egy pillanatig egyedül a %1 billentyűt, és megjelennek az alkalmazás gyorsbillentyűi. A puska bezárásához nyomja meg röviden újra a %1 billentyűt.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>Indítsa újra a már megnyitott alkalmazásokat, hogy a menüik megjelenjenek a puskán.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Tartsa nyomva a Super billentyűt, és láthatja a használt alkalmazás összes gyorsbillentyűjét.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Tartsa nyomva a %1 billentyűt, és láthatja a használt alkalmazás összes gyorsbillentyűjét.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

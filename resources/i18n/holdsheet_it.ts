@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Chiudi al rilascio di Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Chiudi al rilascio di %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Escludi</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Tenere premuto Super non apre %1 quando una di queste applicazioni è in primo piano. Utile per le applicazioni che usano già il tasto Super, come giochi o desktop remoti.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Tenere premuto %1 non apre %2 quando una di queste applicazioni è in primo piano. Utile per le applicazioni che usano già il tasto %1, come giochi o desktop remoti.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Effetto vetro</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Per quanto tempo tenere premuto il solo tasto Super prima che compaia il riepilogo delle scorciatoie, da mezzo secondo a sette secondi. Un clic o un altro tasto annulla la pressione.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Per quanto tempo tenere premuto il solo tasto %1 prima che compaia il riepilogo delle scorciatoie, da mezzo secondo a sette secondi. Un clic o un altro tasto annulla la pressione.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Premere Esc o fare clic fuori dal riepilogo per chiuderlo.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Tenendo premuto per un attimo il solo tasto Super, compare il riepilogo delle scorciatoie dell'applicazione in primo piano. Per chiuderlo, premere di nuovo brevemente Super.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Tenendo premuto per un attimo il solo tasto %1, compare il riepilogo delle scorciatoie dell'applicazione in primo piano. Per chiuderlo, premere di nuovo brevemente %1.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Tenere premuto Super</translation>
+        <source>Hold %1</source>
+        <translation>Tenere premuto %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Attiva il supporto all'accessibilità</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>In qualsiasi applicazione, tenere premuto per un attimo il solo tasto Super per vederne le scorciatoie da tastiera. Premere di nuovo brevemente Super per chiudere il riepilogo.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>In qualsiasi applicazione, tenere premuto per un attimo il solo tasto %1 per vederne le scorciatoie da tastiera. Premere di nuovo brevemente %1 per chiudere il riepilogo.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Riavviare le applicazioni già aperte, in modo che i loro menu compaiano nel riepilogo.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Tenere premuto il tasto Super per vedere tutte le scorciatoie dell'applicazione in uso.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Tenere premuto il tasto %1 per vedere tutte le scorciatoie dell'applicazione in uso.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>テーマ</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Super キーを離したら閉じる</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>%1 キーを離したら閉じる</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>除外</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>これらのアプリが最前面にあるときは、Super キーを長押ししても %1 は開きません。ゲームやリモートデスクトップなど、Super キーを独自に使用するアプリに便利です。</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>これらのアプリが最前面にあるときは、%1 キーを長押ししても %2 は開きません。ゲームやリモートデスクトップなど、%1 キーを独自に使用するアプリに便利です。</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>ガラス効果</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>チートシートが表示されるまで Super キーだけを押し続ける時間です。0.5 秒から 7 秒の間で設定できます。クリックするか別のキーを押すと、長押しは取り消されます。</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>チートシートが表示されるまで %1 キーだけを押し続ける時間です。0.5 秒から 7 秒の間で設定できます。クリックするか別のキーを押すと、長押しは取り消されます。</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>Esc キーを押すか、チートシートの外側をクリックすると閉じます。</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Super キーだけをしばらく押し続けると、最前面のアプリのチートシートが表示されます。もう一度 Super キーを短く押すと閉じます。</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>%1 キーだけをしばらく押し続けると、最前面のアプリのチートシートが表示されます。もう一度 %1 キーを短く押すと閉じます。</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super キーを長押し</translation>
+        <source>Hold %1</source>
+        <translation>%1 キーを長押し</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>アクセシビリティ機能をオンにする</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>どのアプリでも、Super キーだけをしばらく押し続けると、そのアプリのキーボードショートカットが表示されます。もう一度 Super キーを短く押すと、チートシートが閉じます。</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>どのアプリでも、%1 キーだけをしばらく押し続けると、そのアプリのキーボードショートカットが表示されます。もう一度 %1 キーを短く押すと、チートシートが閉じます。</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>メニューがチートシートに表示されるよう、すでに開いているアプリを再起動してください。</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Super キーを長押しすると、使用中のアプリのショートカットがすべて表示されます。</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>%1 キーを長押しすると、使用中のアプリのショートカットがすべて表示されます。</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

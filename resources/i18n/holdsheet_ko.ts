@@ -202,8 +202,8 @@
         <translation>테마</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Super 키를 떼면 닫기</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>%1 키를 떼면 닫기</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>제외</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>이 앱 중 하나가 맨 앞에 있을 때는 Super 키를 길게 눌러도 %1 앱이 열리지 않습니다. 게임이나 원격 데스크톱처럼 Super 키를 직접 사용하는 앱에 유용합니다.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>이 앱 중 하나가 맨 앞에 있을 때는 %1 키를 길게 눌러도 %2 앱이 열리지 않습니다. 게임이나 원격 데스크톱처럼 %1 키를 직접 사용하는 앱에 유용합니다.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>유리 효과</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>단축키 목록이 나타나기까지 Super 키만 누르고 있어야 하는 시간으로, 0.5초에서 7초까지 설정할 수 있습니다. 클릭하거나 다른 키를 누르면 길게 누르기가 취소됩니다.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>단축키 목록이 나타나기까지 %1 키만 누르고 있어야 하는 시간으로, 0.5초에서 7초까지 설정할 수 있습니다. 클릭하거나 다른 키를 누르면 길게 누르기가 취소됩니다.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>Esc 키를 누르거나 단축키 목록 바깥을 클릭하면 닫힙니다.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Super 키만 잠시 누르고 있으면 맨 앞에 있는 앱의 단축키 목록이 나타납니다. Super 키를 다시 짧게 누르면 닫힙니다.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>%1 키만 잠시 누르고 있으면 맨 앞에 있는 앱의 단축키 목록이 나타납니다. %1 키를 다시 짧게 누르면 닫힙니다.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super 키 길게 누르기</translation>
+        <source>Hold %1</source>
+        <translation>%1 키 길게 누르기</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>접근성 지원 켜기</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>어떤 앱에서든 Super 키만 잠시 누르고 있으면 그 앱의 키보드 단축키가 표시됩니다. Super 키를 다시 짧게 누르면 단축키 목록이 닫힙니다.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>어떤 앱에서든 %1 키만 잠시 누르고 있으면 그 앱의 키보드 단축키가 표시됩니다. %1 키를 다시 짧게 누르면 단축키 목록이 닫힙니다.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>메뉴가 단축키 목록에 나타나도록, 이미 열려 있던 앱을 다시 시작하세요.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Super 키를 길게 누르면 사용 중인 앱의 모든 단축키를 볼 수 있습니다.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>%1 키를 길게 누르면 사용 중인 앱의 모든 단축키를 볼 수 있습니다.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Tutup apabila Super dilepaskan</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Tutup apabila %1 dilepaskan</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>Kecualikan</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Menahan Super tidak membuka %1 semasa salah satu aplikasi ini aktif. Berguna untuk aplikasi yang menggunakan kekunci Super sendiri, seperti permainan atau desktop jauh.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Menahan %1 tidak membuka %2 semasa salah satu aplikasi ini aktif. Berguna untuk aplikasi yang menggunakan kekunci %1 sendiri, seperti permainan atau desktop jauh.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>Kesan kaca</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Berapa lama kekunci Super perlu ditahan sahaja sebelum helaian pintasan muncul, dari setengah saat hingga tujuh saat. Klik atau kekunci lain akan membatalkannya.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Berapa lama kekunci %1 perlu ditahan sahaja sebelum helaian pintasan muncul, dari setengah saat hingga tujuh saat. Klik atau kekunci lain akan membatalkannya.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>Tekan Esc atau klik di luar helaian pintasan untuk menutupnya.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Tahan kekunci Super sahaja seketika dan helaian pintasan aplikasi yang aktif akan muncul. Tekan Super sekali lagi untuk menutupnya.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Tahan kekunci %1 sahaja seketika dan helaian pintasan aplikasi yang aktif akan muncul. Tekan %1 sekali lagi untuk menutupnya.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Tahan Super</translation>
+        <source>Hold %1</source>
+        <translation>Tahan %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>Hidupkan sokongan kebolehcapaian</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Dalam mana-mana aplikasi, tahan kekunci Super sahaja seketika untuk melihat pintasan papan kekuncinya. Tekan Super sekali lagi untuk menutup helaian pintasan.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Dalam mana-mana aplikasi, tahan kekunci %1 sahaja seketika untuk melihat pintasan papan kekuncinya. Tekan %1 sekali lagi untuk menutup helaian pintasan.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>Mulakan semula aplikasi yang sudah dibuka supaya menunya muncul pada helaian pintasan.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Tahan kekunci Super untuk melihat setiap pintasan aplikasi yang sedang anda gunakan.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Tahan kekunci %1 untuk melihat setiap pintasan aplikasi yang sedang anda gunakan.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

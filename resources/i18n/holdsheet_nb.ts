@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Lukk når Super slippes</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Lukk når %1 slippes</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Utelat</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Når en av disse appene er i forgrunnen, åpnes ikke %1 når du holder Super nede. Nyttig for apper som selv bruker Super-tasten, for eksempel spill eller eksterne skrivebord.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Når en av disse appene er i forgrunnen, åpnes ikke %2 når du holder %1 nede. Nyttig for apper som selv bruker %1-tasten, for eksempel spill eller eksterne skrivebord.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glasseffekt</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Hvor lenge Super-tasten må holdes nede alene før jukselappen vises, fra et halvt sekund til sju sekunder. Et klikk eller en annen tast avbryter.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Hvor lenge %1-tasten må holdes nede alene før jukselappen vises, fra et halvt sekund til sju sekunder. Et klikk eller en annen tast avbryter.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Trykk på Esc eller klikk utenfor jukselappen for å lukke den.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Hold Super-tasten nede alene et øyeblikk, så vises jukselappen for appen i forgrunnen. Trykk på Super igjen for å lukke den.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Hold %1-tasten nede alene et øyeblikk, så vises jukselappen for appen i forgrunnen. Trykk på %1 igjen for å lukke den.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Hold Super nede</translation>
+        <source>Hold %1</source>
+        <translation>Hold %1 nede</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Slå på tilgjengelighet</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Hold Super-tasten nede alene et øyeblikk i en hvilken som helst app for å se tastatursnarveiene. Trykk på Super igjen for å lukke jukselappen.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Hold %1-tasten nede alene et øyeblikk i en hvilken som helst app for å se tastatursnarveiene. Trykk på %1 igjen for å lukke jukselappen.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Start allerede åpne apper på nytt, slik at menyene deres vises i jukselappen.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Hold Super-tasten nede for å se alle snarveiene i appen du bruker.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Hold %1-tasten nede for å se alle snarveiene i appen du bruker.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Thema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Sluiten bij loslaten van Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Sluiten bij loslaten van %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Uitsluiten</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Als een van deze apps op de voorgrond staat, opent %1 niet wanneer u Super ingedrukt houdt. Handig voor apps die de Super-toets zelf gebruiken, zoals games of externe bureaubladen.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Als een van deze apps op de voorgrond staat, opent %2 niet wanneer u %1 ingedrukt houdt. Handig voor apps die de %1-toets zelf gebruiken, zoals games of externe bureaubladen.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glaseffect</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Hoe lang u alleen de Super-toets ingedrukt moet houden voordat het spiekbriefje verschijnt, van een halve seconde tot zeven seconden. Een klik of een andere toets breekt het ingedrukt houden af.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Hoe lang u alleen de %1-toets ingedrukt moet houden voordat het spiekbriefje verschijnt, van een halve seconde tot zeven seconden. Een klik of een andere toets breekt het ingedrukt houden af.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Druk op Esc of klik buiten het spiekbriefje om het te sluiten.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Houd alleen de Super-toets even ingedrukt en het spiekbriefje van de app op de voorgrond verschijnt. Druk nogmaals kort op Super om het te sluiten.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Houd alleen de %1-toets even ingedrukt en het spiekbriefje van de app op de voorgrond verschijnt. Druk nogmaals kort op %1 om het te sluiten.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super ingedrukt houden</translation>
+        <source>Hold %1</source>
+        <translation>%1 ingedrukt houden</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Toegankelijkheid inschakelen</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Houd in een willekeurige app alleen de Super-toets even ingedrukt om de sneltoetsen ervan te zien. Druk nogmaals kort op Super om het spiekbriefje te sluiten.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Houd in een willekeurige app alleen de %1-toets even ingedrukt om de sneltoetsen ervan te zien. Druk nogmaals kort op %1 om het spiekbriefje te sluiten.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Start apps die al geopend waren opnieuw, zodat hun menu's op het spiekbriefje verschijnen.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Houd de Super-toets ingedrukt om alle sneltoetsen te zien van de app die u gebruikt.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Houd de %1-toets ingedrukt om alle sneltoetsen te zien van de app die u gebruikt.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -204,8 +204,8 @@
         <translation>Motyw</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Zamykanie po puszczeniu klawisza Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Zamykanie po puszczeniu klawisza %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Wyklucz</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Kiedy aktywny jest jeden z tych programów, przytrzymanie klawisza Super nie otwiera %1. Przydaje się to w programach, które same używają klawisza Super, na przykład w grach i pulpitach zdalnych.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Kiedy aktywny jest jeden z tych programów, przytrzymanie klawisza %1 nie otwiera %2. Przydaje się to w programach, które same używają klawisza %1, na przykład w grach i pulpitach zdalnych.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Efekt szkła</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Jak długo trzeba przytrzymać sam klawisz Super, zanim pojawi się ściągawka: od pół sekundy do siedmiu sekund. Kliknięcie lub naciśnięcie innego klawisza przerywa przytrzymanie.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Jak długo trzeba przytrzymać sam klawisz %1, zanim pojawi się ściągawka: od pół sekundy do siedmiu sekund. Kliknięcie lub naciśnięcie innego klawisza przerywa przytrzymanie.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Naciśnięcie klawisza Esc lub kliknięcie poza ściągawką ją zamyka.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Przytrzymanie przez chwilę samego klawisza Super wyświetla ściągawkę aktywnego programu. Ponowne krótkie naciśnięcie klawisza Super ją zamyka.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Przytrzymanie przez chwilę samego klawisza %1 wyświetla ściągawkę aktywnego programu. Ponowne krótkie naciśnięcie klawisza %1 ją zamyka.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Przytrzymanie klawisza Super</translation>
+        <source>Hold %1</source>
+        <translation>Przytrzymanie klawisza %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Włącz obsługę ułatwień dostępu</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>W dowolnym programie przytrzymanie przez chwilę samego klawisza Super wyświetla jego skróty klawiszowe. Ponowne krótkie naciśnięcie klawisza Super zamyka ściągawkę.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>W dowolnym programie przytrzymanie przez chwilę samego klawisza %1 wyświetla jego skróty klawiszowe. Ponowne krótkie naciśnięcie klawisza %1 zamyka ściągawkę.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Proszę ponownie uruchomić już otwarte programy, aby ich menu pojawiły się na ściągawce.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Przytrzymanie klawisza Super wyświetla wszystkie skróty klawiszowe używanego programu.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Przytrzymanie klawisza %1 wyświetla wszystkie skróty klawiszowe używanego programu.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

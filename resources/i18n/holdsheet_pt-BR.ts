@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Fechar ao soltar Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Fechar ao soltar %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Ignorar</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Manter a tecla Super pressionada não abre %1 enquanto um desses aplicativos estiver em primeiro plano. Útil para aplicativos que já usam a tecla Super, como jogos ou áreas de trabalho remotas.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Manter a tecla %1 pressionada não abre %2 enquanto um desses aplicativos estiver em primeiro plano. Útil para aplicativos que já usam a tecla %1, como jogos ou áreas de trabalho remotas.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Efeito vidro</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Por quanto tempo manter pressionada apenas a tecla Super antes de a folha de atalhos aparecer, de meio segundo a sete segundos. Um clique ou outra tecla cancela o pressionamento.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Por quanto tempo manter pressionada apenas a tecla %1 antes de a folha de atalhos aparecer, de meio segundo a sete segundos. Um clique ou outra tecla cancela o pressionamento.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Pressione Esc ou clique fora da folha de atalhos para fechá-la.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Mantenha pressionada apenas a tecla Super por um instante e a folha de atalhos do aplicativo em primeiro plano aparece. Pressione Super rapidamente de novo para fechá-la.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Mantenha pressionada apenas a tecla %1 por um instante e a folha de atalhos do aplicativo em primeiro plano aparece. Pressione %1 rapidamente de novo para fechá-la.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Mantenha Super pressionada</translation>
+        <source>Hold %1</source>
+        <translation>Mantenha %1 pressionada</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Ativar suporte à acessibilidade</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Em qualquer aplicativo, mantenha pressionada apenas a tecla Super por um instante para ver os atalhos de teclado dele. Pressione Super rapidamente de novo para fechar a folha de atalhos.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Em qualquer aplicativo, mantenha pressionada apenas a tecla %1 por um instante para ver os atalhos de teclado dele. Pressione %1 rapidamente de novo para fechar a folha de atalhos.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Reinicie os aplicativos que já estavam abertos para que os menus deles apareçam na folha de atalhos.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Mantenha pressionada a tecla Super para ver todos os atalhos do aplicativo que você está usando.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Mantenha pressionada a tecla %1 para ver todos os atalhos do aplicativo que você está usando.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

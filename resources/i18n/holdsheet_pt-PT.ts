@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Fechar ao soltar Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Fechar ao soltar %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Excluir</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Manter a tecla Super premida não abre %1 enquanto uma destas aplicações estiver em primeiro plano. Útil para aplicações que já usam a tecla Super, como jogos ou ambientes de trabalho remotos.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Manter a tecla %1 premida não abre %2 enquanto uma destas aplicações estiver em primeiro plano. Útil para aplicações que já usam a tecla %1, como jogos ou ambientes de trabalho remotos.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Efeito vidro</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Durante quanto tempo manter premida apenas a tecla Super até a folha de atalhos aparecer, de meio segundo a sete segundos. Um clique ou outra tecla cancela a pressão.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Durante quanto tempo manter premida apenas a tecla %1 até a folha de atalhos aparecer, de meio segundo a sete segundos. Um clique ou outra tecla cancela a pressão.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Prima Esc ou clique fora da folha de atalhos para a fechar.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Mantenha premida apenas a tecla Super por um momento e aparece a folha de atalhos da aplicação em primeiro plano. Prima Super brevemente outra vez para a fechar.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Mantenha premida apenas a tecla %1 por um momento e aparece a folha de atalhos da aplicação em primeiro plano. Prima %1 brevemente outra vez para a fechar.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Mantenha Super premida</translation>
+        <source>Hold %1</source>
+        <translation>Mantenha %1 premida</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Ativar o suporte de acessibilidade</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Em qualquer aplicação, mantenha premida apenas a tecla Super por um momento para ver os respetivos atalhos de teclado. Prima Super brevemente outra vez para fechar a folha de atalhos.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Em qualquer aplicação, mantenha premida apenas a tecla %1 por um momento para ver os respetivos atalhos de teclado. Prima %1 brevemente outra vez para fechar a folha de atalhos.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Reinicie as aplicações que já estavam abertas para que os respetivos menus apareçam na folha de atalhos.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Mantenha premida a tecla Super para ver todos os atalhos da aplicação que está a utilizar.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Mantenha premida a tecla %1 para ver todos os atalhos da aplicação que está a utilizar.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

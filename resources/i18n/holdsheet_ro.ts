@@ -204,8 +204,8 @@
         <translation>Temă</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Închide la eliberarea tastei Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Închide la eliberarea tastei %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Exclude</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Ținerea apăsată a tastei Super nu deschide %1 cât timp una dintre aceste aplicații este în prim-plan. Util pentru aplicațiile care folosesc ele însele tasta Super, cum ar fi jocurile sau desktopurile la distanță.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Ținerea apăsată a tastei %1 nu deschide %2 cât timp una dintre aceste aplicații este în prim-plan. Util pentru aplicațiile care folosesc ele însele tasta %1, cum ar fi jocurile sau desktopurile la distanță.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Efect de sticlă</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Cât timp trebuie ținută apăsată doar tasta Super înainte să apară fișa de scurtături, de la o jumătate de secundă la șapte secunde. Un clic sau altă tastă anulează apăsarea.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Cât timp trebuie ținută apăsată doar tasta %1 înainte să apară fișa de scurtături, de la o jumătate de secundă la șapte secunde. Un clic sau altă tastă anulează apăsarea.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Apăsați Esc sau faceți clic în afara fișei de scurtături pentru a o închide.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Țineți apăsată doar tasta Super pentru o clipă și apare fișa de scurtături a aplicației din prim-plan. Apăsați scurt Super din nou pentru a o închide.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Țineți apăsată doar tasta %1 pentru o clipă și apare fișa de scurtături a aplicației din prim-plan. Apăsați scurt %1 din nou pentru a o închide.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Țineți apăsată tasta Super</translation>
+        <source>Hold %1</source>
+        <translation>Țineți apăsată tasta %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Activează suportul pentru accesibilitate</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>În orice aplicație, țineți apăsată doar tasta Super pentru o clipă ca să vedeți scurtăturile de tastatură ale acesteia. Apăsați scurt Super din nou pentru a închide fișa de scurtături.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>În orice aplicație, țineți apăsată doar tasta %1 pentru o clipă ca să vedeți scurtăturile de tastatură ale acesteia. Apăsați scurt %1 din nou pentru a închide fișa de scurtături.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Reporniți aplicațiile deja deschise, pentru ca meniurile lor să apară în fișa de scurtături.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Țineți apăsată tasta Super pentru a vedea toate scurtăturile aplicației pe care o folosiți.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Țineți apăsată tasta %1 pentru a vedea toate scurtăturile aplicației pe care o folosiți.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

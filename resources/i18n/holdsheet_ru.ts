@@ -204,8 +204,8 @@
         <translation>Тема</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Закрывать при отпускании Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Закрывать при отпускании %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Исключить</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Пока активно одно из этих приложений, удержание Super не открывает %1. Это полезно для приложений, которые сами используют клавишу Super, например для игр или удалённых рабочих столов.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Пока активно одно из этих приложений, удержание %1 не открывает %2. Это полезно для приложений, которые сами используют клавишу %1, например для игр или удалённых рабочих столов.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Эффект стекла</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Сколько нужно удерживать одну только клавишу Super, чтобы появилась шпаргалка: от половины секунды до семи секунд. Щелчок или нажатие другой клавиши отменяет удержание.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Сколько нужно удерживать одну только клавишу %1, чтобы появилась шпаргалка: от половины секунды до семи секунд. Щелчок или нажатие другой клавиши отменяет удержание.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Чтобы закрыть шпаргалку, нажмите Esc или щёлкните за её пределами.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Ненадолго удержите одну только клавишу Super, и появится шпаргалка активного приложения. Чтобы закрыть её, снова коротко нажмите Super.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Ненадолго удержите одну только клавишу %1, и появится шпаргалка активного приложения. Чтобы закрыть её, снова коротко нажмите %1.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Удерживайте Super</translation>
+        <source>Hold %1</source>
+        <translation>Удерживайте %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Включить поддержку специальных возможностей</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>В любом приложении ненадолго удержите одну только клавишу Super, чтобы увидеть его комбинации клавиш. Чтобы закрыть шпаргалку, снова коротко нажмите Super.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>В любом приложении ненадолго удержите одну только клавишу %1, чтобы увидеть его комбинации клавиш. Чтобы закрыть шпаргалку, снова коротко нажмите %1.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Перезапустите уже открытые приложения, чтобы их меню появились в шпаргалке.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Удерживайте клавишу Super, чтобы увидеть все комбинации клавиш приложения, с которым вы работаете.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Удерживайте клавишу %1, чтобы увидеть все комбинации клавиш приложения, с которым вы работаете.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -204,8 +204,8 @@
         <translation>Téma</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Zatvárať po uvoľnení klávesu Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Zatvárať po uvoľnení klávesu %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Vylúčiť</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Keď je aktívna niektorá z týchto aplikácií, podržanie klávesu Super %1 neotvorí. Užitočné pre aplikácie, ktoré samy používajú kláves Super, napríklad hry alebo vzdialené plochy.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Keď je aktívna niektorá z týchto aplikácií, podržanie klávesu %1 %2 neotvorí. Užitočné pre aplikácie, ktoré samy používajú kláves %1, napríklad hry alebo vzdialené plochy.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Efekt skla</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Ako dlho treba držať samotný kláves Super, kým sa zobrazí ťahák: od pol sekundy do siedmich sekúnd. Kliknutie alebo stlačenie iného klávesu podržanie zruší.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Ako dlho treba držať samotný kláves %1, kým sa zobrazí ťahák: od pol sekundy do siedmich sekúnd. Kliknutie alebo stlačenie iného klávesu podržanie zruší.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Ťahák zatvoríte klávesom Esc alebo kliknutím mimo neho.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Chvíľu podržte samotný kláves Super a zobrazí sa ťahák aktívnej aplikácie. Zatvoríte ho ďalším krátkym stlačením klávesu Super.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Chvíľu podržte samotný kláves %1 a zobrazí sa ťahák aktívnej aplikácie. Zatvoríte ho ďalším krátkym stlačením klávesu %1.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Podržte Super</translation>
+        <source>Hold %1</source>
+        <translation>Podržte %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Zapnúť podporu zjednodušenia ovládania</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>V ľubovoľnej aplikácii chvíľu podržte samotný kláves Super a uvidíte jej klávesové skratky. Ťahák zatvoríte ďalším krátkym stlačením klávesu Super.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>V ľubovoľnej aplikácii chvíľu podržte samotný kláves %1 a uvidíte jej klávesové skratky. Ťahák zatvoríte ďalším krátkym stlačením klávesu %1.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Reštartujte aplikácie, ktoré už boli otvorené, aby sa ich ponuky zobrazili v ťaháku.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Podržte kláves Super a uvidíte všetky klávesové skratky používanej aplikácie.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Podržte kláves %1 a uvidíte všetky klávesové skratky používanej aplikácie.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -203,8 +203,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Stäng när Super släpps</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Stäng när %1 släpps</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -215,8 +215,8 @@
         <translation>Undanta</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>När någon av dessa appar är i förgrunden öppnas inte %1 när du håller ned Super. Användbart för appar som själva använder Super-tangenten, till exempel spel eller fjärrskrivbord.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>När någon av dessa appar är i förgrunden öppnas inte %2 när du håller ned %1. Användbart för appar som själva använder %1-tangenten, till exempel spel eller fjärrskrivbord.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -231,8 +231,8 @@
         <translation>Glaseffekt</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Hur länge Super-tangenten ska hållas ned ensam innan fusklappen visas, från en halv sekund till sju sekunder. Ett klick eller en annan tangent avbryter.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Hur länge %1-tangenten ska hållas ned ensam innan fusklappen visas, från en halv sekund till sju sekunder. Ett klick eller en annan tangent avbryter.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -403,12 +403,12 @@
         <translation>Tryck på Esc eller klicka utanför fusklappen för att stänga den.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Håll ned Super-tangenten ensam en stund så visas fusklappen för appen i förgrunden. Tryck på Super igen för att stänga den.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Håll ned %1-tangenten ensam en stund så visas fusklappen för appen i förgrunden. Tryck på %1 igen för att stänga den.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Håll ned Super</translation>
+        <source>Hold %1</source>
+        <translation>Håll ned %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -447,8 +447,8 @@
         <translation>Slå på hjälpmedelsstöd</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Håll ned Super-tangenten ensam en stund i valfri app för att se dess tangentbordsgenvägar. Tryck på Super igen för att stänga fusklappen.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Håll ned %1-tangenten ensam en stund i valfri app för att se dess tangentbordsgenvägar. Tryck på %1 igen för att stänga fusklappen.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -475,8 +475,8 @@
         <translation>Starta om appar som redan var öppna, så att deras menyer visas i fusklappen.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Håll ned Super-tangenten för att se alla genvägar i appen du använder.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Håll ned %1-tangenten för att se alla genvägar i appen du använder.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>ธีม</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>ปิดเมื่อปล่อยปุ่ม Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>ปิดเมื่อปล่อยปุ่ม %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>ยกเว้น</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>การกด Super ค้างไว้จะไม่เปิด %1 ขณะที่แอปใดแอปหนึ่งในรายการนี้ใช้งานอยู่ เหมาะสำหรับแอปที่ใช้ปุ่ม Super เอง เช่น เกมหรือเดสก์ท็อประยะไกล</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>การกด %1 ค้างไว้จะไม่เปิด %2 ขณะที่แอปใดแอปหนึ่งในรายการนี้ใช้งานอยู่ เหมาะสำหรับแอปที่ใช้ปุ่ม %1 เอง เช่น เกมหรือเดสก์ท็อประยะไกล</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>เอฟเฟกต์กระจก</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>ระยะเวลาที่ต้องกดปุ่ม Super ค้างไว้เพียงปุ่มเดียวก่อนที่แผ่นสรุปปุ่มลัดจะปรากฏ ตั้งได้ตั้งแต่ครึ่งวินาทีถึงเจ็ดวินาที การคลิกหรือกดปุ่มอื่นจะยกเลิกการกดค้าง</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>ระยะเวลาที่ต้องกดปุ่ม %1 ค้างไว้เพียงปุ่มเดียวก่อนที่แผ่นสรุปปุ่มลัดจะปรากฏ ตั้งได้ตั้งแต่ครึ่งวินาทีถึงเจ็ดวินาที การคลิกหรือกดปุ่มอื่นจะยกเลิกการกดค้าง</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>กด Esc หรือคลิกนอกแผ่นสรุปปุ่มลัดเพื่อปิด</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>กดปุ่ม Super ค้างไว้เพียงปุ่มเดียวสักครู่ แผ่นสรุปปุ่มลัดของแอปที่ใช้งานอยู่จะปรากฏขึ้น กด Super อีกครั้งเพื่อปิด</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>กดปุ่ม %1 ค้างไว้เพียงปุ่มเดียวสักครู่ แผ่นสรุปปุ่มลัดของแอปที่ใช้งานอยู่จะปรากฏขึ้น กด %1 อีกครั้งเพื่อปิด</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>กด Super ค้างไว้</translation>
+        <source>Hold %1</source>
+        <translation>กด %1 ค้างไว้</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>เปิดการรองรับสิ่งอำนวยความสะดวก</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>ในแอปใดก็ได้ ให้กดปุ่ม Super ค้างไว้เพียงปุ่มเดียวสักครู่เพื่อดูปุ่มลัดของแอปนั้น กด Super อีกครั้งเพื่อปิดแผ่นสรุปปุ่มลัด</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>ในแอปใดก็ได้ ให้กดปุ่ม %1 ค้างไว้เพียงปุ่มเดียวสักครู่เพื่อดูปุ่มลัดของแอปนั้น กด %1 อีกครั้งเพื่อปิดแผ่นสรุปปุ่มลัด</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>ปิดแล้วเปิดแอปที่เปิดอยู่ก่อนหน้านี้อีกครั้ง เพื่อให้เมนูของแอปเหล่านั้นปรากฏบนแผ่นสรุปปุ่มลัด</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>กดปุ่ม Super ค้างไว้เพื่อดูปุ่มลัดทั้งหมดของแอปที่คุณกำลังใช้</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>กดปุ่ม %1 ค้างไว้เพื่อดูปุ่มลัดทั้งหมดของแอปที่คุณกำลังใช้</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

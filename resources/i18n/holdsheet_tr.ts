@@ -202,8 +202,8 @@
         <translation>Tema</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Super Tuşu Bırakıldığında Kapat</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>%1 Tuşu Bırakıldığında Kapat</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>Hariç Tut</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Bu uygulamalardan biri öndeyken Super tuşunu basılı tuttuğunuzda %1 açılmaz. Oyunlar veya uzak masaüstleri gibi Super tuşunu kendisi kullanan uygulamalar için kullanışlıdır.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Bu uygulamalardan biri öndeyken %1 tuşunu basılı tuttuğunuzda %2 açılmaz. Oyunlar veya uzak masaüstleri gibi %1 tuşunu kendisi kullanan uygulamalar için kullanışlıdır.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>Cam Efekti</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Kısayol listesinin açılması için Super tuşunun tek başına ne kadar süre basılı tutulacağını belirler (yarım saniye ile yedi saniye arası). Bir tıklama veya başka bir tuş, basılı tutmayı iptal eder.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Kısayol listesinin açılması için %1 tuşunun tek başına ne kadar süre basılı tutulacağını belirler (yarım saniye ile yedi saniye arası). Bir tıklama veya başka bir tuş, basılı tutmayı iptal eder.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>Kapatmak için Esc tuşuna basın veya kısayol listesinin dışına tıklayın.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Super tuşunu tek başına bir süre basılı tutun; öndeki uygulamanın kısayol listesi açılır. Kapatmak için Super tuşuna yeniden kısaca basın.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>%1 tuşunu tek başına bir süre basılı tutun; öndeki uygulamanın kısayol listesi açılır. Kapatmak için %1 tuşuna yeniden kısaca basın.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Super Tuşunu Basılı Tutun</translation>
+        <source>Hold %1</source>
+        <translation>%1 Tuşunu Basılı Tutun</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>Erişilebilirlik Desteğini Aç</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Herhangi bir uygulamanın klavye kısayollarını görmek için o uygulamadayken Super tuşunu tek başına bir süre basılı tutun. Kısayol listesini kapatmak için Super tuşuna yeniden kısaca basın.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Herhangi bir uygulamanın klavye kısayollarını görmek için o uygulamadayken %1 tuşunu tek başına bir süre basılı tutun. Kısayol listesini kapatmak için %1 tuşuna yeniden kısaca basın.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>Menülerinin kısayol listesinde görünmesi için önceden açık olan uygulamaları yeniden başlatın.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Kullandığınız uygulamanın tüm kısayollarını görmek için Super tuşunu basılı tutun.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Kullandığınız uygulamanın tüm kısayollarını görmek için %1 tuşunu basılı tutun.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

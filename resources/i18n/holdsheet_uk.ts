@@ -204,8 +204,8 @@
         <translation>Тема</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Закривати після відпускання Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Закривати після відпускання %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -216,8 +216,8 @@
         <translation>Виключити</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Поки активна одна з цих програм, утримання Super не відкриває %1. Корисно для програм, які самі використовують клавішу Super, наприклад ігор або віддалених стільниць.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Поки активна одна з цих програм, утримання %1 не відкриває %2. Корисно для програм, які самі використовують клавішу %1, наприклад ігор або віддалених стільниць.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -232,8 +232,8 @@
         <translation>Ефект скла</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Скільки утримувати саму лише клавішу Super, перш ніж з’явиться шпаргалка: від пів секунди до семи секунд. Клацання або натискання іншої клавіші скасовує утримання.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Скільки утримувати саму лише клавішу %1, перш ніж з’явиться шпаргалка: від пів секунди до семи секунд. Клацання або натискання іншої клавіші скасовує утримання.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -404,12 +404,12 @@
         <translation>Щоб закрити шпаргалку, натисніть Esc або клацніть поза нею.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Ненадовго утримайте саму лише клавішу Super, і з’явиться шпаргалка активної програми. Щоб закрити її, знову коротко натисніть Super.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Ненадовго утримайте саму лише клавішу %1, і з’явиться шпаргалка активної програми. Щоб закрити її, знову коротко натисніть %1.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Утримуйте Super</translation>
+        <source>Hold %1</source>
+        <translation>Утримуйте %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -448,8 +448,8 @@
         <translation>Увімкнути підтримку доступності</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>У будь-якій програмі ненадовго утримайте саму лише клавішу Super, щоб побачити її клавіатурні скорочення. Щоб закрити шпаргалку, знову коротко натисніть Super.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>У будь-якій програмі ненадовго утримайте саму лише клавішу %1, щоб побачити її клавіатурні скорочення. Щоб закрити шпаргалку, знову коротко натисніть %1.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -476,8 +476,8 @@
         <translation>Перезапустіть програми, які вже були відкриті, щоб їхні меню з’явилися в шпаргалці.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Утримуйте клавішу Super, щоб побачити всі клавіатурні скорочення програми, з якою ви працюєте.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Утримуйте клавішу %1, щоб побачити всі клавіатурні скорочення програми, з якою ви працюєте.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>Chủ đề</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>Đóng khi nhả phím Super</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>Đóng khi nhả phím %1</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>Loại trừ</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>Giữ phím Super sẽ không mở %1 khi một trong các ứng dụng này đang hoạt động. Hữu ích cho các ứng dụng tự dùng phím Super, như trò chơi hoặc điều khiển máy tính từ xa.</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>Giữ phím %1 sẽ không mở %2 khi một trong các ứng dụng này đang hoạt động. Hữu ích cho các ứng dụng tự dùng phím %1, như trò chơi hoặc điều khiển máy tính từ xa.</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>Hiệu ứng kính</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>Thời gian cần giữ riêng phím Super trước khi bảng phím tắt hiện ra, từ nửa giây đến bảy giây. Nhấp chuột hoặc nhấn phím khác sẽ hủy thao tác giữ.</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>Thời gian cần giữ riêng phím %1 trước khi bảng phím tắt hiện ra, từ nửa giây đến bảy giây. Nhấp chuột hoặc nhấn phím khác sẽ hủy thao tác giữ.</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>Nhấn Esc hoặc nhấp ra ngoài bảng phím tắt để đóng.</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>Giữ riêng phím Super trong giây lát, bảng phím tắt của ứng dụng đang hoạt động sẽ hiện ra. Nhấn Super một lần nữa để đóng.</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>Giữ riêng phím %1 trong giây lát, bảng phím tắt của ứng dụng đang hoạt động sẽ hiện ra. Nhấn %1 một lần nữa để đóng.</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>Giữ phím Super</translation>
+        <source>Hold %1</source>
+        <translation>Giữ phím %1</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>Bật khả năng truy cập</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>Trong bất kỳ ứng dụng nào, hãy giữ riêng phím Super trong giây lát để xem các phím tắt của ứng dụng đó. Nhấn Super một lần nữa để đóng bảng phím tắt.</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>Trong bất kỳ ứng dụng nào, hãy giữ riêng phím %1 trong giây lát để xem các phím tắt của ứng dụng đó. Nhấn %1 một lần nữa để đóng bảng phím tắt.</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>Khởi động lại các ứng dụng đã mở sẵn để menu của chúng xuất hiện trên bảng phím tắt.</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>Giữ phím Super để xem mọi phím tắt của ứng dụng bạn đang dùng.</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>Giữ phím %1 để xem mọi phím tắt của ứng dụng bạn đang dùng.</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>主题</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>松开 Super 键时关闭</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>松开 %1 键时关闭</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>排除</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>当这些应用中的任意一个位于前台时，按住 Super 键不会打开 %1。适用于本身会用到 Super 键的应用，例如游戏或远程桌面。</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>当这些应用中的任意一个位于前台时，按住 %1 键不会打开 %2。适用于本身会用到 %1 键的应用，例如游戏或远程桌面。</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>玻璃效果</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>设置单独按住 Super 键多久后显示速查表，范围为半秒到七秒。点击鼠标或按下其他键会取消按住。</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>设置单独按住 %1 键多久后显示速查表，范围为半秒到七秒。点击鼠标或按下其他键会取消按住。</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>按 Esc 键或点击速查表外部即可关闭。</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>单独按住 Super 键片刻，前台应用的速查表就会出现。再次轻按 Super 键即可关闭。</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>单独按住 %1 键片刻，前台应用的速查表就会出现。再次轻按 %1 键即可关闭。</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>按住 Super 键</translation>
+        <source>Hold %1</source>
+        <translation>按住 %1 键</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>开启无障碍功能</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>在任意应用中，单独按住 Super 键片刻即可查看其键盘快捷键。再次轻按 Super 键即可关闭速查表。</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>在任意应用中，单独按住 %1 键片刻即可查看其键盘快捷键。再次轻按 %1 键即可关闭速查表。</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>请重新启动已经打开的应用，使其菜单显示在速查表中。</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>按住 Super 键，即可查看当前应用的所有快捷键。</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>按住 %1 键，即可查看当前应用的所有快捷键。</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

@@ -202,8 +202,8 @@
         <translation>主題</translation>
     </message>
     <message id="settings.closeOnRelease">
-        <source>Close When Super Is Released</source>
-        <translation>放開 Super 鍵時關閉</translation>
+        <source>Close When %1 Is Released</source>
+        <translation>放開 %1 鍵時關閉</translation>
     </message>
     <message id="settings.excluded.add">
         <source>Add App…</source>
@@ -214,8 +214,8 @@
         <translation>排除</translation>
     </message>
     <message id="settings.excluded.help">
-        <source>Holding Super does not open %1 while one of these apps is in front. Useful for apps that use the Super key themselves, such as games or remote desktops.</source>
-        <translation>當這些應用程式之一位於前景時，按住 Super 鍵不會開啟 %1。適用於本身會用到 Super 鍵的應用程式，例如遊戲或遠端桌面。</translation>
+        <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
+        <translation>當這些應用程式之一位於前景時，按住 %1 鍵不會開啟 %2。適用於本身會用到 %1 鍵的應用程式，例如遊戲或遠端桌面。</translation>
     </message>
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
@@ -230,8 +230,8 @@
         <translation>玻璃效果</translation>
     </message>
     <message id="settings.hold.help">
-        <source>How long to hold the Super key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
-        <translation>設定單獨按住 Super 鍵多久後顯示速查表，範圍從半秒到七秒。點擊滑鼠或按下其他按鍵會取消按住。</translation>
+        <source>How long to hold the %1 key by itself before the cheat sheet appears, from half a second to seven seconds. A click or another key cancels the hold.</source>
+        <translation>設定單獨按住 %1 鍵多久後顯示速查表，範圍從半秒到七秒。點擊滑鼠或按下其他按鍵會取消按住。</translation>
     </message>
     <message id="settings.hold.label">
         <source>Hold Duration</source>
@@ -402,12 +402,12 @@
         <translation>按下 Esc 鍵或點擊速查表外部即可關閉。</translation>
     </message>
     <message id="tour.hold.body">
-        <source>Hold the Super key by itself for a moment and the cheat sheet of the app in front appears. Tap Super again to close it.</source>
-        <translation>單獨按住 Super 鍵片刻，前景應用程式的速查表就會出現。再輕按一次 Super 鍵即可關閉。</translation>
+        <source>Hold the %1 key by itself for a moment and the cheat sheet of the app in front appears. Tap %1 again to close it.</source>
+        <translation>單獨按住 %1 鍵片刻，前景應用程式的速查表就會出現。再輕按一次 %1 鍵即可關閉。</translation>
     </message>
     <message id="tour.hold.title">
-        <source>Hold Super</source>
-        <translation>按住 Super 鍵</translation>
+        <source>Hold %1</source>
+        <translation>按住 %1 鍵</translation>
     </message>
     <message id="tour.look.body">
         <source>Choose a glass, frosted or solid panel, a light or dark theme and the text size in the Appearance settings.</source>
@@ -446,8 +446,8 @@
         <translation>開啟無障礙功能</translation>
     </message>
     <message id="welcome.howto">
-        <source>In any app, hold the Super key by itself for a moment to see its keyboard shortcuts. Tap Super again to close the cheat sheet.</source>
-        <translation>在任何應用程式中，單獨按住 Super 鍵片刻即可查看其鍵盤快捷鍵。再輕按一次 Super 鍵即可關閉速查表。</translation>
+        <source>In any app, hold the %1 key by itself for a moment to see its keyboard shortcuts. Tap %1 again to close the cheat sheet.</source>
+        <translation>在任何應用程式中，單獨按住 %1 鍵片刻即可查看其鍵盤快捷鍵。再輕按一次 %1 鍵即可關閉速查表。</translation>
     </message>
     <message id="welcome.openSettings">
         <source>Open Settings</source>
@@ -474,8 +474,8 @@
         <translation>請重新啟動先前已開啟的應用程式，讓它們的選單顯示在速查表中。</translation>
     </message>
     <message id="welcome.subtitle">
-        <source>Hold the Super key to see every shortcut of the app you are using.</source>
-        <translation>按住 Super 鍵，即可查看目前應用程式的所有快捷鍵。</translation>
+        <source>Hold the %1 key to see every shortcut of the app you are using.</source>
+        <translation>按住 %1 鍵，即可查看目前應用程式的所有快捷鍵。</translation>
     </message>
     <message id="welcome.title">
         <source>Welcome to %1</source>

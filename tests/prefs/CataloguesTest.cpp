@@ -1,6 +1,9 @@
+#include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/LocalizationKeys.h"
+#include "prefs/Preferences.h"
+#include "support/MemoryPreferenceStore.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -111,6 +114,40 @@ TEST(Catalogues, EveryCompiledCatalogueAnswersEveryKey) {
             EXPECT_FALSE(text.isEmpty()) << language.code.toStdString() << " " << key.toStdString();
         }
     }
+}
+
+// The hold key is the user's choice: no text may name Super by itself, and every text that
+// names the key gets the chosen one, in every language.
+TEST(Catalogues, TextsNameTheChosenHoldKey) {
+    testing::MemoryPreferenceStore store;
+    const Localization localization(store);
+    for (const auto& language : selectableLanguages()) {
+        const std::string code = language.code.toStdString();
+        for (const auto& [id, message] : readCatalogue(language.code)) {
+            if (id != "mod.command") {
+                EXPECT_FALSE(message.translations.join(' ').contains("Super"))
+                    << code << ": " << id.toStdString() << " names Super itself";
+            }
+        }
+        store.set(Preferences::Key::language, language.code);
+        const QString ctrl = localization.localized("mod.control");
+        int named = 0;
+        for (const QString& key : localizationKeys()) {
+            if (!namesHoldKey(key)) {
+                continue;
+            }
+            ++named;
+            const QString text = holdKeyText(localization, key, HoldKey::control);
+            EXPECT_TRUE(text.contains(ctrl)) << code << ": " << text.toStdString();
+            EXPECT_FALSE(text.contains("%1")) << code << ": " << text.toStdString();
+            EXPECT_TRUE(holdKeyText(localization, key, HoldKey::alt).contains("Alt")) << code;
+        }
+        EXPECT_EQ(named, 7) << "a hold-key text is not in the key list";
+    }
+    store.set(Preferences::Key::language, "en");
+    EXPECT_EQ(holdKeyText(localization, "settings.excluded.help", HoldKey::super).arg("Holdsheet"),
+              "Holding Super does not open Holdsheet while one of these apps is in front. Useful "
+              "for apps that use the Super key themselves, such as games or remote desktops.");
 }
 
 }  // namespace
