@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/AccessibilityPrompt.h"
+#include "app/HoldKeyConflict.h"
 
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
@@ -19,6 +20,7 @@
 #include "platform/linux/X11EventMonitors.h"
 #include "platform/linux/XTestKeyPoster.h"
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "sheetview/SheetAccessibility.h"
 #include "sheetview/SheetActions.h"
 #include "trigger/HoldMonitor.h"
@@ -130,6 +132,7 @@ int runProgram(int argc, char* argv[]) {
     const QByteArray line = QStringLiteral("Holdsheet signatur: %1").arg(signature).toUtf8();
     syslog(LOG_NOTICE, "%s", line.constData());
     QTextStream(stderr) << line << "\n";
+    warnOfDesktopSuperKey(Preferences(store).holdKey(), IniPreferenceStore::defaultPath());
     PermissionMonitor::setShared(&permission);
     permission.resetStaleGrant();
     permission.startPolling();

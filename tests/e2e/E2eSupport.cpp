@@ -2,6 +2,7 @@
 
 #include "harvest/MenuBarReader.h"
 #include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/DBusControl.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <csignal>
 #include <thread>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -87,6 +89,12 @@ void RunningApp::start(const QStringList& command, const QProcessEnvironment& en
     for (const QString& variable : environment.toStringList()) {
         variables.push_back(variable.toStdString());
     }
+    // Standard error goes to a file of the app's own, for errorOutput().
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string errorPath = (directory_ + QStringLiteral("/stderr.txt")).toStdString();
+    posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     std::vector<char*> argv, envp;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());
@@ -96,10 +104,11 @@ void RunningApp::start(const QStringList& command, const QProcessEnvironment& en
         envp.push_back(variable.data());
     }
     envp.push_back(nullptr);
-    if (posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
+    if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
         pid_ = -1;
         ADD_FAILURE() << "cannot start " << arguments[0];
     }
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 RunningApp::~RunningApp() {
@@ -145,6 +154,11 @@ std::vector<std::string> RunningApp::recorded() const {
     return lines;
 }
 
+QByteArray RunningApp::errorOutput() const {
+    QFile file(directory_ + QStringLiteral("/stderr.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -175,6 +189,33 @@ QProcessEnvironment withConfigFile(const QString& folder, const QString& relativ
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
     return environment;
+}
+
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QVariantMap panelStatus() {
+    QVariantMap map;
+    DBusControl::call("Status", &map);
+    return map;
+}
+
+bool panelMapped() {
+    return !runTool("xdotool", {"search", "--onlyvisible", "--name", "Holdsheet panel"}).isEmpty();
+}
+
+bool panelOpens(std::chrono::milliseconds limit) {
+    return waitUntil([] { return panelStatus().value("visible").toBool() && panelMapped(); },
+                     limit);
+}
+
+bool panelCloses(std::chrono::milliseconds limit) {
+    return waitUntil([] { return !panelStatus().value("visible").toBool() && !panelMapped(); },
+                     limit);
 }
 
 QJsonObject parseJson(const QByteArray& text) {

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <chrono>
 #include <functional>
@@ -51,6 +52,8 @@ class RunningApp {
     std::optional<int> terminate(std::chrono::milliseconds limit = 20s);
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
+    // What the program wrote to standard error so far.
+    QByteArray errorOutput() const;
 
   private:
     void start(const QStringList& command, const QProcessEnvironment& environment);
@@ -72,6 +75,16 @@ HoldsheetRun runHoldsheet(
     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 QJsonObject parseJson(const QByteArray& text);
+
+// Runs a tool (xdotool, import) and returns its trimmed standard output.
+QString runTool(const QString& program, const QStringList& arguments);
+
+// The running holdsheet's answer to Status on the session bus; empty when none answers.
+QVariantMap panelStatus();
+// Whether the panel window is mapped, as xdotool sees it.
+bool panelMapped();
+bool panelOpens(std::chrono::milliseconds limit = 20s);
+bool panelCloses(std::chrono::milliseconds limit = 20s);
 
 // The session's environment with its configuration folder moved to `folder`, after writing
 // `content` to `relativePath` inside it.

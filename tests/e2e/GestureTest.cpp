@@ -1,0 +1,164 @@
+// The hold gesture as a user makes it: keys pressed and released through XTest (xdotool)
+// over a real editor, the panel watched through the program's Status on the bus.
+#include "E2eSupport.h"
+
+#include "platform/linux/ActiveWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet::e2e {
+namespace {
+
+void xdotool(const QStringList& arguments) {
+    runTool("xdotool", arguments);
+}
+
+bool visible() {
+    return panelStatus().value("visible").toBool();
+}
+
+// Nothing opens within `time`; bounded, since this waits for a non-event.
+bool staysClosed(std::chrono::milliseconds time) {
+    return !waitUntil(visible, time);
+}
+bool staysOpen(std::chrono::milliseconds time) {
+    return !waitUntil([] { return !visible(); }, time);
+}
+
+class Gesture : public ::testing::Test {
+  protected:
+    // Holdsheet with these settings, over mousepad in front.
+    void start(const QByteArray& settings = {}) {
+        holdsheet.emplace(
+            QStringList{HOLDSHEET_BINARY},
+            withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\n" + settings));
+        ASSERT_TRUE(editor.waitUntilReadable());
+        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
+    }
+    void TearDown() override {
+        xdotool({"keyup", "super", "ctrl", "shift", "alt"});  // never leave a key down
+    }
+
+    QTemporaryDir config;
+    RunningApp editor{QStringList{"mousepad"}};
+    std::optional<RunningApp> holdsheet;
+};
+
+TEST_F(Gesture, ATapOfSuperClosesThePanelUnlessAKeyCameBetween) {
+    start();
+    xdotool({"keydown", "super"});
+    ASSERT_TRUE(panelOpens());
+    xdotool({"keyup", "super"});
+    EXPECT_TRUE(staysOpen(1500ms)) << "released, it stays (closeOnRelease off)";
+    xdotool({"key", "super"});
+    EXPECT_TRUE(panelCloses()) << "a tap closes it";
+
+    // A slow tap closes it as well.
+    xdotool({"keydown", "super"});
+    ASSERT_TRUE(panelOpens());
+    xdotool({"keyup", "super"});
+    xdotool({"keydown", "super"});
+    EXPECT_TRUE(staysOpen(1s)) << "held while open, nothing toggles";
+    xdotool({"keyup", "super"});
+    EXPECT_TRUE(panelCloses());
+
+    // Super, N, release: the key press cancelled the tap.
+    xdotool({"keydown", "super"});
+    ASSERT_TRUE(panelOpens());
+    xdotool({"keyup", "super"});
+    xdotool({"keydown", "super"});
+    xdotool({"key", "n"});
+    xdotool({"keyup", "super"});
+    EXPECT_TRUE(staysOpen(1500ms));
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(panelCloses());
+}
+
+TEST_F(Gesture, AShortcutNeverOpensItAndShiftRestartsTheHold) {
+    start();
+    // Super+N held for longer than the delay: the key press cancelled the hold.
+    xdotool({"keydown", "super"});
+    xdotool({"key", "n"});
+    EXPECT_TRUE(staysClosed(3s));
+    xdotool({"keyup", "super"});
+
+    // Super+Shift never opens; releasing Shift starts a full hold of Super alone.
+    xdotool({"keydown", "super"});
+    xdotool({"keydown", "shift"});
+    EXPECT_TRUE(staysClosed(3s));
+    xdotool({"keyup", "shift"});
+    const auto released = std::chrono::steady_clock::now();
+    ASSERT_TRUE(waitUntil(visible, 20s));
+    EXPECT_GE(std::chrono::steady_clock::now() - released, 1900ms) << "a full 2 s delay";
+    xdotool({"keyup", "super"});
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(panelCloses());
+}
+
+TEST_F(Gesture, TheChosenHoldKeyOpensItAndSuperDoesNot) {
+    start("holdKey=control\n");
+    xdotool({"keydown", "super"});
+    EXPECT_TRUE(staysClosed(3s));
+    xdotool({"keyup", "super"});
+
+    xdotool({"keydown", "ctrl"});
+    ASSERT_TRUE(panelOpens());
+    EXPECT_EQ(panelStatus().value("targetPid").toInt(), editor.pid());
+    xdotool({"keyup", "ctrl"});
+    xdotool({"key", "ctrl"});
+    EXPECT_TRUE(panelCloses()) << "a tap of the chosen key closes it";
+}
+
+TEST_F(Gesture, AStoredHoldLevelSetsTheDelay) {
+    start("holdLevel=10\n");  // 3 s
+    xdotool({"keydown", "super"});
+    const auto pressed = std::chrono::steady_clock::now();
+    EXPECT_TRUE(staysClosed(2400ms)) << "the default 2 s would have opened it";
+    ASSERT_TRUE(waitUntil(visible, 20s));
+    EXPECT_GE(std::chrono::steady_clock::now() - pressed, 2900ms);
+    xdotool({"keyup", "super"});
+}
+
+// A GNOME desktop opens its overview on a lone Super: the program says so at start, and
+// how to choose another key, unless another key is chosen already.
+TEST_F(Gesture, ADesktopThatUsesALoneSuperIsNamedAtStart) {
+    QTemporaryDir schemas;
+    QFile schema(schemas.path() + "/org.gnome.mutter.gschema.xml");
+    ASSERT_TRUE(schema.open(QIODevice::WriteOnly));
+    schema.write(R"(<schemalist>
+  <schema id="org.gnome.mutter" path="/org/gnome/mutter/">
+    <key name="overlay-key" type="s"><default>'Super_L'</default></key>
+  </schema>
+</schemalist>
+)");
+    schema.close();
+    ASSERT_EQ(QProcess::execute("glib-compile-schemas", {schemas.path()}), 0);
+
+    for (const QByteArray& settings : {QByteArray(), QByteArray("holdKey=alt\n")}) {
+        SCOPED_TRACE(settings.toStdString());
+        QTemporaryDir folder;
+        QProcessEnvironment environment =
+            withConfigFile(folder.path(), "Holdsheet/Holdsheet.conf", "[General]\n" + settings);
+        environment.insert("GSETTINGS_SCHEMA_DIR", schemas.path());
+        RunningApp gnome(QStringList{HOLDSHEET_BINARY}, environment);
+        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+        ASSERT_EQ(gnome.terminate(), std::optional<int>(0));
+        const QByteArray err = gnome.errorOutput();
+        const bool warned = err.contains("overlay-key") && err.contains("holdKey=control") &&
+                            err.contains(QFile::encodeName(folder.path()));
+        EXPECT_EQ(warned, settings.isEmpty()) << err.toStdString();
+    }
+    // Without the schema (this session's desktop), nothing is said.
+    start();
+    ASSERT_EQ(holdsheet->terminate(), std::optional<int>(0));
+    EXPECT_FALSE(holdsheet->errorOutput().contains("overlay-key"));
+}
+
+}  // namespace
+}  // namespace holdsheet::e2e
