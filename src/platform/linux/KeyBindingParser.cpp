@@ -18,23 +18,24 @@ constexpr int noCommandBit = 8;
 struct NamedKey {
     std::optional<QString> character;
     std::optional<int> virtualKey;
+    int modifiers = 0;  // a key that means a modifier of its own (ISO_Left_Tab is Shift+Tab)
 };
 
 const QHash<QString, NamedKey>& namedKeys() {
     static const QHash<QString, NamedKey> table = [] {
         QHash<QString, NamedKey> t;
         const std::pair<const char*, const char*> characters[] = {
-            {"plus", "+"},        {"minus", "-"},        {"comma", ","},      {"period", "."},
-            {"slash", "/"},       {"backslash", "\\"},   {"semicolon", ";"},  {"colon", ":"},
-            {"apostrophe", "'"},  {"quoteright", "'"},   {"quotedbl", "\""},  {"equal", "="},
-            {"bracketleft", "["}, {"bracketright", "]"}, {"braceleft", "{"},  {"braceright", "}"},
-            {"parenleft", "("},   {"parenright", ")"},   {"grave", "`"},      {"quoteleft", "`"},
-            {"asciitilde", "~"},  {"exclam", "!"},       {"question", "?"},   {"at", "@"},
-            {"numbersign", "#"},  {"dollar", "$"},       {"percent", "%"},    {"asciicircum", "^"},
-            {"ampersand", "&"},   {"asterisk", "*"},     {"underscore", "_"}, {"less", "<"},
-            {"greater", ">"},     {"bar", "|"},          {"kp_add", "+"},     {"kp_subtract", "-"},
-            {"kp_multiply", "*"}, {"kp_divide", "/"},    {"kp_decimal", "."}, {"kp_equal", "="},
-            {"above_tab", "`"},  // the key above Tab
+            {"plus", "+"},         {"minus", "-"},        {"comma", ","},      {"period", "."},
+            {"slash", "/"},        {"backslash", "\\"},   {"semicolon", ";"},  {"colon", ":"},
+            {"apostrophe", "'"},   {"quoteright", "'"},   {"quotedbl", "\""},  {"equal", "="},
+            {"bracketleft", "["},  {"bracketright", "]"}, {"braceleft", "{"},  {"braceright", "}"},
+            {"parenleft", "("},    {"parenright", ")"},   {"grave", "`"},      {"quoteleft", "`"},
+            {"asciitilde", "~"},   {"exclam", "!"},       {"question", "?"},   {"at", "@"},
+            {"numbersign", "#"},   {"dollar", "$"},       {"percent", "%"},    {"asciicircum", "^"},
+            {"ampersand", "&"},    {"asterisk", "*"},     {"underscore", "_"}, {"less", "<"},
+            {"greater", ">"},      {"bar", "|"},          {"kp_add", "+"},     {"kp_subtract", "-"},
+            {"kp_multiply", "*"},  {"kp_divide", "/"},    {"kp_decimal", "."}, {"kp_equal", "="},
+            {"kp_separator", ","}, {"above_tab", "`"},  // the key above Tab
         };
         for (const auto& [name, character] : characters) {
             t.insert(QString::fromLatin1(name), {QString::fromLatin1(character), std::nullopt});
@@ -47,9 +48,9 @@ const QHash<QString, NamedKey>& namedKeys() {
             {"enter", 76},
             {"kp_enter", 76},
             {"tab", 48},
-            {"iso_left_tab", 48},
-            {"backtab", 48},
+            {"kp_tab", 48},
             {"space", 49},
+            {"kp_space", 49},
             {"backspace", 51},
             {"escape", 53},
             {"esc", 53},
@@ -91,9 +92,16 @@ const QHash<QString, NamedKey>& namedKeys() {
         for (const auto& [name, code] : keys) {
             t.insert(QString::fromLatin1(name), {std::nullopt, code});
         }
-        // F1 ... F20 with the virtual key codes of the naming tables.
+        // Shift+Tab has keysyms of its own: GTK's ISO_Left_Tab, Qt's Backtab.
+        t.insert(QStringLiteral("iso_left_tab"), {std::nullopt, 48, shiftBit});
+        t.insert(QStringLiteral("backtab"), {std::nullopt, 48, shiftBit});
+        // F1 ... F20 with the virtual key codes of the naming tables; the keypad's PF keys.
         for (int number = 1; number <= 20; ++number) {
             t.insert(QStringLiteral("f%1").arg(number),
+                     {std::nullopt, functionKeyVirtualKey(number)});
+        }
+        for (int number = 1; number <= 4; ++number) {
+            t.insert(QStringLiteral("kp_f%1").arg(number),
                      {std::nullopt, functionKeyVirtualKey(number)});
         }
         return t;
@@ -114,12 +122,18 @@ std::optional<MenuKey> keyFromName(const QString& name, int modifiers) {
     }
     key.character = found->character;
     key.virtualKey = found->virtualKey;
+    key.modifiers |= found->modifiers;
     return key;
 }
 
 // Modifier words of both spellings: GTK's "<Primary>" and the "Ctrl+" of labels and Qt.
+constexpr int keypadWord = -2;  // Qt's "Num+": the key is on the keypad, no modifier
+
 std::optional<int> modifierBit(const QString& word) {
     const QString w = word.toLower();
+    if (w == u"num") {
+        return keypadWord;
+    }
     if (w == u"shift") {
         return shiftBit;
     }
@@ -149,6 +163,9 @@ std::optional<MenuKey> parseChord(QString text, bool metaIsSuper) {
             return false;
         }
         int value = *bit == -1 ? (metaIsSuper ? 0 : altBit) : *bit;
+        if (value == keypadWord) {
+            return true;
+        }
         if (value == 0) {
             modifiers &= ~noCommandBit;
         } else {
@@ -201,6 +218,20 @@ QStringList splitAlternatives(const QString& text) {
     return parts;
 }
 
+// White space around a binding goes, except a space that is the key itself ("<Control> ",
+// "Ctrl+ "): it follows a modifier.
+QString trimBinding(const QString& text) {
+    QString trimmed = text.trimmed();
+    if (!trimmed.isEmpty() && (trimmed.endsWith(QLatin1Char('>')) ||
+                               (trimmed.endsWith(QLatin1Char('+')) && trimmed.size() > 1))) {
+        const auto end = text.lastIndexOf(trimmed) + trimmed.size();
+        if (end < text.size() && text.at(end) == QLatin1Char(' ')) {
+            trimmed += QLatin1Char(' ');
+        }
+    }
+    return trimmed;
+}
+
 bool isQtMnemonic(const QString& text, const QString& title) {
     // The mnemonic is the letter as typed in the label; a real Alt+letter shortcut whose
     // letter is not in the title still counts.
@@ -212,7 +243,7 @@ bool isQtMnemonic(const QString& text, const QString& title) {
 }  // namespace
 
 std::optional<MenuKey> parseAccelerator(const QString& accelerator) {
-    return parseChord(accelerator.trimmed(), false);
+    return parseChord(trimBinding(accelerator), false);
 }
 
 // Virtual key codes of character keys, by their place on the standard layout, so a
@@ -273,14 +304,14 @@ std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
         if (fields.size() < 3) {
             return std::nullopt;
         }
-        const QString accelerator = fields.mid(2).join(QLatin1Char(';')).trimmed();
+        const QString accelerator = trimBinding(fields.mid(2).join(QLatin1Char(';')));
         if (accelerator.isEmpty()) {
             return std::nullopt;
         }
         return parseChord(accelerator, false);
     }
-    for (const QString& alternative : splitAlternatives(binding.trimmed())) {
-        const QString text = alternative.trimmed();
+    for (const QString& alternative : splitAlternatives(trimBinding(binding))) {
+        const QString text = trimBinding(alternative);
         if (text.isEmpty() || isQtMnemonic(text, title)) {
             continue;
         }

@@ -61,7 +61,21 @@ TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
                             {";;Delete", "vk:117 mods:8"},
                             {";;<Primary>space", "vk:49 mods:12"},
                             {";;<Primary>BackSpace", "vk:51 mods:12"},
+                            // ISO_Left_Tab is Shift+Tab, said or not.
                             {";;<Shift>ISO_Left_Tab", "vk:48 mods:9"},
+                            {";;<Primary>ISO_Left_Tab", "vk:48 mods:13"},
+                            // A literal space is the key, not padding.
+                            {";;<Shift><Control> ", "char:  mods:13"},
+                            {"s;<Alt>f:s;<Primary> ", "char:  mods:12"},
+                            {";;<Primary>s  ", "char:s mods:12"},
+                            // Keypad keys.
+                            {";;<Primary>KP_Add", "char:+ mods:12"},
+                            {";;<Primary>KP_7", "char:7 mods:12"},
+                            {";;KP_Separator", "char:, mods:8"},
+                            {";;<Primary>KP_Space", "vk:49 mods:12"},
+                            {";;KP_F1", "vk:122 mods:8"},
+                            {";;KP_Home", "vk:115 mods:8"},
+                            {";;KP_Next", "vk:121 mods:8"},
                             // The label spelling some GTK versions report.
                             {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
                             {"N;Alt+F:N;Shift+Ctrl+N", "char:N mods:13"},
@@ -99,6 +113,13 @@ TEST(KeyBindingParser, QtShortcutTexts) {
                            {"Del", "vk:117 mods:8"},
                            {"F11", "vk:103 mods:8"},
                            {"Ctrl+Space", "vk:49 mods:12"},
+                           {"Ctrl+ ", "char:  mods:12"},
+                           {"Backtab", "vk:48 mods:9"},
+                           {"Ctrl+Shift+Backtab", "vk:48 mods:13"},
+                           // Keypad keys carry "Num+".
+                           {"Ctrl+Num+5", "char:5 mods:12"},
+                           {"Num++", "char:+ mods:8"},
+                           {"Num+Enter", "vk:76 mods:8"},
                            // Several shortcuts: the first one the sheet can show.
                            {"Ctrl+Q;Ctrl+W", "char:Q mods:12"},
                            {"Ctrl+;;Ctrl+K", "char:; mods:12"},
