@@ -63,7 +63,7 @@ RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus) {
                    QByteArray::fromStdString(line.label) + '\t' +
                    QByteArray::fromStdString(line.gtkAccelerator) + '\t' +
                    QByteArray::fromStdString(line.qtShortcut) + '\t' +
-                   (line.disabled ? "disabled" : "") + '\n');
+                   (line.disabled ? "disabled " : "") + (line.hidden ? "hidden" : "") + '\n');
     }
     file.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

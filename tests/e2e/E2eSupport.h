@@ -29,6 +29,7 @@ struct MenuLine {
     std::string gtkAccelerator;
     std::string qtShortcut;
     bool disabled = false;
+    bool hidden = false;  // the application hides it from its menu
 };
 
 enum class Toolkit { gtk, qt };

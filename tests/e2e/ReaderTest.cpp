@@ -144,6 +144,34 @@ TEST_P(Toolkits, PressingAnItemRunsItsCommand) {
     EXPECT_EQ(app.recorded(), std::vector<std::string>{"Copy Path"});
 }
 
+// A stale, never shown menu bar comes first, with other bindings (as an office suite has);
+// the one users see sits deeper. Hidden items are left out, shown ones in closed menus kept.
+TEST_P(Toolkits, ReadsTheMenuBarUsersSeeAndTheItemsItShows) {
+    const std::vector<MenuLine> menus = {
+        {0, "hiddenbar", "_Stale", "", ""},
+        {1, "item", "Formatting Marks", "<Primary>m", "Ctrl+M"},
+        {1, "item", "Undo", "<Primary>z", "Ctrl+Z"},
+        {0, "menu", "_View", "", ""},
+        {1, "item", "Formatting Marks", "<Primary>F10", "Ctrl+F10"},
+        {1, "item", "Secret", "<Primary>k", "Ctrl+K", false, true},
+        {1, "item", "Previous Window", "<Primary>ISO_Left_Tab", "Ctrl+Shift+Backtab"},
+        {1, "item", "Zoom In", "<Primary>KP_Add", "Ctrl+Num++"},
+        {1, "submenu", "More", "", ""},
+        {2, "item", "Deep Shown", "<Primary>d", "Ctrl+D"},
+        {2, "item", "Deep Hidden", "<Primary>e", "Ctrl+E", false, true},
+        {1, "submenu", "Hidden Submenu", "", "", false, true},
+        {2, "item", "Under Hidden", "<Primary>u", "Ctrl+U"},
+    };
+    RunningApp app(GetParam(), menus);
+    ASSERT_TRUE(app.waitUntilReadable());
+    const HoldsheetRun run = runHoldsheet(
+        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(describeGroups(parseJson(run.out)),
+              std::vector<std::string>{"View: Formatting Marks ⌃F10, Previous Window ⌃⇧⇥, "
+                                       "Zoom In ⌃+, Deep Shown ⌃D"});
+}
+
 INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt), toolkitName);
 
 }  // namespace

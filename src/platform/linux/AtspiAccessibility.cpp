@@ -16,6 +16,7 @@ namespace {
 const QString rootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+const QString componentInterface = QStringLiteral("org.a11y.atspi.Component");
 
 // AT-SPI roles and states used here.
 enum Role : uint {
@@ -36,18 +37,22 @@ enum Role : uint {
     roleScrollPane = 49,
     roleSeparator = 50,
     roleSplitPane = 53,
+    roleViewport = 68,
     roleWindow = 69,
 };
 constexpr int stateActive = 1;
 constexpr int stateEnabled = 8;
 constexpr int stateSensitive = 24;
+constexpr int stateShowing = 25;
+constexpr int stateVisible = 30;
 
 // Levels below the menu bar read ahead in batches, as deep as the reader looks: GTK puts a
 // submenu's items three levels down, Qt (item, popup, item, popup, ...) six.
 constexpr int gtkPrefetchLevels = 3;
 constexpr int prefetchLevels = 6;
-// Levels below a window searched for its menu bar (GTK nests it in two fillers).
-constexpr int menuBarSearchLevels = 4;
+// Levels below a window searched for its menu bar: GTK nests it in two fillers, office
+// suites show theirs under a scroll pane and a viewport.
+constexpr int menuBarSearchLevels = 8;
 
 bool isItemRole(uint role) {
     return role == roleMenuItem || role == roleCheckMenuItem || role == roleRadioMenuItem;
@@ -65,6 +70,7 @@ bool isContainerRole(uint role) {
         case roleRootPane:
         case roleScrollPane:
         case roleSplitPane:
+        case roleViewport:
         case roleWindow:
             return true;
         default:
@@ -83,6 +89,9 @@ struct Node {
     std::optional<quint64> states;
     std::optional<QString> binding;
     bool bindingLoaded = false;
+    // Qt marks every item of a closed menu not VISIBLE; only an item the application hid
+    // has no extent there.
+    bool noExtent = false;
     bool childrenLoaded = false;
     QStringList children;  // object paths on the application's bus name
 };
@@ -176,6 +185,7 @@ void loadAttributes(AppState& app, const QStringList& paths) {
     }
     std::vector<AtspiBus::Call> bindingCalls;
     QStringList items;
+    QStringList unseen;  // Qt items not VISIBLE: shown in a closed menu, or hidden
     for (const QString& path : paths) {
         Node& node = app.nodes[path];
         if (!node.bindingLoaded && node.role && isItemRole(*node.role)) {
@@ -184,11 +194,24 @@ void loadAttributes(AppState& app, const QStringList& paths) {
             items << path;
         }
     }
+    for (const QString& path : std::as_const(items)) {
+        const Node& node = app.nodes[path];
+        if (app.toolkit == Toolkit::qt && node.states && !hasState(*node.states, stateVisible)) {
+            bindingCalls.push_back(
+                {app.busName, path, componentInterface, "GetExtents", {QVariant::fromValue(0u)}});
+            unseen << path;
+        }
+    }
     const auto bindings = app.run(bindingCalls);
     for (qsizetype i = 0; i < items.size(); ++i) {
         Node& node = app.nodes[items[i]];
         node.bindingLoaded = true;
         node.binding = AtspiBus::textValue(bindings[std::size_t(i)]);
+    }
+    for (qsizetype i = 0; i < unseen.size(); ++i) {
+        const auto& reply = bindings[std::size_t(items.size() + i)];
+        const auto size = AtspiBus::extentSize(reply);
+        app.nodes[unseen[i]].noExtent = !reply.timedOut && (!size || size->isEmpty());
     }
 }
 
@@ -238,6 +261,23 @@ QStringList loadLevel(AppState& app, const QStringList& parents) {
     return all;
 }
 
+// An item or submenu the application hides from its menu. GTK marks every shown one VISIBLE,
+// closed menus included; Qt marks none in a closed menu, but gives a hidden one no extent.
+bool hiddenFromMenu(const AppState& app, const Node& node) {
+    if (!node.role || !node.states || (!isItemRole(*node.role) && *node.role != roleMenu)) {
+        return false;
+    }
+    switch (app.toolkit) {
+        case Toolkit::gtk:
+            return !hasState(*node.states, stateVisible);
+        case Toolkit::qt:
+            return node.noExtent;
+        case Toolkit::unknown:
+            break;
+    }
+    return false;
+}
+
 bool mayHaveMenuChildren(const AppState& app, const Node& node) {
     if (!node.role) {
         return false;
@@ -256,15 +296,38 @@ void prefetchMenus(AppState& app, const QString& menuBarPath) {
         const QStringList children = loadLevel(app, level);
         level.clear();
         for (const QString& child : children) {
-            if (mayHaveMenuChildren(app, app.nodes[child])) {
+            const Node& node = app.nodes[child];
+            if (mayHaveMenuChildren(app, node) && !hiddenFromMenu(app, node)) {
                 level << child;
             }
         }
     }
 }
 
-// The menu bar of the window in front: the ACTIVE window's, else the first window's that
-// has one (a dialog in front has none).
+// The first of these menu bars that the user sees: showing, with an extent. Some
+// applications keep a second, unmapped or empty bar whose bindings differ.
+std::optional<QString> firstShown(AppState& app, const QStringList& bars) {
+    QStringList showing;
+    std::vector<AtspiBus::Call> calls;
+    for (const QString& bar : bars) {
+        if (hasState(app.nodes[bar].states.value_or(0), stateShowing)) {
+            showing << bar;
+            calls.push_back(
+                {app.busName, bar, componentInterface, "GetExtents", {QVariant::fromValue(0u)}});
+        }
+    }
+    const auto extents = app.run(calls);
+    for (qsizetype i = 0; i < showing.size(); ++i) {
+        const auto size = AtspiBus::extentSize(extents[std::size_t(i)]);
+        if (size && !size->isEmpty()) {
+            return showing[i];
+        }
+    }
+    return std::nullopt;
+}
+
+// The menu bar the user sees in the window in front: the ACTIVE window first (a dialog in
+// front has none), wherever the bar sits in it. When no bar shows, the first one found.
 std::optional<QString> findMenuBar(AppState& app) {
     const QString application = QStringLiteral("org.a11y.atspi.Application");
     const auto first =
@@ -303,26 +366,33 @@ std::optional<QString> findMenuBar(AppState& app) {
         active ? ordered.prepend(windows[i]) : ordered.append(windows[i]);
     }
     windows = ordered;
+    std::optional<QString> fallback;
     for (const QString& window : windows) {
         QStringList level{window};
         for (int depth = 0; depth < menuBarSearchLevels && !level.isEmpty(); ++depth) {
             const QStringList children = loadLevel(app, level);
             level.clear();
+            QStringList bars;
             for (const QString& child : children) {
                 const uint role = app.nodes[child].role.value_or(0);
                 if (role == roleMenuBar) {
-                    return child;
-                }
-                if (isContainerRole(role)) {
+                    bars << child;
+                } else if (isContainerRole(role)) {
                     level << child;
                 }
+            }
+            if (auto shown = firstShown(app, bars)) {
+                return shown;
+            }
+            if (!fallback && !bars.isEmpty()) {
+                fallback = bars.front();
             }
         }
         if (app.unreachable.load()) {
             break;
         }
     }
-    return std::nullopt;
+    return fallback;
 }
 
 QString roleName(uint role) {
@@ -410,10 +480,13 @@ AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QS
     if (app.unreachable.load()) {
         return AXError::cannotComplete;
     }
+    // What the menus show: items the application hides are not there.
     auto children = [&](const QStringList& paths) {
         AXValue::Elements list;
         for (const QString& path : paths) {
-            list.push_back(makeElement(element->app, Kind::node, path));
+            if (!hiddenFromMenu(app, app.nodes[path])) {
+                list.push_back(makeElement(element->app, Kind::node, path));
+            }
         }
         return list;
     };

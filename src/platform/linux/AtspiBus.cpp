@@ -249,6 +249,25 @@ std::optional<quint64> AtspiBus::stateValue(const Reply& reply) {
     return states;
 }
 
+std::optional<QSize> AtspiBus::extentSize(const Reply& reply) {
+    if (!reply.ok || reply.message.arguments().isEmpty()) {
+        return std::nullopt;
+    }
+    const QVariant value = reply.message.arguments().first();
+    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
+        return std::nullopt;
+    }
+    const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
+    if (argument.currentSignature() != QLatin1String("(iiii)")) {
+        return std::nullopt;
+    }
+    int x = 0, y = 0, width = 0, height = 0;
+    argument.beginStructure();
+    argument >> x >> y >> width >> height;
+    argument.endStructure();
+    return QSize(width, height);
+}
+
 std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply) {
     std::vector<CacheItem> items;
     if (!reply.ok || reply.message.arguments().isEmpty()) {

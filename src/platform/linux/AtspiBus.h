@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QSize>
 #include <QStringList>
 #include <QVariantList>
 
@@ -52,6 +53,8 @@ class AtspiBus {
     static std::optional<uint> unsignedValue(const Reply& reply);
     static std::optional<QString> textValue(const Reply& reply);
     static std::optional<quint64> stateValue(const Reply& reply);
+    // The size of a Component.GetExtents answer.
+    static std::optional<QSize> extentSize(const Reply& reply);
 
     // One element of the org.a11y.atspi.Cache GetItems reply.
     struct CacheItem {
