@@ -66,6 +66,10 @@
             <numerusform>%n أمر</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 لا يستجيب؛ قد تكون ورقة الاختصارات غير مكتملة.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>لغة النظام</translation>

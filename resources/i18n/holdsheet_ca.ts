@@ -62,6 +62,10 @@
             <numerusform>%n ordres</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 no respon; pot ser que el full estigui incomplet.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Llengua del sistema</translation>

@@ -63,6 +63,10 @@
             <numerusform>%n příkazů</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 neodpovídá; tahák nemusí být úplný.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Jazyk systému</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n Befehle</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 reagiert nicht; der Spickzettel ist möglicherweise unvollständig.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Systemsprache</translation>

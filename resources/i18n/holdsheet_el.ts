@@ -62,6 +62,10 @@
             <numerusform>%n εντολές</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>Η εφαρμογή %1 δεν αποκρίνεται· το φύλλο ενδέχεται να είναι ελλιπές.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Γλώσσα συστήματος</translation>

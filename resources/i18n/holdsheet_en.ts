@@ -62,6 +62,10 @@
             <numerusform>%n commands</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 is not responding; the sheet may be incomplete.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>System Language</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n comandos</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 no responde; es posible que la hoja esté incompleta.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Idioma del sistema</translation>

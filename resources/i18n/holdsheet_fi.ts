@@ -62,6 +62,10 @@
             <numerusform>%n komentoa</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 ei vastaa; lunttilappu voi olla puutteellinen.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Järjestelmän kieli</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n commandes</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 ne répond pas ; l’aide-mémoire est peut-être incomplet.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Langue du système</translation>

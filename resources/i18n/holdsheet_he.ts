@@ -62,6 +62,10 @@
             <numerusform>%n פקודות</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 אינו מגיב; ייתכן שהדף אינו שלם.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>שפת המערכת</translation>

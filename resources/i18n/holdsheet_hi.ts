@@ -62,6 +62,10 @@
             <numerusform>%n कमांड</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 प्रतिक्रिया नहीं दे रहा है; शीट अधूरी हो सकती है।</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>सिस्टम की भाषा</translation>

@@ -63,6 +63,10 @@
             <numerusform>%n naredbi</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 ne odgovara; popis možda nije potpun.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Jezik sustava</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n parancs</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 nem válaszol; a puska hiányos lehet.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Rendszer nyelve</translation>

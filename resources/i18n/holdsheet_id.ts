@@ -61,6 +61,10 @@
             <numerusform>%n perintah</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 tidak merespons; lembar ini mungkin tidak lengkap.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Bahasa sistem</translation>

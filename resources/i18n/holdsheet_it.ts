@@ -62,6 +62,10 @@
             <numerusform>%n comandi</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 non risponde; il foglio potrebbe essere incompleto.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Lingua di sistema</translation>

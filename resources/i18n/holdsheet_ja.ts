@@ -61,6 +61,10 @@
             <numerusform>%n 個のコマンド</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 が応答していません。チートシートが不完全な可能性があります。</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>システムの言語</translation>

@@ -61,6 +61,10 @@
             <numerusform>명령 %n개</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1이(가) 응답하지 않습니다. 시트가 불완전할 수 있습니다.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>시스템 언어</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n kommandoer</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 svarer ikke; oversikten kan være ufullstendig.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Systemspråk</translation>

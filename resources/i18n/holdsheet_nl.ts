@@ -62,6 +62,10 @@
             <numerusform>%n opdrachten</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 reageert niet; het spiekbriefje is mogelijk onvolledig.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Systeemtaal</translation>

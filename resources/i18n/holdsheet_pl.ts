@@ -63,6 +63,10 @@
             <numerusform>%n poleceń</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 nie odpowiada; ściągawka może być niekompletna.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Język systemu</translation>

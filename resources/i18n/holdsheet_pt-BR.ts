@@ -62,6 +62,10 @@
             <numerusform>%n comandos</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 não está respondendo; a folha pode estar incompleta.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Idioma do sistema</translation>

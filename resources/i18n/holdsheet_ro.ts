@@ -63,6 +63,10 @@
             <numerusform>%n de comenzi</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 nu răspunde; foaia poate fi incompletă.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Limba sistemului</translation>

@@ -63,6 +63,10 @@
             <numerusform>%n команд</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 не отвечает; шпаргалка может быть неполной.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Язык системы</translation>

@@ -63,6 +63,10 @@
             <numerusform>%n príkazov</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 neodpovedá; ťahák nemusí byť úplný.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Jazyk systému</translation>

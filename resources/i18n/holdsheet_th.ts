@@ -61,6 +61,10 @@
             <numerusform>%n คำสั่ง</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 ไม่ตอบสนอง ชีตอาจไม่สมบูรณ์</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>ภาษาของระบบ</translation>

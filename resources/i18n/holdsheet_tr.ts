@@ -61,6 +61,10 @@
             <numerusform>%n komut</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 yanıt vermiyor; kopya kâğıdı eksik olabilir.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Sistem Dili</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n lệnh</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 không phản hồi; bảng có thể chưa đầy đủ.</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>Ngôn ngữ hệ thống</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n 個指令</numerusform>
         </translation>
     </message>
+    <message id="header.notResponding">
+        <source>%1 is not responding; the sheet may be incomplete.</source>
+        <translation>%1 沒有回應，速查表可能不完整。</translation>
+    </message>
     <message id="lang.system">
         <source>System Language</source>
         <translation>系統語言</translation>

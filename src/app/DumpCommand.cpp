@@ -28,11 +28,15 @@ const char* const dumpUsage =
     "Prints the keyboard shortcuts of an application's menus, then the desktop's own\n"
     "shortcuts. Without --pid, the application that owns the active window. Disabled\n"
     "menu items and the desktop's shortcuts are listed as the settings say, unless a\n"
-    "flag decides. --filter prints the sheet narrowed as the panel's search would.\n";
+    "flag decides. --filter prints the sheet narrowed as the panel's search would.\n"
+    "\n"
+    "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
+    "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
+    "bus; 6 when it did not answer in time (the part read before is still printed).\n";
 
 namespace {
 
-enum Exit { ok = 0, usageError = 2, noBus = 3, disabled = 4, noApplication = 5 };
+enum Exit { ok = 0, usageError = 2, noBus = 3, disabled = 4, noApplication = 5, notResponding = 6 };
 
 struct Options {
     std::optional<pid_t> pid;
@@ -160,8 +164,8 @@ int runDump(const QStringList& arguments) {
     SheetLoader loader(scheduler, ax, prefs, hotKeys, localization);
     ShortcutSheet sheet;
     QEventLoop loop;
-    loader.loadGroups(*pid, [&](std::vector<ShortcutGroup> groups) {
-        sheet.groups = std::move(groups);
+    loader.loadGroups(*pid, [&](ShortcutSheet loaded) {
+        sheet = std::move(loaded);
         loop.quit();
     });
     loop.exec();
@@ -174,7 +178,7 @@ int runDump(const QStringList& arguments) {
     if (options.json) {
         // Ask a silent application nothing more: its process name will do.
         DumpedApplication application{*pid, QString()};
-        if (answered) {
+        if (answered && !sheet.notResponding) {
             application.name =
                 stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
                     .value_or(QString());
@@ -191,6 +195,11 @@ int runDump(const QStringList& arguments) {
         QTextStream out(stdout);
         out.setEncoding(QStringConverter::Utf8);
         out << sheetAsText(sheet);
+    }
+    if (sheet.notResponding) {
+        return fail(
+            notResponding,
+            localization.localized(QStringLiteral("header.notResponding")).arg(processName(*pid)));
     }
     return ok;
 }

@@ -8,7 +8,13 @@ namespace holdsheet {
 std::vector<ShortcutGroup> MenuBarReader::readMenus(pid_t pid, bool includeDisabled) {
     const AXElementRef application = ax_.createApplication(pid);
     ax_.setMessagingTimeout(application, messagingTimeout);
+    auto groups = readMenuBar(application, includeDisabled);
+    timedOut_ = ax_.hasTimedOut(application);
+    return groups;
+}
 
+std::vector<ShortcutGroup> MenuBarReader::readMenuBar(const AXElementRef& application,
+                                                      bool includeDisabled) {
     AXValue menuBarValue;
     if (ax_.copyAttributeValue(application, QStringLiteral("AXMenuBar"), menuBarValue) !=
         AXError::success) {

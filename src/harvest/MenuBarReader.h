@@ -28,8 +28,14 @@ class MenuBarReader {
 
     std::optional<ShortcutItem> makeItem(const AXElementRef& element, bool includeDisabled);
 
+    // Whether the application of the last read stopped answering during it.
+    bool timedOut() const { return timedOut_; }
+
   private:
+    std::vector<ShortcutGroup> readMenuBar(const AXElementRef& application, bool includeDisabled);
+
     Accessibility& ax_;
+    bool timedOut_ = false;
 };
 
 }  // namespace holdsheet

@@ -11,41 +11,42 @@ SheetLoader::SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStor
                          SystemHotKeys& hotKeys, const Localization& localization)
     : parts_{scheduler, ax, store, hotKeys, localization} {}
 
-void SheetLoader::loadGroups(pid_t pid, std::function<void(std::vector<ShortcutGroup>)> done) {
+void SheetLoader::loadGroups(pid_t pid, std::function<void(ShortcutSheet)> done) {
     parts_.scheduler.detach([parts = parts_, pid, done = std::move(done)]() mutable {
         const Preferences prefs(parts.store);
         const Settings settings{parts.ax.isProcessTrusted(), prefs.showDisabled(),
                                 prefs.showSystemShortcuts()};
         // The read itself runs on a detached task of its own.
         parts.scheduler.detach([parts, pid, settings, done = std::move(done)]() mutable {
-            auto groups = read(parts, pid, settings);
-            parts.scheduler.post([groups = std::move(groups), done = std::move(done)]() mutable {
-                done(std::move(groups));
+            auto sheet = read(parts, pid, settings);
+            parts.scheduler.post([sheet = std::move(sheet), done = std::move(done)]() mutable {
+                done(std::move(sheet));
             });
         });
     });
 }
 
-std::vector<ShortcutGroup> SheetLoader::readGroups(pid_t pid, const Settings& settings) {
+ShortcutSheet SheetLoader::readGroups(pid_t pid, const Settings& settings) {
     return read(parts_, pid, settings);
 }
 
-std::vector<ShortcutGroup> SheetLoader::read(const Parts& parts, pid_t pid,
-                                             const Settings& settings) {
+ShortcutSheet SheetLoader::read(const Parts& parts, pid_t pid, const Settings& settings) {
     // Without the permission no accessibility call is made at all.
-    std::vector<ShortcutGroup> groups;
+    ShortcutSheet sheet;
     if (settings.trusted) {
-        groups = MenuBarReader(parts.ax).readMenus(pid, settings.showDisabled);
+        MenuBarReader reader(parts.ax);
+        sheet.groups = reader.readMenus(pid, settings.showDisabled);
+        sheet.notResponding = reader.timedOut();
     }
     if (settings.showSystemShortcuts) {
         auto system = systemGroup(parts.hotKeys.symbolicHotKeys(), [&parts](const QString& key) {
             return parts.localization.localized(key);
         });
         if (system) {
-            groups.push_back(std::move(*system));
+            sheet.groups.push_back(std::move(*system));
         }
     }
-    return groups;
+    return sheet;
 }
 
 namespace {

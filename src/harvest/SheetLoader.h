@@ -28,11 +28,12 @@ class SheetLoader {
                 SystemHotKeys& hotKeys, const Localization& localization);
 
     // Reads the two preferences and the trust state in the background, reads the sheet on
-    // a detached task, and hands the groups to `done` on the main thread. Never fails.
-    void loadGroups(pid_t pid, std::function<void(std::vector<ShortcutGroup>)> done);
+    // a detached task, and hands it to `done` on the main thread. Never fails: an
+    // application that stops answering gives the groups read before, marked so.
+    void loadGroups(pid_t pid, std::function<void(ShortcutSheet)> done);
 
     // The reading itself, with the values already decided (runs on the calling thread).
-    std::vector<ShortcutGroup> readGroups(pid_t pid, const Settings& settings);
+    ShortcutSheet readGroups(pid_t pid, const Settings& settings);
 
   private:
     // The collaborators outlive the loader (the composition root owns them); tasks copy
@@ -44,7 +45,7 @@ class SheetLoader {
         SystemHotKeys& hotKeys;
         const Localization& localization;
     };
-    static std::vector<ShortcutGroup> read(const Parts& parts, pid_t pid, const Settings& settings);
+    static ShortcutSheet read(const Parts& parts, pid_t pid, const Settings& settings);
 
     Parts parts_;
 };

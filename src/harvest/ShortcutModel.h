@@ -62,6 +62,8 @@ struct ShortcutGroup {
 // The whole sheet of one application: menus in menu-bar order, then the system group.
 struct ShortcutSheet {
     std::vector<ShortcutGroup> groups;
+    // The application stopped answering during the read: the groups are what came before.
+    bool notResponding = false;
 
     int itemCount() const;
 };

@@ -54,11 +54,11 @@ void PanelController::show() {
     auto task = std::make_shared<LoadTask>();
     loadTask_ = task;
     const pid_t pid = front->pid;
-    platform_.loader.loadGroups(pid, [this, alive, task, pid](std::vector<ShortcutGroup> groups) {
+    platform_.loader.loadGroups(pid, [this, alive, task, pid](ShortcutSheet sheet) {
         if (task->cancelled || !alive.lock() || model_.targetPID != pid) {
             return;  // superseded, closed, or the controller is gone
         }
-        model_.setSheet(ShortcutSheet{std::move(groups)});
+        model_.setSheet(std::move(sheet));
         model_.setLoading(false);
     });
 }

@@ -65,6 +65,10 @@ class Accessibility {
     // first read of the application element.
     virtual void setMessagingTimeout(const AXElementRef& application, double seconds) = 0;
 
+    // True once a call on this application's elements ran past its messaging timeout: what
+    // was read of it since may be incomplete.
+    virtual bool hasTimedOut(const AXElementRef& application) = 0;
+
     // Copies one attribute into `value`. Anything but `success` leaves `value` null.
     virtual AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                        AXValue& value) = 0;

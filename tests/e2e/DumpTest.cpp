@@ -76,21 +76,32 @@ TEST(Dump, DefaultsToTheActiveWindow) {
     EXPECT_EQ(describeGroups(sheet), std::vector<std::string>{"File: Open ⌃O"});
 }
 
-TEST(Dump, AStoppedApplicationEndsTheReadWithinATimeout) {
+TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
-    const HoldsheetRun stopped = runHoldsheet(
-        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
+    const QString pid = QString::number(app.pid());
+    const HoldsheetRun stopped =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"});
+    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid});
     ::kill(app.pid(), SIGCONT);
-    EXPECT_EQ(stopped.exitCode, 0) << stopped.err.toStdString();
+    EXPECT_EQ(stopped.exitCode, 6) << stopped.err.toStdString();
+    EXPECT_TRUE(stopped.err.contains("is not responding; the sheet may be incomplete"))
+        << stopped.err.toStdString();
     EXPECT_LT(stopped.elapsed, 3s) << stopped.elapsed.count() << " ms";
-    EXPECT_EQ(parseJson(stopped.out).value("itemCount").toInt(), 0);
+    const QJsonObject sheet = parseJson(stopped.out);
+    EXPECT_EQ(sheet.value("itemCount").toInt(), 0);
+    EXPECT_TRUE(sheet.value("notResponding").toBool());
+    EXPECT_EQ(text.exitCode, 6);
+    EXPECT_TRUE(text.out.startsWith("Desktop Shortcuts\n")) << "the part that could be read";
 
     // Once it runs again it reads as before.
-    const HoldsheetRun resumed = runHoldsheet(
-        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
+    const HoldsheetRun resumed =
+        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"});
+    EXPECT_EQ(resumed.exitCode, 0);
     EXPECT_EQ(parseJson(resumed.out).value("itemCount").toInt(), 1);
+    EXPECT_FALSE(parseJson(resumed.out).value("notResponding").toBool());
+    EXPECT_TRUE(runHoldsheet({"dump", "--help"}).out.contains("6 when it did not answer in time"));
 }
 
 TEST(Dump, ReportsWhatIsWrong) {

@@ -38,14 +38,15 @@ class Loader : public ::testing::Test {
 
     // Titles of the groups and their item counts, once the load has come back.
     std::vector<std::string> load() {
-        std::optional<std::vector<ShortcutGroup>> result;
-        SheetLoader(scheduler, ax, store, hotKeys, localization).loadGroups(pid, [&](auto groups) {
-            result = std::move(groups);
+        std::optional<ShortcutSheet> result;
+        SheetLoader(scheduler, ax, store, hotKeys, localization).loadGroups(pid, [&](auto sheet) {
+            result = std::move(sheet);
         });
         EXPECT_FALSE(result) << "the result arrives on a later turn of the main thread";
         scheduler.runUntilIdle();
+        notResponding = result.value().notResponding;
         std::vector<std::string> lines;
-        for (const auto& group : result.value()) {
+        for (const auto& group : result.value().groups) {
             lines.push_back(group.title.toStdString() + " " + std::to_string(group.items.size()));
         }
         return lines;
@@ -56,12 +57,25 @@ class Loader : public ::testing::Test {
     MemoryPreferenceStore store;
     FixedHotKeys hotKeys;
     Localization localization;
+    bool notResponding = false;
 };
 
 using Lines = std::vector<std::string>;
 
 TEST_F(Loader, WithNothingStoredBothGroupsAndDisabledItemsAreIn) {
     EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
+}
+
+TEST_F(Loader, AnApplicationThatStopsAnsweringGivesWhatWasReadMarkedSo) {
+    EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
+    EXPECT_FALSE(notResponding);
+    ax.silent.insert(pid);
+    ax.menuBar(pid).child(2).fail("AXChildren");  // Edit did not answer
+    EXPECT_EQ(load(), (Lines{"File 1", "Desktop Shortcuts 1"}));
+    EXPECT_TRUE(notResponding);
+    ax.trusted = false;  // nothing asked, nothing timed out
+    load();
+    EXPECT_FALSE(notResponding);
 }
 
 TEST_F(Loader, ThePreferencesDecide) {

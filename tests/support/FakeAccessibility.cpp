@@ -79,6 +79,17 @@ void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, dou
     }
 }
 
+bool FakeAccessibility::hasTimedOut(const AXElementRef& application) {
+    std::lock_guard lock(mutex_);
+    for (pid_t pid : silent) {
+        auto found = applications_.find(pid);
+        if (found != applications_.end() && found->second == application) {
+            return true;
+        }
+    }
+    return false;
+}
+
 AXError FakeAccessibility::copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                               AXValue& value) {
     value = AXValue();

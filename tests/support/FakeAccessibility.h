@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <variant>
 #include <vector>
 
@@ -60,6 +61,7 @@ class FakeAccessibility : public Accessibility {
 
     AXElementRef createApplication(pid_t pid) override;
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
+    bool hasTimedOut(const AXElementRef& application) override;
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
@@ -68,6 +70,7 @@ class FakeAccessibility : public Accessibility {
 
     bool trusted = true;
     int prompts = 0;
+    std::set<pid_t> silent;  // applications that stop answering: their reads time out
 
     std::vector<Read> reads() const;
     bool wasRead(const FakeElement& element, const QString& attribute = {}) const;

@@ -465,6 +465,11 @@ void AtspiAccessibility::setMessagingTimeout(const AXElementRef& application, do
     }
 }
 
+bool AtspiAccessibility::hasTimedOut(const AXElementRef& application) {
+    const auto* element = dynamic_cast<const AtspiElement*>(application.get());
+    return element && element->app->unreachable.load();
+}
+
 AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QString& attribute,
                                                AXValue& value) {
     value = AXValue();

@@ -26,6 +26,7 @@ class AtspiAccessibility : public Accessibility {
 
     AXElementRef createApplication(pid_t pid) override;
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
+    bool hasTimedOut(const AXElementRef& application) override;
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
