@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace holdsheet {
 
@@ -14,6 +15,47 @@ PanelController::~PanelController() {
 }
 
 void PanelController::show() {
+    dropPrefetch();
+    present(nullptr);
+}
+
+void PanelController::showFromHold() {
+    const auto read = std::exchange(prefetch_, nullptr);
+    present(read);
+    if (read) {
+        read->dropped = !read->deliver;  // unless the showing waits for it, it is done with
+    }
+}
+
+void PanelController::prefetch() {
+    dropPrefetch();
+    const auto front = platform_.workspace.frontmostApplication();
+    if (!front || front->pid == platform_.workspace.ownPid()) {
+        return;
+    }
+    auto read = std::make_shared<Prefetch>();
+    read->pid = front->pid;
+    prefetch_ = read;
+    platform_.loader.loadGroups(read->pid, [read](ShortcutSheet sheet) {
+        if (read->dropped) {
+            return;
+        }
+        if (read->deliver) {
+            std::exchange(read->deliver, nullptr)(std::move(sheet));
+        } else {
+            read->sheet = std::move(sheet);
+        }
+    });
+}
+
+void PanelController::dropPrefetch() {
+    if (prefetch_) {
+        prefetch_->dropped = true;
+        prefetch_.reset();
+    }
+}
+
+void PanelController::present(const std::shared_ptr<Prefetch>& read) {
     auto front = platform_.workspace.frontmostApplication();
     if (!front || front->pid == platform_.workspace.ownPid()) {
         return;  // never the program itself; nothing has changed
@@ -54,13 +96,22 @@ void PanelController::show() {
     auto task = std::make_shared<LoadTask>();
     loadTask_ = task;
     const pid_t pid = front->pid;
-    platform_.loader.loadGroups(pid, [this, alive, task, pid](ShortcutSheet sheet) {
+    auto store = [this, alive, task, pid](ShortcutSheet sheet) {
         if (task->cancelled || !alive.lock() || model_.targetPID != pid) {
             return;  // superseded, closed, or the controller is gone
         }
         model_.setSheet(std::move(sheet));
         model_.setLoading(false);
-    });
+    };
+    if (read && !read->dropped && read->pid == pid) {
+        if (read->sheet) {
+            store(std::move(*read->sheet));
+        } else {
+            read->deliver = std::move(store);  // still reading: the sheet comes from there
+        }
+        return;
+    }
+    platform_.loader.loadGroups(pid, std::move(store));
 }
 
 void PanelController::hide() {
@@ -95,6 +146,7 @@ void PanelController::commandReleased() {
 }
 
 void PanelController::tearDown() {
+    dropPrefetch();
     if (loadTask_) {
         loadTask_->cancelled = true;
     }

@@ -53,6 +53,14 @@ class PanelController : public SharedInstance<PanelController> {
     PanelController& operator=(const PanelController&) = delete;
 
     void show();
+    // Starts reading the frontmost application's sheet ahead of a showFromHold() that may
+    // follow, so the panel opens with its sheet.
+    void prefetch();
+    // Forgets that read: the hold ended without showing.
+    void dropPrefetch();
+    // show() at the end of a hold: takes the read prefetch() started when it is for the same
+    // application, else loads as show() does.
+    void showFromHold();
     void hide();
     void commandReleased();
     void tearDown();
@@ -66,6 +74,15 @@ class PanelController : public SharedInstance<PanelController> {
     struct LoadTask {
         bool cancelled = false;
     };
+    // A read ahead: its sheet once in, or where to hand it when a showing waits for it.
+    struct Prefetch {
+        pid_t pid = 0;
+        bool dropped = false;
+        std::optional<ShortcutSheet> sheet;
+        std::function<void(ShortcutSheet)> deliver;
+    };
+
+    void present(const std::shared_ptr<Prefetch>& read);
 
     PanelWindow& makePanel();
     void sizePanel(bool animated);
@@ -80,6 +97,7 @@ class PanelController : public SharedInstance<PanelController> {
     std::optional<RunningApplication> targetApp_;
     std::unique_ptr<PanelWindow> panel_;
     std::shared_ptr<LoadTask> loadTask_;
+    std::shared_ptr<Prefetch> prefetch_;
     std::vector<QMetaObject::Connection> cancellables_;
     std::vector<EventMonitors::Token> monitors_;
     std::unique_ptr<Workspace::Observation> appSwitchObserver_;

@@ -121,30 +121,47 @@ void HoldMonitor::beginHold() {
             }
             holdElapsed();
         });
+    prefetchTask_ = platform_.scheduler.after(prefetchAfter, [this, alive](bool cancelled) {
+        if (cancelled || !alive.lock() || !commandDown_ || panelVisible() || !mayActOnFront()) {
+            return;  // a visible panel is closed by the hold: nothing to read
+        }
+        platform_.panel.prefetch();
+    });
 }
 
 void HoldMonitor::holdElapsed() {
     holdTask_.reset();
-    if (!platform_.ax.isProcessTrusted()) {
+    if (!mayActOnFront()) {
+        platform_.panel.dropPrefetch();
         return;
+    }
+    if (panelVisible()) {
+        platform_.panel.dropPrefetch();
+        platform_.panel.hide();
+    } else {
+        platform_.panel.showFromHold();
+    }
+}
+
+bool HoldMonitor::mayActOnFront() const {
+    if (!platform_.ax.isProcessTrusted()) {
+        return false;
     }
     const auto front = platform_.workspace.frontmostApplication();
     const QStringList excluded =
         platform_.store.stringList(QStringLiteral("excludedApps")).value_or(QStringList());
-    if (front && !front->applicationId.isEmpty() && excluded.contains(front->applicationId)) {
-        return;
-    }
-    if (panelVisible()) {
-        platform_.panel.hide();
-    } else {
-        platform_.panel.show();
-    }
+    return !(front && !front->applicationId.isEmpty() && excluded.contains(front->applicationId));
 }
 
 void HoldMonitor::cancelHoldTask() {
     if (holdTask_) {
         holdTask_->cancel();
         holdTask_.reset();
+    }
+    if (prefetchTask_) {
+        prefetchTask_->cancel();
+        prefetchTask_.reset();
+        platform_.panel.dropPrefetch();  // the hold ended without showing
     }
 }
 

@@ -25,6 +25,10 @@ class HoldMonitor : public SharedInstance<HoldMonitor> {
     static constexpr quint64 flagsChangedMask = 0x1000;
     static constexpr quint64 cancellingInputMask = 0x240040A;
     static constexpr double defaultHoldLevel = 6;
+    // From here on a hold reads the sheet ahead, so the panel opens with it. A shortcut's key
+    // follows the modifier well within this (typing, 100–250 ms), so shortcuts read nothing;
+    // even the shortest delay (500 ms) leaves the read a head start.
+    static constexpr std::chrono::milliseconds prefetchAfter{300};
 
     struct Platform {
         EventMonitors& monitors;
@@ -58,11 +62,14 @@ class HoldMonitor : public SharedInstance<HoldMonitor> {
     void beginHold();
     void holdElapsed();
     void cancelHoldTask();
+    // Permission held and the application in front not excluded.
+    bool mayActOnFront() const;
     bool panelVisible() const;
 
     Platform platform_;
     std::vector<EventMonitors::Token> monitors_;
     std::shared_ptr<Scheduler::Delay> holdTask_;
+    std::shared_ptr<Scheduler::Delay> prefetchTask_;
     bool commandDown_ = false;
     bool tapClosePending_ = false;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

@@ -80,6 +80,24 @@ TEST_F(Gesture, ATapOfSuperClosesThePanelUnlessAKeyCameBetween) {
     EXPECT_TRUE(panelCloses());
 }
 
+TEST_F(Gesture, APanelOpenedByAHoldHoldsItsSheetAtOnce) {
+    start();
+    xdotool({"keydown", "super"});
+    QVariantMap first;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            first = panelStatus();
+            return first.value("visible").toBool();
+        },
+        20s));
+    EXPECT_FALSE(first.value("loading").toBool()) << "read during the hold";
+    EXPECT_GT(first.value("itemCount").toInt(), 30);
+    EXPECT_EQ(first.value("targetPid").toInt(), editor.pid());
+    xdotool({"keyup", "super"});
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(panelCloses());
+}
+
 TEST_F(Gesture, AShortcutNeverOpensItAndShiftRestartsTheHold) {
     start();
     // Super+N held for longer than the delay: the key press cancelled the hold.

@@ -231,6 +231,68 @@ TEST_F(Hold, DelayFollowsTheStoredLevel) {
     EXPECT_TRUE(panelVisible());
 }
 
+// How often the application's menus were read.
+int menuReads(const FakeAccessibility& ax, const FakeElement& bar) {
+    int reads = 0;
+    for (const auto& read : ax.reads()) {
+        reads += read.element == &bar && read.attribute == "AXChildren";
+    }
+    return reads;
+}
+
+TEST_F(Hold, AHoldReadsTheSheetAheadAndOpensWithIt) {
+    flags(super);
+    after(299ms);
+    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 0) << "a shortcut's Super reads nothing";
+    after(1ms);
+    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 1);
+    after(1700ms);
+    ASSERT_TRUE(panelVisible());
+    EXPECT_FALSE(controller.model().isLoading()) << "the sheet is there as the panel opens";
+    ASSERT_TRUE(controller.model().sheet());
+    EXPECT_EQ(controller.model().sheet()->groups.at(0).title, "Editor Menu");
+    after(1s);
+    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 1) << "read once";
+}
+
+TEST_F(Hold, ASwitchOfApplicationDuringTheHoldReadsTheNewOne) {
+    flags(super);
+    after(1s);
+    workspace.front = viewer;
+    after(1s);
+    ASSERT_TRUE(panelVisible());
+    EXPECT_EQ(controller.model().targetPID, viewer.pid);
+    scheduler.runUntilIdle();
+    EXPECT_EQ(controller.model().sheet()->groups.at(0).title, "Viewer Menu");
+}
+
+TEST_F(Hold, AReadOfAnEarlierHoldIsNeverUsed) {
+    flags(super);
+    after(500ms);
+    key();  // a shortcut after all: the read is dropped
+    flags(0);
+    ax.menuBar(editor.pid).menu("Later").item("Reload").key("r");
+    flags(super);
+    after(2s);
+    ASSERT_TRUE(panelVisible());
+    ASSERT_TRUE(controller.model().sheet());
+    EXPECT_EQ(controller.model().sheet()->groups.size(), 2u) << "read again, in this hold";
+    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 2);
+}
+
+TEST_F(Hold, NoReadAheadForAnExcludedApplicationOrWithoutPermission) {
+    store.set("excludedApps", QStringList{editor.applicationId});
+    flags(super);
+    after(3s);
+    flags(0);
+    ax.trusted = false;
+    flags(super);
+    after(3s);
+    flags(0);
+    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 0);
+    EXPECT_FALSE(panelVisible());
+}
+
 TEST_F(Hold, StartTwiceInstallsOneSetAndStopClearsEverything) {
     monitor.start();
     EXPECT_EQ(monitor.monitorCount(), 4u);
