@@ -52,30 +52,30 @@ const QHash<qint64, QString>& glyphTable() {
 const QHash<qint64, QString>& virtualKeyTable() {
     static const QHash<qint64, QString> table = [] {
         QHash<qint64, QString> t{
-            {36, returnSymbol},
-            {48, QStringLiteral("\u21E5")},
-            {49, spaceSymbol},
-            {51, QStringLiteral("\u232B")},
-            {53, QStringLiteral("\u238B")},
-            {71, QStringLiteral("\u2327")},
-            {76, QStringLiteral("\u2324")},
-            {115, QStringLiteral("\u2196")},
-            {116, QStringLiteral("\u21DE")},
-            {117, QStringLiteral("\u2326")},
-            {119, QStringLiteral("\u2198")},
-            {121, QStringLiteral("\u21DF")},
-            {123, QStringLiteral("\u2190")},
-            {124, QStringLiteral("\u2192")},
-            {125, QStringLiteral("\u2193")},
-            {126, QStringLiteral("\u2191")},
+            {VirtualKey::returnKey, returnSymbol},
+            {VirtualKey::tab, QStringLiteral("\u21E5")},
+            {VirtualKey::space, spaceSymbol},
+            {VirtualKey::backspace, QStringLiteral("\u232B")},
+            {VirtualKey::escape, QStringLiteral("\u238B")},
+            {VirtualKey::clear, QStringLiteral("\u2327")},
+            {VirtualKey::enter, QStringLiteral("\u2324")},
+            {VirtualKey::home, QStringLiteral("\u2196")},
+            {VirtualKey::pageUp, QStringLiteral("\u21DE")},
+            {VirtualKey::forwardDelete, QStringLiteral("\u2326")},
+            {VirtualKey::end, QStringLiteral("\u2198")},
+            {VirtualKey::pageDown, QStringLiteral("\u21DF")},
+            {VirtualKey::left, QStringLiteral("\u2190")},
+            {VirtualKey::right, QStringLiteral("\u2192")},
+            {VirtualKey::down, QStringLiteral("\u2193")},
+            {VirtualKey::up, QStringLiteral("\u2191")},
         };
         for (int number = 1; number <= 20; ++number) {
             t.insert(functionKeyVirtualKey(number), QStringLiteral("F%1").arg(number));
         }
         // The desktop's screenshot keys use Print; without a name they would vanish.
-        t.insert(ExtraKey::print, QStringLiteral("Print"));
-        t.insert(ExtraKey::insert, QStringLiteral("Ins"));
-        t.insert(ExtraKey::menu, QStringLiteral("Menu"));
+        t.insert(VirtualKey::print, QStringLiteral("Print"));
+        t.insert(VirtualKey::insert, QStringLiteral("Ins"));
+        t.insert(VirtualKey::menu, QStringLiteral("Menu"));
         return t;
     }();
     return table;
@@ -107,24 +107,18 @@ std::optional<char32_t> firstScalar(const QString& text) {
 
 }  // namespace
 
-int functionKeyVirtualKey(int number) {
-    static constexpr int codes[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
-                                    103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
-    return number >= 1 && number <= 20 ? codes[number - 1] : -1;
-}
-
 QString modifierSymbols(qint64 mask) {
     QString symbols;
-    if (mask & 4) {
+    if (mask & MenuModifier::control) {
         symbols += QStringLiteral("\u2303");
     }
-    if (mask & 2) {
+    if (mask & MenuModifier::option) {
         symbols += QStringLiteral("\u2325");
     }
-    if (mask & 1) {
+    if (mask & MenuModifier::shift) {
         symbols += QStringLiteral("\u21E7");
     }
-    if (!(mask & 8)) {
+    if (!(mask & MenuModifier::noCommand)) {
         symbols += QStringLiteral("\u2318");
     }
     return symbols;
@@ -132,16 +126,16 @@ QString modifierSymbols(qint64 mask) {
 
 QString flagSymbols(std::uint64_t flags) {
     QString symbols;
-    if (flags & 0x40000) {
+    if (flags & ModifierFlag::control) {
         symbols += QStringLiteral("\u2303");
     }
-    if (flags & 0x80000) {
+    if (flags & ModifierFlag::option) {
         symbols += QStringLiteral("\u2325");
     }
-    if (flags & 0x20000) {
+    if (flags & ModifierFlag::shift) {
         symbols += QStringLiteral("\u21E7");
     }
-    if (flags & 0x100000) {
+    if (flags & ModifierFlag::command) {
         symbols += QStringLiteral("\u2318");
     }
     return symbols;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KeyCodes.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -7,20 +9,10 @@
 
 namespace holdsheet {
 
-// Keys of Linux keyboards that the original tables lack, under codes the tables leave free.
-namespace ExtraKey {
-constexpr int print = 0x100;
-constexpr int insert = 0x101;
-constexpr int menu = 0x102;
-}  // namespace ExtraKey
-
-// The virtual key code of function key F1 ... F20 (number 1 to 20), or -1.
-int functionKeyVirtualKey(int number);
-
-// Accessibility modifier mask: 1 Shift, 2 Option, 4 Control; bit 8 set means "no Command".
+// A menu modifier mask (MenuModifier) as symbols.
 QString modifierSymbols(qint64 mask);
 
-// Event modifier flags: 0x20000 Shift, 0x40000 Control, 0x80000 Option, 0x100000 Command.
+// Event modifier flags (ModifierFlag) as symbols.
 QString flagSymbols(std::uint64_t flags);
 
 // Display name of a menu item's key equivalent, or none when it cannot be named.

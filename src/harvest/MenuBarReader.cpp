@@ -28,8 +28,9 @@ std::vector<ShortcutGroup> MenuBarReader::readMenuBar(const AXElementRef& applic
     const std::vector<AXElementRef> menus = childElements(ax_, *menuBar);
     std::vector<ShortcutGroup> groups;
     int count = 0;
-    // The leading menu belongs to the system, not to the application: never read it.
-    for (std::size_t index = 1; index < menus.size(); ++index) {
+    // A leading menu that belongs to the system, not to the application, is never read.
+    const std::size_t first = ax_.menuBarLeadsWithSystemMenu() ? 1 : 0;
+    for (std::size_t index = first; index < menus.size(); ++index) {
         const AXElementRef& menu = menus[index];
         const QString title =
             stringAttribute(ax_, menu, QStringLiteral("AXTitle")).value_or(QString());

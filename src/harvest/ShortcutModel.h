@@ -22,8 +22,7 @@ class ShortcutAction {
   public:
     struct Keys {
         std::uint16_t keyCode = 0;
-        // Device-independent modifier bits: 0x20000 Shift, 0x40000 Control, 0x80000 Option
-        // (Alt), 0x100000 Command (Super); other bits are carried through unchanged.
+        // Modifier flags (ModifierFlag); other bits are carried through unchanged.
         std::uint64_t flags = 0;
     };
 

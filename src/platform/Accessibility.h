@@ -76,6 +76,10 @@ class Accessibility {
     // Performs a named action ("AXPress"); the outcome is not reported.
     virtual void performAction(const AXElementRef& element, const QString& action) = 0;
 
+    // Whether a menu bar's first menu is the system's rather than the application's: it is
+    // then never read.
+    virtual bool menuBarLeadsWithSystemMenu() const = 0;
+
     // True while this program may read other applications' trees.
     virtual bool isProcessTrusted() = 0;
 

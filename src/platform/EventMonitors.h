@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KeyCodes.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -20,16 +22,6 @@ enum class EventType : int {
 constexpr quint64 maskOf(EventType type) {
     return quint64{1} << static_cast<int>(type);
 }
-
-// Modifier flag bits of events.
-namespace ModifierFlag {
-constexpr quint64 capsLock = 0x10000;
-constexpr quint64 shift = 0x20000;
-constexpr quint64 control = 0x40000;
-constexpr quint64 option = 0x80000;       // Alt
-constexpr quint64 command = 0x100000;     // Super
-constexpr quint64 numericPad = 0x200000;  // Num Lock
-}  // namespace ModifierFlag
 
 struct InputEvent {
     EventType type = EventType::keyDown;

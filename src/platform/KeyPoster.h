@@ -5,7 +5,7 @@
 namespace holdsheet {
 
 // Posts one key-down and key-up to the application in front, carrying exactly these
-// modifier flags (0x20000 Shift, 0x40000 Control, 0x80000 Alt, 0x100000 Super).
+// modifier flags (ModifierFlag).
 class KeyPoster {
   public:
     virtual ~KeyPoster() = default;

@@ -26,8 +26,8 @@ struct ValueTree {
 
 // The desktop's own key bindings as a symbolic hot-key dictionary: keys are hot-key ids in
 // decimal, each entry {"enabled": number, "value": {"parameters": [character code,
-// virtual key code, modifier flags]}}. Flags: Shift 0x20000, Control 0x40000, Alt 0x80000,
-// Super 0x100000; a character code of 65535 means no character.
+// virtual key code, modifier flags (ModifierFlag)]}}; a character code of 65535 means no
+// character.
 class SystemHotKeys {
   public:
     virtual ~SystemHotKeys() = default;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+static_assert(holdsheet::HoldMonitor::countedModifiers == 0x9E0000);
+
 namespace holdsheet {
 
 void HoldMonitor::start() {

@@ -21,7 +21,9 @@ namespace holdsheet {
 // when "closeOnRelease" is on; otherwise a short tap of the key alone closes it.
 class HoldMonitor : public SharedInstance<HoldMonitor> {
   public:
-    static constexpr quint64 countedModifiers = 0x9E0000;
+    static constexpr quint64 countedModifiers = ModifierFlag::shift | ModifierFlag::control |
+                                                ModifierFlag::option | ModifierFlag::command |
+                                                ModifierFlag::function;
     static constexpr quint64 flagsChangedMask = 0x1000;
     static constexpr quint64 cancellingInputMask = 0x240040A;
     static constexpr double defaultHoldLevel = 6;

@@ -76,8 +76,8 @@ TEST(KeyName, EveryVirtualKeyOfTheTable) {
         {113, "F15"}, {106, "F16"}, {64, "F17"},  {79, "F18"},  {80, "F19"},  {90, "F20"},
     };
     static_assert(std::size(keys) == 36);
-    EXPECT_EQ(keyName(nullopt, nullopt, ExtraKey::print), QString("Print"));
-    EXPECT_EQ(keyNameForCode(65535, ExtraKey::insert), QString("Ins"));
+    EXPECT_EQ(keyName(nullopt, nullopt, VirtualKey::print), QString("Print"));
+    EXPECT_EQ(keyNameForCode(65535, VirtualKey::insert), QString("Ins"));
     for (const auto& [code, expected] : keys) {
         EXPECT_EQ(show(keyName(nullopt, nullopt, code)), show(QString::fromUtf8(expected)))
             << "virtual key " << code;

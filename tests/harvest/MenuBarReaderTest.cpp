@@ -59,6 +59,10 @@ TEST_F(Reader, SkipsTheLeadingMenuUnreadAndKeepsMenuBarOrder) {
     EXPECT_FALSE(ax.wasTouchedBelow(*system.parent));
     EXPECT_EQ(ax.timeoutOf(pid), 1.5);
     EXPECT_TRUE(ax.timeoutSetBeforeFirstRead(pid));
+
+    // Where the platform's menu bars hold the application's menus only, the first is read.
+    ax.systemMenuFirst = false;
+    EXPECT_EQ(describe(read()), (Lines{"System: About ⌘A", "File: New ⌘N", "Edit: Copy ⌘C"}));
 }
 
 TEST_F(Reader, DropsMenusWithoutKeyEquivalentsAndUntitledMenus) {

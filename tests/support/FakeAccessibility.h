@@ -65,10 +65,12 @@ class FakeAccessibility : public Accessibility {
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
+    bool menuBarLeadsWithSystemMenu() const override { return systemMenuFirst; }
     bool isProcessTrusted() override { return trusted; }
     void isProcessTrustedWithPrompt() override { ++prompts; }
 
     bool trusted = true;
+    bool systemMenuFirst = true;  // trees here are built with a system menu first
     int prompts = 0;
     std::set<pid_t> silent;  // applications that stop answering: their reads time out
 

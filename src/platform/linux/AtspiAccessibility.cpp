@@ -137,7 +137,7 @@ struct AppState {
 
 namespace {
 
-enum class Kind { application, menuBar, placeholder, node, menuView };
+enum class Kind { application, menuBar, node, menuView };
 
 class AtspiElement : public AXElement {
   public:
@@ -516,18 +516,10 @@ AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QS
                 return AXError::success;
             }
             return AXError::attributeUnsupported;
-        case Kind::placeholder:
-            return AXError::noValue;
         case Kind::menuBar:
             if (attribute == QLatin1String("AXChildren")) {
                 prefetchMenus(app, element->path);
-                // The reader leaves the first menu to the system, as on the desktop it was
-                // written for; a placeholder there keeps every real menu in view.
-                AXValue::Elements list{makeElement(element->app, Kind::placeholder, {})};
-                for (auto& child : children(app.nodes[element->path].children)) {
-                    list.push_back(std::move(child));
-                }
-                value = std::move(list);
+                value = children(app.nodes[element->path].children);
                 return app.unreachable.load() ? AXError::cannotComplete : AXError::success;
             }
             if (attribute == QLatin1String("AXRole")) {

@@ -27,6 +27,8 @@ class AtspiAccessibility : public Accessibility {
     AXElementRef createApplication(pid_t pid) override;
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
     bool hasTimedOut(const AXElementRef& application) override;
+    // Menu bars here hold the application's menus only.
+    bool menuBarLeadsWithSystemMenu() const override { return false; }
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;

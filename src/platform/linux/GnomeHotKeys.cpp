@@ -1,5 +1,6 @@
 #include "platform/linux/GnomeHotKeys.h"
 
+#include "platform/KeyCodes.h"
 #include "platform/linux/GSettingsRead.h"
 #include "platform/linux/KeyBindingParser.h"
 
@@ -20,11 +21,7 @@ std::optional<ValueTree> parametersOf(const QString& accelerator) {
         character = key->character->at(0).unicode();
         virtualKey = characterVirtualKey(key->character->at(0));
     }
-    qint64 flags = 0;
-    flags |= (key->modifiers & 1) ? 0x20000 : 0;
-    flags |= (key->modifiers & 2) ? 0x80000 : 0;
-    flags |= (key->modifiers & 4) ? 0x40000 : 0;
-    flags |= (key->modifiers & 8) ? 0 : 0x100000;
+    const auto flags = static_cast<qint64>(flagsOfMenuModifiers(key->modifiers));
     return ValueTree(ValueTree::Array{character, virtualKey, flags});
 }
 

@@ -1,6 +1,6 @@
 #include "platform/linux/KeyBindingParser.h"
 
-#include "harvest/KeyNaming.h"
+#include "platform/KeyCodes.h"
 
 #include <QHash>
 #include <QStringList>
@@ -9,10 +9,10 @@ namespace holdsheet {
 
 namespace {
 
-constexpr int shiftBit = 1;
-constexpr int altBit = 2;
-constexpr int controlBit = 4;
-constexpr int noCommandBit = 8;
+constexpr int shiftBit = MenuModifier::shift;
+constexpr int altBit = MenuModifier::option;
+constexpr int controlBit = MenuModifier::control;
+constexpr int noCommandBit = MenuModifier::noCommand;
 
 // Key names, keysym and Qt spellings alike, folded to lower case.
 struct NamedKey {
@@ -44,57 +44,57 @@ const QHash<QString, NamedKey>& namedKeys() {
             t.insert(QStringLiteral("kp_%1").arg(digit), {QString::number(digit), std::nullopt});
         }
         const std::pair<const char*, int> keys[] = {
-            {"return", 36},
-            {"enter", 76},
-            {"kp_enter", 76},
-            {"tab", 48},
-            {"kp_tab", 48},
-            {"space", 49},
-            {"kp_space", 49},
-            {"backspace", 51},
-            {"escape", 53},
-            {"esc", 53},
-            {"clear", 71},
-            {"kp_clear", 71},
-            {"delete", 117},
-            {"del", 117},
-            {"kp_delete", 117},
-            {"home", 115},
-            {"kp_home", 115},
-            {"end", 119},
-            {"kp_end", 119},
-            {"page_up", 116},
-            {"prior", 116},
-            {"kp_page_up", 116},
-            {"kp_prior", 116},
-            {"pgup", 116},
-            {"page up", 116},
-            {"page_down", 121},
-            {"next", 121},
-            {"kp_page_down", 121},
-            {"kp_next", 121},
-            {"pgdown", 121},
-            {"page down", 121},
-            {"left", 123},
-            {"kp_left", 123},
-            {"right", 124},
-            {"kp_right", 124},
-            {"down", 125},
-            {"kp_down", 125},
-            {"up", 126},
-            {"kp_up", 126},
-            {"print", ExtraKey::print},
-            {"insert", ExtraKey::insert},
-            {"ins", ExtraKey::insert},
-            {"kp_insert", ExtraKey::insert},
-            {"menu", ExtraKey::menu},
+            {"return", VirtualKey::returnKey},
+            {"enter", VirtualKey::enter},
+            {"kp_enter", VirtualKey::enter},
+            {"tab", VirtualKey::tab},
+            {"kp_tab", VirtualKey::tab},
+            {"space", VirtualKey::space},
+            {"kp_space", VirtualKey::space},
+            {"backspace", VirtualKey::backspace},
+            {"escape", VirtualKey::escape},
+            {"esc", VirtualKey::escape},
+            {"clear", VirtualKey::clear},
+            {"kp_clear", VirtualKey::clear},
+            {"delete", VirtualKey::forwardDelete},
+            {"del", VirtualKey::forwardDelete},
+            {"kp_delete", VirtualKey::forwardDelete},
+            {"home", VirtualKey::home},
+            {"kp_home", VirtualKey::home},
+            {"end", VirtualKey::end},
+            {"kp_end", VirtualKey::end},
+            {"page_up", VirtualKey::pageUp},
+            {"prior", VirtualKey::pageUp},
+            {"kp_page_up", VirtualKey::pageUp},
+            {"kp_prior", VirtualKey::pageUp},
+            {"pgup", VirtualKey::pageUp},
+            {"page up", VirtualKey::pageUp},
+            {"page_down", VirtualKey::pageDown},
+            {"next", VirtualKey::pageDown},
+            {"kp_page_down", VirtualKey::pageDown},
+            {"kp_next", VirtualKey::pageDown},
+            {"pgdown", VirtualKey::pageDown},
+            {"page down", VirtualKey::pageDown},
+            {"left", VirtualKey::left},
+            {"kp_left", VirtualKey::left},
+            {"right", VirtualKey::right},
+            {"kp_right", VirtualKey::right},
+            {"down", VirtualKey::down},
+            {"kp_down", VirtualKey::down},
+            {"up", VirtualKey::up},
+            {"kp_up", VirtualKey::up},
+            {"print", VirtualKey::print},
+            {"insert", VirtualKey::insert},
+            {"ins", VirtualKey::insert},
+            {"kp_insert", VirtualKey::insert},
+            {"menu", VirtualKey::menu},
         };
         for (const auto& [name, code] : keys) {
             t.insert(QString::fromLatin1(name), {std::nullopt, code});
         }
         // Shift+Tab has keysyms of its own: GTK's ISO_Left_Tab, Qt's Backtab.
-        t.insert(QStringLiteral("iso_left_tab"), {std::nullopt, 48, shiftBit});
-        t.insert(QStringLiteral("backtab"), {std::nullopt, 48, shiftBit});
+        t.insert(QStringLiteral("iso_left_tab"), {std::nullopt, VirtualKey::tab, shiftBit});
+        t.insert(QStringLiteral("backtab"), {std::nullopt, VirtualKey::tab, shiftBit});
         // F1 ... F20 with the virtual key codes of the naming tables; the keypad's PF keys.
         for (int number = 1; number <= 20; ++number) {
             t.insert(QStringLiteral("f%1").arg(number),

@@ -1,6 +1,6 @@
 #include "platform/linux/XTestKeyPoster.h"
 
-#include "harvest/KeyNaming.h"
+#include "platform/KeyCodes.h"
 #include "platform/linux/KeyBindingParser.h"
 
 #include <QHash>
@@ -14,25 +14,16 @@ namespace holdsheet {
 unsigned long keysymOfVirtualKey(int virtualKey) {
     static const QHash<int, unsigned long> named = [] {
         QHash<int, unsigned long> table{
-            {36, XK_Return},
-            {48, XK_Tab},
-            {49, XK_space},
-            {51, XK_BackSpace},
-            {53, XK_Escape},
-            {71, XK_Clear},
-            {76, XK_KP_Enter},
-            {115, XK_Home},
-            {116, XK_Prior},
-            {117, XK_Delete},
-            {119, XK_End},
-            {121, XK_Next},
-            {123, XK_Left},
-            {124, XK_Right},
-            {125, XK_Down},
-            {126, XK_Up},
-            {ExtraKey::print, XK_Print},
-            {ExtraKey::insert, XK_Insert},
-            {ExtraKey::menu, XK_Menu},
+            {VirtualKey::returnKey, XK_Return}, {VirtualKey::tab, XK_Tab},
+            {VirtualKey::space, XK_space},      {VirtualKey::backspace, XK_BackSpace},
+            {VirtualKey::escape, XK_Escape},    {VirtualKey::clear, XK_Clear},
+            {VirtualKey::enter, XK_KP_Enter},   {VirtualKey::home, XK_Home},
+            {VirtualKey::pageUp, XK_Prior},     {VirtualKey::forwardDelete, XK_Delete},
+            {VirtualKey::end, XK_End},          {VirtualKey::pageDown, XK_Next},
+            {VirtualKey::left, XK_Left},        {VirtualKey::right, XK_Right},
+            {VirtualKey::down, XK_Down},        {VirtualKey::up, XK_Up},
+            {VirtualKey::print, XK_Print},      {VirtualKey::insert, XK_Insert},
+            {VirtualKey::menu, XK_Menu},
         };
         for (int number = 1; number <= 20; ++number) {
             table.insert(functionKeyVirtualKey(number),
@@ -73,10 +64,10 @@ void XTestKeyPoster::postKeys(std::uint16_t keyCode, std::uint64_t flags) {
         XFreeModifiermap(map);
     }
     std::vector<KeyCode> pressed;
-    const std::pair<std::uint64_t, KeySym> modifiers[] = {{0x40000, XK_Control_L},
-                                                          {0x80000, XK_Alt_L},
-                                                          {0x20000, XK_Shift_L},
-                                                          {0x100000, XK_Super_L}};
+    const std::pair<std::uint64_t, KeySym> modifiers[] = {{ModifierFlag::control, XK_Control_L},
+                                                          {ModifierFlag::option, XK_Alt_L},
+                                                          {ModifierFlag::shift, XK_Shift_L},
+                                                          {ModifierFlag::command, XK_Super_L}};
     for (const auto& [bit, modifierSymbol] : modifiers) {
         if (flags & bit) {
             if (const KeyCode code = XKeysymToKeycode(display, modifierSymbol)) {
