@@ -15,14 +15,14 @@ KeyCaps::KeyCaps(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts
     const double scale = fonts_->scale;
     const QFontMetricsF& keyMetrics = fonts_->keyMetrics;
     const double capWidth =
-        std::max(keyMetrics.horizontalAdvance(key_) + 2 * capPadding, capMinimumWidth * scale);
+        std::max(fonts_->keyAdvance(key_) + 2 * capPadding, capMinimumWidth * scale);
     const double capHeight = keyMetrics.height() + 2 * capVerticalPadding;
     keyAscent_ = keyMetrics.ascent();
     double modifiersWidth = 0;
     double modifiersHeight = 0;
     if (hasModifiers()) {
         const QFontMetricsF& metrics = fonts_->modifierMetrics;
-        modifiersWidth = metrics.horizontalAdvance(modifiers_);
+        modifiersWidth = fonts_->modifierAdvance(modifiers_);
         modifiersHeight = metrics.height();
     }
     const double height = std::max(capHeight, modifiersHeight);

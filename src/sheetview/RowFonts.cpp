@@ -13,4 +13,13 @@ RowFonts::RowFonts(double scale)
       modifierMetrics(modifiers),
       keyMetrics(key) {}
 
+double RowFonts::advance(QHash<QString, double>& widths, const QFontMetricsF& metrics,
+                         const QString& text) {
+    auto found = widths.constFind(text);
+    if (found == widths.constEnd()) {
+        found = widths.insert(text, metrics.horizontalAdvance(text));
+    }
+    return *found;
+}
+
 }  // namespace holdsheet

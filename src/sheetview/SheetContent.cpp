@@ -30,12 +30,19 @@ class ScrollBody : public QWidget {
 
 SheetContent::SheetContent(SheetModel& model, const SheetServices& services, double scale,
                            QWidget* parent)
-    : QWidget(parent), model_(model), services_(services), scale_(scale) {
+    : QWidget(parent),
+      model_(model),
+      services_(services),
+      scale_(scale),
+      fonts_(RowFonts::make(scale)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     connect(&model_, &SheetModel::loadingChanged, this, [this] { refresh(); });
-    connect(&model_, &SheetModel::sheetChanged, this, [this] { refresh(); });
+    connect(&model_, &SheetModel::sheetChanged, this, [this] {
+        fonts_ = RowFonts::make(scale_);  // the widths it keeps are of the last sheet's texts
+        refresh();
+    });
     connect(&model_, &SheetModel::queryChanged, this, [this] { refresh(); });
     connect(&services_.permission, &PermissionMonitor::trustedChanged, this, [this] { refresh(); });
     refresh();
@@ -100,7 +107,7 @@ void SheetContent::refresh() {
     auto* stack = new QVBoxLayout(body);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
-    auto* columns = new ColumnsView(groups, columnCount_, scale_, services_.runItem, body);
+    auto* columns = new ColumnsView(groups, columnCount_, fonts_, services_.runItem, body);
     columns->resize(body->width(), 0);
     stack->addWidget(columns);
     stack->addStretch(1);
