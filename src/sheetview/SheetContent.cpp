@@ -68,6 +68,7 @@ void SheetContent::refresh() {
                                                 this));
         }
         state_ = state;
+        fitNotice();
         return;
     }
     const auto& sheet = model_.sheet();
@@ -81,6 +82,7 @@ void SheetContent::refresh() {
             showPart(new EmptyNotice(searching, services_.localization, this));
         }
         state_ = State::empty;
+        fitNotice();
         return;
     }
     const bool hadColumns = state_ == State::columns && current_;
@@ -138,8 +140,27 @@ void SheetContent::reportHeight(double height) {
     });
 }
 
+void SheetContent::fitNotice() {
+    // A notice does not scroll: when it needs more than the panel gives, the panel grows to
+    // hold all of it (and never shrinks for it). Measured on the next turn, once laid out at
+    // the panel's width.
+    QTimer::singleShot(0, this, [this] {
+        const bool notice = state_ == State::permission || state_ == State::empty;
+        if (!notice || !current_ || !isVisible()) {
+            return;
+        }
+        const int needed = current_->heightForWidth(width());
+        if (model_.query().isEmpty() && needed > model_.contentHeight()) {
+            model_.setContentHeight(needed);
+        }
+    });
+}
+
 void SheetContent::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) {
+        fitNotice();
+    }
     if (state_ == State::columns && columnCountForWidth(width(), scale_) != columnCount_) {
         refresh();
     }

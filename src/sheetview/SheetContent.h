@@ -36,6 +36,7 @@ class SheetContent : public QWidget {
     void refresh();
     void showPart(QWidget* part);
     void reportHeight(double height);
+    void fitNotice();
 
     SheetModel& model_;
     const SheetServices& services_;
