@@ -51,7 +51,7 @@ void KeyCaps::paint(QPainter& painter, const QPointF& topLeft, const QPalette& p
     QPainterPath cap;
     cap.addRoundedRect(capRect_, capCornerRadius, capCornerRadius);
     painter.fillPath(cap, withOpacity(text, 0.1));
-    painter.setFont(fonts_->key);
+    painter.setFont(fonts_->keyFont(key_));
     painter.setPen(text);
     painter.drawText(capRect_, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, key_);
     painter.restore();

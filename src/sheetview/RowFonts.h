@@ -24,15 +24,21 @@ struct RowFonts {
     double modifierAdvance(const QString& text) const {
         return advance(modifierWidths, modifierMetrics, text);
     }
-    double keyAdvance(const QString& text) const { return advance(keyWidths, keyMetrics, text); }
+    // The font a key's name is drawn in, and its width there.
+    const QFont& keyFont(const QString& key) const;
+    double keyAdvance(const QString& key) const;
 
     double scale;
     QFont title;      // 13 × scale
     QFont modifiers;  // 13 × scale, medium
     QFont key;        // 12.5 × scale, semibold
+    // For ⇞ and ⇟, which the sheet's fonts and their usual fallbacks draw as a small smudge:
+    // a font whose arrows keep their bars apart at every text size, else the key font.
+    QFont pageKey;
     QFontMetricsF titleMetrics;
     QFontMetricsF modifierMetrics;
     QFontMetricsF keyMetrics;
+    QFontMetricsF pageKeyMetrics;
 
   private:
     static double advance(QHash<QString, double>& widths, const QFontMetricsF& metrics,
