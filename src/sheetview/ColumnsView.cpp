@@ -13,10 +13,10 @@
 
 namespace holdsheet {
 
-ColumnsView::ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount, double scale,
+ColumnsView::ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount,
+                         std::shared_ptr<const RowFonts> fonts,
                          std::function<void(const ShortcutItem&)> onClick, QWidget* parent)
     : QWidget(parent), onClick_(std::move(onClick)) {
-    const auto fonts = RowFonts::make(scale);
     for (const auto& columnGroups : splitIntoColumns(groups, columnCount)) {
         std::vector<GroupView> column;
         column.reserve(columnGroups.size());
@@ -108,6 +108,16 @@ const ShortcutRow& ColumnsView::rowOf(const Placed& placed) const {
     return groupOf(placed).rows()[static_cast<std::size_t>(placed.row)];
 }
 
+const QStringList& ColumnsView::titleLines(std::size_t element) {
+    auto found = layout_.lines.find(element);
+    if (found == layout_.lines.end()) {
+        const Placed& placed = layout_.placed[element];
+        found =
+            layout_.lines.emplace(element, rowOf(placed).titleLines(placed.frame.width())).first;
+    }
+    return found->second;
+}
+
 double ColumnsView::highlight(std::size_t element) const {
     const auto found = highlights_.find(element);
     return found == highlights_.end() ? 0.0 : found->second;
@@ -159,8 +169,8 @@ void ColumnsView::paintEvent(QPaintEvent* event) {
             continue;
         }
         if (placed.isRow()) {
-            rowOf(placed).paint(painter, placed.frame, placed.geometry, palette(), highlight(i),
-                                layout.direction);
+            rowOf(placed).paint(painter, placed.frame, placed.geometry, titleLines(i), palette(),
+                                highlight(i), layout.direction);
             continue;
         }
         const GroupView& group = groupOf(placed);

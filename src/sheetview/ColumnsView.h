@@ -39,8 +39,12 @@ class ColumnsView : public QWidget {
         bool isRow() const { return row >= 0; }
     };
 
-    ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount, double scale,
+    ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount,
+                std::shared_ptr<const RowFonts> fonts,
                 std::function<void(const ShortcutItem&)> onClick, QWidget* parent = nullptr);
+    ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCount, double scale,
+                std::function<void(const ShortcutItem&)> onClick, QWidget* parent = nullptr)
+        : ColumnsView(groups, columnCount, RowFonts::make(scale), std::move(onClick), parent) {}
     ~ColumnsView() override;
 
     // The groups of each column, in order.
@@ -80,8 +84,11 @@ class ColumnsView : public QWidget {
         std::vector<Placed> placed;
         std::vector<QRectF> columnFrames;
         double height = 0;
+        // The rows' title lines, by element, shaped when the row is first drawn.
+        std::map<std::size_t, QStringList> lines;
     };
     const Layout& layoutFor(double width) const;
+    const QStringList& titleLines(std::size_t element);
     void setHovered(std::optional<std::size_t> element);
     void animate(std::size_t element, double to);
 

@@ -15,14 +15,14 @@ KeyCaps::KeyCaps(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts
     const double scale = fonts_->scale;
     const QFontMetricsF& keyMetrics = fonts_->keyMetrics;
     const double capWidth =
-        std::max(keyMetrics.horizontalAdvance(key_) + 2 * capPadding, capMinimumWidth * scale);
+        std::max(fonts_->keyAdvance(key_) + 2 * capPadding, capMinimumWidth * scale);
     const double capHeight = keyMetrics.height() + 2 * capVerticalPadding;
     keyAscent_ = keyMetrics.ascent();
     double modifiersWidth = 0;
     double modifiersHeight = 0;
     if (hasModifiers()) {
         const QFontMetricsF& metrics = fonts_->modifierMetrics;
-        modifiersWidth = metrics.horizontalAdvance(modifiers_);
+        modifiersWidth = fonts_->modifierAdvance(modifiers_);
         modifiersHeight = metrics.height();
     }
     const double height = std::max(capHeight, modifiersHeight);
@@ -51,7 +51,7 @@ void KeyCaps::paint(QPainter& painter, const QPointF& topLeft, const QPalette& p
     QPainterPath cap;
     cap.addRoundedRect(capRect_, capCornerRadius, capCornerRadius);
     painter.fillPath(cap, withOpacity(text, 0.1));
-    painter.setFont(fonts_->key);
+    painter.setFont(fonts_->keyFont(key_));
     painter.setPen(text);
     painter.drawText(capRect_, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, key_);
     painter.restore();

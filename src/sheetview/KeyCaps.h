@@ -24,7 +24,7 @@ class KeyCaps {
     KeyCaps(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts);
 
     const QFont& modifierFont() const { return fonts_->modifiers; }
-    const QFont& keyFont() const { return fonts_->key; }
+    const QFont& keyFont() const { return fonts_->keyFont(key_); }
     QSizeF size() const { return size_; }
     // From the top: the baseline of the key's text, which rows align their titles on.
     double baseline() const { return baseline_; }

@@ -18,9 +18,13 @@ QFont calloutFont() {
 void layOutNotice(QWidget& notice, std::initializer_list<QWidget*> parts, int spacing,
                   int bodyWidth) {
     auto* layout = new QVBoxLayout(&notice);
-    layout->setContentsMargins(30, 30, 30, 30);
+    layout->setContentsMargins(noticePadding, 0, noticePadding, 0);
     layout->setSpacing(spacing);
-    layout->addStretch(1);
+    // Centred; the padding above and below is given up before any text is cut.
+    const auto padding = [] {
+        return new QSpacerItem(0, noticePadding, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    };
+    layout->addSpacerItem(padding());
     for (QWidget* part : parts) {
         if (auto* label = qobject_cast<QLabel*>(part)) {
             label->setAlignment(Qt::AlignHCenter);
@@ -29,7 +33,7 @@ void layOutNotice(QWidget& notice, std::initializer_list<QWidget*> parts, int sp
         }
         layout->addWidget(part, 0, Qt::AlignHCenter);
     }
-    layout->addStretch(1);
+    layout->addSpacerItem(padding());
 }
 
 }  // namespace holdsheet

@@ -13,13 +13,13 @@ namespace holdsheet {
 PermissionNotice::PermissionNotice(const Localization& localization, std::function<void()> onOpen,
                                    QWidget* parent)
     : QWidget(parent),
+      title_(new SheetLabel(localization.localized(QStringLiteral("perm.title")), headlineFont(),
+                            SheetLabel::Tone::primary, this)),
       body_(new SheetLabel(localization.localized(QStringLiteral("perm.body"))
                                .arg(localization.localized(QStringLiteral("app.name"))),
                            calloutFont(), SheetLabel::Tone::secondary, this)),
       button_(new QPushButton(localization.localized(QStringLiteral("perm.open")), this)) {
     auto* symbol = new SymbolView(QStringLiteral("lock.shield"), 34, secondaryOpacity, this);
-    auto* title = new SheetLabel(localization.localized(QStringLiteral("perm.title")),
-                                 headlineFont(), SheetLabel::Tone::primary, this);
     // The prominent style: the accent colour behind the button's text.
     QPalette prominent = button_->palette();
     prominent.setColor(QPalette::Button, accentColour(prominent));
@@ -31,7 +31,7 @@ PermissionNotice::PermissionNotice(const Localization& localization, std::functi
             onOpen();
         }
     });
-    layOutNotice(*this, {symbol, title, body_, button_}, 12, 420);
+    layOutNotice(*this, {symbol, title_, body_, button_}, 12, 420);
 }
 
 }  // namespace holdsheet

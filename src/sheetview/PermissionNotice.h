@@ -17,10 +17,12 @@ class PermissionNotice : public QWidget {
     PermissionNotice(const Localization& localization, std::function<void()> onOpen,
                      QWidget* parent = nullptr);
 
+    SheetLabel* title() const { return title_; }
     SheetLabel* body() const { return body_; }
     QPushButton* button() const { return button_; }
 
   private:
+    SheetLabel* title_;
     SheetLabel* body_;
     QPushButton* button_;
 };

@@ -30,12 +30,19 @@ class ScrollBody : public QWidget {
 
 SheetContent::SheetContent(SheetModel& model, const SheetServices& services, double scale,
                            QWidget* parent)
-    : QWidget(parent), model_(model), services_(services), scale_(scale) {
+    : QWidget(parent),
+      model_(model),
+      services_(services),
+      scale_(scale),
+      fonts_(RowFonts::make(scale)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     connect(&model_, &SheetModel::loadingChanged, this, [this] { refresh(); });
-    connect(&model_, &SheetModel::sheetChanged, this, [this] { refresh(); });
+    connect(&model_, &SheetModel::sheetChanged, this, [this] {
+        fonts_ = RowFonts::make(scale_);  // the widths it keeps are of the last sheet's texts
+        refresh();
+    });
     connect(&model_, &SheetModel::queryChanged, this, [this] { refresh(); });
     connect(&services_.permission, &PermissionMonitor::trustedChanged, this, [this] { refresh(); });
     refresh();
@@ -61,6 +68,7 @@ void SheetContent::refresh() {
                                                 this));
         }
         state_ = state;
+        fitNotice();
         return;
     }
     const auto& sheet = model_.sheet();
@@ -74,6 +82,7 @@ void SheetContent::refresh() {
             showPart(new EmptyNotice(searching, services_.localization, this));
         }
         state_ = State::empty;
+        fitNotice();
         return;
     }
     const bool hadColumns = state_ == State::columns && current_;
@@ -100,7 +109,7 @@ void SheetContent::refresh() {
     auto* stack = new QVBoxLayout(body);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
-    auto* columns = new ColumnsView(groups, columnCount_, scale_, services_.runItem, body);
+    auto* columns = new ColumnsView(groups, columnCount_, fonts_, services_.runItem, body);
     columns->resize(body->width(), 0);
     stack->addWidget(columns);
     stack->addStretch(1);
@@ -131,8 +140,27 @@ void SheetContent::reportHeight(double height) {
     });
 }
 
+void SheetContent::fitNotice() {
+    // A notice does not scroll: when it needs more than the panel gives, the panel grows to
+    // hold all of it (and never shrinks for it). Measured on the next turn, once laid out at
+    // the panel's width.
+    QTimer::singleShot(0, this, [this] {
+        const bool notice = state_ == State::permission || state_ == State::empty;
+        if (!notice || !current_ || !isVisible()) {
+            return;
+        }
+        const int needed = current_->heightForWidth(width());
+        if (model_.query().isEmpty() && needed > model_.contentHeight()) {
+            model_.setContentHeight(needed);
+        }
+    });
+}
+
 void SheetContent::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) {
+        fitNotice();
+    }
     if (state_ == State::columns && columnCountForWidth(width(), scale_) != columnCount_) {
         refresh();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheetview/RowFonts.h"
 #include "sheetview/SheetServices.h"
 
 #include <QWidget>
@@ -35,10 +36,13 @@ class SheetContent : public QWidget {
     void refresh();
     void showPart(QWidget* part);
     void reportHeight(double height);
+    void fitNotice();
 
     SheetModel& model_;
     const SheetServices& services_;
     double scale_;
+    // Shared by the columns of every keystroke on one sheet.
+    std::shared_ptr<const RowFonts> fonts_;
     State state_ = State::loading;
     QWidget* current_ = nullptr;
     ColumnsView* columns_ = nullptr;

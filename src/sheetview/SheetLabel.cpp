@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 
 namespace holdsheet {
 
@@ -12,6 +16,24 @@ SheetLabel::SheetLabel(const QString& text, const QFont& font, Tone tone, QWidge
     setFont(font);
     setTextFormat(Qt::PlainText);
     applyTone();
+}
+
+QSize SheetLabel::sizeHint() const {
+    if (!wordWrap()) {
+        return QLabel::sizeHint();
+    }
+    // As wide as its lines broken at the maximum width, not QLabel's guess at a pleasing
+    // shape: a layout that centres the label gives it this width, and its height must be
+    // the one measured at the maximum.
+    const QRectF lines = QFontMetricsF(font()).boundingRect(QRectF(0, 0, maximumWidth(), 1e6),
+                                                            Qt::TextWordWrap | alignment(), text());
+    const int width = std::min(maximumWidth(), static_cast<int>(std::ceil(lines.width())) + 1);
+    return {width, heightForWidth(width)};
+}
+
+int SheetLabel::heightForWidth(int width) const {
+    // A layout may offer more width than the label takes; its lines break at what it takes.
+    return QLabel::heightForWidth(std::min(width, maximumWidth()));
 }
 
 void SheetLabel::changeEvent(QEvent* event) {

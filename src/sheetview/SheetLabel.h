@@ -11,6 +11,8 @@ class SheetLabel : public QLabel {
 
     SheetLabel(const QString& text, const QFont& font, Tone tone, QWidget* parent = nullptr);
     Tone tone() const { return tone_; }
+    QSize sizeHint() const override;
+    int heightForWidth(int width) const override;
 
   protected:
     void changeEvent(QEvent* event) override;

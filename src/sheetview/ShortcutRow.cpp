@@ -41,7 +41,7 @@ QStringList wrapTitle(const QString& title, const QFont& font, double width, int
 ShortcutRow::ShortcutRow(const ShortcutItem& item, std::shared_ptr<const RowFonts> fonts)
     : item_(item), fonts_(std::move(fonts)), caps_(item, fonts_) {
     const QFontMetricsF& metrics = fonts_->titleMetrics;
-    titleAdvance_ = metrics.horizontalAdvance(item_.title);
+    titleAdvance_ = fonts_->titleAdvance(item_.title);
     titleAscent_ = metrics.ascent();
     titleLineSpacing_ = metrics.lineSpacing();
     titleLeading_ = metrics.leading();
@@ -57,12 +57,9 @@ double ShortcutRow::titleWidth(double rowWidth) const {
 
 ShortcutRow::Geometry ShortcutRow::geometry(double width, Qt::LayoutDirection direction) const {
     Geometry g;
-    g.lines = titleAdvance_ <= titleWidth(width)
-                  ? QStringList{item_.title}
-                  : wrapTitle(item_.title, fonts_->title, titleWidth(width), maximumTitleLines);
-    const double titleHeight =
-        static_cast<double>(std::max<qsizetype>(1, g.lines.size())) * titleLineSpacing_ -
-        titleLeading_;
+    // A title wider than its line breaks, and is cut after the second line.
+    g.lineCount = fitsOneLine(width) ? 1 : maximumTitleLines;
+    const double titleHeight = g.lineCount * titleLineSpacing_ - titleLeading_;
     // Aligned on the first baseline: the key's text and the title's first line.
     const double baseline = std::max(caps_.baseline(), titleAscent_);
     const double capsTop = verticalPadding + baseline - caps_.baseline();
@@ -82,8 +79,18 @@ ShortcutRow::Geometry ShortcutRow::geometry(double width, Qt::LayoutDirection di
     return g;
 }
 
+QStringList ShortcutRow::titleLines(double width) const {
+    return fitsOneLine(width)
+               ? QStringList{item_.title}
+               : wrapTitle(item_.title, fonts_->title, titleWidth(width), maximumTitleLines);
+}
+
+bool ShortcutRow::fitsOneLine(double width) const {
+    return titleAdvance_ <= titleWidth(width);
+}
+
 void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const Geometry& g,
-                        const QPalette& palette, double highlight,
+                        const QStringList& lines, const QPalette& palette, double highlight,
                         Qt::LayoutDirection direction) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -100,7 +107,7 @@ void ShortcutRow::paint(QPainter& painter, const QRectF& frame, const Geometry& 
     painter.setFont(fonts_->title);
     painter.setPen(text);
     double top = frame.top() + g.title.top();
-    for (const QString& line : g.lines) {
+    for (const QString& line : lines) {
         painter.drawText(
             QRectF(frame.left() + g.title.left(), top, g.title.width(), titleLineSpacing_),
             Qt::AlignLeading | Qt::AlignTop | Qt::TextSingleLine, line);

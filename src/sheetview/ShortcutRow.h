@@ -29,7 +29,7 @@ class ShortcutRow {
     struct Geometry {
         QRectF caps;
         QRectF title;
-        QStringList lines;
+        int lineCount = 1;
         double height = 0;
     };
 
@@ -45,15 +45,22 @@ class ShortcutRow {
     // What a screen reader says: the title and the key combination.
     QString accessibleName() const;
 
+    // Measured, not shaped: a whole sheet is laid out at every keystroke, and at a second
+    // width when the scroll bar comes or goes.
     Geometry geometry(double width, Qt::LayoutDirection direction) const;
+    // The title's lines in a row of `width`, as many as its geometry counts; shaping them
+    // costs, so only rows that are drawn ask.
+    QStringList titleLines(double width) const;
 
-    // Draws the row in `frame` with the geometry laid out for the frame's width.
+    // Draws the row in `frame` with the geometry and title lines for the frame's width.
     // `highlight` from 0 to 1: how strongly the row is lit under the pointer.
     void paint(QPainter& painter, const QRectF& frame, const Geometry& geometry,
-               const QPalette& palette, double highlight, Qt::LayoutDirection direction) const;
+               const QStringList& lines, const QPalette& palette, double highlight,
+               Qt::LayoutDirection direction) const;
 
   private:
     double titleWidth(double rowWidth) const;
+    bool fitsOneLine(double rowWidth) const;
 
     ShortcutItem item_;
     std::shared_ptr<const RowFonts> fonts_;

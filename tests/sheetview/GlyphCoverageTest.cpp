@@ -2,6 +2,7 @@
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/LocalizationKeys.h"
+#include "sheetview/KeyCaps.h"
 #include "sheetview/SheetStyle.h"
 
 #include <QDir>
@@ -76,6 +77,61 @@ QStringList keySymbols() {
     return symbols;
 }
 
+constexpr double textSizes[] = {0.9, 1.0, 1.18};
+
+KeyCaps capOf(const QString& key, double scale) {
+    ShortcutItem item;
+    item.key = key;
+    return KeyCaps(item, RowFonts::make(scale));
+}
+
+// The height of the ink of `key` as its cap draws it; the cap's faint fill does not count.
+int inkedHeight(const QString& key, double scale) {
+    const KeyCaps caps = capOf(key, scale);
+    QImage image(caps.size().toSize() + QSize(8, 8), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    caps.paint(painter, QPointF(4, 4), QPalette());
+    painter.end();
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = y;
+            }
+        }
+    }
+    return bottom < 0 ? 0 : bottom - top + 1;
+}
+
+// The family that draws `text` in `font`, after fallback.
+QString drawnFamily(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const auto runs = layout.glyphRuns();
+    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
+}
+
+TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {
+    for (const double scale : textSizes) {
+        SCOPED_TRACE(scale);
+        // Their arrows stand at least as tall as the other arrows of the caps.
+        const int arrows = std::max(inkedHeight("↑", scale), inkedHeight("⇧", scale));
+        EXPECT_GE(arrows, 8);  // something was drawn to compare with
+        for (const QString key : {"⇞", "⇟"}) {
+            EXPECT_GE(inkedHeight(key, scale), arrows) << key.toStdString();
+            EXPECT_EQ(drawnFamily(key, capOf(key, scale).keyFont()).toStdString(),
+                      "WenQuanYi Micro Hei");
+            EXPECT_EQ(capOf(key, scale).keyFont().pointSizeF(),
+                      capOf("S", scale).keyFont().pointSizeF());
+        }
+    }
+}
+
 TEST(GlyphCoverageTest, KeySymbolsRenderInTheSheetFonts) {
     const QStringList symbols = keySymbols();
     ASSERT_GT(symbols.size(), 20);
@@ -91,14 +147,24 @@ TEST(GlyphCoverageTest, KeySymbolsRenderInTheSheetFonts) {
 
 TEST(GlyphCoverageTest, EveryLanguageRendersEveryText) {
     const QFont font = sheetFont(13);
-    QImage sample(900, 40 + 22 * static_cast<int>(selectableLanguages().size()),
+    QImage sample(900, 70 + 22 * static_cast<int>(selectableLanguages().size()),
                   QImage::Format_ARGB32);
     sample.fill(Qt::white);
     QPainter painter(&sample);
     painter.setFont(sheetFont(16, QFont::DemiBold));
     painter.drawText(QPointF(10, 26), keySymbols().join(' '));
+    // Key caps as rows draw them, in the three text sizes.
+    double x = 10;
+    for (const double scale : textSizes) {
+        for (const QString key : {"⇞", "⇟", "↑", "⇧", "S"}) {
+            const KeyCaps caps = capOf(key, scale);
+            caps.paint(painter, QPointF(x, 40), QPalette());
+            x += caps.size().width() + 4;
+        }
+        x += 20;
+    }
     painter.setFont(font);
-    int y = 50;
+    int y = 80;
     for (const Language& language : selectableLanguages()) {
         const auto catalogue = Catalogue::load(language.code);
         ASSERT_NE(catalogue, nullptr) << language.code.toStdString();

@@ -1,13 +1,18 @@
 #include "sheetview/SheetContent.h"
 
+#include "prefs/Languages.h"
+#include "sheetview/CheatSheetRoot.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
+#include "sheetview/NoticeLayout.h"
 #include "sheetview/PermissionNotice.h"
 #include "sheetview/SheetLabel.h"
 #include "sheetview/SheetSymbols.h"
 
 #include "SheetViewHarness.h"
 
+#include <QDir>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -149,11 +154,38 @@ TEST_F(SheetContentTest, TheColumnsLetThePanelsBackdropShowThrough) {
     EXPECT_EQ(qAlpha(image.pixel(image.width() - 5, image.height() - 5)), 0);
 }
 
-TEST_F(SheetContentTest, NoHeightIsReportedWithoutColumns) {
-    loaded(makeSheet({}));
-    content();
-    settle();
-    EXPECT_EQ(model.contentHeight(), SheetModel::initialContentHeight);
+// A notice reports no height of its own, except what it needs beyond the panel's so as to
+// show whole; and never while a search text stands.
+TEST_F(SheetContentTest, ANoticeReportsOnlyTheHeightItNeedsBeyondTheArea) {
+    struct Case {
+        QString language;
+        bool trusted;
+        QString query;
+        bool grows;
+    };
+    const Case cases[] = {
+        {"en", true, "", false},  // the empty notice fits the panel as it opens
+        {"el", false, "", true},  // the permission notice with a four-line text does not
+        {"el", false, "zzzz", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language.toStdString() + " " + c.query.toStdString());
+        view.reset();
+        store.set(Preferences::Key::language, c.language);
+        setTrusted(c.trusted);
+        model.setContentHeight(SheetModel::initialContentHeight);
+        loaded(makeSheet({}));
+        model.setQuery(c.query);
+        content();
+        settle();
+        const double needed = content().current()->heightForWidth(content().width());
+        if (c.grows) {
+            EXPECT_GT(needed, SheetModel::initialContentHeight);
+            EXPECT_EQ(model.contentHeight(), needed);
+        } else {
+            EXPECT_EQ(model.contentHeight(), SheetModel::initialContentHeight);
+        }
+    }
 }
 
 TEST_F(SheetContentTest, RowsRunTheirCommandUnlessDisabled) {
@@ -167,6 +199,125 @@ TEST_F(SheetContentTest, RowsRunTheirCommandUnlessDisabled) {
     columns->activate(1);
     columns->activate(2);
     EXPECT_EQ(ran, std::vector<QString>{"New"});
+}
+
+struct Longest {
+    QString language;
+    QString text;
+    int lines = 0;
+};
+
+// Over every catalogue, the text of `key` that takes the most lines in the callout font at
+// `width`; of those, the longest. "perm.body" takes the catalogue's program name.
+Longest longestText(const QString& key, int width) {
+    const QFontMetricsF metrics(calloutFont());
+    Longest longest;
+    for (const Language& language : selectableLanguages()) {
+        const auto catalogue = Catalogue::load(language.code);
+        QString text = catalogue->text(key);
+        if (key == QStringLiteral("perm.body")) {
+            text = text.arg(catalogue->text(QStringLiteral("app.name")));
+        }
+        const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6),
+                                                   Qt::TextWordWrap | Qt::AlignHCenter, text);
+        const int lines = qRound(bounds.height() / metrics.lineSpacing());
+        if (lines > longest.lines ||
+            (lines == longest.lines && text.size() > longest.text.size())) {
+            longest = {language.code, text, lines};
+        }
+    }
+    return longest;
+}
+
+// Whether all of `label` shows: its lines broken at the width it got, every one of them
+// inside the label, and the label inside `area`, centred.
+void expectWhole(const QLabel& label, const QWidget& area) {
+    const QFontMetricsF metrics(label.font());
+    const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, label.width(), 1e6),
+                                                Qt::TextWordWrap | Qt::AlignHCenter, label.text());
+    EXPECT_LE(label.width(), label.maximumWidth());
+    EXPECT_GE(label.height(), label.heightForWidth(label.width()));
+    EXPECT_GE(label.height() + 0.5, wrapped.height());
+    const QRect inArea(label.mapTo(&area, QPoint(0, 0)), label.size());
+    EXPECT_TRUE(area.rect().contains(inArea))
+        << "label at " << inArea.y() << ".." << inArea.bottom() << " in " << area.height();
+    EXPECT_NEAR(inArea.center().x(), area.rect().center().x(), 1);  // and centred
+}
+
+class NoticeTest : public ::testing::Test, public SheetViewHarness {
+  protected:
+    NoticeTest() { model.setAppName("Editor"); }
+    // The panel as its controller sizes it: the content's reported height plus header and
+    // footer, at least 260 high.
+    void showPanel(const QString& language, const QString& textSize, int width) {
+        store.set(Preferences::Key::language, language);
+        store.set(Preferences::Key::textSize, textSize);
+        model.setContentHeight(SheetModel::initialContentHeight);
+        for (int pass = 0; pass < 2; ++pass) {
+            root.resize(width, static_cast<int>(std::max(model.contentHeight() + 118, 260.0)));
+            root.show();
+            settle();
+        }
+    }
+    CheatSheetRoot root{model, services, false};
+};
+
+TEST_F(NoticeTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
+    struct Case {
+        const char* key;
+        int width;  // the notice's text width
+        std::vector<int> sizes;
+        QString query;
+        bool trusted;
+    };
+    const Case cases[] = {
+        {"empty.body", 380, {}, "", true},
+        {"empty.search.body", 380, {2}, "zzzz", true},
+        {"perm.body", 420, {2}, "", false},
+    };
+    for (const auto& c : cases) {
+        const Longest longest = longestText(c.key, c.width);
+        // One line would prove nothing about wrapping.
+        ASSERT_GE(longest.lines, 2) << c.key;
+        setTrusted(c.trusted);
+        loaded(makeSheet(c.sizes));
+        model.setQuery(c.query);
+        for (const char* textSize : {"small", "medium", "large"}) {
+            for (const int width : {720, 1100}) {
+                SCOPED_TRACE(QStringLiteral("%1 in %2, %3 text, %4 wide")
+                                 .arg(c.key, longest.language, textSize)
+                                 .arg(width)
+                                 .toStdString());
+                showPanel(longest.language, textSize, width);
+                const SheetContent& content = *root.content();
+                const SheetLabel* body = nullptr;
+                const SheetLabel* title = nullptr;
+                if (const auto* empty = dynamic_cast<const EmptyNotice*>(content.current())) {
+                    body = empty->body();
+                    title = empty->title();
+                } else if (const auto* permission =
+                               dynamic_cast<const PermissionNotice*>(content.current())) {
+                    body = permission->body();
+                    title = permission->title();
+                    const QRect button(permission->button()->mapTo(&content, QPoint(0, 0)),
+                                       permission->button()->size());
+                    EXPECT_TRUE(content.rect().contains(button));
+                }
+                ASSERT_NE(body, nullptr);
+                EXPECT_EQ(body->text(), longest.text);
+                EXPECT_EQ(body->maximumWidth(), c.width);
+                expectWhole(*body, content);
+                expectWhole(*title, content);
+                if (width == 1100 && QString(textSize) == "medium") {
+                    // Kept for a person to look at.
+                    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+                    QDir().mkpath(artifacts);
+                    EXPECT_TRUE(root.grab().toImage().save(
+                        QStringLiteral("%1/sheet-notice-%2.png").arg(artifacts, c.key)));
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

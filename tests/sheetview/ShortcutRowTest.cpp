@@ -48,15 +48,40 @@ TEST(ShortcutRowTest, LongTitlesWrapToTwoLinesAndAreCut) {
     const QString title = QString("Rearrange every open document window by name ").repeated(4);
     const ShortcutRow longer(makeItem(title, "⌘", "R"), 1.0);
     const ShortcutRow single(makeItem("Save", "⌘", "S"), 1.0);
-    const auto& wrapped = longer.geometry(260, Qt::LeftToRight);
-    ASSERT_EQ(wrapped.lines.size(), 2);
-    EXPECT_TRUE(wrapped.lines[1].endsWith(QChar(0x2026)));
-    const auto& one = single.geometry(260, Qt::LeftToRight);
-    EXPECT_EQ(one.lines.size(), 1);
-    EXPECT_GT(wrapped.height, one.height);
-    EXPECT_NEAR(wrapped.caps.right(), one.caps.right(), 1e-9);
+    const QStringList wrapped = longer.titleLines(260);
+    ASSERT_EQ(wrapped.size(), 2);
+    EXPECT_TRUE(wrapped[1].endsWith(QChar(0x2026)));
+    EXPECT_EQ(single.titleLines(260), QStringList{"Save"});
+    const auto two = longer.geometry(260, Qt::LeftToRight);
+    const auto one = single.geometry(260, Qt::LeftToRight);
+    EXPECT_GT(two.height, one.height);
+    EXPECT_NEAR(two.caps.right(), one.caps.right(), 1e-9);
     // Wider, the same title needs fewer lines.
-    EXPECT_EQ(longer.geometry(5000, Qt::LeftToRight).lines.size(), 1);
+    EXPECT_EQ(longer.titleLines(5000).size(), 1);
+}
+
+// The height is counted without shaping the lines: it must agree with the lines drawn, at
+// every width a title crosses from one line to two, in every text size.
+TEST(ShortcutRowTest, CountedLinesAgreeWithTheLinesDrawn) {
+    const QStringList titles{"Save",
+                             "Export Document Item 47",
+                             "Rearrange every open document window by name",
+                             "Zusammenführen aller geöffneten Fenster",
+                             "すべてのウインドウを手前に移動",
+                             "إظهار جميع النوافذ المفتوحة",
+                             "Supercalifragilisticexpialidocious"};
+    for (const double scale : {0.9, 1.0, 1.18}) {
+        for (const QString& title : titles) {
+            const ShortcutRow row(makeItem(title, "⇧⌘", "S"), scale);
+            for (double width = 150; width <= 420; width += 3) {
+                SCOPED_TRACE(
+                    QStringLiteral("%1 at %2 × %3").arg(title).arg(width).arg(scale).toStdString());
+                const auto lines = row.titleLines(width);
+                const auto geometry = row.geometry(width, Qt::LeftToRight);
+                EXPECT_EQ(geometry.lineCount, lines.size());
+            }
+        }
+    }
 }
 
 TEST(ShortcutRowTest, RightToLeftMirrorsTheRowButNotTheKeyCaps) {
