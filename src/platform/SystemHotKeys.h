@@ -24,6 +24,25 @@ struct ValueTree {
     ValueTree(const char* text) : data(QString::fromUtf8(text)) {}
 };
 
+// Ids of the desktop shortcuts in the symbolic hot-key dictionary, the one table that both
+// the sheet's rows and the adapters' sources are keyed by.
+namespace SymbolicHotKey {
+constexpr int screenshotScreenFile = 28;
+constexpr int screenshotScreenClipboard = 29;
+constexpr int screenshotAreaFile = 30;
+constexpr int screenshotAreaClipboard = 31;
+constexpr int screenshotOptions = 184;
+constexpr int search = 64;
+constexpr int searchFiles = 65;
+constexpr int overview = 32;
+constexpr int applicationWindows = 33;
+constexpr int showDesktop = 36;
+constexpr int workspaceLeft = 79;
+constexpr int workspaceRight = 81;
+constexpr int previousInputSource = 60;
+constexpr int nextInputSource = 61;
+}  // namespace SymbolicHotKey
+
 // The desktop's own key bindings as a symbolic hot-key dictionary: keys are hot-key ids in
 // decimal, each entry {"enabled": number, "value": {"parameters": [character code,
 // virtual key code, modifier flags (ModifierFlag)]}}; a character code of 65535 means no

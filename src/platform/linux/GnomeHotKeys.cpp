@@ -32,19 +32,19 @@ const std::vector<GnomeHotKeys::Source>& GnomeHotKeys::defaultSources() {
     static const char* const media = "org.gnome.settings-daemon.plugins.media-keys";
     static const char* const wm = "org.gnome.desktop.wm.keybindings";
     static const std::vector<Source> sources = {
-        {28, {{shell, "screenshot"}, {media, "screenshot"}}},
-        {29, {{media, "screenshot-clip"}}},
-        {30, {{media, "area-screenshot"}}},
-        {31, {{media, "area-screenshot-clip"}}},
-        {184, {{shell, "show-screenshot-ui"}}},
-        {64, {{media, "search"}}},
-        {32, {{shell, "toggle-overview"}}},
-        {33, {{wm, "switch-group"}}},
-        {36, {{wm, "show-desktop"}}},
-        {79, {{wm, "switch-to-workspace-left"}}},
-        {81, {{wm, "switch-to-workspace-right"}}},
-        {60, {{wm, "switch-input-source-backward"}}},
-        {61, {{wm, "switch-input-source"}}},
+        {SymbolicHotKey::screenshotScreenFile, {{shell, "screenshot"}, {media, "screenshot"}}},
+        {SymbolicHotKey::screenshotScreenClipboard, {{media, "screenshot-clip"}}},
+        {SymbolicHotKey::screenshotAreaFile, {{media, "area-screenshot"}}},
+        {SymbolicHotKey::screenshotAreaClipboard, {{media, "area-screenshot-clip"}}},
+        {SymbolicHotKey::screenshotOptions, {{shell, "show-screenshot-ui"}}},
+        {SymbolicHotKey::search, {{media, "search"}}},
+        {SymbolicHotKey::overview, {{shell, "toggle-overview"}}},
+        {SymbolicHotKey::applicationWindows, {{wm, "switch-group"}}},
+        {SymbolicHotKey::showDesktop, {{wm, "show-desktop"}}},
+        {SymbolicHotKey::workspaceLeft, {{wm, "switch-to-workspace-left"}}},
+        {SymbolicHotKey::workspaceRight, {{wm, "switch-to-workspace-right"}}},
+        {SymbolicHotKey::previousInputSource, {{wm, "switch-input-source-backward"}}},
+        {SymbolicHotKey::nextInputSource, {{wm, "switch-input-source"}}},
     };
     return sources;
 }
