@@ -118,6 +118,7 @@ int runProgram(int argc, char* argv[]) {
                                  {"targetPid", static_cast<int>(model.targetPID)},
                                  {"loading", model.isLoading()},
                                  {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
+                                 {"notResponding", model.sheet() && model.sheet()->notResponding},
                                  {"query", model.query()},
                                  {"contentHeight", model.contentHeight()},
                              };

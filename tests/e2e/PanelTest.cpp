@@ -12,6 +12,8 @@
 
 #include <optional>
 
+#include <csignal>
+
 namespace holdsheet::e2e {
 namespace {
 
@@ -156,6 +158,35 @@ TEST_F(Panel, HideAndASecondStart) {
 
     EXPECT_EQ(holdsheet.terminate(), std::optional<int>(0)) << "SIGTERM ends it cleanly";
     EXPECT_TRUE(panelStatus().isEmpty());
+}
+
+// An application that stops answering: the panel shows what could be read (the desktop's
+// group) and says so under the header.
+TEST(StoppedApplication, ThePanelSaysItIsNotResponding) {
+    RunningApp app(Toolkit::gtk,
+                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
+    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
+    const bool loaded = waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s);
+    const QVariantMap status = panelStatus();
+    const QString shot = QStringLiteral(HOLDSHEET_ARTIFACTS) + "/panel-not-responding.png";
+    QDir().mkpath(QStringLiteral(HOLDSHEET_ARTIFACTS));
+    runTool("import", {"-window", "root", shot});
+    ::kill(app.pid(), SIGCONT);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(status.value("visible").toBool());
+    EXPECT_EQ(status.value("targetPid").toInt(), app.pid());
+    EXPECT_TRUE(status.value("notResponding").toBool());
+    EXPECT_GT(status.value("itemCount").toInt(), 0) << "the desktop's group still shows";
+
+    // Answering again, the next showing reads it whole.
+    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+    EXPECT_FALSE(panelStatus().value("notResponding").toBool());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "sheetview/CapsuleButton.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
+#include "sheetview/NotRespondingLine.h"
 #include "sheetview/SearchField.h"
 #include "sheetview/SheetContent.h"
 #include "sheetview/SheetLabel.h"
@@ -47,6 +48,21 @@ TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenTh
     EXPECT_EQ(header->icon()->size(), QSize(32, 32));
     EXPECT_EQ(header->height(), 64);
     EXPECT_EQ(root.footer()->height(), 52);
+}
+
+TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderTheHeader) {
+    NotRespondingLine* line = root.notRespondingLine();
+    EXPECT_TRUE(line->isHidden());
+    ShortcutSheet partial = makeSheet({2});
+    partial.notResponding = true;
+    loaded(partial);
+    ASSERT_FALSE(line->isHidden());
+    EXPECT_EQ(line->text(), "Editor is not responding; the sheet may be incomplete.");
+    EXPECT_EQ(root.header()->count()->text(), "2 commands") << "the partial sheet is shown";
+    EXPECT_GE(line->geometry().top(), root.header()->geometry().bottom());
+    EXPECT_GE(line->height(), line->fontMetrics().height()) << "never cut";
+    loaded(makeSheet({2}));  // the next read answered
+    EXPECT_TRUE(line->isHidden());
 }
 
 TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheClearButtonEmptiesTheQuery) {
