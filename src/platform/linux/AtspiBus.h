@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusMessage>
+#include "platform/linux/DBusPipe.h"
+
 #include <QStringList>
 #include <QVariantList>
 
@@ -15,6 +15,7 @@ namespace holdsheet {
 
 // A private connection to the accessibility bus with pipelined calls: a batch is sent at
 // once and then waited for, so its cost is one round trip, not one per call.
+// Arguments may be texts, signed and unsigned integers.
 class AtspiBus {
   public:
     struct Call {
@@ -24,11 +25,7 @@ class AtspiBus {
         QString method;
         QVariantList arguments;
     };
-    struct Reply {
-        QDBusMessage message;  // an invalid message when the call was never sent
-        bool ok = false;
-        bool timedOut = false;
-    };
+    using Reply = DBusPipe::Reply;
 
     static const QString nullPath;
 
@@ -68,10 +65,9 @@ class AtspiBus {
     static void enableAccessibility();
 
   private:
-    AtspiBus(QDBusConnection connection, QString name, bool peer);
-    QDBusMessage toMessage(const Call& call) const;
-    QDBusConnection connection_;
-    QString name_;
+    AtspiBus(std::unique_ptr<DBusPipe> pipe, bool peer);
+    DBusMessagePtr toMessage(const Call& call) const;
+    std::unique_ptr<DBusPipe> pipe_;
     bool peer_;
 };
 
