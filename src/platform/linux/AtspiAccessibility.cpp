@@ -143,8 +143,6 @@ AXElementRef makeElement(const std::shared_ptr<AppState>& app, Kind kind, const 
     return std::make_shared<AtspiElement>(app, kind, path);
 }
 
-// Reads role, name and state of these nodes in one batch, then the key bindings of the menu
-// items among them in a second (asking a separator for one upsets GTK).
 // GTK items never hold children (a submenu is a menu of its own): asking would cost a round
 // trip per item.
 void noteLeaf(const AppState& app, Node& node) {
@@ -153,7 +151,24 @@ void noteLeaf(const AppState& app, Node& node) {
     }
 }
 
-void loadAttributes(AppState& app, const QStringList& paths) {
+void storeChildren(const AppState& app, Node& node, const AtspiBus::Reply& reply) {
+    node.childrenLoaded = true;
+    for (const auto& [name, path] : AtspiBus::references(reply)) {
+        // Children living on another connection (embedded plugs) are not menus.
+        if (name == app.busName && path != AtspiBus::nullPath) {
+            node.children << path;
+        }
+    }
+}
+
+// Reads role, name and state of these nodes in one batch, then the key bindings of the menu
+// items among them in a second (asking a separator for one upsets GTK). Inside Qt menus,
+// where any item may hold a submenu and a call that does not apply is simply refused, the
+// binding and the children of every node are asked for in the first batch: one round trip
+// per level instead of three.
+void loadAttributes(AppState& app, const QStringList& paths, bool inMenu = false) {
+    const bool ahead = inMenu && app.toolkit == Toolkit::qt;
+    const std::size_t stride = ahead ? 5 : 3;
     QStringList missing;
     std::vector<AtspiBus::Call> calls;
     for (const QString& path : paths) {
@@ -162,16 +177,29 @@ void loadAttributes(AppState& app, const QStringList& paths) {
             calls.push_back({app.busName, path, accessibleInterface, "GetRole", {}});
             calls.push_back(AtspiBus::property(app.busName, path, accessibleInterface, "Name"));
             calls.push_back({app.busName, path, accessibleInterface, "GetState", {}});
+            if (ahead) {
+                calls.push_back({app.busName, path, actionInterface, "GetKeyBinding", {0}});
+                calls.push_back({app.busName, path, accessibleInterface, "GetChildren", {}});
+            }
         }
     }
     const auto replies = app.run(calls);
     for (qsizetype i = 0; i < missing.size(); ++i) {
         Node& node = app.nodes[missing[i]];
-        const auto* r = &replies[std::size_t(i) * 3];
+        const auto* r = &replies[std::size_t(i) * stride];
         node.attributesLoaded = true;
         node.role = AtspiBus::unsignedValue(r[0]);
         node.name = AtspiBus::textValue(r[1]);
         node.states = AtspiBus::stateValue(r[2]);
+        if (ahead) {
+            node.bindingLoaded = true;
+            if (node.role && isItemRole(*node.role)) {
+                node.binding = AtspiBus::textValue(r[3]);
+            }
+            if (!node.childrenLoaded) {
+                storeChildren(app, node, r[4]);
+            }
+        }
         noteLeaf(app, node);
     }
     std::vector<AtspiBus::Call> bindingCalls;
@@ -210,7 +238,7 @@ void loadCache(AppState& app, const AtspiBus::Reply& reply) {
 
 // Loads the children of `parents` (those not loaded yet) and then the attributes of every
 // new child, two batches in all. Called with the application's mutex held.
-QStringList loadLevel(AppState& app, const QStringList& parents) {
+QStringList loadLevel(AppState& app, const QStringList& parents, bool inMenu = false) {
     std::vector<AtspiBus::Call> childCalls;
     QStringList asked;
     for (const QString& parent : parents) {
@@ -221,20 +249,13 @@ QStringList loadLevel(AppState& app, const QStringList& parents) {
     }
     const auto childReplies = app.run(childCalls);
     for (qsizetype i = 0; i < asked.size(); ++i) {
-        Node& node = app.nodes[asked[i]];
-        node.childrenLoaded = true;
-        for (const auto& [name, path] : AtspiBus::references(childReplies[std::size_t(i)])) {
-            // Children living on another connection (embedded plugs) are not menus.
-            if (name == app.busName && path != AtspiBus::nullPath) {
-                node.children << path;
-            }
-        }
+        storeChildren(app, app.nodes[asked[i]], childReplies[std::size_t(i)]);
     }
     QStringList all;
     for (const QString& parent : parents) {
         all += app.nodes[parent].children;
     }
-    loadAttributes(app, all);
+    loadAttributes(app, all, inMenu);
     return all;
 }
 
@@ -253,7 +274,8 @@ void prefetchMenus(AppState& app, const QString& menuBarPath) {
     QStringList level{menuBarPath};
     const int levels = app.toolkit == Toolkit::gtk ? gtkPrefetchLevels : prefetchLevels;
     for (int depth = 0; depth < levels && !level.isEmpty(); ++depth) {
-        const QStringList children = loadLevel(app, level);
+        // The last level's children are not read.
+        const QStringList children = loadLevel(app, level, depth + 1 < levels);
         level.clear();
         for (const QString& child : children) {
             if (mayHaveMenuChildren(app, app.nodes[child])) {
