@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 
 namespace holdsheet {
 
@@ -87,6 +89,26 @@ struct Node {
     QStringList children;  // object paths on the application's bus name
 };
 
+// Applications whose cache took longer to hand out than walking their menus takes. GTK
+// builds the cache from every element of every window: a few milliseconds for most
+// applications, but well over 100 ms for an office suite, whose menus alone read faster.
+class SlowCaches {
+  public:
+    static constexpr std::chrono::milliseconds limit{50};
+    bool contains(const QString& busName) {
+        QMutexLocker lock(&mutex_);
+        return names_.contains(busName);
+    }
+    void insert(const QString& busName) {
+        QMutexLocker lock(&mutex_);
+        names_.insert(busName);
+    }
+
+  private:
+    QMutex mutex_;
+    QSet<QString> names_;  // unique bus names, never reused while the bus runs
+};
+
 }  // namespace
 
 // One application on the bus, shared by all its elements. Elements stay valid as long as
@@ -95,6 +117,7 @@ struct AppState {
     std::shared_ptr<AtspiBus> bus;
     // GTK's private socket, when open: quicker than the bus, and the only way to its cache.
     std::shared_ptr<AtspiBus> peer;
+    std::shared_ptr<SlowCaches> slowCaches;
     pid_t pid = 0;
     std::atomic<int> timeoutMs{1500};
     QMutex mutex;  // guards everything below
@@ -299,12 +322,14 @@ std::optional<QString> findMenuBar(AppState& app) {
         if (!address.isEmpty()) {
             app.peer = AtspiBus::openPeer(address);
         }
-        if (app.peer) {
-            loadCache(app, app.run({{app.busName,
-                                     "/org/a11y/atspi/cache",
-                                     "org.a11y.atspi.Cache",
-                                     "GetItems",
-                                     {}}})[0]);
+        if (app.peer && !app.slowCaches->contains(app.busName)) {
+            const auto start = std::chrono::steady_clock::now();
+            const auto cache = app.run(
+                {{app.busName, "/org/a11y/atspi/cache", "org.a11y.atspi.Cache", "GetItems", {}}});
+            if (std::chrono::steady_clock::now() - start > SlowCaches::limit) {
+                app.slowCaches->insert(app.busName);
+            }
+            loadCache(app, cache[0]);
         }
     }
     QStringList windows;
@@ -367,6 +392,7 @@ QString roleName(uint role) {
 
 struct AtspiAccessibility::Private {
     std::shared_ptr<AtspiBus> bus = AtspiBus::open();
+    std::shared_ptr<SlowCaches> slowCaches = std::make_shared<SlowCaches>();
 
     // Finds the bus names of a process: asks the registry and the bus daemon only, never
     // the applications themselves, so a hung application cannot slow the search.
@@ -407,6 +433,7 @@ bool AtspiAccessibility::hasApplication(pid_t pid) {
 AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
     auto app = std::make_shared<AppState>();
     app->bus = d_->bus;
+    app->slowCaches = d_->slowCaches;
     app->pid = pid;
     return makeElement(app, Kind::application, rootPath);
 }
