@@ -104,8 +104,27 @@ std::optional<quint64> stateWords(DBusMessageIter& array) {
 
 const QString AtspiBus::nullPath = QStringLiteral("/org/a11y/atspi/null");
 
-AtspiBus::AtspiBus(std::unique_ptr<DBusPipe> pipe, bool peer)
-    : pipe_(std::move(pipe)), peer_(peer) {}
+AtspiBus::AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address, bool peer)
+    : address_(std::move(address)), peer_(peer) {
+    idle_.push_back(std::move(pipe));
+}
+
+std::unique_ptr<DBusPipe> AtspiBus::takePipe() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (!idle_.empty()) {
+            auto pipe = std::move(idle_.back());
+            idle_.pop_back();
+            return pipe;
+        }
+    }
+    return DBusPipe::open(address_, !peer_);
+}
+
+void AtspiBus::giveBack(std::unique_ptr<DBusPipe> pipe) {
+    const std::lock_guard lock(mutex_);
+    idle_.push_back(std::move(pipe));
+}
 
 AtspiBus::~AtspiBus() = default;
 
@@ -153,7 +172,7 @@ std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
     if (!pipe) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), true));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), true));
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::open() {
@@ -161,12 +180,12 @@ std::shared_ptr<AtspiBus> AtspiBus::open() {
     if (address.isEmpty()) {
         return nullptr;
     }
-    // Each instance gets a connection of its own, so two readers never share one.
+    // Each instance has connections of its own, shared with no other instance.
     auto pipe = DBusPipe::open(address.toUtf8(), true);
     if (!pipe) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), false));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), false));
 }
 
 bool AtspiBus::answers() {
@@ -185,11 +204,20 @@ std::vector<AtspiBus::Reply> AtspiBus::run(const std::vector<Call>& calls, int t
     for (const Call& call : calls) {
         messages.push_back(toMessage(call));
     }
-    return pipe_->run(messages, timeoutMs);
+    auto pipe = takePipe();
+    if (!pipe) {
+        return std::vector<Reply>(calls.size());
+    }
+    auto replies = pipe->run(messages, timeoutMs);
+    giveBack(std::move(pipe));
+    return replies;
 }
 
 void AtspiBus::send(const Call& call) {
-    pipe_->send(toMessage(call));
+    if (auto pipe = takePipe()) {
+        pipe->send(toMessage(call));
+        giveBack(std::move(pipe));
+    }
 }
 
 QStringList AtspiBus::applicationsOf(pid_t pid) {

@@ -6,6 +6,7 @@
 #include <QVariantList>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace holdsheet {
 
 // A private connection to the accessibility bus with pipelined calls: a batch is sent at
 // once and then waited for, so its cost is one round trip, not one per call.
-// Arguments may be texts, signed and unsigned integers.
+// Arguments may be texts, signed and unsigned integers. Safe to use from several threads:
+// each batch has a connection to itself (a reply read by one thread is lost to another).
 class AtspiBus {
   public:
     struct Call {
@@ -65,10 +67,15 @@ class AtspiBus {
     static void enableAccessibility();
 
   private:
-    AtspiBus(std::unique_ptr<DBusPipe> pipe, bool peer);
+    AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address, bool peer);
     DBusMessagePtr toMessage(const Call& call) const;
-    std::unique_ptr<DBusPipe> pipe_;
-    bool peer_;
+    // An idle connection, or a new one while all are busy; null when none can be opened.
+    std::unique_ptr<DBusPipe> takePipe();
+    void giveBack(std::unique_ptr<DBusPipe> pipe);
+    const QByteArray address_;
+    const bool peer_;
+    std::mutex mutex_;  // guards idle_
+    std::vector<std::unique_ptr<DBusPipe>> idle_;
 };
 
 }  // namespace holdsheet
