@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 namespace holdsheet::e2e {
@@ -170,6 +173,40 @@ TEST_P(Toolkits, ReadsTheMenuBarUsersSeeAndTheItemsItShows) {
     EXPECT_EQ(describeGroups(parseJson(run.out)),
               std::vector<std::string>{"View: Formatting Marks ⌃F10, Previous Window ⌃⇧⇥, "
                                        "Zoom In ⌃+, Deep Shown ⌃D"});
+}
+
+// The permission poll asks the bus from the main thread while the loader reads on its own:
+// neither may take the other's replies.
+TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWhole) {
+    RunningApp app(GetParam(), shapes);
+    ASSERT_TRUE(app.waitUntilReadable());
+    AtspiAccessibility ax;
+    auto titles = [&] {
+        std::vector<std::string> lines;
+        for (const auto& group : MenuBarReader(ax).readMenus(app.pid(), true)) {
+            for (const auto& item : group.items) {
+                lines.push_back(group.title.toStdString() + ": " + item.title.toStdString());
+            }
+        }
+        return lines;
+    };
+    const auto expected = titles();
+    ASSERT_EQ(expected.size(), 23u);
+    std::atomic<bool> reading{true};
+    std::atomic<int> checks{0}, untrusted{0};
+    std::thread poll([&] {
+        while (reading.load()) {
+            ++checks;
+            untrusted += ax.isProcessTrusted() ? 0 : 1;
+        }
+    });
+    for (int read = 0; read < 10; ++read) {
+        EXPECT_EQ(titles(), expected) << "read " << read;
+    }
+    reading.store(false);
+    poll.join();
+    EXPECT_GT(checks.load(), 0);
+    EXPECT_EQ(untrusted.load(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt), toolkitName);

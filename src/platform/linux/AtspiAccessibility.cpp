@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 
 namespace holdsheet {
 
@@ -96,6 +98,26 @@ struct Node {
     QStringList children;  // object paths on the application's bus name
 };
 
+// Applications whose cache took longer to hand out than walking their menus takes. GTK
+// builds the cache from every element of every window: a few milliseconds for most
+// applications, but well over 100 ms for an office suite, whose menus alone read faster.
+class SlowCaches {
+  public:
+    static constexpr std::chrono::milliseconds limit{50};
+    bool contains(const QString& busName) {
+        QMutexLocker lock(&mutex_);
+        return names_.contains(busName);
+    }
+    void insert(const QString& busName) {
+        QMutexLocker lock(&mutex_);
+        names_.insert(busName);
+    }
+
+  private:
+    QMutex mutex_;
+    QSet<QString> names_;  // unique bus names, never reused while the bus runs
+};
+
 }  // namespace
 
 // One application on the bus, shared by all its elements. Elements stay valid as long as
@@ -104,6 +126,7 @@ struct AppState {
     std::shared_ptr<AtspiBus> bus;
     // GTK's private socket, when open: quicker than the bus, and the only way to its cache.
     std::shared_ptr<AtspiBus> peer;
+    std::shared_ptr<SlowCaches> slowCaches;
     pid_t pid = 0;
     std::atomic<int> timeoutMs{1500};
     QMutex mutex;  // guards everything below
@@ -152,8 +175,6 @@ AXElementRef makeElement(const std::shared_ptr<AppState>& app, Kind kind, const 
     return std::make_shared<AtspiElement>(app, kind, path);
 }
 
-// Reads role, name and state of these nodes in one batch, then the key bindings of the menu
-// items among them in a second (asking a separator for one upsets GTK).
 // GTK items never hold children (a submenu is a menu of its own): asking would cost a round
 // trip per item.
 void noteLeaf(const AppState& app, Node& node) {
@@ -162,7 +183,53 @@ void noteLeaf(const AppState& app, Node& node) {
     }
 }
 
-void loadAttributes(AppState& app, const QStringList& paths) {
+void storeChildren(const AppState& app, Node& node, const AtspiBus::Reply& reply) {
+    node.childrenLoaded = true;
+    for (const auto& [name, path] : AtspiBus::references(reply)) {
+        // Children living on another connection (embedded plugs) are not menus.
+        if (name == app.busName && path != AtspiBus::nullPath) {
+            node.children << path;
+        }
+    }
+}
+
+// Reads role, name and state of these nodes in one batch, then the key bindings of the menu
+// items among them in a second (asking a separator for one upsets GTK). Inside Qt menus,
+// where any item may hold a submenu and a call that does not apply is simply refused, the
+// binding and the children of every node are asked for in the first batch: one round trip
+// per level instead of three.
+// Qt marks no item of a closed menu VISIBLE; one the application hid has no extent there.
+// Asked only of items that matter to the sheet: one with a binding that names a key, or one
+// that holds a submenu.
+void loadHiddenMarks(AppState& app, const QStringList& paths) {
+    if (app.toolkit != Toolkit::qt) {
+        return;
+    }
+    QStringList unseen;
+    std::vector<AtspiBus::Call> calls;
+    for (const QString& path : paths) {
+        const Node& node = app.nodes[path];
+        if (node.role && isItemRole(*node.role) && node.states &&
+            !hasState(*node.states, stateVisible) &&
+            (!node.children.isEmpty() ||
+             (node.binding &&
+              parseKeyBinding(*node.binding, app.toolkit, node.name.value_or(QString()))))) {
+            calls.push_back(
+                {app.busName, path, componentInterface, "GetExtents", {QVariant::fromValue(0u)}});
+            unseen << path;
+        }
+    }
+    const auto extents = app.run(calls);
+    for (qsizetype i = 0; i < unseen.size(); ++i) {
+        const auto& reply = extents[std::size_t(i)];
+        const auto size = AtspiBus::extentSize(reply);
+        app.nodes[unseen[i]].noExtent = !reply.timedOut && (!size || size->isEmpty());
+    }
+}
+
+void loadAttributes(AppState& app, const QStringList& paths, bool inMenu = false) {
+    const bool ahead = inMenu && app.toolkit == Toolkit::qt;
+    const std::size_t stride = ahead ? 5 : 3;
     QStringList missing;
     std::vector<AtspiBus::Call> calls;
     for (const QString& path : paths) {
@@ -171,21 +238,33 @@ void loadAttributes(AppState& app, const QStringList& paths) {
             calls.push_back({app.busName, path, accessibleInterface, "GetRole", {}});
             calls.push_back(AtspiBus::property(app.busName, path, accessibleInterface, "Name"));
             calls.push_back({app.busName, path, accessibleInterface, "GetState", {}});
+            if (ahead) {
+                calls.push_back({app.busName, path, actionInterface, "GetKeyBinding", {0}});
+                calls.push_back({app.busName, path, accessibleInterface, "GetChildren", {}});
+            }
         }
     }
     const auto replies = app.run(calls);
     for (qsizetype i = 0; i < missing.size(); ++i) {
         Node& node = app.nodes[missing[i]];
-        const auto* r = &replies[std::size_t(i) * 3];
+        const auto* r = &replies[std::size_t(i) * stride];
         node.attributesLoaded = true;
         node.role = AtspiBus::unsignedValue(r[0]);
         node.name = AtspiBus::textValue(r[1]);
         node.states = AtspiBus::stateValue(r[2]);
+        if (ahead) {
+            node.bindingLoaded = true;
+            if (node.role && isItemRole(*node.role)) {
+                node.binding = AtspiBus::textValue(r[3]);
+            }
+            if (!node.childrenLoaded) {
+                storeChildren(app, node, r[4]);
+            }
+        }
         noteLeaf(app, node);
     }
     std::vector<AtspiBus::Call> bindingCalls;
     QStringList items;
-    QStringList unseen;  // Qt items not VISIBLE: shown in a closed menu, or hidden
     for (const QString& path : paths) {
         Node& node = app.nodes[path];
         if (!node.bindingLoaded && node.role && isItemRole(*node.role)) {
@@ -194,25 +273,13 @@ void loadAttributes(AppState& app, const QStringList& paths) {
             items << path;
         }
     }
-    for (const QString& path : std::as_const(items)) {
-        const Node& node = app.nodes[path];
-        if (app.toolkit == Toolkit::qt && node.states && !hasState(*node.states, stateVisible)) {
-            bindingCalls.push_back(
-                {app.busName, path, componentInterface, "GetExtents", {QVariant::fromValue(0u)}});
-            unseen << path;
-        }
-    }
     const auto bindings = app.run(bindingCalls);
     for (qsizetype i = 0; i < items.size(); ++i) {
         Node& node = app.nodes[items[i]];
         node.bindingLoaded = true;
         node.binding = AtspiBus::textValue(bindings[std::size_t(i)]);
     }
-    for (qsizetype i = 0; i < unseen.size(); ++i) {
-        const auto& reply = bindings[std::size_t(items.size() + i)];
-        const auto size = AtspiBus::extentSize(reply);
-        app.nodes[unseen[i]].noExtent = !reply.timedOut && (!size || size->isEmpty());
-    }
+    loadHiddenMarks(app, paths);
 }
 
 // GTK hands out role, name and state of every element it knows in one call, menus closed
@@ -233,7 +300,7 @@ void loadCache(AppState& app, const AtspiBus::Reply& reply) {
 
 // Loads the children of `parents` (those not loaded yet) and then the attributes of every
 // new child, two batches in all. Called with the application's mutex held.
-QStringList loadLevel(AppState& app, const QStringList& parents) {
+QStringList loadLevel(AppState& app, const QStringList& parents, bool inMenu = false) {
     std::vector<AtspiBus::Call> childCalls;
     QStringList asked;
     for (const QString& parent : parents) {
@@ -244,20 +311,13 @@ QStringList loadLevel(AppState& app, const QStringList& parents) {
     }
     const auto childReplies = app.run(childCalls);
     for (qsizetype i = 0; i < asked.size(); ++i) {
-        Node& node = app.nodes[asked[i]];
-        node.childrenLoaded = true;
-        for (const auto& [name, path] : AtspiBus::references(childReplies[std::size_t(i)])) {
-            // Children living on another connection (embedded plugs) are not menus.
-            if (name == app.busName && path != AtspiBus::nullPath) {
-                node.children << path;
-            }
-        }
+        storeChildren(app, app.nodes[asked[i]], childReplies[std::size_t(i)]);
     }
     QStringList all;
     for (const QString& parent : parents) {
         all += app.nodes[parent].children;
     }
-    loadAttributes(app, all);
+    loadAttributes(app, all, inMenu);
     return all;
 }
 
@@ -293,7 +353,8 @@ void prefetchMenus(AppState& app, const QString& menuBarPath) {
     QStringList level{menuBarPath};
     const int levels = app.toolkit == Toolkit::gtk ? gtkPrefetchLevels : prefetchLevels;
     for (int depth = 0; depth < levels && !level.isEmpty(); ++depth) {
-        const QStringList children = loadLevel(app, level);
+        // The last level's children are not read.
+        const QStringList children = loadLevel(app, level, depth + 1 < levels);
         level.clear();
         for (const QString& child : children) {
             const Node& node = app.nodes[child];
@@ -340,12 +401,14 @@ std::optional<QString> findMenuBar(AppState& app) {
         if (!address.isEmpty()) {
             app.peer = AtspiBus::openPeer(address);
         }
-        if (app.peer) {
-            loadCache(app, app.run({{app.busName,
-                                     "/org/a11y/atspi/cache",
-                                     "org.a11y.atspi.Cache",
-                                     "GetItems",
-                                     {}}})[0]);
+        if (app.peer && !app.slowCaches->contains(app.busName)) {
+            const auto start = std::chrono::steady_clock::now();
+            const auto cache = app.run(
+                {{app.busName, "/org/a11y/atspi/cache", "org.a11y.atspi.Cache", "GetItems", {}}});
+            if (std::chrono::steady_clock::now() - start > SlowCaches::limit) {
+                app.slowCaches->insert(app.busName);
+            }
+            loadCache(app, cache[0]);
         }
     }
     QStringList windows;
@@ -415,6 +478,7 @@ QString roleName(uint role) {
 
 struct AtspiAccessibility::Private {
     std::shared_ptr<AtspiBus> bus = AtspiBus::open();
+    std::shared_ptr<SlowCaches> slowCaches = std::make_shared<SlowCaches>();
 
     // Finds the bus names of a process: asks the registry and the bus daemon only, never
     // the applications themselves, so a hung application cannot slow the search.
@@ -455,6 +519,7 @@ bool AtspiAccessibility::hasApplication(pid_t pid) {
 AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
     auto app = std::make_shared<AppState>();
     app->bus = d_->bus;
+    app->slowCaches = d_->slowCaches;
     app->pid = pid;
     return makeElement(app, Kind::application, rootPath);
 }

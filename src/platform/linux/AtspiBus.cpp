@@ -1,11 +1,10 @@
 #include "platform/linux/AtspiBus.h"
 
-#include <QDBusArgument>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusPendingCall>
+#include <cstring>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusVariant>
-#include <QUuid>
 
 namespace holdsheet {
 
@@ -52,39 +51,128 @@ std::optional<bool> statusFlag(const QString& name) {
     return unwrap(reply.arguments().first()).toBool();
 }
 
+// The first argument of a successful reply, seen through one variant (a property's value),
+// when its signature is `signature`.
+bool firstArgument(const AtspiBus::Reply& reply, const char* signature, DBusMessageIter& value) {
+    if (!reply.ok || !reply.message || !dbus_message_iter_init(reply.message.get(), &value)) {
+        return false;
+    }
+    if (dbus_message_iter_get_arg_type(&value) == DBUS_TYPE_VARIANT) {
+        DBusMessageIter inner;
+        dbus_message_iter_recurse(&value, &inner);
+        value = inner;
+    }
+    char* actual = dbus_message_iter_get_signature(&value);
+    const bool matches = actual != nullptr && std::strcmp(actual, signature) == 0;
+    dbus_free(actual);
+    return matches;
+}
+
+// Reads a text or object path and moves on.
+QString nextText(DBusMessageIter& iter) {
+    const char* text = nullptr;
+    const int type = dbus_message_iter_get_arg_type(&iter);
+    if (type == DBUS_TYPE_STRING || type == DBUS_TYPE_OBJECT_PATH) {
+        dbus_message_iter_get_basic(&iter, &text);
+    }
+    dbus_message_iter_next(&iter);
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+// An AT-SPI state set ("au", two 32-bit words, state n is bit n); none when empty.
+std::optional<quint64> stateWords(DBusMessageIter& array) {
+    DBusMessageIter word;
+    dbus_message_iter_recurse(&array, &word);
+    quint64 states = 0;
+    int count = 0;
+    while (dbus_message_iter_get_arg_type(&word) == DBUS_TYPE_UINT32) {
+        dbus_uint32_t bits = 0;
+        dbus_message_iter_get_basic(&word, &bits);
+        if (count < 2) {
+            states |= quint64{bits} << (32 * count);
+        }
+        ++count;
+        dbus_message_iter_next(&word);
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return states;
+}
+
 }  // namespace
 
 const QString AtspiBus::nullPath = QStringLiteral("/org/a11y/atspi/null");
 
-AtspiBus::AtspiBus(QDBusConnection connection, QString name, bool peer)
-    : connection_(std::move(connection)), name_(std::move(name)), peer_(peer) {}
-
-AtspiBus::~AtspiBus() {
-    connection_ = QDBusConnection(QString());
-    if (peer_) {
-        QDBusConnection::disconnectFromPeer(name_);
-    } else {
-        QDBusConnection::disconnectFromBus(name_);
-    }
+AtspiBus::AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address, bool peer)
+    : address_(std::move(address)), peer_(peer) {
+    idle_.push_back(std::move(pipe));
 }
 
-QDBusMessage AtspiBus::toMessage(const Call& call) const {
-    QDBusMessage message = QDBusMessage::createMethodCall(peer_ ? QString() : call.service,
-                                                          call.path, call.interface, call.method);
-    message.setArguments(call.arguments);
-    message.setAutoStartService(false);
+std::unique_ptr<DBusPipe> AtspiBus::takePipe() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (!idle_.empty()) {
+            auto pipe = std::move(idle_.back());
+            idle_.pop_back();
+            return pipe;
+        }
+    }
+    return DBusPipe::open(address_, !peer_);
+}
+
+void AtspiBus::giveBack(std::unique_ptr<DBusPipe> pipe) {
+    const std::lock_guard lock(mutex_);
+    idle_.push_back(std::move(pipe));
+}
+
+AtspiBus::~AtspiBus() = default;
+
+DBusMessagePtr AtspiBus::toMessage(const Call& call) const {
+    const QByteArray service = call.service.toUtf8();
+    const QByteArray path = call.path.toUtf8();
+    const QByteArray interface = call.interface.toUtf8();
+    const QByteArray method = call.method.toUtf8();
+    // libdbus aborts on malformed names; paths and names from a reply are checked here.
+    if (!dbus_validate_path(path.constData(), nullptr) ||
+        (!peer_ && !dbus_validate_bus_name(service.constData(), nullptr))) {
+        return nullptr;
+    }
+    DBusMessagePtr message(dbus_message_new_method_call(peer_ ? nullptr : service.constData(),
+                                                        path.constData(), interface.constData(),
+                                                        method.constData()));
+    if (!message) {
+        return nullptr;
+    }
+    dbus_message_set_auto_start(message.get(), FALSE);
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(message.get(), &arguments);
+    for (const QVariant& argument : call.arguments) {
+        bool appended = false;
+        if (argument.metaType() == QMetaType::fromType<QString>()) {
+            const QByteArray text = argument.toString().toUtf8();
+            const char* data = text.constData();
+            appended = dbus_message_iter_append_basic(&arguments, DBUS_TYPE_STRING, &data);
+        } else if (argument.metaType() == QMetaType::fromType<int>()) {
+            const dbus_int32_t number = argument.toInt();
+            appended = dbus_message_iter_append_basic(&arguments, DBUS_TYPE_INT32, &number);
+        } else if (argument.metaType() == QMetaType::fromType<uint>()) {
+            const dbus_uint32_t number = argument.toUInt();
+            appended = dbus_message_iter_append_basic(&arguments, DBUS_TYPE_UINT32, &number);
+        }
+        if (!appended) {
+            return nullptr;
+        }
+    }
     return message;
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
-    const QString name =
-        QStringLiteral("holdsheet-peer-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QDBusConnection connection = QDBusConnection::connectToPeer(address, name);
-    if (!connection.isConnected()) {
-        QDBusConnection::disconnectFromPeer(name);
+    auto pipe = DBusPipe::open(address.toUtf8(), false);
+    if (!pipe) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(connection, name, true));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), true));
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::open() {
@@ -92,15 +180,12 @@ std::shared_ptr<AtspiBus> AtspiBus::open() {
     if (address.isEmpty()) {
         return nullptr;
     }
-    // Each instance gets a connection of its own, so two readers never share one.
-    const QString name =
-        QStringLiteral("holdsheet-a11y-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QDBusConnection connection = QDBusConnection::connectToBus(address, name);
-    if (!connection.isConnected()) {
-        QDBusConnection::disconnectFromBus(name);
+    // Each instance has connections of its own, shared with no other instance.
+    auto pipe = DBusPipe::open(address.toUtf8(), true);
+    if (!pipe) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(connection, name, false));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), false));
 }
 
 bool AtspiBus::answers() {
@@ -114,26 +199,25 @@ bool AtspiBus::answers() {
 }
 
 std::vector<AtspiBus::Reply> AtspiBus::run(const std::vector<Call>& calls, int timeoutMs) {
-    std::vector<QDBusPendingCall> pending;
-    pending.reserve(calls.size());
+    std::vector<DBusMessagePtr> messages;
+    messages.reserve(calls.size());
     for (const Call& call : calls) {
-        pending.push_back(connection_.asyncCall(toMessage(call), timeoutMs));
+        messages.push_back(toMessage(call));
     }
-    std::vector<Reply> replies(calls.size());
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        pending[i].waitForFinished();
-        Reply& reply = replies[i];
-        reply.message = pending[i].reply();
-        reply.ok = reply.message.type() == QDBusMessage::ReplyMessage;
-        const QDBusError::ErrorType error = pending[i].error().type();
-        reply.timedOut = error == QDBusError::NoReply || error == QDBusError::Timeout ||
-                         error == QDBusError::TimedOut;
+    auto pipe = takePipe();
+    if (!pipe) {
+        return std::vector<Reply>(calls.size());
     }
+    auto replies = pipe->run(messages, timeoutMs);
+    giveBack(std::move(pipe));
     return replies;
 }
 
 void AtspiBus::send(const Call& call) {
-    connection_.send(toMessage(call));
+    if (auto pipe = takePipe()) {
+        pipe->send(toMessage(call));
+        giveBack(std::move(pipe));
+    }
 }
 
 QStringList AtspiBus::applicationsOf(pid_t pid) {
@@ -178,139 +262,95 @@ AtspiBus::Call AtspiBus::property(const QString& service, const QString& path,
 
 std::vector<std::pair<QString, QString>> AtspiBus::references(const Reply& reply) {
     std::vector<std::pair<QString, QString>> result;
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
+    DBusMessageIter array;
+    if (!firstArgument(reply, "a(so)", array)) {
         return result;
     }
-    const QVariant value = reply.message.arguments().first();
-    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
-        return result;
+    DBusMessageIter entry;
+    dbus_message_iter_recurse(&array, &entry);
+    while (dbus_message_iter_get_arg_type(&entry) == DBUS_TYPE_STRUCT) {
+        DBusMessageIter field;
+        dbus_message_iter_recurse(&entry, &field);
+        const QString name = nextText(field);
+        result.emplace_back(name, nextText(field));
+        dbus_message_iter_next(&entry);
     }
-    const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
-    if (argument.currentSignature() != QLatin1String("a(so)")) {
-        return result;
-    }
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        QString name;
-        QDBusObjectPath path;
-        argument.beginStructure();
-        argument >> name >> path;
-        argument.endStructure();
-        result.emplace_back(name, path.path());
-    }
-    argument.endArray();
     return result;
 }
 
 std::optional<uint> AtspiBus::unsignedValue(const Reply& reply) {
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
+    DBusMessageIter value;
+    if (!firstArgument(reply, "u", value)) {
         return std::nullopt;
     }
-    const QVariant value = unwrap(reply.message.arguments().first());
-    if (value.metaType() != QMetaType::fromType<uint>()) {
-        return std::nullopt;
-    }
-    return value.toUInt();
+    dbus_uint32_t number = 0;
+    dbus_message_iter_get_basic(&value, &number);
+    return number;
 }
 
 std::optional<QString> AtspiBus::textValue(const Reply& reply) {
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
+    DBusMessageIter value;
+    if (!firstArgument(reply, "s", value)) {
         return std::nullopt;
     }
-    const QVariant value = unwrap(reply.message.arguments().first());
-    if (value.metaType() != QMetaType::fromType<QString>()) {
-        return std::nullopt;
-    }
-    return value.toString();
+    return nextText(value);
 }
 
 std::optional<quint64> AtspiBus::stateValue(const Reply& reply) {
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
+    DBusMessageIter array;
+    if (!firstArgument(reply, "au", array)) {
         return std::nullopt;
     }
-    const QVariant value = reply.message.arguments().first();
-    QList<uint> words;
-    if (value.metaType() == QMetaType::fromType<QDBusArgument>()) {
-        const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
-        if (argument.currentSignature() != QLatin1String("au")) {
-            return std::nullopt;
-        }
-        argument >> words;
-    } else if (value.canConvert<QList<uint>>()) {
-        words = value.value<QList<uint>>();
-    }
-    if (words.isEmpty()) {
-        return std::nullopt;
-    }
-    quint64 states = words.at(0);
-    if (words.size() > 1) {
-        states |= quint64{words.at(1)} << 32;
-    }
-    return states;
+    return stateWords(array);
 }
 
 std::optional<QSize> AtspiBus::extentSize(const Reply& reply) {
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
+    DBusMessageIter box;
+    if (!firstArgument(reply, "(iiii)", box)) {
         return std::nullopt;
     }
-    const QVariant value = reply.message.arguments().first();
-    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
-        return std::nullopt;
+    DBusMessageIter field;
+    dbus_message_iter_recurse(&box, &field);
+    dbus_int32_t values[4] = {};
+    for (auto& value : values) {
+        dbus_message_iter_get_basic(&field, &value);
+        dbus_message_iter_next(&field);
     }
-    const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
-    if (argument.currentSignature() != QLatin1String("(iiii)")) {
-        return std::nullopt;
-    }
-    int x = 0, y = 0, width = 0, height = 0;
-    argument.beginStructure();
-    argument >> x >> y >> width >> height;
-    argument.endStructure();
-    return QSize(width, height);
+    return QSize(values[2], values[3]);
 }
 
 std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply) {
     std::vector<CacheItem> items;
-    if (!reply.ok || reply.message.arguments().isEmpty()) {
-        return items;
-    }
-    const QVariant value = reply.message.arguments().first();
-    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
-        return items;
-    }
-    const QDBusArgument argument = qvariant_cast<QDBusArgument>(value);
+    DBusMessageIter array;
     // (self, application, parent, index in parent, child count, interfaces, name, role,
     // description, states)
-    if (argument.currentSignature() != QLatin1String("a((so)(so)(so)iiassusau)")) {
+    if (!firstArgument(reply, "a((so)(so)(so)iiassusau)", array)) {
         return items;
     }
-    auto reference = [&argument](QString& name, QString& path) {
-        QDBusObjectPath objectPath;
-        argument.beginStructure();
-        argument >> name >> objectPath;
-        argument.endStructure();
-        path = objectPath.path();
-    };
-    argument.beginArray();
-    while (!argument.atEnd()) {
+    DBusMessageIter entry;
+    dbus_message_iter_recurse(&array, &entry);
+    while (dbus_message_iter_get_arg_type(&entry) == DBUS_TYPE_STRUCT) {
+        DBusMessageIter field;
+        dbus_message_iter_recurse(&entry, &field);
         CacheItem item;
-        QString ignoredName, ignoredPath, description;
-        int index = 0, childCount = 0;
-        QStringList interfaces;
-        QList<uint> words;
-        argument.beginStructure();
-        reference(item.busName, item.path);
-        reference(ignoredName, ignoredPath);
-        reference(ignoredName, ignoredPath);
-        argument >> index >> childCount >> interfaces >> item.name >> item.role >> description;
-        argument >> words;
-        argument.endStructure();
-        item.states = words.isEmpty() ? 0 : words.at(0);
-        if (words.size() > 1) {
-            item.states |= quint64{words.at(1)} << 32;
+        DBusMessageIter self;
+        dbus_message_iter_recurse(&field, &self);
+        item.busName = nextText(self);
+        item.path = nextText(self);
+        // Past self, application, parent, index, child count and interfaces.
+        for (int skipped = 0; skipped < 6; ++skipped) {
+            dbus_message_iter_next(&field);
         }
+        item.name = nextText(field);
+        dbus_uint32_t role = 0;
+        dbus_message_iter_get_basic(&field, &role);
+        item.role = role;
+        dbus_message_iter_next(&field);
+        dbus_message_iter_next(&field);  // description
+        item.states = stateWords(field).value_or(0);
         items.push_back(std::move(item));
+        dbus_message_iter_next(&entry);
     }
-    argument.endArray();
     return items;
 }
 

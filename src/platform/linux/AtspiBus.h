@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QDBusConnection>
-#include <QDBusMessage>
+#include "platform/linux/DBusPipe.h"
+
 #include <QSize>
 #include <QStringList>
 #include <QVariantList>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,8 @@ namespace holdsheet {
 
 // A private connection to the accessibility bus with pipelined calls: a batch is sent at
 // once and then waited for, so its cost is one round trip, not one per call.
+// Arguments may be texts, signed and unsigned integers. Safe to use from several threads:
+// each batch has a connection to itself (a reply read by one thread is lost to another).
 class AtspiBus {
   public:
     struct Call {
@@ -25,11 +28,7 @@ class AtspiBus {
         QString method;
         QVariantList arguments;
     };
-    struct Reply {
-        QDBusMessage message;  // an invalid message when the call was never sent
-        bool ok = false;
-        bool timedOut = false;
-    };
+    using Reply = DBusPipe::Reply;
 
     static const QString nullPath;
 
@@ -71,11 +70,15 @@ class AtspiBus {
     static void enableAccessibility();
 
   private:
-    AtspiBus(QDBusConnection connection, QString name, bool peer);
-    QDBusMessage toMessage(const Call& call) const;
-    QDBusConnection connection_;
-    QString name_;
-    bool peer_;
+    AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address, bool peer);
+    DBusMessagePtr toMessage(const Call& call) const;
+    // An idle connection, or a new one while all are busy; null when none can be opened.
+    std::unique_ptr<DBusPipe> takePipe();
+    void giveBack(std::unique_ptr<DBusPipe> pipe);
+    const QByteArray address_;
+    const bool peer_;
+    std::mutex mutex_;  // guards idle_
+    std::vector<std::unique_ptr<DBusPipe>> idle_;
 };
 
 }  // namespace holdsheet

@@ -1,0 +1,107 @@
+#include "platform/linux/DBusPipe.h"
+
+#include <chrono>
+#include <cstring>
+#include <unordered_map>
+
+namespace holdsheet {
+
+namespace {
+
+bool isTimeout(const char* errorName) {
+    return errorName != nullptr && (std::strcmp(errorName, DBUS_ERROR_NO_REPLY) == 0 ||
+                                    std::strcmp(errorName, DBUS_ERROR_TIMEOUT) == 0 ||
+                                    std::strcmp(errorName, DBUS_ERROR_TIMED_OUT) == 0);
+}
+
+struct ErrorScope {
+    ErrorScope() { dbus_error_init(&error); }
+    ~ErrorScope() { dbus_error_free(&error); }
+    ErrorScope(const ErrorScope&) = delete;
+    ErrorScope& operator=(const ErrorScope&) = delete;
+    DBusError error;
+};
+
+}  // namespace
+
+void DBusPipe::ConnectionClose::operator()(DBusConnection* connection) const {
+    dbus_connection_close(connection);
+    dbus_connection_unref(connection);
+}
+
+std::unique_ptr<DBusPipe> DBusPipe::open(const QByteArray& address, bool bus) {
+    dbus_threads_init_default();
+    ErrorScope scope;
+    ConnectionPtr connection(dbus_connection_open_private(address.constData(), &scope.error));
+    if (!connection) {
+        return nullptr;
+    }
+    // A lost bus is a failed read here, never a reason to end the program.
+    dbus_connection_set_exit_on_disconnect(connection.get(), FALSE);
+    if (bus && !dbus_bus_register(connection.get(), &scope.error)) {
+        return nullptr;
+    }
+    return std::unique_ptr<DBusPipe>(new DBusPipe(std::move(connection)));
+}
+
+DBusPipe::~DBusPipe() = default;
+
+std::vector<DBusPipe::Reply> DBusPipe::run(const std::vector<DBusMessagePtr>& calls,
+                                           int timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::vector<Reply> replies(calls.size());
+    std::unordered_map<dbus_uint32_t, std::size_t> waiting;
+    waiting.reserve(calls.size());
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        dbus_uint32_t serial = 0;
+        if (calls[i] && dbus_connection_send(connection_.get(), calls[i].get(), &serial)) {
+            waiting.emplace(serial, i);
+        }
+    }
+    while (!waiting.empty()) {
+        while (DBusMessage* raw = dbus_connection_pop_message(connection_.get())) {
+            DBusMessagePtr message(raw);
+            const int type = dbus_message_get_type(raw);
+            if (type != DBUS_MESSAGE_TYPE_METHOD_RETURN && type != DBUS_MESSAGE_TYPE_ERROR) {
+                continue;
+            }
+            // Late replies to an earlier batch's calls find no one waiting.
+            const auto found = waiting.find(dbus_message_get_reply_serial(raw));
+            if (found == waiting.end()) {
+                continue;
+            }
+            Reply& reply = replies[found->second];
+            reply.ok = type == DBUS_MESSAGE_TYPE_METHOD_RETURN;
+            reply.timedOut = !reply.ok && isTimeout(dbus_message_get_error_name(raw));
+            reply.message = std::move(message);
+            waiting.erase(found);
+        }
+        if (waiting.empty()) {
+            break;
+        }
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) {
+            for (const auto& [serial, index] : waiting) {
+                replies[index].timedOut = true;
+            }
+            break;
+        }
+        if (!dbus_connection_read_write(connection_.get(), static_cast<int>(left))) {
+            break;  // disconnected: what did not come fails
+        }
+    }
+    return replies;
+}
+
+void DBusPipe::send(const DBusMessagePtr& call) {
+    if (!call) {
+        return;
+    }
+    dbus_message_set_no_reply(call.get(), TRUE);
+    dbus_connection_send(connection_.get(), call.get(), nullptr);
+    dbus_connection_flush(connection_.get());
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <dbus/dbus.h>
+
+#include <QByteArray>
+
+#include <memory>
+#include <vector>
+
+namespace holdsheet {
+
+struct DBusMessageUnref {
+    void operator()(DBusMessage* message) const { dbus_message_unref(message); }
+};
+using DBusMessagePtr = std::unique_ptr<DBusMessage, DBusMessageUnref>;
+
+// A private libdbus connection that runs batches of method calls on the calling thread:
+// every call of a batch is queued before the first reply is read, and replies are matched
+// by serial. Menus of thousands of nodes cost thousands of calls, so the per-call work of a
+// general-purpose binding (a dispatcher thread, a pending-call object and a wake-up per
+// reply) outweighs the calls themselves.
+class DBusPipe {
+  public:
+    struct Reply {
+        DBusMessagePtr message;  // the method return or error; null when none came
+        bool ok = false;
+        bool timedOut = false;
+    };
+
+    // Null when the address cannot be reached. A bus wants the Hello handshake, a peer not.
+    static std::unique_ptr<DBusPipe> open(const QByteArray& address, bool bus);
+    ~DBusPipe();
+    DBusPipe(const DBusPipe&) = delete;
+    DBusPipe& operator=(const DBusPipe&) = delete;
+
+    // One reply per call, in order; a null call fails without being sent. The timeout
+    // counts from the start of the batch.
+    std::vector<Reply> run(const std::vector<DBusMessagePtr>& calls, int timeoutMs);
+    // Sent without waiting, and without asking for a reply.
+    void send(const DBusMessagePtr& call);
+
+  private:
+    struct ConnectionClose {
+        void operator()(DBusConnection* connection) const;
+    };
+    using ConnectionPtr = std::unique_ptr<DBusConnection, ConnectionClose>;
+    explicit DBusPipe(ConnectionPtr connection) : connection_(std::move(connection)) {}
+    ConnectionPtr connection_;
+};
+
+}  // namespace holdsheet
