@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
         int items = 0;
         for (int run = 0; run < runs; ++run) {
             const auto start = std::chrono::steady_clock::now();
-            holdsheet::ShortcutSheet sheet{holdsheet::MenuBarReader(ax).readMenus(pid, true), false};
+            holdsheet::ShortcutSheet sheet{holdsheet::MenuBarReader(ax).readMenus(pid, true),
+                                           false};
             const auto end = std::chrono::steady_clock::now();
             times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
             items = sheet.itemCount();
