@@ -1,5 +1,6 @@
 #include "app/DumpCommand.h"
 
+#include "app/Deadline.h"
 #include "app/DumpFormat.h"
 #include "app/PreferenceOverrides.h"
 #include "harvest/AccessibilityReaders.h"
@@ -24,19 +25,30 @@ namespace holdsheet {
 const char* const dumpUsage =
     "Usage: holdsheet dump [--pid PID] [--format text|json] [--filter TEXT]\n"
     "                      [--include-disabled | --exclude-disabled] [--system | --no-system]\n"
+    "                      [--timeout SECONDS]\n"
     "\n"
     "Prints the keyboard shortcuts of an application's menus, then the desktop's own\n"
     "shortcuts. Without --pid, the application that owns the active window. Disabled\n"
     "menu items and the desktop's shortcuts are listed as the settings say, unless a\n"
     "flag decides. --filter prints the sheet narrowed as the panel's search would.\n"
+    "--timeout bounds the whole run (10 seconds unless given).\n"
     "\n"
     "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
     "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
-    "bus; 6 when it did not answer in time (the part read before is still printed).\n";
+    "bus; 6 when it did not answer in time (the part read before is still printed); 7 when\n"
+    "the whole run took longer than --timeout.\n";
 
 namespace {
 
-enum Exit { ok = 0, usageError = 2, noBus = 3, disabled = 4, noApplication = 5, notResponding = 6 };
+enum Exit {
+    ok = 0,
+    usageError = 2,
+    noBus = 3,
+    disabled = 4,
+    noApplication = 5,
+    notResponding = 6,
+    pastDeadline = 7
+};
 
 struct Options {
     std::optional<pid_t> pid;
@@ -44,6 +56,8 @@ struct Options {
     std::optional<bool> includeDisabled;
     std::optional<bool> includeSystem;
     QString filter;
+    double timeoutSeconds = 10;
+    bool help = false;
 };
 
 int fail(int code, const QString& message) {
@@ -89,6 +103,18 @@ std::variant<Options, QString> parse(const QStringList& arguments) {
                 return QStringLiteral("--system and --no-system exclude each other");
             }
             options.includeSystem = include;
+        } else if (argument == u"--help" || argument == u"-h") {
+            options.help = true;
+        } else if (argument == u"--timeout") {
+            const auto text = value();
+            bool valid = false;
+            const double seconds = text ? text->toDouble(&valid) : 0;
+            if (!valid || !(seconds > 0 && seconds <= 86400)) {
+                return QStringLiteral(
+                    "--timeout needs a number of seconds (above 0, at most "
+                    "86400)");
+            }
+            options.timeoutSeconds = seconds;
         } else if (argument == u"--filter") {
             const auto text = value();
             if (!text) {
@@ -113,16 +139,21 @@ QString processName(pid_t pid) {
 }  // namespace
 
 int runDump(const QStringList& arguments) {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        QTextStream(stdout) << dumpUsage;
-        return ok;
-    }
     const auto parsed = parse(arguments);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         QTextStream(stderr) << "holdsheet dump: " << *error << "\n\n" << dumpUsage;
         return usageError;
     }
     const Options options = std::get<Options>(parsed);
+    if (options.help) {
+        QTextStream(stdout) << dumpUsage;
+        return ok;
+    }
+    const Deadline deadline(
+        std::chrono::milliseconds(static_cast<qint64>(options.timeoutSeconds * 1000)), pastDeadline,
+        QStringLiteral("holdsheet dump: no sheet within %1 s (see --timeout)\n")
+            .arg(options.timeoutSeconds)
+            .toLocal8Bit());
 
     AtspiAccessibility ax;
     switch (ax.status()) {

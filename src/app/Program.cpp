@@ -17,6 +17,7 @@
 #include "platform/linux/QtProcessRunner.h"
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
+#include "platform/linux/X11Connection.h"
 #include "platform/linux/X11EventMonitors.h"
 #include "platform/linux/XTestKeyPoster.h"
 #include "prefs/Localization.h"
@@ -43,7 +44,12 @@ namespace holdsheet {
 int runProgram(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         QTextStream(stderr) << "holdsheet: no X display (DISPLAY is not set)\n";
-        return 3;
+        return exitNoDisplay;
+    }
+    if (!displayCanBeOpened()) {
+        QTextStream(stderr) << "holdsheet: cannot open the X display "
+                            << qEnvironmentVariable("DISPLAY") << "\n";
+        return exitDisplayUnavailable;
     }
     // SIGTERM and SIGINT arrive as readable data on a signalfd, so quitting runs in the
     // event loop. They are blocked before any thread starts, so every thread inherits that.
@@ -123,9 +129,15 @@ int runProgram(int argc, char* argv[]) {
                                  {"contentHeight", model.contentHeight()},
                              };
                          }});
-    if (!control.registerOnSessionBus()) {
-        QTextStream(stderr) << "holdsheet: already running in this session (or no session bus)\n";
-        return 0;
+    switch (control.registerOnSessionBus()) {
+        case DBusControl::Registration::noSessionBus:
+            QTextStream(stderr) << "holdsheet: no session bus (DBUS_SESSION_BUS_ADDRESS)\n";
+            return exitNoSessionBus;
+        case DBusControl::Registration::alreadyRunning:
+            QTextStream(stderr) << "holdsheet: already running in this session\n";
+            return 0;
+        case DBusControl::Registration::registered:
+            break;
     }
     // The launch sequence: the signature line, the stale-grant repair and polling, the
     // trigger, and the trigger re-armed at every change of trust.

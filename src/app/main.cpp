@@ -17,7 +17,12 @@ const char* const usage =
     "  show    open the cheat sheet of the application in front (Holdsheet must run)\n"
     "  hide    close the cheat sheet\n"
     "  dump    print the shortcuts of an application's menus (see 'holdsheet dump --help')\n"
-    "  help    show this text\n";
+    "  help    show this text\n"
+    "\n"
+    "Exit status: 0 when Holdsheet ran and quit, or was running already; 2 for an unknown\n"
+    "command; 3 when DISPLAY is not set; 4 when the X display cannot be opened; 5 when\n"
+    "show or hide finds no Holdsheet running; 6 without a session bus. 'holdsheet dump\n"
+    "--help' lists the statuses of dump.\n";
 
 }  // namespace
 
@@ -42,10 +47,10 @@ int main(int argc, char* argv[]) {
         const QString method = command == QLatin1String("show") ? "Show" : "Hide";
         if (!holdsheet::DBusControl::call(method)) {
             QTextStream(stderr) << "holdsheet: Holdsheet is not running in this session\n";
-            return 5;
+            return holdsheet::exitNotRunning;
         }
         return 0;
     }
     QTextStream(stderr) << "holdsheet: unknown command '" << command << "'\n\n" << usage;
-    return 2;
+    return holdsheet::exitUsage;
 }

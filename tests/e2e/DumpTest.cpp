@@ -118,6 +118,8 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
         {{"dump", "--system", "--no-system"}, 2, "exclude each other"},
         {{"dump", "--filter"}, 2, "--filter needs a text"},
+        {{"dump", "--timeout", "0"}, 2, "--timeout needs a number of seconds"},
+        {{"dump", "--timeout", "soon"}, 2, "--timeout needs a number of seconds"},
         {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
         {{"frobnicate"}, 2, "unknown command"},
     };
@@ -150,6 +152,49 @@ TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
     EXPECT_EQ(disabled.exitCode, 4);
     EXPECT_TRUE(disabled.err.contains("accessibility is not enabled"))
         << disabled.err.toStdString();
+}
+
+TEST(Dump, HelpAfterFilterIsTheTextToFilterFor) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    const HoldsheetRun run =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--filter", "--help"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.out.contains("Usage")) << run.out.toStdString();
+}
+
+// The daemon of this session's accessibility bus: the child of the bus launcher that shares
+// our session bus (other sessions may run on the same machine).
+pid_t accessibilityBusDaemon() {
+    const QByteArray session = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    QProcess launchers;
+    launchers.start("pgrep", {"-f", "at-spi-bus-launcher"});
+    launchers.waitForFinished(10000);
+    for (const QByteArray& pid : launchers.readAllStandardOutput().split('\n')) {
+        QFile environ("/proc/" + QString::fromLatin1(pid.trimmed()) + "/environ");
+        if (pid.trimmed().isEmpty() || !environ.open(QIODevice::ReadOnly) ||
+            !environ.readAll().split('\0').contains("DBUS_SESSION_BUS_ADDRESS=" + session)) {
+            continue;
+        }
+        QProcess child;
+        child.start("pgrep", {"-P", QString::fromLatin1(pid.trimmed()), "dbus-daemon"});
+        child.waitForFinished(10000);
+        return child.readAllStandardOutput().trimmed().split('\n').front().toInt();
+    }
+    return -1;
+}
+
+// The accessibility bus's daemon stopped: dump ends at its deadline, with its own status.
+TEST(Dump, EndsAtItsDeadlineWhenTheAccessibilityBusHangs) {
+    const pid_t daemon = accessibilityBusDaemon();
+    ASSERT_GT(daemon, 0) << "no accessibility bus daemon in this session";
+    ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
+    const HoldsheetRun run =
+        runHoldsheet({"dump", "--pid", QString::number(getpid()), "--timeout", "2", "--no-system"});
+    ::kill(daemon, SIGCONT);
+    EXPECT_EQ(run.exitCode, 7) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("no sheet within 2 s")) << run.err.toStdString();
+    EXPECT_LT(run.elapsed, 20s) << "never a hang";
 }
 
 }  // namespace

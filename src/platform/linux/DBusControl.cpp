@@ -12,13 +12,17 @@ const char* const DBusControl::objectPath = "/org/holdsheet/Holdsheet";
 
 DBusControl::DBusControl(Handlers handlers) : handlers_(std::move(handlers)) {}
 
-bool DBusControl::registerOnSessionBus() {
+DBusControl::Registration DBusControl::registerOnSessionBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.registerService(QString::fromLatin1(serviceName))) {
-        return false;
+    if (!bus.isConnected()) {
+        return Registration::noSessionBus;
     }
-    return bus.registerObject(QString::fromLatin1(objectPath), this,
-                              QDBusConnection::ExportScriptableSlots);
+    if (!bus.registerService(QString::fromLatin1(serviceName)) ||
+        !bus.registerObject(QString::fromLatin1(objectPath), this,
+                            QDBusConnection::ExportScriptableSlots)) {
+        return Registration::alreadyRunning;
+    }
+    return Registration::registered;
 }
 
 bool DBusControl::call(const QString& method, QVariantMap* status) {

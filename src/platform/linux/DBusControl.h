@@ -24,7 +24,8 @@ class DBusControl : public QObject {
     explicit DBusControl(Handlers handlers);
 
     // Takes the name; false when another instance holds it (or there is no session bus).
-    bool registerOnSessionBus();
+    enum class Registration { registered, noSessionBus, alreadyRunning };
+    Registration registerOnSessionBus();
 
     // Calls a method of the running instance; false when none answers.
     static bool call(const QString& method, QVariantMap* status = nullptr);

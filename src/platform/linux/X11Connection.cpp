@@ -23,6 +23,15 @@ struct XFreeDeleter {
 
 }  // namespace
 
+bool displayCanBeOpened() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
 X11Connection::X11Connection() : display_(XOpenDisplay(nullptr)) {
     if (!display_) {
         return;

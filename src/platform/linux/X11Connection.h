@@ -37,6 +37,10 @@ class X11Connection : public QObject {
     std::function<void(_XEvent&)> handler_;
 };
 
+// Whether the X display of the environment can be opened now (Qt would abort on one that
+// cannot).
+bool displayCanBeOpened();
+
 // Whether a compositing manager runs (owns _NET_WM_CM_S<screen>): only then do window
 // opacity and translucency show.
 bool compositingManagerRunning(const X11Connection& connection);
