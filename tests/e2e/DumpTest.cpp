@@ -163,27 +163,6 @@ TEST(Dump, HelpAfterFilterIsTheTextToFilterFor) {
     EXPECT_FALSE(run.out.contains("Usage")) << run.out.toStdString();
 }
 
-// The daemon of this session's accessibility bus: the child of the bus launcher that shares
-// our session bus (other sessions may run on the same machine).
-pid_t accessibilityBusDaemon() {
-    const QByteArray session = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    QProcess launchers;
-    launchers.start("pgrep", {"-f", "at-spi-bus-launcher"});
-    launchers.waitForFinished(10000);
-    for (const QByteArray& pid : launchers.readAllStandardOutput().split('\n')) {
-        QFile environ("/proc/" + QString::fromLatin1(pid.trimmed()) + "/environ");
-        if (pid.trimmed().isEmpty() || !environ.open(QIODevice::ReadOnly) ||
-            !environ.readAll().split('\0').contains("DBUS_SESSION_BUS_ADDRESS=" + session)) {
-            continue;
-        }
-        QProcess child;
-        child.start("pgrep", {"-P", QString::fromLatin1(pid.trimmed()), "dbus-daemon"});
-        child.waitForFinished(10000);
-        return child.readAllStandardOutput().trimmed().split('\n').front().toInt();
-    }
-    return -1;
-}
-
 // The accessibility bus's daemon stopped: dump ends at its deadline, with its own status.
 TEST(Dump, EndsAtItsDeadlineWhenTheAccessibilityBusHangs) {
     const pid_t daemon = accessibilityBusDaemon();

@@ -218,6 +218,27 @@ bool panelCloses(std::chrono::milliseconds limit) {
                      limit);
 }
 
+// The daemon of this session's accessibility bus: the child of the bus launcher that shares
+// our session bus (other sessions may run on the same machine).
+pid_t accessibilityBusDaemon() {
+    const QByteArray session = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    QProcess launchers;
+    launchers.start("pgrep", {"-f", "at-spi-bus-launcher"});
+    launchers.waitForFinished(10000);
+    for (const QByteArray& pid : launchers.readAllStandardOutput().split('\n')) {
+        QFile environ("/proc/" + QString::fromLatin1(pid.trimmed()) + "/environ");
+        if (pid.trimmed().isEmpty() || !environ.open(QIODevice::ReadOnly) ||
+            !environ.readAll().split('\0').contains("DBUS_SESSION_BUS_ADDRESS=" + session)) {
+            continue;
+        }
+        QProcess child;
+        child.start("pgrep", {"-P", QString::fromLatin1(pid.trimmed()), "dbus-daemon"});
+        child.waitForFinished(10000);
+        return child.readAllStandardOutput().trimmed().split('\n').front().toInt();
+    }
+    return -1;
+}
+
 QJsonObject parseJson(const QByteArray& text) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);

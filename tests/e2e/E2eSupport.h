@@ -92,6 +92,9 @@ bool panelCloses(std::chrono::milliseconds limit = 20s);
 QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
                                    const QByteArray& content);
 
+// The daemon of this session's accessibility bus, or -1.
+pid_t accessibilityBusDaemon();
+
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);
 

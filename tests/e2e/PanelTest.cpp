@@ -189,5 +189,47 @@ TEST(StoppedApplication, ThePanelSaysItIsNotResponding) {
     EXPECT_FALSE(panelStatus().value("notResponding").toBool());
 }
 
+// The accessibility bus's daemon stops while the program runs: its main thread keeps
+// answering (the trust check never waits on the bus), SIGTERM ends it, and once the daemon
+// runs again the panel works.
+TEST(StoppedAccessibilityBus, TheProgramStaysResponsive) {
+    RunningApp editor{QStringList{"mousepad"}};
+    ASSERT_TRUE(editor.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
+    const pid_t daemon = accessibilityBusDaemon();
+    ASSERT_GT(daemon, 0);
+    std::optional<RunningApp> stalled;
+    stalled.emplace(QStringList{HOLDSHEET_BINARY});
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
+    // Several seconds of the one-second permission poll, each Status answer timed.
+    std::chrono::milliseconds longest{0};
+    for (int i = 0; i < 40; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool answered = !panelStatus().isEmpty();
+        longest = std::max(longest, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now() - start));
+        EXPECT_TRUE(answered);
+        waitUntil([] { return false; }, 100ms);
+    }
+    const auto terminating = std::chrono::steady_clock::now();
+    const auto ended = stalled->terminate(10s);
+    const auto exitTook = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - terminating);
+    ::kill(daemon, SIGCONT);
+    std::printf(
+        "accessibility bus stopped: longest Status answer %lld ms, SIGTERM to exit %lld ms\n",
+        static_cast<long long>(longest.count()), static_cast<long long>(exitTook.count()));
+    EXPECT_LT(longest, 1000ms) << "the main thread waited on the bus";
+    EXPECT_EQ(ended, std::optional<int>(0)) << "SIGTERM ends it";
+
+    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
+    EXPECT_TRUE(panelOpens());
+    EXPECT_TRUE(waitUntil([] { return panelStatus().value("itemCount").toInt() > 30; }, 30s))
+        << "the sheet once the bus answers again";
+}
+
 }  // namespace
 }  // namespace holdsheet::e2e

@@ -1,6 +1,7 @@
 #include "platform/linux/AtspiAccessibility.h"
 
 #include "platform/linux/AtspiBus.h"
+#include "platform/linux/CachedCheck.h"
 #include "platform/linux/KeyBindingParser.h"
 
 #include <QHash>
@@ -477,16 +478,34 @@ QString roleName(uint role) {
 }  // namespace
 
 struct AtspiAccessibility::Private {
-    std::shared_ptr<AtspiBus> bus = AtspiBus::open();
     std::shared_ptr<SlowCaches> slowCaches = std::make_shared<SlowCaches>();
+
+    // The bus, connected by the first thread that needs it: connecting to a daemon that
+    // does not answer blocks, so the main thread never does it. Null while it cannot.
+    std::shared_ptr<AtspiBus> bus() {
+        std::lock_guard lock(busMutex_);
+        if (!bus_) {
+            bus_ = AtspiBus::open();
+        }
+        return bus_;
+    }
+
+    Status currentStatus() {
+        const auto connected = bus();
+        if (!connected || !connected->answers()) {
+            return Status::noBus;
+        }
+        return AtspiBus::accessibilityEnabled() ? Status::ready : Status::disabled;
+    }
 
     // Finds the bus names of a process: asks the registry and the bus daemon only, never
     // the applications themselves, so a hung application cannot slow the search.
     QStringList busNamesOf(pid_t pid) {
-        if (!bus) {
+        const auto connected = bus();
+        if (!connected) {
             return {};
         }
-        return bus->applicationsOf(pid);
+        return connected->applicationsOf(pid);
     }
 
     bool resolve(AppState& app) {
@@ -500,16 +519,17 @@ struct AtspiAccessibility::Private {
         }
         return !app.busName.isEmpty();
     }
+
+  private:
+    std::mutex busMutex_;
+    std::shared_ptr<AtspiBus> bus_;
 };
 
 AtspiAccessibility::AtspiAccessibility() : d_(std::make_shared<Private>()) {}
 AtspiAccessibility::~AtspiAccessibility() = default;
 
 AtspiAccessibility::Status AtspiAccessibility::status() {
-    if (!d_->bus || !d_->bus->answers()) {
-        return Status::noBus;
-    }
-    return AtspiBus::accessibilityEnabled() ? Status::ready : Status::disabled;
+    return d_->currentStatus();
 }
 
 bool AtspiAccessibility::hasApplication(pid_t pid) {
@@ -518,7 +538,7 @@ bool AtspiAccessibility::hasApplication(pid_t pid) {
 
 AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
     auto app = std::make_shared<AppState>();
-    app->bus = d_->bus;
+    app->bus = d_->bus();
     app->slowCaches = d_->slowCaches;
     app->pid = pid;
     return makeElement(app, Kind::application, rootPath);
@@ -539,7 +559,7 @@ AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QS
                                                AXValue& value) {
     value = AXValue();
     const auto* element = dynamic_cast<const AtspiElement*>(ref.get());
-    if (!element || !d_->bus) {
+    if (!element || !element->app->bus) {
         return AXError::illegalArgument;
     }
     AppState& app = *element->app;
@@ -688,13 +708,23 @@ void AtspiAccessibility::performAction(const AXElementRef& ref, const QString& a
 }
 
 bool AtspiAccessibility::isProcessTrusted() {
-    return status() == Status::ready;
+    // Asked every second from the main thread: answered from a check kept on a thread of
+    // its own. The first answer is waited for briefly (a few milliseconds on a working
+    // desktop), so the launch does not take a slow bus for a lost permission.
+    std::call_once(trustStarted_, [this] {
+        trust_ = std::make_unique<CachedCheck>(
+            [d = d_] { return static_cast<int>(d->currentStatus()); }, trustPeriod);
+    });
+    return trust_->value(firstTrustWait) == static_cast<int>(Status::ready);
 }
 
 void AtspiAccessibility::isProcessTrustedWithPrompt() {
     // Switching accessibility on changes the whole desktop, for good: only with a yes.
     if (confirmEnabling_ && confirmEnabling_()) {
         AtspiBus::enableAccessibility();
+        if (trust_) {
+            trust_->refresh();
+        }
     }
 }
 

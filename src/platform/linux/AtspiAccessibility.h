@@ -2,14 +2,19 @@
 
 #include "platform/Accessibility.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace holdsheet {
 
+class CachedCheck;
+
 // The accessibility port over AT-SPI2 on D-Bus. The tree is presented in the vocabulary the
 // menu reader expects ("AXMenuBar", "AXChildren", "AXRole", ...), so the same reader runs on
-// GTK and Qt applications. One instance owns one bus connection: use it from one thread.
+// GTK and Qt applications. The bus is connected by the first thread that reads; the trust
+// state is kept by a thread of its own, so the main thread never waits on the bus.
 class AtspiAccessibility : public Accessibility {
   public:
     enum class Status { noBus, disabled, ready };
@@ -19,7 +24,8 @@ class AtspiAccessibility : public Accessibility {
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
 
-    // Why the port is or is not usable: no bus, accessibility switched off, or ready.
+    // Why the port is or is not usable: no bus, accessibility switched off, or ready. Asks
+    // the buses now, so it may block: not for the main thread of the program.
     Status status();
     // Whether an application with this process id is on the accessibility bus.
     bool hasApplication(pid_t pid);
@@ -44,8 +50,13 @@ class AtspiAccessibility : public Accessibility {
     struct Private;
 
   private:
+    static constexpr std::chrono::milliseconds trustPeriod{500};
+    static constexpr std::chrono::milliseconds firstTrustWait{500};
+
     std::function<bool()> confirmEnabling_;
     std::shared_ptr<Private> d_;
+    std::once_flag trustStarted_;
+    std::unique_ptr<CachedCheck> trust_;  // after d_: gone before it
 };
 
 }  // namespace holdsheet
