@@ -156,6 +156,7 @@ int runProgram(int argc, char* argv[]) {
                      [&hold] { hold.start(); });
 
     const int status = app.exec();
+    scheduler.drain();  // background reads use what is torn down below
     hold.stop();
     HoldMonitor::setShared(nullptr);
     permission.stopPolling();

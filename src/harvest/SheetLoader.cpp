@@ -12,18 +12,21 @@ SheetLoader::SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStor
     : parts_{scheduler, ax, store, hotKeys, localization} {}
 
 void SheetLoader::loadGroups(pid_t pid, std::function<void(ShortcutSheet)> done) {
-    parts_.scheduler.detach([parts = parts_, pid, done = std::move(done)]() mutable {
-        const Preferences prefs(parts.store);
-        const Settings settings{parts.ax.isProcessTrusted(), prefs.showDisabled(),
-                                prefs.showSystemShortcuts()};
-        // The read itself runs on a detached task of its own.
-        parts.scheduler.detach([parts, pid, settings, done = std::move(done)]() mutable {
-            auto sheet = read(parts, pid, settings);
-            parts.scheduler.post([sheet = std::move(sheet), done = std::move(done)]() mutable {
-                done(std::move(sheet));
+    const quint64 load = ++*latest_;
+    parts_.scheduler.detach(
+        [parts = parts_, pid, latest = latest_, load, done = std::move(done)]() mutable {
+            const Preferences prefs(parts.store);
+            const Settings settings{parts.ax.isProcessTrusted(), prefs.showDisabled(),
+                                    prefs.showSystemShortcuts()};
+            // The read itself runs on a detached task of its own.
+            parts.scheduler.detach([parts, pid, settings, latest, load,
+                                    done = std::move(done)]() mutable {
+                auto sheet = latest->load() == load ? read(parts, pid, settings) : ShortcutSheet{};
+                parts.scheduler.post([sheet = std::move(sheet), done = std::move(done)]() mutable {
+                    done(std::move(sheet));
+                });
             });
         });
-    });
 }
 
 ShortcutSheet SheetLoader::readGroups(pid_t pid, const Settings& settings) {

@@ -8,7 +8,9 @@
 
 #include <QLocale>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 namespace holdsheet {
 
@@ -48,6 +50,10 @@ class SheetLoader {
     static ShortcutSheet read(const Parts& parts, pid_t pid, const Settings& settings);
 
     Parts parts_;
+    // Only the latest load is worth reading: one superseded before its read starts (the
+    // panel shown and hidden again meanwhile) is answered with an empty sheet unread, so
+    // reads of an application that does not answer never pile up.
+    std::shared_ptr<std::atomic<quint64>> latest_ = std::make_shared<std::atomic<quint64>>(0);
 };
 
 // The groups narrowed to a search text: a group whose title matches stays whole (same id);

@@ -78,6 +78,22 @@ TEST_F(Loader, AnApplicationThatStopsAnsweringGivesWhatWasReadMarkedSo) {
     EXPECT_FALSE(notResponding);
 }
 
+TEST_F(Loader, ALoadSupersededBeforeItsReadIsAnsweredEmptyAndUnread) {
+    SheetLoader loader(scheduler, ax, store, hotKeys, localization);
+    std::vector<ShortcutSheet> answers;
+    loader.loadGroups(pid, [&](ShortcutSheet sheet) { answers.push_back(std::move(sheet)); });
+    loader.loadGroups(pid, [&](ShortcutSheet sheet) { answers.push_back(std::move(sheet)); });
+    scheduler.runUntilIdle();
+    ASSERT_EQ(answers.size(), 2u) << "every load is answered";
+    EXPECT_TRUE(answers[0].groups.empty());
+    EXPECT_EQ(answers[1].groups.size(), 3u);
+    int menuBarReads = 0;
+    for (const auto& read : ax.reads()) {
+        menuBarReads += read.element == &ax.menuBar(pid) && read.attribute == "AXChildren";
+    }
+    EXPECT_EQ(menuBarReads, 1) << "the superseded load read nothing";
+}
+
 TEST_F(Loader, ThePreferencesDecide) {
     store.set("showDisabled", false);
     store.set("showSystemShortcuts", false);

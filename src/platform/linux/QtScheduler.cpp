@@ -58,6 +58,11 @@ QtScheduler::QtScheduler() {
 }
 
 QtScheduler::~QtScheduler() {
+    drain();
+}
+
+void QtScheduler::drain() {
+    worker_.clear();
     worker_.waitForDone();
 }
 

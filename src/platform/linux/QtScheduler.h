@@ -17,6 +17,9 @@ class QtScheduler : public Scheduler {
     void post(Task task) override;
     std::shared_ptr<Delay> after(std::chrono::milliseconds delay, Wakeup wakeup) override;
     void detach(Task task) override;
+    // Drops background work not yet started and waits for the running piece: before the
+    // collaborators that work uses go away.
+    void drain();
 
   private:
     QObject context_;  // lives on the main thread; timers and posts are delivered through it
