@@ -31,8 +31,7 @@ struct Outcome {
 
 class Refusal : public SettingsFileFixture {
   protected:
-    // Runs the store on its own thread: a blocking open would otherwise hang the test. When
-    // it does not finish, a writer opened on the FIFO releases it.
+    // Runs the store on its own thread: a blocking open would otherwise hang the test.
     Outcome useStore() {
         std::promise<Outcome> promise;
         auto result = promise.get_future();
@@ -49,10 +48,12 @@ class Refusal : public SettingsFileFixture {
         });
         const bool finished = result.wait_for(10s) == std::future_status::ready;
         if (!finished) {
-            const int release =
-                ::open(QFile::encodeName(path()).constData(), O_WRONLY | O_NONBLOCK);
-            if (release >= 0) {
-                ::close(release);
+            // The writer releases the open; with the FIFO gone, nothing blocks again.
+            const QByteArray name = QFile::encodeName(path());
+            const int writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            ::unlink(name.constData());
+            if (writer >= 0) {
+                ::close(writer);
             }
         }
         worker.join();
