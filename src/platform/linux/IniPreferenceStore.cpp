@@ -102,7 +102,9 @@ bool IniPreferenceStore::keepAside(const QByteArray& content) {
     QString target = path_ + QStringLiteral(".corrupt");
     for (int n = 1; n < 10000; ++n) {
         QFile copy(target);
-        if (!copy.exists() && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // The owner's alone: the settings may be private.
+        if (!copy.exists() && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
             if (copy.write(content) == content.size() && copy.flush()) {
                 setAsidePath_ = target;
                 return true;

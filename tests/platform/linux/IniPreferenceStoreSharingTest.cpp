@@ -124,6 +124,9 @@ TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWri
     EXPECT_EQ(readFile(path() + ".corrupt"),
               "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
     EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=small\n");
+    EXPECT_EQ(QFile::permissions(path() + ".corrupt") &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+              QFileDevice::Permissions());
 
     appendToFile("[broken\n");
     store.set("textSize", "medium");
