@@ -100,19 +100,18 @@ std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
 
 bool IniPreferenceStore::keepAside(const QByteArray& content) {
     QString target = path_ + QStringLiteral(".corrupt");
-    for (int n = 1; n < 10000; ++n) {
-        QFile copy(target);
-        // The owner's alone: the settings may be private.
-        if (!copy.exists() && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            if (copy.write(content) == content.size() && copy.flush()) {
-                setAsidePath_ = target;
-                return true;
-            }
-            copy.remove();
-            break;
-        }
+    for (int n = 1; QFileInfo::exists(target); ++n) {
         target = path_ + QStringLiteral(".corrupt.%1").arg(n);  // never over an earlier copy
+    }
+    QFile copy(target);
+    // The owner's alone: the settings may be private. NewOnly: a copy made meanwhile stays.
+    if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                  QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        if (copy.write(content) == content.size() && copy.flush()) {
+            setAsidePath_ = target;
+            return true;
+        }
+        copy.remove();
     }
     std::fprintf(stderr, "Holdsheet: settings not saved: cannot keep a copy of %s\n",
                  qPrintable(path_));
