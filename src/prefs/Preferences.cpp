@@ -1,5 +1,6 @@
 #include "prefs/Preferences.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace holdsheet {
@@ -43,7 +44,8 @@ PanelMaterial Preferences::material() const {
     return choice(Key::material, PanelMaterial::liquidGlass);
 }
 double Preferences::glassAmount() const {
-    return number(Key::glassAmount, defaultGlassAmount);
+    // Hand-edited text reaches colour opacities, which take 0 to 1 only.
+    return std::clamp(number(Key::glassAmount, defaultGlassAmount), 0.0, 1.0);
 }
 TextSize Preferences::textSize() const {
     return choice(Key::textSize, TextSize::medium);

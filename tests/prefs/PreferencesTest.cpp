@@ -90,6 +90,24 @@ TEST(Preferences, ValuesOfTheWrongKindReadAsTheDefault) {
     EXPECT_DOUBLE_EQ(prefs.glassAmount(), 0.65);
 }
 
+TEST(Preferences, GlassAmountStaysWithinZeroToOne) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double stored;
+        double read;
+    } cases[] = {
+        {0.0, 0.0},   {1.0, 1.0},    {0.85, 0.85}, {-0.01, 0.0}, {1.5, 1.0},
+        {1e308, 1.0}, {-1e308, 0.0}, {nan, 0.65},  {inf, 0.65},  {-inf, 0.65},
+    };
+    MemoryPreferenceStore store;
+    const Preferences prefs(store);
+    for (const auto& c : cases) {
+        store.set(Key::glassAmount, c.stored);
+        EXPECT_DOUBLE_EQ(prefs.glassAmount(), c.read) << "stored " << c.stored;
+    }
+}
+
 TEST(Preferences, NumbersCountAsBooleansAsThePlatformReadsThem) {
     MemoryPreferenceStore store;
     store.set(Key::showDisabled, 0.0);

@@ -1,10 +1,12 @@
 #include "platform/linux/IniPreferenceStore.h"
 
+#include "platform/linux/IniText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -12,28 +14,9 @@ namespace holdsheet {
 
 namespace {
 
-// Whether QSettings reads the whole file: it skips lines it cannot parse without saying so,
-// and would then write the file back without them.
-bool parsesWhole(const QByteArray& content) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(content);
-    if (decoder.hasError()) {
-        return false;
-    }
-    for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        const bool section = line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
-        const bool comment = line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'));
-        if (!line.isEmpty() && !section && !comment && !line.contains(QLatin1Char('='))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 QVariant typed(const QVariant& value) {
     if (!value.isValid()) {
-        return QStringList();  // how QSettings writes an empty list
+        return QStringList();  // how an empty list is written
     }
     if (value.metaType() == QMetaType::fromType<QStringList>() ||
         value.metaType() == QMetaType::fromType<bool>()) {
@@ -67,65 +50,131 @@ QString IniPreferenceStore::defaultPath() {
 }
 
 IniPreferenceStore::IniPreferenceStore(const QString& path) : path_(path) {
-    QFile file(path_);
-    if (file.open(QIODevice::ReadOnly)) {
-        mustSetAside_ = !parsesWhole(file.readAll());
-    }
-    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-    mustSetAside_ = mustSetAside_ || settings_->status() == QSettings::FormatError;
+    std::lock_guard lock(mutex_);
+    load(SettingsFile::read(path_));
 }
 
 IniPreferenceStore::~IniPreferenceStore() = default;
 
-std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
-    std::lock_guard lock(mutex_);
-    if (!settings_->contains(key)) {
-        return std::nullopt;
+void IniPreferenceStore::load(const SettingsFile& file) const {
+    switch (file.state) {
+        case SettingsFile::State::absent:
+            values_.clear();
+            break;
+        case SettingsFile::State::read:
+            values_ = IniText::parse(file.content).values;
+            break;
+        case SettingsFile::State::refused:
+            if (!warned_) {
+                std::fprintf(stderr,
+                             "Holdsheet: settings file %s ignored (%s); running on defaults\n",
+                             qPrintable(path_), qPrintable(file.refusal));
+                warned_ = true;
+            }
+            break;  // what this run stored in memory stays
     }
-    return typed(settings_->value(key));
+    stamp_ = file.stamp;
 }
 
-bool IniPreferenceStore::prepareWrite() {
-    if (!mustSetAside_) {
-        return true;
+// Reads again only when the file changed since the last look: cheap enough for every read.
+void IniPreferenceStore::refresh() const {
+    const auto now = SettingsFile::stampOf(path_);
+    if (now && now == stamp_) {
+        return;
     }
+    if (!now && !stamp_) {
+        return;  // still absent or refused
+    }
+    load(SettingsFile::read(path_));
+}
+
+std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
+    std::lock_guard lock(mutex_);
+    refresh();
+    const auto found = values_.find(key);
+    if (found == values_.end()) {
+        return std::nullopt;
+    }
+    return typed(found->second);
+}
+
+bool IniPreferenceStore::keepAside(const QByteArray& content) {
     QString target = path_ + QStringLiteral(".corrupt");
     for (int n = 1; QFileInfo::exists(target); ++n) {
         target = path_ + QStringLiteral(".corrupt.%1").arg(n);  // never over an earlier copy
     }
-    if (!QFile::copy(path_, target)) {
-        std::fprintf(stderr, "Holdsheet: settings not saved: cannot keep a copy of %s\n",
-                     qPrintable(path_));
-        return false;
+    QFile copy(target);
+    // The owner's alone: the settings may be private. NewOnly: a copy made meanwhile stays.
+    if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                  QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        if (copy.write(content) == content.size() && copy.flush()) {
+            setAsidePath_ = target;
+            return true;
+        }
+        copy.remove();
     }
-    setAsidePath_ = target;
-    mustSetAside_ = false;
-    return true;
+    std::fprintf(stderr, "Holdsheet: settings not saved: cannot keep a copy of %s\n",
+                 qPrintable(path_));
+    return false;
+}
+
+bool IniPreferenceStore::write(const QString& key, const std::optional<QVariant>& value) {
+    const auto before = values_;
+    const SettingsFile file = SettingsFile::read(path_);
+    load(file);
+    if (file.state == SettingsFile::State::refused) {
+        if (value) {
+            values_[key] = *value;
+        } else {
+            values_.erase(key);
+        }
+        return values_ != before;
+    }
+
+    const auto current = values_.find(key);
+    const bool unchanged = value
+                               ? current != values_.end() && typed(current->second) == typed(*value)
+                               : current == values_.end();
+    if (unchanged) {
+        return values_ != before;
+    }
+    const bool sound = IniText::parse(file.content).sound;
+    if (!sound && !keepAside(file.content)) {
+        return values_ != before;
+    }
+    const QByteArray content = IniText::edit(file.content, key, value, !sound);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile out(path_);  // a reader sees the old text or the new, never half of it
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
+        std::fprintf(stderr, "Holdsheet: settings not saved to %s: %s\n", qPrintable(path_),
+                     qPrintable(out.errorString()));
+        return values_ != before;
+    }
+    values_ = IniText::parse(content).values;
+    stamp_ = SettingsFile::stampOf(path_);
+    return values_ != before;
 }
 
 void IniPreferenceStore::set(const QString& key, const QVariant& value) {
+    bool changed = false;
     {
         std::lock_guard lock(mutex_);
-        if (!prepareWrite()) {
-            return;
-        }
-        QDir().mkpath(QFileInfo(path_).absolutePath());
-        settings_->setValue(key, value);
-        settings_->sync();
+        changed = write(key, value);
     }
-    notifyChanged();
+    if (changed) {
+        notifyChanged();
+    }
 }
 
 void IniPreferenceStore::remove(const QString& key) {
+    bool changed = false;
     {
         std::lock_guard lock(mutex_);
-        if (!prepareWrite()) {
-            return;
-        }
-        settings_->remove(key);
-        settings_->sync();
+        changed = write(key, std::nullopt);
     }
-    notifyChanged();
+    if (changed) {
+        notifyChanged();
+    }
 }
 
 std::optional<QStringList> IniPreferenceStore::stringList(const QString& key) const {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/PreferenceStore.h"
+#include "platform/linux/SettingsFile.h"
 
-#include <QSettings>
-
-#include <memory>
+#include <map>
 #include <mutex>
 
 namespace holdsheet {
@@ -12,9 +11,14 @@ namespace holdsheet {
 // Settings in an INI file (~/.config/Holdsheet/Holdsheet.conf). INI text carries no types,
 // so values read back as the kinds the store knows: "true"/"false" as Booleans, decimal
 // numbers as numbers, comma-separated values as lists, anything else as text; a single text
-// asked for as a list is a list of one. The file is the user's and may be edited by hand: one
-// that does not parse is copied aside as "<file>.corrupt" before the first write, because
-// writing keeps only what could be parsed.
+// asked for as a list is a list of one; other "@…" forms read as absent.
+//
+// The file is the user's and may be edited by hand, or by another process, while the program
+// runs. So each write reads the file again, changes the one line of its key and leaves every
+// other byte alone, and only when the key's value really changes. A file with lines that are
+// no setting is copied aside as "<file>.corrupt" (".corrupt.1", ... after that) before such a
+// write leaves them out. A file that is no regular file of at most 1 MiB is never opened
+// for writing, nor read: the store then runs on defaults and keeps changes in memory.
 class IniPreferenceStore : public PreferenceStore {
   public:
     static QString defaultPath();
@@ -27,16 +31,21 @@ class IniPreferenceStore : public PreferenceStore {
     void remove(const QString& key) override;
     std::optional<QStringList> stringList(const QString& key) const override;
 
-    // Where the unparseable file was kept, once it was.
+    // Where the unparseable file was last kept, once it was.
     QString setAsidePath() const;
 
   private:
-    bool prepareWrite();
+    void refresh() const;
+    void load(const SettingsFile& file) const;
+    // Whether the values changed, by this write or by another process since the last read.
+    bool write(const QString& key, const std::optional<QVariant>& value);
+    bool keepAside(const QByteArray& content);
 
     mutable std::mutex mutex_;
     const QString path_;
-    std::unique_ptr<QSettings> settings_;
-    bool mustSetAside_ = false;
+    mutable std::map<QString, QVariant> values_;
+    mutable std::optional<SettingsFile::Stamp> stamp_;
+    mutable bool warned_ = false;
     QString setAsidePath_;
 };
 

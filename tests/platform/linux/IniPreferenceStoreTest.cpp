@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
+#include "platform/linux/SettingsFileFixture.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +14,7 @@
 namespace holdsheet {
 namespace {
 
-class IniStore : public ::testing::Test {
-  protected:
-    QString path() const { return dir.filePath("Holdsheet/Holdsheet.conf"); }
-    void writeFile(const QByteArray& content) {
-        QDir().mkpath(dir.filePath("Holdsheet"));
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray readFile(const QString& name) const {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QTemporaryDir dir;
-};
+using IniStore = testing::SettingsFileFixture;
 
 TEST_F(IniStore, HandWrittenTextReadsAsTheKindsTheStoreKnows) {
     writeFile(

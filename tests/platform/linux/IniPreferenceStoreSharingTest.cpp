@@ -1,0 +1,157 @@
+#include "permissions/PermissionMonitor.h"
+#include "platform/linux/IniPreferenceStore.h"
+
+#include "platform/linux/SettingsFileFixture.h"
+#include "support/FakeAccessibility.h"
+#include "support/FakeRunner.h"
+#include "support/QtPrinters.h"
+#include "support/VirtualScheduler.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+// The settings file shared with the user's editor and other processes while the program runs.
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+
+class SharedFile : public SettingsFileFixture {
+  protected:
+    PermissionMonitor monitorOf(IniPreferenceStore& store) {
+        return PermissionMonitor({ax, store, scheduler, runner});
+    }
+    FakeAccessibility ax;
+    VirtualScheduler scheduler;
+    FakeRunner runner;
+};
+
+TEST_F(SharedFile, ThePermissionPollWritesOnlyWhenTheValueChanges) {
+    writeFile("[General]\ntheme=dark\n");
+    IniPreferenceStore store(path());
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
+    ax.trusted = true;
+    auto monitor = monitorOf(store);
+    monitor.startPolling();
+
+    int rewrites = 0;
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        const auto before = identity();
+        scheduler.advance(PermissionMonitor::pollInterval);
+        rewrites += identity() == before ? 0 : 1;
+    }
+    EXPECT_EQ(rewrites, 1) << "the first cycle stores the grant, the other four nothing";
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\nhadAccessibilityAccess=true\n");
+}
+
+TEST_F(SharedFile, ALineAddedWhileRunningSurvivesThePollAndASettingsWrite) {
+    writeFile("; my settings\n[General]\ntheme=dark\n");
+    IniPreferenceStore store(path());
+    ax.trusted = true;
+    auto monitor = monitorOf(store);
+    monitor.startPolling();
+
+    appendToFile("# no disabled items, please\nshowDisabled=false\n");
+    scheduler.advance(PermissionMonitor::pollInterval);  // stores the grant: a real change
+    EXPECT_EQ(readFile(path()),
+              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
+              "showDisabled=false\nhadAccessibilityAccess=true\n");
+    EXPECT_EQ(store.boolean("showDisabled"), false);
+
+    appendToFile("closeOnRelease=true\n");
+    scheduler.advance(PermissionMonitor::pollInterval);
+    store.set("textSize", "large");
+    EXPECT_EQ(readFile(path()),
+              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
+              "showDisabled=false\nhadAccessibilityAccess=true\ncloseOnRelease=true\n"
+              "textSize=large\n");
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt")) << "nothing was lost, nothing kept";
+}
+
+TEST_F(SharedFile, WhatAnotherProcessChangedKeepsItsValue) {
+    writeFile("[General]\ntheme=dark\ntextSize=small\n");
+    IniPreferenceStore ours(path());
+    IniPreferenceStore theirs(path());
+    EXPECT_EQ(ours.string("theme"), "dark");
+
+    theirs.set("theme", "light");
+    ours.set("textSize", "large");
+    theirs.remove("hasOnboarded");  // absent already: no write
+    ours.set("excludedApps", QStringList{"org.gnome.Terminal", "firefox"});
+    theirs.set("language", "he");
+
+    for (const IniPreferenceStore* store : {&ours, &theirs}) {
+        EXPECT_EQ(store->string("theme"), "light");
+        EXPECT_EQ(store->string("textSize"), "large");
+        EXPECT_EQ(store->string("language"), "he");
+        EXPECT_EQ(store->stringList("excludedApps"),
+                  (QStringList{"org.gnome.Terminal", "firefox"}));
+    }
+    EXPECT_EQ(readFile(path()),
+              "[General]\ntheme=light\ntextSize=large\n"
+              "excludedApps=org.gnome.Terminal, firefox\nlanguage=he\n");
+}
+
+TEST_F(SharedFile, AChangeSeenOnlyOnWritingIsHeardByObservers) {
+    writeFile("[General]\ntheme=dark\n");
+    IniPreferenceStore store(path());
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
+    store.set("theme", "dark");
+    EXPECT_EQ(heard, 0);
+    writeFile("[General]\ntheme=light\n");
+    store.set("theme", "light");  // the same as the file now holds: nothing to write
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(store.string("theme"), "light");
+}
+
+TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWrite) {
+    writeFile("[General]\ntheme=dark\n");
+    IniPreferenceStore store(path());
+    store.set("textSize", "large");
+    EXPECT_EQ(store.setAsidePath(), "");
+
+    appendToFile("half a line\n");
+    EXPECT_EQ(store.string("theme"), "dark");  // reading keeps nothing aside, writes nothing
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
+    store.set("textSize", "small");
+    EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
+    EXPECT_EQ(readFile(path() + ".corrupt"),
+              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=small\n");
+    EXPECT_EQ(QFile::permissions(path() + ".corrupt") &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
+              QFileDevice::Permissions());
+
+    appendToFile("[broken\n");
+    store.set("textSize", "medium");
+    EXPECT_EQ(store.setAsidePath(), path() + ".corrupt.1");
+    EXPECT_EQ(readFile(path() + ".corrupt.1"), "[General]\ntheme=dark\ntextSize=small\n[broken\n");
+    EXPECT_EQ(readFile(path() + ".corrupt"),
+              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
+}
+
+TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
+    const QByteArray original =
+        "[General]\n"
+        "excludedApps=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\tQSomething)\n"
+        "glassAmount=@ByteArray(0.5)\n"
+        "holdLevel=many\n";
+    writeFile(original);
+    IniPreferenceStore store(path());
+    EXPECT_EQ(store.object("excludedApps"), std::nullopt);
+    EXPECT_EQ(store.object("glassAmount"), std::nullopt);
+    EXPECT_EQ(store.stringList("holdLevel"), QStringList{"many"});
+    store.remove("excludedApps");  // reads as absent: nothing to remove
+    store.set("hadAccessibilityAccess", true);
+    EXPECT_EQ(readFile(path()), original + "hadAccessibilityAccess=true\n");
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
+}
+
+}  // namespace
+}  // namespace holdsheet
