@@ -4,6 +4,7 @@
 #include "platform/linux/IniPreferenceStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,7 +18,7 @@ namespace {
 
 std::unique_ptr<QCoreApplication> application;
 std::unique_ptr<QTemporaryDir> directory;
-int runs = 0;
+qint64 runs = 0;
 
 QStringList keysNamedIn(const QByteArray& text) {
     QStringList keys{"closeOnRelease", "excludedApps", "glassAmount",     "hadAccessibilityAccess",
@@ -46,7 +47,10 @@ QStringList keysNamedIn(const QByteArray& text) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     application = std::make_unique<QCoreApplication>(*argc, *argv);
-    directory = std::make_unique<QTemporaryDir>();
+    // Every write ends in an fsync: in memory when the system offers it, else far slower.
+    const QString base =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    directory = std::make_unique<QTemporaryDir>(base + QStringLiteral("/holdsheet-fuzz-XXXXXX"));
     // Gone before the exit handlers registered earlier, which Qt's own statics outlive.
     std::atexit([] {
         directory.reset();
@@ -57,14 +61,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    // A fresh path per run: the settings layer caches files by path and by time stamp, and
-    // runs are faster than the time stamp's resolution.
-    const QString runDirectory = directory->filePath(QString::number(++runs));
+    // The settings layer caches files by path, size and time stamp, and runs are faster than
+    // the clock: each run's file gets a time stamp of its own.
+    const QString runDirectory = directory->filePath(QStringLiteral("run"));
     QDir().mkpath(runDirectory);
     const QString path = runDirectory + QLatin1String("/Holdsheet.conf");
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
+            !file.setFileTime(QDateTime::fromMSecsSinceEpoch(++runs, Qt::UTC),
+                              QFileDevice::FileModificationTime)) {
             std::abort();
         }
     }
