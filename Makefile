@@ -21,8 +21,10 @@ configure: bootstrap
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Then each fuzzer for FUZZ_SECONDS (0: none).
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@if [ "$(FUZZ_SECONDS)" != 0 ]; then $(MAKE) --no-print-directory fuzz; fi
 
 # On a machine without a display, a demo in a private desktop session instead.
 run: build
