@@ -4,8 +4,11 @@ TYPE     ?= RelWithDebInfo
 SANITIZE ?= OFF
 JOBS     ?= 2
 RUNS     ?= 30
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 30
+FUZZERS      := key_binding accelerator ini_store dump_format
 
-.PHONY: all bootstrap configure build test run bench clean
+.PHONY: all bootstrap configure build test run bench fuzz fuzz-build clean
 
 all: build
 
@@ -18,8 +21,10 @@ configure: bootstrap
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Then each fuzzer for FUZZ_SECONDS (0: none).
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@if [ "$(FUZZ_SECONDS)" != 0 ]; then $(MAKE) --no-print-directory fuzz; fi
 
 # On a machine without a display, a demo in a private desktop session instead.
 run: build
@@ -29,5 +34,24 @@ run: build
 bench: build
 	@bench/run $(BUILD) $(RUNS)
 
+# The libFuzzer targets, built with clang in their own directory; each runs FUZZ_SECONDS from
+# its seeds. New inputs go to $(FUZZ_BUILD)/corpus, never into the seeds; a crash stops the
+# run and leaves its input in $(FUZZ_BUILD)/crashes.
+fuzz-build: bootstrap
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DHOLDSHEET_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	@for f in $(FUZZERS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$f $(FUZZ_BUILD)/crashes/$$f; \
+		echo "fuzz: $$f for $(FUZZ_SECONDS) s"; \
+		$(FUZZ_BUILD)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$f/ $(FUZZ_BUILD)/corpus/$$f \
+			fuzz/corpus/$$f 2>$(FUZZ_BUILD)/$$f.log \
+			|| { tail -40 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
+		grep stat::number_of_executed_units $(FUZZ_BUILD)/$$f.log; \
+	done
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(FUZZ_BUILD)

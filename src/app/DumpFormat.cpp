@@ -12,7 +12,16 @@ qsizetype visibleLength(const QString& text) {
 
 QString jsonString(const QString& text) {
     QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A surrogate without its other half has no UTF-8 form: escaped, it reads back.
+        const bool paired =
+            (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
+            (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate());
+        if (c.isSurrogate() && !paired) {
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            continue;
+        }
         switch (c.unicode()) {
             case '"':
                 out += QLatin1String("\\\"");

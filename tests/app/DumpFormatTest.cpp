@@ -73,5 +73,25 @@ TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
     EXPECT_TRUE(escaped.contains("\"action\": \"keys\""));
 }
 
+// Found by fuzzing: a lone surrogate was written as U+FFFD, so the title did not read back.
+TEST(DumpFormat, JsonKeepsLoneSurrogates) {
+    ShortcutSheet sheet;
+    sheet.groups = {ShortcutGroup{}};
+    const char16_t units[] = {0xD83D, 0x0000, u'x', 0x40FC, 0xDE00, 0xD83D, 0xDE00};
+    sheet.groups[0].items = {item("", "", "A")};
+    sheet.groups[0].items[0].title = QString(reinterpret_cast<const QChar*>(units), 7);
+    const QByteArray json = sheetAsJson({1, QString(QChar(0xDC00))}, sheet);
+    EXPECT_TRUE(json.contains("\\ud83d\\u0000x")) << json.toStdString();
+    EXPECT_TRUE(json.contains("\xf0\x9f\x98\x80")) << "a valid pair stays as it is";
+
+    QJsonParseError error{};
+    const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
+    EXPECT_EQ(parsed["application"].toObject()["name"].toString(), QString(QChar(0xDC00)));
+    const QJsonObject first =
+        parsed["groups"].toArray()[0].toObject()["items"].toArray()[0].toObject();
+    EXPECT_EQ(first["title"].toString(), sheet.groups[0].items[0].title);
+}
+
 }  // namespace
 }  // namespace holdsheet
