@@ -1,6 +1,7 @@
 #include "E2eSupport.h"
 
 #include "platform/linux/ActiveWindow.h"
+#include "platform/linux/AtspiAccessibility.h"
 
 #include <QDir>
 #include <QFile>
@@ -201,6 +202,10 @@ TEST(StoppedAccessibilityBus, TheProgramStaysResponsive) {
     std::optional<RunningApp> stalled;
     stalled.emplace(QStringList{HOLDSHEET_BINARY});
     ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    // Qt's own accessibility bridge connects to that bus from the main thread, some time
+    // after the start: stopping the daemon before would stall Qt, not us.
+    AtspiAccessibility ax;
+    ASSERT_TRUE(waitUntil([&] { return ax.hasApplication(stalled->pid()); }, 30s));
     ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
     // Several seconds of the one-second permission poll, each Status answer timed.
     std::chrono::milliseconds longest{0};
