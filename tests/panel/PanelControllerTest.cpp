@@ -274,11 +274,7 @@ TEST_F(Controller, AShowingFromTheHoldTakesTheReadAheadEvenWhileItRuns) {
     scheduler.runUntilIdle();
     EXPECT_FALSE(controller.model().isLoading());
     EXPECT_EQ(loadedTitle(), "Editor Menu");
-    int reads = 0;
-    for (const auto& read : ax.reads()) {
-        reads += read.element == &ax.menuBar(editor.pid) && read.attribute == "AXChildren";
-    }
-    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1);
 }
 
 TEST_F(Controller, AShowFromTheBusNeverTakesAReadAhead) {

@@ -124,14 +124,17 @@ std::vector<FakeAccessibility::Read> FakeAccessibility::reads() const {
     return reads_;
 }
 
-bool FakeAccessibility::wasRead(const FakeElement& element, const QString& attribute) const {
+int FakeAccessibility::readCount(const FakeElement& element, const QString& attribute) const {
     std::lock_guard lock(mutex_);
+    int count = 0;
     for (const auto& read : reads_) {
-        if (read.element == &element && (attribute.isEmpty() || read.attribute == attribute)) {
-            return true;
-        }
+        count += read.element == &element && (attribute.isEmpty() || read.attribute == attribute);
     }
-    return false;
+    return count;
+}
+
+bool FakeAccessibility::wasRead(const FakeElement& element, const QString& attribute) const {
+    return readCount(element, attribute) > 0;
 }
 
 bool FakeAccessibility::wasTouchedBelow(const FakeElement& element) const {

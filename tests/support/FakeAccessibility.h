@@ -76,6 +76,8 @@ class FakeAccessibility : public Accessibility {
 
     std::vector<Read> reads() const;
     bool wasRead(const FakeElement& element, const QString& attribute = {}) const;
+    // How often this attribute (any, when empty) of the element was read.
+    int readCount(const FakeElement& element, const QString& attribute = {}) const;
     // Reads of any element inside this one's subtree, the element included.
     bool wasTouchedBelow(const FakeElement& element) const;
     std::vector<std::pair<const FakeElement*, QString>> presses() const;

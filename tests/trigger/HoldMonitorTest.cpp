@@ -231,28 +231,20 @@ TEST_F(Hold, DelayFollowsTheStoredLevel) {
     EXPECT_TRUE(panelVisible());
 }
 
-// How often the application's menus were read.
-int menuReads(const FakeAccessibility& ax, const FakeElement& bar) {
-    int reads = 0;
-    for (const auto& read : ax.reads()) {
-        reads += read.element == &bar && read.attribute == "AXChildren";
-    }
-    return reads;
-}
-
 TEST_F(Hold, AHoldReadsTheSheetAheadAndOpensWithIt) {
     flags(super);
     after(299ms);
-    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 0) << "a shortcut's Super reads nothing";
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 0)
+        << "a shortcut's Super reads nothing";
     after(1ms);
-    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 1);
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1);
     after(1700ms);
     ASSERT_TRUE(panelVisible());
     EXPECT_FALSE(controller.model().isLoading()) << "the sheet is there as the panel opens";
     ASSERT_TRUE(controller.model().sheet());
     EXPECT_EQ(controller.model().sheet()->groups.at(0).title, "Editor Menu");
     after(1s);
-    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 1) << "read once";
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1) << "read once";
 }
 
 TEST_F(Hold, ASwitchOfApplicationDuringTheHoldReadsTheNewOne) {
@@ -277,7 +269,7 @@ TEST_F(Hold, AReadOfAnEarlierHoldIsNeverUsed) {
     ASSERT_TRUE(panelVisible());
     ASSERT_TRUE(controller.model().sheet());
     EXPECT_EQ(controller.model().sheet()->groups.size(), 2u) << "read again, in this hold";
-    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 2);
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 2);
 }
 
 TEST_F(Hold, NoReadAheadForAnExcludedApplicationOrWithoutPermission) {
@@ -289,7 +281,7 @@ TEST_F(Hold, NoReadAheadForAnExcludedApplicationOrWithoutPermission) {
     flags(super);
     after(3s);
     flags(0);
-    EXPECT_EQ(menuReads(ax, ax.menuBar(editor.pid)), 0);
+    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 0);
     EXPECT_FALSE(panelVisible());
 }
 
