@@ -74,6 +74,7 @@ int runProgram(int argc, char* argv[]) {
     followDesktopIconTheme();
 
     IniPreferenceStore store;
+    store.watchForOutsideChanges();
     const Localization localization(store);
     QtScheduler scheduler;
     AtspiAccessibility ax;
