@@ -5,7 +5,7 @@
 
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
-#include "panel/OverlayPanel.h"
+#include "sheetview/OverlayPanel.h"
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/AtspiAccessibility.h"
@@ -23,7 +23,7 @@
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "sheetview/SheetAccessibility.h"
-#include "sheetview/SheetActions.h"
+#include "app/SheetActions.h"
 #include "trigger/HoldMonitor.h"
 
 #include <QApplication>

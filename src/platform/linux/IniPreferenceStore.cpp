@@ -159,7 +159,7 @@ bool IniPreferenceStore::write(const QString& key, const std::optional<QVariant>
     // write is lost. Only an existing folder gets a lock file; the first write creates it.
     std::optional<FileLock> lock;
     if (QFileInfo(QFileInfo(path_).absolutePath()).isDir()) {
-        lock.emplace(path_ + QStringLiteral(".lock"), std::chrono::milliseconds(500));
+        lock.emplace(path_ + QStringLiteral(".lock"), std::chrono::seconds(2));
     }
     const SettingsFile file = SettingsFile::read(path_);
     load(file);

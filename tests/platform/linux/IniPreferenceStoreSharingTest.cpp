@@ -162,8 +162,8 @@ TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
 
 TEST_F(SharedFile, WritersInSeveralProcessesLoseNothing) {
     writeFile("[General]\n");
-    constexpr int writers = 4;
-    constexpr int keysEach = 40;
+    constexpr int writers = 3;
+    constexpr int keysEach = 25;
     std::vector<pid_t> children;
     for (int writer = 0; writer < writers; ++writer) {
         const pid_t child = fork();
