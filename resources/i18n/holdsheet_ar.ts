@@ -218,9 +218,17 @@
         <source>Add App…</source>
         <translation>أضف تطبيقًا…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>استثنِ</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>اختر تطبيقًا لاستثنائه</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -229,6 +237,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>لا تطبيقات مستثناة</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>إزالة %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>ابحث في التطبيقات</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -253,6 +269,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>قصيرة</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>مفتاح الضغط</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

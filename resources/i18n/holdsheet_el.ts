@@ -214,9 +214,17 @@
         <source>Add App…</source>
         <translation>Προσθήκη εφαρμογής…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Εξαίρεση</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Επιλέξτε εφαρμογή για εξαίρεση</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -225,6 +233,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Δεν υπάρχουν εξαιρούμενες εφαρμογές</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Αφαίρεση %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Αναζήτηση εφαρμογών</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -249,6 +265,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Σύντομη</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Πλήκτρο πατήματος</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

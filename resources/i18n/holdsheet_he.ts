@@ -214,9 +214,17 @@
         <source>Add App…</source>
         <translation>הוספת יישום…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>החרגה</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>בחירת יישום להחרגה</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -225,6 +233,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>אין יישומים מוחרגים</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>הסרת %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>חיפוש יישומים</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -249,6 +265,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>קצר</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>מקש ההחזקה</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

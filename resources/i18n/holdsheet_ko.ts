@@ -213,9 +213,17 @@
         <source>Add App…</source>
         <translation>앱 추가…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>제외</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>제외할 앱 선택</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -224,6 +232,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>제외된 앱 없음</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>%1 제거</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>앱 검색</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -248,6 +264,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>짧게</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>길게 누를 키</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

@@ -213,9 +213,17 @@
         <source>Add App…</source>
         <translation>Tambah aplikasi…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Kecualikan</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Pilih aplikasi untuk dikecualikan</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -224,6 +232,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Tiada aplikasi dikecualikan</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Alih keluar %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Cari aplikasi</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -248,6 +264,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Singkat</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Kekunci tahan</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

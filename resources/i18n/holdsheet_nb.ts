@@ -214,9 +214,17 @@
         <source>Add App…</source>
         <translation>Legg til app…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Utelat</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Velg en app som skal utelates</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -225,6 +233,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Ingen utelatte apper</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Fjern %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Søk etter apper</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -249,6 +265,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Kort</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Holdetast</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

@@ -215,9 +215,17 @@
         <source>Add App…</source>
         <translation>Dodaj program…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Wyklucz</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Wybierz program do wykluczenia</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -226,6 +234,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Brak wykluczonych programów</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Usuń %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Szukaj programów</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -250,6 +266,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Krótko</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Przytrzymywany klawisz</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

@@ -214,9 +214,17 @@
         <source>Add App…</source>
         <translation>Adicionar aplicativo…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Ignorar</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Escolha um aplicativo para ignorar</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -225,6 +233,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Nenhum aplicativo ignorado</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Remover %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Buscar aplicativos</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -249,6 +265,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Curta</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Tecla a pressionar</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

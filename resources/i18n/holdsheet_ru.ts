@@ -215,9 +215,17 @@
         <source>Add App…</source>
         <translation>Добавить приложение…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Исключить</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Выберите приложение для исключения</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -226,6 +234,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Нет исключённых приложений</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Удалить %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Поиск приложений</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -250,6 +266,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Коротко</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Удерживаемая клавиша</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

@@ -215,9 +215,17 @@
         <source>Add App…</source>
         <translation>Pridať aplikáciu…</translation>
     </message>
+    <message id="settings.excluded.cancel">
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
     <message id="settings.excluded.choose">
         <source>Exclude</source>
         <translation>Vylúčiť</translation>
+    </message>
+    <message id="settings.excluded.chooserTitle">
+        <source>Choose an App to Exclude</source>
+        <translation>Vyberte aplikáciu na vylúčenie</translation>
     </message>
     <message id="settings.excluded.help">
         <source>Holding %1 does not open %2 while one of these apps is in front. Useful for apps that use the %1 key themselves, such as games or remote desktops.</source>
@@ -226,6 +234,14 @@
     <message id="settings.excluded.none">
         <source>No excluded apps</source>
         <translation>Žiadne vylúčené aplikácie</translation>
+    </message>
+    <message id="settings.excluded.remove">
+        <source>Remove %1</source>
+        <translation>Odstrániť %1</translation>
+    </message>
+    <message id="settings.excluded.search">
+        <source>Search Apps</source>
+        <translation>Hľadať aplikácie</translation>
     </message>
     <message id="settings.excluded.title">
         <source>Excluded Apps</source>
@@ -250,6 +266,10 @@
     <message id="settings.hold.short">
         <source>Short</source>
         <translation>Krátka</translation>
+    </message>
+    <message id="settings.holdKey">
+        <source>Hold Key</source>
+        <translation>Podržaný kláves</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>

@@ -1,10 +1,12 @@
 #include "app/HoldsheetApp.h"
 
 #include "app/AccessibilityPrompt.h"
+#include "app/BuildVersion.h"
 #include "app/HoldKeyConflict.h"
 #include "app/SheetActions.h"
 #include "platform/linux/X11Connection.h"
 #include "prefs/Preferences.h"
+#include "settings/SettingsView.h"
 #include "sheetview/OverlayPanel.h"
 #include "sheetview/SheetStyle.h"
 
@@ -51,7 +53,11 @@ HoldsheetApp::HoldsheetApp()
           },
           [this](const QString& key) { return localization_.localized(key); }),
       hold_({monitors_, scheduler_, store_, ax_, workspace_, controller_}),
-      settings_(windowPlatform(), [this] { controller_.hide(); }),
+      settings_(
+          windowPlatform(), [this] { controller_.hide(); },
+          [this](std::function<void(double)> onHeight) {
+              return makeSettingsView(std::move(onHeight));
+          }),
       welcome_(windowPlatform()),
       tour_(windowPlatform(), compositing_, [this] { settings_.show(); }),
       delegate_(
@@ -69,6 +75,12 @@ HoldsheetApp::HoldsheetApp()
 
 WindowPlatform HoldsheetApp::windowPlatform() {
     return {store_, localization_, scheduler_, policy_, raiser_};
+}
+
+std::unique_ptr<QWidget> HoldsheetApp::makeSettingsView(std::function<void(double)> onHeight) {
+    SettingsServices services{store_,        localization_, permission_,    loginItems_, log_,
+                              applications_, runner_,       buildVersion(), {}};
+    return std::make_unique<SettingsView>(std::move(services), std::move(onHeight));
 }
 
 HoldsheetApp::~HoldsheetApp() {

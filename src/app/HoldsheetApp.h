@@ -10,6 +10,7 @@
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/EwmhWorkspace.h"
+#include "platform/linux/GioApplications.h"
 #include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/PaletteAppearance.h"
@@ -22,6 +23,7 @@
 #include "platform/linux/X11EventMonitors.h"
 #include "platform/linux/X11WindowRaiser.h"
 #include "platform/linux/XTestKeyPoster.h"
+#include "platform/linux/XdgAutostart.h"
 #include "prefs/Localization.h"
 #include "trigger/HoldMonitor.h"
 
@@ -55,6 +57,7 @@ class HoldsheetApp {
 
   private:
     WindowPlatform windowPlatform();
+    std::unique_ptr<QWidget> makeSettingsView(std::function<void(double)> onHeight);
     QStringList openWindows() const;
 
     // What background work uses: these outlive the scheduler.
@@ -78,11 +81,13 @@ class HoldsheetApp {
     HoldMonitor hold_;
     TaskbarActivationPolicy policy_;
     X11WindowRaiser raiser_;
+    SyslogLog log_;
+    XdgAutostart loginItems_;
+    GioApplications applications_;
     SettingsWindowController settings_;
     WelcomeWindowController welcome_;
     TourWindowController tour_;
     PaletteAppearance appearance_;
-    SyslogLog log_;
     QtApplicationControl application_;
     AppDelegate delegate_;
     bool started_ = false;

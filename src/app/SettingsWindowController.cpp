@@ -2,7 +2,6 @@
 
 #include "app/SettingsWindowSize.h"
 #include "prefs/Localization.h"
-#include "settings/SettingsView.h"
 
 #include <cmath>
 
@@ -40,8 +39,7 @@ void SettingsWindowController::build() {
         }
     };
     std::unique_ptr<QWidget> view =
-        makeView_ ? makeView_(reportHeight)
-                  : std::make_unique<SettingsView>(platform_.localization, reportHeight);
+        makeView_ ? makeView_(reportHeight) : std::make_unique<QWidget>();
     const double fitting = view->sizeHint().height();
     window_->setContent(std::move(view));
     // The window follows its content; the user does not size it.

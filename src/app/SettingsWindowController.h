@@ -18,7 +18,8 @@ class SettingsWindowController : public SharedInstance<SettingsWindowController>
     using ViewFactory =
         std::function<std::unique_ptr<QWidget>(std::function<void(double)> onHeight)>;
 
-    // `hidePanel` closes the cheat sheet; `makeView` defaults to the settings view.
+    // `hidePanel` closes the cheat sheet; `makeView` makes the content (the settings view),
+    // an empty one when not given.
     SettingsWindowController(WindowPlatform platform, std::function<void()> hidePanel,
                              ViewFactory makeView = {});
     ~SettingsWindowController();

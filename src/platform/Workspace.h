@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -18,6 +19,12 @@ struct RunningApplication {
     QString name;           // localised name, may be empty
     QImage icon;            // may be null
     quint64 window = 0;     // the window it was last seen active in, for activating it again
+    // The window's class names (instance and class, "mousepad" and "Mousepad"), which
+    // launcher entries name as their StartupWMClass.
+    QStringList windowClasses;
+
+    // Whether `ids` names this application by its application id or a window class.
+    bool isNamedIn(const QStringList& ids) const;
 };
 
 // The desktop's applications: which one is in front, and switching between them.

@@ -30,6 +30,16 @@ QStringList themeNamesOfSymbol(const QString& symbol) {
         {QStringLiteral("gearshape"),
          {QStringLiteral("preferences-system-symbolic"), QStringLiteral("emblem-system-symbolic"),
           QStringLiteral("preferences-system")}},
+        {QStringLiteral("paintpalette"),
+         {QStringLiteral("preferences-desktop-appearance-symbolic"),
+          QStringLiteral("applications-graphics-symbolic")}},
+        {QStringLiteral("list.bullet.rectangle"),
+         {QStringLiteral("view-list-bullet-symbolic"), QStringLiteral("view-list-symbolic")}},
+        {QStringLiteral("info.circle"),
+         {QStringLiteral("help-about-symbolic"), QStringLiteral("dialog-information-symbolic")}},
+        {QStringLiteral("checkmark.circle.fill"), {QStringLiteral("emblem-ok-symbolic")}},
+        {QStringLiteral("exclamationmark.triangle.fill"),
+         {QStringLiteral("dialog-warning-symbolic")}},
     };
     const auto found = names.find(symbol);
     return found == names.end() ? QStringList{} : found->second;

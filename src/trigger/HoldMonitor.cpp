@@ -152,7 +152,7 @@ bool HoldMonitor::mayActOnFront() const {
     const auto front = platform_.workspace.frontmostApplication();
     const QStringList excluded =
         platform_.store.stringList(QStringLiteral("excludedApps")).value_or(QStringList());
-    return !(front && !front->applicationId.isEmpty() && excluded.contains(front->applicationId));
+    return !(front && front->isNamedIn(excluded));
 }
 
 void HoldMonitor::cancelHoldTask() {

@@ -206,6 +206,34 @@ QString runTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
+std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact) {
+    QStringList arguments{QStringLiteral(E2E_SOURCE_DIR) + "/find-accessible.py",
+                          QString::number(pid), name};
+    if (exact) {
+        arguments << QStringLiteral("exact");
+    }
+    const QStringList fields = runTool("/usr/bin/python3", arguments).split(' ');
+    if (fields.size() != 5) {
+        return std::nullopt;
+    }
+    return Accessible{
+        QRect(fields[0].toInt(), fields[1].toInt(), fields[2].toInt(), fields[3].toInt()),
+        fields[4] == "enabled"};
+}
+
+bool clickAccessible(qint64 pid, const QString& name, bool exact,
+                     std::chrono::milliseconds limit) {
+    std::optional<Accessible> found;
+    if (!waitUntil([&] { return (found = findAccessible(pid, name, exact)).has_value(); },
+                   limit)) {
+        return false;
+    }
+    const QPoint centre = found->frame.center();
+    runTool("xdotool",
+            {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
+    return true;
+}
+
 QVariantMap panelStatus() {
     QVariantMap map;
     DBusControl::call("Status", &map);

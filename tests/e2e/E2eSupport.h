@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -97,6 +98,17 @@ pid_t accessibilityBusDaemon();
 
 // Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
 bool setAccessibilityEnabled(bool on);
+
+// A showing element of a process as a screen reader finds it on the accessibility bus.
+struct Accessible {
+    QRect frame;  // on the screen
+    bool enabled = false;
+};
+// The first one whose accessible name starts with `name`, or is `name` when `exact`.
+std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact = false);
+// Waits for it to show, then clicks its centre with the pointer; false when it never showed.
+bool clickAccessible(qint64 pid, const QString& name, bool exact = false,
+                     std::chrono::milliseconds limit = 20s);
 
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);

@@ -31,7 +31,7 @@ class Perform : public ::testing::Test {
     FakeAccessibility ax;
     RecordingPoster poster{log};
     Performer performer{{scheduler, workspace, ax, poster}};
-    const RunningApplication target{101, "org.example.Editor", "Editor", QImage(), 7};
+    const RunningApplication target{101, "org.example.Editor", "Editor", QImage(), 7, {}};
 };
 
 TEST_F(Perform, KeysArePostedAfterTheWaitAndTheActivation) {

@@ -75,7 +75,7 @@ TEST_F(Controller, ShowResetsTheModelInOrderThenLoads) {
 TEST_F(Controller, NeverTargetsItselfOrNothing) {
     workspace.front = std::nullopt;
     controller.show();
-    workspace.front = RunningApplication{workspace.own, "", "Holdsheet", QImage(), 9};
+    workspace.front = RunningApplication{workspace.own, "", "Holdsheet", QImage(), 9, {}};
     controller.show();
     EXPECT_EQ(panelsMade, 0);
     EXPECT_EQ(controller.model().targetPID, 0);
@@ -199,7 +199,7 @@ TEST_F(Controller, AShowingDuringTheFadeKeepsThePanel) {
 TEST_F(Controller, ActivationsOfTheTargetOrItselfKeepThePanel) {
     controller.show();
     workspace.announce(editor);
-    workspace.announce(RunningApplication{workspace.own, "", "", QImage(), 0});
+    workspace.announce(RunningApplication{workspace.own, "", "", QImage(), 0, {}});
     scheduler.advance(1s);
     EXPECT_TRUE(window->visible);
     workspace.announce(viewer);

@@ -15,8 +15,8 @@ class NoHotKeys : public SystemHotKeys {
     std::optional<ValueTree> symbolicHotKeys() override { return std::nullopt; }
 };
 
-inline const RunningApplication editor{101, "org.example.Editor", "Editor", QImage(), 1};
-inline const RunningApplication viewer{202, "org.example.Viewer", "Viewer", QImage(), 2};
+inline const RunningApplication editor{101, "org.example.Editor", "Editor", QImage(), 1, {}};
+inline const RunningApplication viewer{202, "org.example.Viewer", "Viewer", QImage(), 2, {}};
 
 // A panel controller on the simulated desktop, with two applications that have menus and
 // the editor in front.

@@ -201,6 +201,37 @@ TEST_F(Hold, ExcludedApplicationsAndMissingPermissionDoNothing) {
     EXPECT_FALSE(panelVisible());
 }
 
+// An application chosen from the installed ones is stored by its launcher entry's id or
+// the window class that entry names; either names the running application.
+TEST_F(Hold, AnApplicationIsExcludedByItsIdOrItsWindowClass) {
+    RunningApplication front = editor;
+    front.windowClasses = {"editor", "Editor"};
+    workspace.front = front;
+    const std::pair<QStringList, bool> table[] = {
+        {{"org.example.Editor"}, false},
+        {{"editor"}, false},
+        {{"Editor"}, false},
+        {{"EDITOR", "org.example"}, true},  // exact names only
+        {{""}, true},
+    };
+    for (const auto& [excluded, opens] : table) {
+        SCOPED_TRACE(excluded.join(',').toStdString());
+        store.set("excludedApps", excluded);
+        flags(super);
+        after(2s);
+        EXPECT_EQ(panelVisible(), opens);
+        flags(0);
+        controller.hide();
+        after(1s);
+    }
+    // A window without an id or a class is never taken for an excluded one.
+    workspace.front = RunningApplication{editor.pid, "", "Editor", QImage(), 1, {}};
+    store.set("excludedApps", QStringList{""});
+    flags(super);
+    after(2s);
+    EXPECT_TRUE(panelVisible());
+}
+
 TEST_F(Hold, DelayFollowsTheStoredLevel) {
     struct Case {
         std::optional<QVariant> level;

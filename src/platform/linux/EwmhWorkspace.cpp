@@ -141,6 +141,12 @@ std::optional<RunningApplication> EwmhWorkspace::applicationOf(unsigned long win
     XClassHint hint{};
     if (XGetClassHint(display, window, &hint)) {
         wmClass = QString::fromLocal8Bit(hint.res_class ? hint.res_class : "");
+        const QString instance = QString::fromLocal8Bit(hint.res_name ? hint.res_name : "");
+        for (const QString& name : {instance, wmClass}) {
+            if (!name.isEmpty() && !app.windowClasses.contains(name)) {
+                app.windowClasses << name;
+            }
+        }
         XFree(hint.res_name);
         XFree(hint.res_class);
     }

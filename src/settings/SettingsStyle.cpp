@@ -1,0 +1,23 @@
+#include "settings/SettingsStyle.h"
+
+#include "sheetview/SheetStyle.h"
+
+namespace holdsheet {
+
+QFont bodyFont(QFont::Weight weight) {
+    return sheetFont(13, weight);
+}
+
+QFont captionFont() {
+    return sheetFont(11);
+}
+
+QColor statusGreen() {
+    return {52, 199, 89};
+}
+
+QColor statusOrange() {
+    return {255, 149, 0};
+}
+
+}  // namespace holdsheet

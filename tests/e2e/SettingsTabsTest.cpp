@@ -1,0 +1,174 @@
+// The settings window of the running program, used as a person uses it: opened by a second
+// launch, its tabs switched and its controls clicked with the pointer, their effect seen on
+// the panel, the trigger and the settings file.
+#include "E2eSupport.h"
+
+#include "platform/linux/ActiveWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet::e2e {
+namespace {
+
+void xdotool(const QStringList& arguments) {
+    runTool("xdotool", arguments);
+}
+
+bool visible() {
+    return panelStatus().value("visible").toBool();
+}
+
+class SettingsTabs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(config.isValid());
+        holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
+                          withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                         "[General]\nhasOnboarded=true\n"));
+        ASSERT_TRUE(editor.waitUntilReadable());
+        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+        activateEditor();
+    }
+    void TearDown() override {
+        xdotool({"keyup", "super", "ctrl", "shift", "alt"});  // never leave a key down
+    }
+
+    void activateEditor() {
+        const QString window = windowOf(editor.pid(), {});
+        ASSERT_FALSE(window.isEmpty());
+        xdotool({"windowactivate", "--sync", window});
+        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
+    }
+    static QString windowOf(qint64 pid, const QString& name) {
+        QStringList arguments{"search", "--onlyvisible", "--pid", QString::number(pid)};
+        if (!name.isEmpty()) {
+            arguments << "--name" << name;
+        }
+        return runTool("xdotool", arguments).split('\n').value(0);
+    }
+    QString settingsFile() const {
+        QFile file(config.path() + "/Holdsheet/Holdsheet.conf");
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    bool showing(const QString& name, bool exact = false) const {
+        return findAccessible(holdsheet->pid(), name, exact).has_value();
+    }
+    // The panel over the editor, opened by holding Super: the height of its content.
+    double heldPanelHeight() {
+        xdotool({"keydown", "super"});
+        const bool opened = panelOpens();
+        xdotool({"keyup", "super"});
+        EXPECT_TRUE(opened);
+        EXPECT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+        double height = 0;
+        // The content reports its height once laid out.
+        EXPECT_TRUE(waitUntil(
+            [&] { return (height = panelStatus().value("contentHeight").toDouble()) > 0; }, 20s));
+        xdotool({"key", "Escape"});
+        EXPECT_TRUE(panelCloses());
+        return height;
+    }
+    // Opens a tab and waits until a text of its own shows and the window holds still.
+    void openTab(const QString& tab, const QString& mark) {
+        ASSERT_TRUE(clickAccessible(holdsheet->pid(), tab, true)) << tab.toStdString();
+        ASSERT_TRUE(waitUntil([&] { return showing(mark); }, 20s)) << mark.toStdString();
+        QString before;
+        int steady = 0;
+        waitUntil(
+            [&] {
+                const QString now = runTool("xdotool", {"getwindowgeometry", settingsWindow});
+                steady = now == before ? steady + 1 : 0;
+                before = now;
+                return steady >= 3;
+            },
+            20s);
+    }
+    void screenshot(const QString& name) {
+        const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
+        QDir().mkpath(folder);
+        const QString path = folder + "/" + name + ".png";
+        runTool("import", {"-window", settingsWindow, path});
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    }
+
+    QTemporaryDir config;
+    RunningApp editor{QStringList{"mousepad"}};
+    std::optional<RunningApp> holdsheet;
+    QString settingsWindow;
+};
+
+TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
+    const double medium = heldPanelHeight();  // a hold over the editor opens the panel
+
+    ASSERT_EQ(runHoldsheet({}).exitCode, 0);  // a second launch opens the settings
+    ASSERT_TRUE(waitUntil(
+        [] { return panelStatus().value("windows").toStringList() == QStringList{"settings"}; },
+        20s));
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    settingsWindow = windowOf(holdsheet->pid(), "Holdsheet Settings");
+    ASSERT_FALSE(settingsWindow.isEmpty());
+    ASSERT_TRUE(waitUntil([&] { return showing("Hold Duration"); }, 20s)) << "General first";
+
+    const std::pair<const char*, const char*> tabs[] = {{"General", "Hold Duration"},
+                                                        {"Appearance", "Panel Material"},
+                                                        {"Content", "Excluded Apps"},
+                                                        {"About", "Made by"}};
+    for (const auto& [tab, mark] : tabs) {
+        openTab(tab, mark);
+        screenshot(QStringLiteral("settings-window-%1-light").arg(QString(tab).toLower()));
+    }
+
+    // The text size, then the dark theme, by their segments.
+    openTab("Appearance", "Panel Material");
+    ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Large", true));
+    EXPECT_TRUE(waitUntil([&] { return settingsFile().contains("textSize=large"); }, 20s))
+        << settingsFile().toStdString();
+    ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Dark", true));
+    EXPECT_TRUE(waitUntil([] { return panelStatus().value("dark").toBool(); }, 20s));
+    for (const auto& [tab, mark] : tabs) {
+        openTab(tab, mark);
+        screenshot(QStringLiteral("settings-window-%1-dark").arg(QString(tab).toLower()));
+    }
+
+    // The editor excluded through the chooser of installed applications.
+    openTab("Content", "Excluded Apps");
+    ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Add App"));
+    ASSERT_TRUE(waitUntil(
+        [&] { return !windowOf(holdsheet->pid(), "Choose an App to Exclude").isEmpty(); }, 20s));
+    ASSERT_TRUE(waitUntil([&] { return showing("Search Apps", true); }, 20s));
+    xdotool({"type", "--delay", "30", "mousepad"});
+    ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Mousepad", true));
+    ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Exclude", true));
+    EXPECT_TRUE(waitUntil(
+        [&] { return settingsFile().contains(QStringLiteral("excludedApps=org.xfce.mousepad")); },
+        20s))
+        << settingsFile().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return showing("Remove Mousepad", true); }, 20s))
+        << "listed with the name of its launcher entry";
+    screenshot(QStringLiteral("settings-window-content-excluded"));
+
+    // Over the editor again: the panel's rows are larger, and holding Super opens nothing.
+    activateEditor();
+    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
+    ASSERT_TRUE(panelOpens());
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+    double large = 0;
+    EXPECT_TRUE(waitUntil(
+        [&] { return (large = panelStatus().value("contentHeight").toDouble()) > medium; }, 20s))
+        << "medium " << medium << ", large " << large;
+    ASSERT_EQ(runHoldsheet({"hide"}).exitCode, 0);
+    ASSERT_TRUE(panelCloses());
+
+    ASSERT_EQ(activeWindowPid(), editor.pid());
+    xdotool({"keydown", "super"});
+    EXPECT_FALSE(waitUntil(visible, 4s)) << "excluded: a hold twice the delay opens nothing";
+    xdotool({"keyup", "super"});
+}
+
+}  // namespace
+}  // namespace holdsheet::e2e

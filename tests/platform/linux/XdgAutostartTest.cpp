@@ -1,0 +1,86 @@
+#include "platform/linux/XdgAutostart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+class Autostart : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
+    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    QString entry() const { return config.path() + "/autostart/holdsheet.desktop"; }
+    void write(const QByteArray& text) {
+        QDir().mkpath(config.path() + "/autostart");
+        QFile file(entry());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QTemporaryDir config;
+};
+
+TEST_F(Autostart, EnablingWritesAnEntryThatRunsTheProgramAndDisablingRemovesIt) {
+    XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
+    EXPECT_EQ(XdgAutostart::entryPath(), entry());
+    EXPECT_FALSE(autostart.enabled());
+    EXPECT_EQ(autostart.disable(), std::nullopt) << "nothing to remove is no failure";
+    EXPECT_EQ(autostart.enable(), std::nullopt);
+    EXPECT_TRUE(autostart.enabled());
+    QFile file(entry());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nType=Application\n"));
+    EXPECT_TRUE(text.contains("\nExec=/usr/bin/holdsheet\n"));
+    EXPECT_EQ(autostart.disable(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(entry()));
+    EXPECT_FALSE(autostart.enabled());
+}
+
+TEST_F(Autostart, AnEntryHiddenByTheDesktopCountsAsOff) {
+    XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
+    write("[Desktop Entry]\nType=Application\nExec=holdsheet\nHidden=true\n");
+    EXPECT_FALSE(autostart.enabled());
+    write("[Desktop Entry]\nHidden = false\n[Desktop Action x]\nHidden=true\n");
+    EXPECT_TRUE(autostart.enabled());
+    EXPECT_EQ(autostart.enable(), std::nullopt);
+    EXPECT_TRUE(autostart.enabled()) << "written anew, shown";
+}
+
+TEST_F(Autostart, AFolderThatCannotBeMadeIsAFailureWithItsReason) {
+    QFile blocker(config.path() + "/autostart");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
+    const auto failure = autostart.enable();
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->contains(config.path())) << failure->toStdString();
+    EXPECT_FALSE(autostart.enabled());
+}
+
+TEST(AutostartExec, QuotesAPathAsTheDesktopEntrySpecificationSays) {
+    const std::pair<const char*, const char*> table[] = {
+        {"/usr/bin/holdsheet", "/usr/bin/holdsheet"},
+        {"/home/kim/My Apps/holdsheet", R"("/home/kim/My Apps/holdsheet")"},
+        {"/opt/100%/holdsheet", "/opt/100%%/holdsheet"},
+        {"/opt/a\"b$c/holdsheet", R"("/opt/a\\"b\\$c/holdsheet")"},
+        {"/opt/back\\slash", R"("/opt/back\\\\slash")"},
+    };
+    for (const auto& [path, argument] : table) {
+        EXPECT_EQ(XdgAutostart::execArgument(QString::fromUtf8(path)), QString::fromUtf8(argument))
+            << path;
+    }
+    EXPECT_FALSE(XdgAutostart::execArgument(QStringLiteral("/opt/two\nlines")));
+    EXPECT_FALSE(XdgAutostart::execArgument(QString()));
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,50 @@
+#include "settings/AboutSettings.h"
+
+#include "settings/BrandMark.h"
+#include "settings/LinkButton.h"
+#include "settings/SettingsHarness.h"
+#include "settings/VersionText.h"
+#include "sheetview/SheetLabel.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::SettingsHarness;
+
+TEST(VersionText, TheBuildsVersionAndNumberWithStandInsForWhatItLacks) {
+    const std::pair<VersionInfo, const char*> table[] = {
+        {{}, "1.0 (1)"},
+        {{"2.3", "45", {}}, "2.3 (45)"},
+        {{"0.1.0", " ", {}}, "0.1.0 (1)"},
+        {{"", "a1b2c3d", {}}, "1.0 (a1b2c3d)"},
+    };
+    for (const auto& [version, text] : table) {
+        EXPECT_EQ(versionText(version), text);
+    }
+}
+
+TEST(About, ShowsTheVersionAndOpensTheHomePage) {
+    SettingsHarness platform;
+    AboutSettings about(platform.services({"2.3", "45", "https://holdsheet.org/"}));
+    about.show();
+    EXPECT_EQ(about.version()->text(), "Version 2.3 (45)");
+    ASSERT_NE(about.homePage(), nullptr);
+    EXPECT_EQ(about.homePage()->text(), "holdsheet.org");
+    QTest::mouseClick(about.homePage(), Qt::LeftButton);
+    EXPECT_EQ(platform.runner.log, std::vector<std::string>{"open https://holdsheet.org/"});
+    EXPECT_EQ(about.mark()->size(), QSize(104, 104));
+}
+
+TEST(About, WithoutAHomePageThereIsNoLink) {
+    SettingsHarness platform;
+    AboutSettings about(platform.services());
+    EXPECT_EQ(about.version()->text(), "Version 1.0 (1)");
+    EXPECT_EQ(about.homePage(), nullptr);
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,108 @@
+#include "settings/AppearanceSettings.h"
+
+#include "prefs/Preferences.h"
+#include "settings/Hint.h"
+#include "settings/MinMaxSlider.h"
+#include "settings/Row.h"
+#include "settings/SegmentedPicker.h"
+#include "settings/SettingsHarness.h"
+#include "settings/SheetPreview.h"
+#include "sheetview/RowFonts.h"
+#include "sheetview/SheetStyle.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::SettingsHarness;
+
+class Appearance : public ::testing::Test, public SettingsHarness {
+  protected:
+    std::unique_ptr<AppearanceSettings> open() {
+        auto tab = std::make_unique<AppearanceSettings>(services());
+        showInTab(*tab);
+        return tab;
+    }
+};
+
+TEST_F(Appearance, WithNothingStoredShowsTheDefaults) {
+    const auto tab = open();
+    EXPECT_EQ(tab->materialGroup()->checkedId(), 0) << "liquid glass";
+    EXPECT_TRUE(tab->glassRow()->isVisible());
+    EXPECT_NEAR(tab->glassSlider()->value(), 0.65, 0.001);
+    EXPECT_EQ(tab->themePicker()->selected(), 0);
+    EXPECT_EQ(tab->textSizePicker()->selected(), 1);
+    EXPECT_EQ(tab->textSizePicker()->segment(1)->text(), "Medium");
+    // There is no glass effect on this desktop: liquid glass says so.
+    EXPECT_TRUE(tab->glassUnavailableHint()->isVisible());
+    const SheetPreview& preview = *tab->preview();
+    EXPECT_DOUBLE_EQ(sheetFontSize(preview.titleFont()), 12.5);
+    EXPECT_DOUBLE_EQ(sheetFontSize(preview.headerFont()), 12.5);
+    ASSERT_EQ(preview.keyCaps().size(), 4u);
+    EXPECT_DOUBLE_EQ(preview.keyCaps().front().keyFont().pointSizeF(),
+                     RowFonts(0.95).key.pointSizeF());
+    EXPECT_EQ(preview.height(), 176);
+    EXPECT_DOUBLE_EQ(preview.panelRect().width(), 340);
+    EXPECT_TRUE(store.writes.isEmpty()) << store.writes.join(',').toStdString();
+}
+
+TEST_F(Appearance, EachTextSizeSetsThePreviewsFontsAndCapsAtOnce) {
+    const auto tab = open();
+    struct Expected {
+        int segment;
+        const char* stored;
+        double fontSize;
+        double scale;
+    };
+    const Expected table[] = {
+        {0, "small", 11.25, 0.855}, {2, "large", 14.75, 1.121}, {1, "medium", 12.5, 0.95}};
+    double previousHeight = 0;
+    for (const Expected& expected : table) {
+        SCOPED_TRACE(expected.stored);
+        QTest::mouseClick(tab->textSizePicker()->segment(expected.segment), Qt::LeftButton);
+        EXPECT_EQ(store.string(Preferences::Key::textSize), expected.stored);
+        const SheetPreview& preview = *tab->preview();
+        EXPECT_DOUBLE_EQ(sheetFontSize(preview.titleFont()), expected.fontSize);
+        EXPECT_DOUBLE_EQ(preview.keyCaps()[1].keyFont().pointSizeF(),
+                         RowFonts(expected.scale).key.pointSizeF());
+        EXPECT_NE(preview.panelRect().height(), previousHeight);
+        EXPECT_LE(preview.panelRect().height(), preview.height()) << "inside the backdrop";
+        previousHeight = preview.panelRect().height();
+    }
+}
+
+TEST_F(Appearance, SolidHidesTheGlassAmountAndFrostedShowsItAgainWithTheStoredAmount) {
+    store.set(Preferences::Key::glassAmount, 0.3);
+    const auto tab = open();
+    store.writes.clear();
+    tab->materialGroup()->button(2)->click();
+    EXPECT_EQ(store.string(Preferences::Key::material), "solid");
+    EXPECT_FALSE(tab->glassRow()->isVisible());
+    EXPECT_FALSE(tab->glassUnavailableHint()->isVisible());
+    tab->materialGroup()->button(1)->click();
+    EXPECT_EQ(store.string(Preferences::Key::material), "frosted");
+    EXPECT_TRUE(tab->glassRow()->isVisible());
+    EXPECT_NEAR(tab->glassSlider()->value(), 0.3, 0.001);
+    EXPECT_FALSE(tab->glassUnavailableHint()->isVisible()) << "only liquid glass lacks it";
+    EXPECT_EQ(store.writes, QStringList({"material", "material"}));
+}
+
+TEST_F(Appearance, TheGlassAmountMovesContinuouslyAndTheThemeIsStored) {
+    const auto tab = open();
+    tab->glassSlider()->slider()->setValue(123);
+    EXPECT_NEAR(store.object(Preferences::Key::glassAmount)->toDouble(), 0.123, 1e-9);
+    QTest::mouseClick(tab->themePicker()->segment(2), Qt::LeftButton);
+    EXPECT_EQ(store.string(Preferences::Key::theme), "dark");
+    // A theme stored as none of the three shows the default.
+    store.set(Preferences::Key::theme, QStringLiteral("sepia"));
+    EXPECT_EQ(tab->themePicker()->selected(), 0);
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,170 @@
+#include "settings/ContentSettings.h"
+
+#include "prefs/Preferences.h"
+#include "settings/AppLabel.h"
+#include "settings/ApplicationChooser.h"
+#include "settings/ExcludedList.h"
+#include "settings/Hint.h"
+#include "settings/SettingsHarness.h"
+#include "settings/SwitchButton.h"
+#include "settings/ToggleRow.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::SettingsHarness;
+
+// The entries' labels, in order (views without their own meta-object are found by type).
+std::vector<const AppLabel*> appLabels(const ContentSettings& tab) {
+    std::vector<const AppLabel*> labels;
+    for (const QWidget* widget : tab.excludedList()->findChildren<QWidget*>()) {
+        const auto* label = dynamic_cast<const AppLabel*>(widget);
+        if (label && label->isVisibleTo(tab.excludedList())) {
+            labels.push_back(label);
+        }
+    }
+    return labels;
+}
+
+class Content : public ::testing::Test, public SettingsHarness {
+  protected:
+    std::unique_ptr<ContentSettings> open() {
+        auto tab = std::make_unique<ContentSettings>(services());
+        showInTab(*tab);
+        return tab;
+    }
+    QStringList stored() { return Preferences(store).excludedApps(); }
+    // The texts of the list's entries, or of its empty line.
+    static QStringList shown(const ContentSettings& tab) {
+        QStringList texts;
+        for (const AppLabel* label : appLabels(tab)) {
+            texts << label->name()->text();
+        }
+        if (texts.isEmpty()) {
+            for (const QLabel* label : tab.excludedList()->findChildren<QLabel*>()) {
+                if (label->isVisibleTo(tab.excludedList())) {
+                    texts << label->text();
+                }
+            }
+        }
+        return texts;
+    }
+};
+
+TEST_F(Content, WithNothingStoredBothSwitchesAreOnAndNoAppIsExcluded) {
+    const auto tab = open();
+    EXPECT_TRUE(tab->showSystemRow()->isOn());
+    EXPECT_TRUE(tab->showDisabledRow()->isOn());
+    EXPECT_EQ(shown(*tab), QStringList{"No excluded apps"});
+    EXPECT_EQ(tab->help()->text(),
+              "Holding Super does not open Holdsheet while one of these apps is in front. Useful "
+              "for apps that use the Super key themselves, such as games or remote desktops.");
+    QTest::mouseClick(tab->showDisabledRow()->toggle(), Qt::LeftButton);
+    EXPECT_EQ(store.object(Preferences::Key::showDisabled), QVariant(false));
+}
+
+TEST_F(Content, AddingTheSameAppTwiceKeepsOneEntryAndWritesOnce) {
+    const auto tab = open();
+    chosen = QStringLiteral("org.xfce.mousepad");
+    QTest::mouseClick(tab->addButton(), Qt::LeftButton);
+    QTest::mouseClick(tab->addButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(choices, 2);
+    EXPECT_EQ(stored(), QStringList{"org.xfce.mousepad"});
+    EXPECT_EQ(store.writes, QStringList{"excludedApps"});
+    EXPECT_EQ(shown(*tab), QStringList{"Mousepad"});
+
+    chosen = QStringLiteral("FeatherPad");
+    QTest::mouseClick(tab->addButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(stored(), (QStringList{"org.xfce.mousepad", "FeatherPad"}));
+    EXPECT_EQ(shown(*tab), (QStringList{"Mousepad", "FeatherPad"}));
+}
+
+TEST_F(Content, CancellingTheChooserChangesNothing) {
+    const auto tab = open();
+    chosen.reset();
+    QTest::mouseClick(tab->addButton(), Qt::LeftButton);
+    EXPECT_EQ(choices, 1);
+    EXPECT_TRUE(store.writes.isEmpty());
+}
+
+TEST_F(Content, RemovingTheOnlyEntryStoresAnEmptyListAndSaysSo) {
+    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad"});
+    const auto tab = open();
+    ASSERT_NE(tab->excludedList()->removeButton(0), nullptr);
+    EXPECT_EQ(tab->excludedList()->removeButton(0)->accessibleName(), "Remove Mousepad");
+    QTest::mouseClick(tab->excludedList()->removeButton(0), Qt::LeftButton);
+    settle();
+    ASSERT_TRUE(store.object(Preferences::Key::excludedApps));
+    EXPECT_EQ(store.object(Preferences::Key::excludedApps)->toStringList(), QStringList());
+    EXPECT_EQ(shown(*tab), QStringList{"No excluded apps"});
+}
+
+TEST_F(Content, AnAppNoLongerInstalledShowsItsIdAndCanBeRemoved) {
+    store.set(Preferences::Key::excludedApps,
+              QStringList{"org.example.Gone", "FeatherPad", "org.example.Gone"});
+    const auto tab = open();
+    const auto labels = appLabels(*tab);
+    ASSERT_EQ(labels.size(), 3u);
+    EXPECT_FALSE(labels[0]->found());
+    EXPECT_EQ(labels[0]->name()->text(), "org.example.Gone");
+    EXPECT_TRUE(labels[1]->found()) << "known by the window class its entry names";
+    ASSERT_TRUE(tab->excludedList()->removeButton(0)->isVisible());
+    QTest::mouseClick(tab->excludedList()->removeButton(0), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(stored(), QStringList{"FeatherPad"}) << "every copy, the others kept";
+}
+
+// The settings file edited while the tab is open: the list shows it, and an edit here
+// starts from it rather than writing the older list back.
+TEST_F(Content, EditsMadeElsewhereMeanwhileAreKept) {
+    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad"});
+    const auto tab = open();
+    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad", "org.example.Game"});
+    settle();
+    EXPECT_EQ(shown(*tab), (QStringList{"Mousepad", "org.example.Game"}));
+    chosen = QStringLiteral("FeatherPad");
+    QTest::mouseClick(tab->addButton(), Qt::LeftButton);
+    EXPECT_EQ(stored(), (QStringList{"org.xfce.mousepad", "org.example.Game", "FeatherPad"}));
+}
+
+TEST(ApplicationChooser, ListsTheAppsByNameFindsThemAndGivesTheIdTheirWindowsCarry) {
+    SettingsHarness platform;
+    platform.applications.applications.push_back(
+        {"org.gnome.Calculator", "calculator", "", QIcon()});
+    ApplicationChooser chooser(platform.applications, platform.localization);
+    EXPECT_EQ(chooser.shownNames(), (QStringList{"calculator", "FeatherPad", "Mousepad"}));
+    EXPECT_EQ(chooser.windowTitle(), "Choose an App to Exclude");
+    EXPECT_EQ(chooser.chooseButton()->text(), "Exclude");
+
+    const std::pair<const char*, QStringList> searches[] = {
+        {"PAD", {"FeatherPad", "Mousepad"}},
+        {"xfce", {"Mousepad"}},  // the entry's id counts too
+        {"nothing like it", {}},
+    };
+    for (const auto& [text, names] : searches) {
+        chooser.searchField()->setText(QString::fromUtf8(text));
+        EXPECT_EQ(chooser.shownNames(), names) << text;
+    }
+    EXPECT_FALSE(chooser.selectedId());
+    EXPECT_FALSE(chooser.chooseButton()->isEnabled());
+
+    chooser.searchField()->setText("mouse");
+    EXPECT_EQ(chooser.selectedId(), "org.xfce.mousepad") << "the first match, ready for Return";
+    EXPECT_TRUE(chooser.chooseButton()->isEnabled());
+    chooser.searchField()->setText("feather");
+    EXPECT_EQ(chooser.selectedId(), "FeatherPad") << "the window class its entry names";
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,219 @@
+#include "settings/GeneralSettings.h"
+
+#include "platform/linux/XdgAutostart.h"
+#include "prefs/Preferences.h"
+#include "settings/Hint.h"
+#include "settings/LanguagePicker.h"
+#include "settings/LaunchAtLogin.h"
+#include "settings/LinkButton.h"
+#include "settings/MinMaxSlider.h"
+#include "settings/PermissionCard.h"
+#include "settings/SegmentedPicker.h"
+#include "settings/SettingsHarness.h"
+#include "settings/StatusSymbol.h"
+#include "settings/SwitchButton.h"
+#include "settings/ToggleRow.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::SettingsHarness;
+
+class General : public ::testing::Test, public SettingsHarness {
+  protected:
+    std::unique_ptr<GeneralSettings> open() {
+        auto tab = std::make_unique<GeneralSettings>(services());
+        showInTab(*tab);
+        return tab;
+    }
+};
+
+TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
+    const auto tab = open();
+    EXPECT_EQ(tab->holdSlider()->slider()->value(), 6);
+    EXPECT_EQ(tab->holdSlider()->value(), 6.0);
+    EXPECT_FALSE(tab->closeOnReleaseRow()->isOn());
+    EXPECT_TRUE(tab->menuBarIconRow()->isOn());
+    EXPECT_FALSE(tab->launchAtLoginRow()->isOn());
+    EXPECT_EQ(tab->languagePicker()->currentIndex(), 0);
+    EXPECT_EQ(tab->languagePicker()->language(), "system");
+    EXPECT_EQ(tab->languagePicker()->currentText(), "System Language");
+    EXPECT_EQ(tab->holdKeyPicker()->selected(), 0);
+    EXPECT_EQ(tab->holdKeyPicker()->segment(0)->text(), "Super");
+    EXPECT_EQ(tab->holdSlider()->slider()->maximum(), 26);
+    EXPECT_TRUE(store.writes.isEmpty()) << store.writes.join(',').toStdString();
+    EXPECT_EQ(loginItems.requests, 0);
+}
+
+TEST_F(General, TheLanguagesFollowASeparatorInTheirOwnNames) {
+    const auto tab = open();
+    const LanguagePicker& picker = *tab->languagePicker();
+    ASSERT_EQ(picker.count(), 2 + 34);
+    EXPECT_TRUE(picker.itemData(1).isNull()) << "a separator";
+    EXPECT_EQ(picker.itemData(2).toString(), "ar");
+    EXPECT_EQ(picker.itemText(2), "العربية");
+    EXPECT_EQ(picker.itemData(35).toString(), "zh-Hant");
+    EXPECT_EQ(picker.itemText(35), "繁體中文");
+}
+
+TEST_F(General, ChoosingALanguageStoresItsCodeAndTheFirstEntryStoresSystem) {
+    const auto tab = open();
+    LanguagePicker& picker = *tab->languagePicker();
+    const int portuguese = picker.findData("pt-BR");
+    ASSERT_GT(portuguese, 1);
+    picker.setCurrentIndex(portuguese);
+    emit picker.activated(portuguese);
+    EXPECT_EQ(store.string(Preferences::Key::language), "pt-BR");
+    picker.setCurrentIndex(0);
+    emit picker.activated(0);
+    EXPECT_EQ(store.string(Preferences::Key::language), "system");
+}
+
+TEST_F(General, TheCardFollowsThePermissionLive) {
+    setTrusted(false);
+    const auto tab = open();
+    const PermissionCard& card = *tab->permissionCard();
+    struct Expected {
+        bool trusted;
+        const char* symbol;
+        QColor colour;
+        const char* status;
+    };
+    const Expected table[] = {
+        {false, "exclamationmark.triangle.fill", QColor(255, 149, 0),
+         "Accessibility support is off"},
+        {true, "checkmark.circle.fill", QColor(52, 199, 89), "Accessibility support is on"},
+        {false, "exclamationmark.triangle.fill", QColor(255, 149, 0),
+         "Accessibility support is off"},
+    };
+    for (const Expected& expected : table) {
+        setTrusted(expected.trusted);
+        SCOPED_TRACE(expected.trusted);
+        EXPECT_EQ(card.showsTrusted(), expected.trusted);
+        EXPECT_EQ(card.symbol()->symbol(), expected.symbol);
+        EXPECT_EQ(card.symbol()->colour(), expected.colour);
+        EXPECT_EQ(card.status()->text(), expected.status);
+        EXPECT_EQ(card.body()->isVisible(), !expected.trusted);
+        EXPECT_EQ(card.button()->isVisible(), !expected.trusted);
+        EXPECT_TRUE(card.link()->isVisible());
+    }
+    EXPECT_TRUE(card.body()->text().startsWith("Holdsheet reads app menus"));
+}
+
+TEST_F(General, TheCardsButtonAndLinkLeadToTheAccessibilitySettings) {
+    setTrusted(false);
+    const auto tab = open();
+    ax.prompts = 0;
+    QTest::mouseClick(tab->permissionCard()->button(), Qt::LeftButton);
+    EXPECT_EQ(ax.prompts, 1) << "the desktop is asked first";
+    QTest::mouseClick(tab->permissionCard()->link(), Qt::LeftButton);
+    EXPECT_EQ(runner.log,
+              (std::vector<std::string>{"launch gnome-control-center universal-access",
+                                        "launch gnome-control-center universal-access"}));
+}
+
+TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
+    const auto tab = open();
+    EXPECT_TRUE(tab->closeOnReleaseRow()->label()->text().contains("Super"));
+    EXPECT_TRUE(tab->holdHint()->text().contains("Super"));
+    QTest::mouseClick(tab->holdKeyPicker()->segment(1), Qt::LeftButton);
+    EXPECT_EQ(store.string(Preferences::Key::holdKey), "control");
+    EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Ctrl Is Released");
+    EXPECT_EQ(tab->closeOnReleaseRow()->toggle()->accessibleName(), "Close When Ctrl Is Released");
+    EXPECT_TRUE(tab->holdHint()->text().contains("Ctrl"));
+    EXPECT_FALSE(tab->holdHint()->text().contains("%1"));
+    // Chosen elsewhere (the settings file), it shows here too.
+    store.set(Preferences::Key::holdKey, QStringLiteral("alt"));
+    EXPECT_EQ(tab->holdKeyPicker()->selected(), 2);
+    EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Alt Is Released");
+}
+
+TEST_F(General, TheSliderStoresTheStepAndTheSwitchesTheirKeys) {
+    store.set(Preferences::Key::holdLevel, 40.0);  // edited by hand, off the range
+    const auto tab = open();
+    EXPECT_EQ(tab->holdSlider()->slider()->value(), 26);
+    tab->holdSlider()->slider()->setValue(10);
+    EXPECT_EQ(store.object(Preferences::Key::holdLevel), QVariant(10.0));
+    QTest::mouseClick(tab->closeOnReleaseRow()->toggle(), Qt::LeftButton);
+    QTest::mouseClick(tab->menuBarIconRow()->toggle(), Qt::LeftButton);
+    EXPECT_EQ(store.object(Preferences::Key::closeOnRelease), QVariant(true));
+    EXPECT_EQ(store.object(Preferences::Key::showMenuBarIcon), QVariant(false));
+}
+
+TEST_F(General, StartAtLoginIsReadWhenTheTabIsMadeAndChangedByTheSwitch) {
+    loginItems.on = true;
+    const auto tab = open();
+    EXPECT_TRUE(tab->launchAtLoginRow()->isOn());
+    QTest::mouseClick(tab->launchAtLoginRow()->toggle(), Qt::LeftButton);
+    EXPECT_FALSE(loginItems.on);
+    EXPECT_EQ(loginItems.requests, 1);
+    EXPECT_TRUE(log.lines.isEmpty());
+}
+
+TEST_F(General, AFailedChangeLogsOneLineAndTheSwitchShowsTheDesktopsState) {
+    const auto tab = open();
+    loginItems.failure = QStringLiteral("the folder is read-only");
+    QTest::mouseClick(tab->launchAtLoginRow()->toggle(), Qt::LeftButton);
+    EXPECT_FALSE(tab->launchAtLoginRow()->isOn());
+    ASSERT_EQ(log.lines.size(), 1);
+    EXPECT_EQ(log.lines.front(),
+              "Holdsheet: kunne ikke endre oppstart ved innlogging: the folder is read-only");
+    EXPECT_EQ(loginItems.requests, 1) << "showing the state back asks the desktop nothing";
+}
+
+// On the real adapter: the autostart entry in a private configuration folder.
+TEST_F(General, TheSwitchWritesAndRemovesTheAutostartEntry) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    XdgAutostart autostart(QStringLiteral("/opt/holdsheet/bin/holdsheet"));
+    SettingsServices withAutostart = services();
+    auto tab = std::make_unique<GeneralSettings>(SettingsServices{store,
+                                                                  localization,
+                                                                  permission,
+                                                                  autostart,
+                                                                  log,
+                                                                  applications,
+                                                                  runner,
+                                                                  {},
+                                                                  withAutostart.chooseApplication});
+    SwitchButton& toggle = *tab->launchAtLoginRow()->toggle();
+    const QString entry = config.path() + "/autostart/holdsheet.desktop";
+    EXPECT_FALSE(toggle.isChecked());
+
+    toggle.click();
+    ASSERT_TRUE(QFile::exists(entry));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\nExec=/opt/holdsheet/bin/holdsheet\n"));
+    EXPECT_TRUE(toggle.isChecked());
+
+    toggle.click();
+    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_FALSE(toggle.isChecked());
+
+    // A file where the autostart folder should be: the entry cannot be written.
+    ASSERT_TRUE(QDir(config.path() + "/autostart").removeRecursively());
+    QFile blocker(config.path() + "/autostart");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    toggle.click();
+    EXPECT_FALSE(toggle.isChecked());
+    ASSERT_EQ(log.lines.size(), 1);
+    EXPECT_TRUE(log.lines.front().startsWith(launchAtLoginFailure))
+        << log.lines.front().toStdString();
+    EXPECT_GT(log.lines.front().size(), launchAtLoginFailure.size()) << "with the reason";
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "permissions/PermissionMonitor.h"
+#include "prefs/Localization.h"
+#include "settings/SettingsServices.h"
+#include "support/FakeAccessibility.h"
+#include "support/FakeInstalledApplications.h"
+#include "support/FakeLoginItems.h"
+#include "support/FakeRunner.h"
+#include "support/FakeShell.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/QtPrinters.h"
+#include "support/VirtualScheduler.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+namespace holdsheet::testing {
+
+// Settings in memory that remember which keys were written, in order.
+class CountingStore : public MemoryPreferenceStore {
+  public:
+    void set(const QString& key, const QVariant& value) override {
+        writes << key;
+        MemoryPreferenceStore::set(key, value);
+    }
+    QStringList writes;
+};
+
+// The settings views on the simulated platform: an English desktop, the permission held,
+// start at login off, two installed applications.
+struct SettingsHarness {
+    SettingsHarness() : permission({ax, store, scheduler, runner}) {
+        permission.startPolling();
+        applications.applications = {
+            {"org.xfce.mousepad", "Mousepad", "", QIcon()},
+            {"featherpad", "FeatherPad", "FeatherPad", QIcon()},
+        };
+    }
+
+    SettingsServices services(VersionInfo version = {}) {
+        return {store,
+                localization,
+                permission,
+                loginItems,
+                log,
+                applications,
+                runner,
+                version,
+                [this](QWidget*) -> std::optional<QString> {
+                    ++choices;
+                    return chosen;
+                }};
+    }
+    void setTrusted(bool trusted) {
+        ax.trusted = trusted;
+        scheduler.advance(PermissionMonitor::pollInterval);
+    }
+    // Shows a tab's view at the width the window gives it, as tall as it needs there once
+    // its widgets are polished.
+    static void showInTab(QWidget& view) {
+        constexpr int width = 640 - 2 * 28;
+        view.resize(width, 100);
+        view.show();
+        const int height = view.heightForWidth(width);
+        view.resize(width, height > 0 ? height : view.sizeHint().height());
+        settle();
+    }
+    // Runs what the views put off to the next turns of the event loop.
+    static void settle() {
+        for (int turn = 0; turn < 4; ++turn) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    VirtualScheduler scheduler;
+    FakeAccessibility ax;
+    CountingStore store;
+    FakeRunner runner;
+    Localization localization{
+        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en_US"); }}};
+    PermissionMonitor permission;
+    FakeLoginItems loginItems;
+    FakeLog log;
+    FakeInstalledApplications applications;
+    std::optional<QString> chosen;  // what the chooser answers
+    int choices = 0;
+};
+
+}  // namespace holdsheet::testing

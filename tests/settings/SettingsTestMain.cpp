@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+// Widgets need an application; the offscreen platform draws them without a display.
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The offscreen platform says so for every top-level widget; nothing to learn from it.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (!message.contains(QLatin1String("propagateSizeHints"))) {
+            fprintf(stderr, "%s\n", qPrintable(message));
+        }
+    });
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

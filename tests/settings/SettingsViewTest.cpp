@@ -1,0 +1,160 @@
+#include "settings/SettingsView.h"
+
+#include "prefs/Preferences.h"
+#include "settings/AboutSettings.h"
+#include "settings/AppearanceSettings.h"
+#include "settings/ContentSettings.h"
+#include "settings/GeneralSettings.h"
+#include "settings/SettingsHarness.h"
+#include "settings/TabBar.h"
+#include "settings/TabButton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QStyle>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using testing::SettingsHarness;
+
+class View : public ::testing::Test, public SettingsHarness {
+  protected:
+    std::unique_ptr<SettingsView> open() {
+        auto view =
+            std::make_unique<SettingsView>(services({"0.1.0", "7", "https://holdsheet.org"}),
+                                           [this](double height) { heights.push_back(height); });
+        view->show();
+        settle();
+        return view;
+    }
+    void click(SettingsView& view, SettingsTab tab) {
+        QTest::mouseClick(view.tabBar()->button(tab), Qt::LeftButton);
+        settle();
+    }
+
+    std::vector<double> heights;
+};
+
+TEST_F(View, OpensOnGeneralSixHundredFortyWideAndReportsItsHeight) {
+    const auto view = open();
+    EXPECT_EQ(view->tab(), SettingsTab::general);
+    EXPECT_NE(dynamic_cast<GeneralSettings*>(view->tabContent()), nullptr);
+    EXPECT_EQ(view->sizeHint().width(), 640);
+    ASSERT_EQ(heights.size(), 1u);
+    EXPECT_EQ(heights.back(), view->contentHeight());
+    EXPECT_GT(heights.back(), 300);
+}
+
+TEST_F(View, SwitchingTabsReportsEachNewHeightAndNothingForAnEqualOne) {
+    const auto view = open();
+    heights.clear();
+    click(*view, SettingsTab::about);
+    EXPECT_NE(dynamic_cast<AboutSettings*>(view->tabContent()), nullptr);
+    ASSERT_EQ(heights.size(), 1u);
+    EXPECT_EQ(heights.back(), view->contentHeight());
+    click(*view, SettingsTab::content);
+    EXPECT_NE(dynamic_cast<ContentSettings*>(view->tabContent()), nullptr);
+    ASSERT_EQ(heights.size(), 2u);
+    EXPECT_NE(heights[1], heights[0]);
+    // The same tab again: built anew, just as tall.
+    click(*view, SettingsTab::content);
+    EXPECT_EQ(heights.size(), 2u);
+}
+
+TEST_F(View, ContentThatGrowsOrShrinksIsReported) {
+    const auto view = open();
+    click(*view, SettingsTab::appearance);
+    const double withGlass = heights.back();
+    auto* appearance = dynamic_cast<AppearanceSettings*>(view->tabContent());
+    ASSERT_NE(appearance, nullptr);
+    appearance->materialGroup()->button(2)->click();  // solid: no glass amount
+    settle();
+    EXPECT_LT(heights.back(), withGlass);
+
+    click(*view, SettingsTab::general);
+    const double trusted = heights.back();
+    setTrusted(false);  // the card grows by its explanation
+    settle();
+    EXPECT_GT(heights.back(), trusted);
+}
+
+TEST_F(View, EveryOpeningShowsGeneralReadAfresh) {
+    const auto view = open();
+    click(*view, SettingsTab::content);
+    view->hide();
+    loginItems.on = true;  // changed on the desktop meanwhile
+    view->show();
+    settle();
+    EXPECT_EQ(view->tab(), SettingsTab::general);
+    EXPECT_TRUE(view->tabBar()->button(SettingsTab::general)->isSelected());
+    auto* general = dynamic_cast<GeneralSettings*>(view->tabContent());
+    ASSERT_NE(general, nullptr);
+    EXPECT_TRUE(general->findChildren<QAbstractButton*>().size() > 0);
+    EXPECT_EQ(loginItems.requests, 0);
+}
+
+TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
+    const auto view = open();
+    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+    click(*view, SettingsTab::appearance);
+    store.set(Preferences::Key::language, QStringLiteral("he"));
+    settle();
+    EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "כללי");
+    EXPECT_EQ(view->tab(), SettingsTab::appearance) << "the tab stays";
+    // Right to left: General is the rightmost tab.
+    const TabButton& general = *view->tabBar()->button(SettingsTab::general);
+    const TabButton& about = *view->tabBar()->button(SettingsTab::about);
+    EXPECT_GT(general.x(), about.x());
+
+    store.set(Preferences::Key::language, QStringLiteral("de"));
+    settle();
+    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "Allgemein");
+}
+
+// Pictures of each tab in the light and the dark look, for a person to look at.
+TEST_F(View, EachTabIsDrawnInLightAndDark) {
+    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(folder);
+    const QPalette light = QApplication::style()->standardPalette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 240));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(235, 235, 240));
+    dark.setColor(QPalette::Button, QColor(45, 45, 48));
+    dark.setColor(QPalette::ButtonText, QColor(235, 235, 240));
+    dark.setColor(QPalette::Highlight, QColor(10, 132, 255));
+    dark.setColor(QPalette::Link, QColor(100, 170, 255));
+    dark.setColor(QPalette::Light, QColor(70, 70, 74));
+    dark.setColor(QPalette::Midlight, QColor(58, 58, 62));
+    dark.setColor(QPalette::Mid, QColor(38, 38, 40));
+    dark.setColor(QPalette::Dark, QColor(22, 22, 24));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad", "org.example.Gone"});
+    setTrusted(false);
+    const std::pair<const char*, QPalette> looks[] = {{"light", light}, {"dark", dark}};
+    for (const auto& [look, palette] : looks) {
+        QApplication::setPalette(palette);
+        const auto view = open();
+        for (const SettingsTab tab : allCases<SettingsTab>()) {
+            click(*view, tab);
+            view->resize(640, view->contentHeight());
+            const QImage image = view->grab().toImage();
+            const QString path =
+                QStringLiteral("%1/settings-%2-%3.png").arg(folder, rawValue(tab), look);
+            EXPECT_TRUE(image.save(path)) << path.toStdString();
+        }
+    }
+    QApplication::setPalette(light);
+}
+
+}  // namespace
+}  // namespace holdsheet
