@@ -5,14 +5,13 @@
 #include "settings/FormDivider.h"
 #include "settings/Hint.h"
 #include "settings/MinMaxSlider.h"
+#include "settings/RadioChoice.h"
 #include "settings/Row.h"
 #include "settings/SegmentedPicker.h"
-#include "settings/SettingsStyle.h"
 #include "settings/SheetPreview.h"
 #include "sheetview/PanelBackground.h"
 
 #include <QButtonGroup>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace holdsheet {
@@ -53,8 +52,7 @@ AppearanceSettings::AppearanceSettings(SettingsServices services, QWidget* paren
     auto* radios = new QVBoxLayout;
     radios->setSpacing(4);
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(localized(materialKeys[i]), materials);
-        radio->setFont(bodyFont());
+        auto* radio = new RadioChoice(localized(materialKeys[i]), materials);
         material_->addButton(radio, i);
         radios->addWidget(radio);
     }

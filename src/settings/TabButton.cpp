@@ -15,7 +15,7 @@ namespace holdsheet {
 TabButton::TabButton(SettingsTab tab, const QString& title, QWidget* parent)
     : QAbstractButton(parent),
       tab_(tab),
-      symbol_(settingsTabSymbol(tab), symbolSize),
+      symbol_(settingsTabSymbol(tab), symbolSize, SymbolSource::ownDrawing),
       titleFont_(sheetFont(titleSize, QFont::Medium)) {
     setText(title);
     setFocusPolicy(Qt::TabFocus);

@@ -30,30 +30,22 @@ QStringList themeNamesOfSymbol(const QString& symbol) {
         {QStringLiteral("gearshape"),
          {QStringLiteral("preferences-system-symbolic"), QStringLiteral("emblem-system-symbolic"),
           QStringLiteral("preferences-system")}},
-        {QStringLiteral("paintpalette"),
-         {QStringLiteral("preferences-desktop-appearance-symbolic"),
-          QStringLiteral("applications-graphics-symbolic")}},
-        {QStringLiteral("list.bullet.rectangle"),
-         {QStringLiteral("view-list-bullet-symbolic"), QStringLiteral("view-list-symbolic")}},
-        {QStringLiteral("info.circle"),
-         {QStringLiteral("help-about-symbolic"), QStringLiteral("dialog-information-symbolic")}},
-        {QStringLiteral("checkmark.circle.fill"), {QStringLiteral("emblem-ok-symbolic")}},
-        {QStringLiteral("exclamationmark.triangle.fill"),
-         {QStringLiteral("dialog-warning-symbolic")}},
     };
     const auto found = names.find(symbol);
     return found == names.end() ? QStringList{} : found->second;
 }
 
 QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
-                     qreal devicePixelRatio) {
+                     qreal devicePixelRatio, SymbolSource source) {
     const int pixels = std::max(1, static_cast<int>(std::lround(size * devicePixelRatio)));
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     bool drawn = false;
-    for (const QString& name : themeNamesOfSymbol(symbol)) {
+    const QStringList themed =
+        source == SymbolSource::themeFirst ? themeNamesOfSymbol(symbol) : QStringList();
+    for (const QString& name : themed) {
         if (QIcon::hasThemeIcon(name)) {
             QIcon::fromTheme(name).paint(&painter, pixmap.rect());
             drawn = true;
@@ -76,7 +68,7 @@ QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
 
 const QPixmap& SymbolPixmap::pixmap(const QColor& colour, qreal devicePixelRatio) {
     if (pixmap_.isNull() || colour != colour_ || devicePixelRatio != devicePixelRatio_) {
-        pixmap_ = symbolPixmap(symbol_, size_, colour, devicePixelRatio);
+        pixmap_ = symbolPixmap(symbol_, size_, colour, devicePixelRatio, source_);
         colour_ = colour;
         devicePixelRatio_ = devicePixelRatio;
     }

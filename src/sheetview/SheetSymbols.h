@@ -12,15 +12,20 @@ namespace holdsheet {
 // The freedesktop icon names that stand for a symbol of the sheet, best first.
 QStringList themeNamesOfSymbol(const QString& symbol);
 
-// A symbol in one colour, `size` logical pixels square: the icon theme's icon where the
-// theme has one of the symbol's names, else the program's own drawing.
+// Where a symbol's drawing comes from: the icon theme where it has one of the symbol's
+// names, else the program's own; or the program's own always, for a set of symbols that
+// must look alike whatever the theme.
+enum class SymbolSource { themeFirst, ownDrawing };
+
+// A symbol in one colour, `size` logical pixels square.
 QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
-                     qreal devicePixelRatio = 1.0);
+                     qreal devicePixelRatio = 1.0, SymbolSource source = SymbolSource::themeFirst);
 
 // One symbol at one size, drawn anew only when its colour or pixel ratio changes.
 class SymbolPixmap {
   public:
-    SymbolPixmap(QString symbol, double size) : symbol_(std::move(symbol)), size_(size) {}
+    SymbolPixmap(QString symbol, double size, SymbolSource source = SymbolSource::themeFirst)
+        : symbol_(std::move(symbol)), size_(size), source_(source) {}
     const QString& symbol() const { return symbol_; }
     double size() const { return size_; }
     const QPixmap& pixmap(const QColor& colour, qreal devicePixelRatio);
@@ -31,6 +36,7 @@ class SymbolPixmap {
   private:
     QString symbol_;
     double size_;
+    SymbolSource source_;
     QPixmap pixmap_;
     QColor colour_;
     qreal devicePixelRatio_ = 0;

@@ -221,11 +221,9 @@ std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool e
         fields[4] == "enabled"};
 }
 
-bool clickAccessible(qint64 pid, const QString& name, bool exact,
-                     std::chrono::milliseconds limit) {
+bool clickAccessible(qint64 pid, const QString& name, bool exact, std::chrono::milliseconds limit) {
     std::optional<Accessible> found;
-    if (!waitUntil([&] { return (found = findAccessible(pid, name, exact)).has_value(); },
-                   limit)) {
+    if (!waitUntil([&] { return (found = findAccessible(pid, name, exact)).has_value(); }, limit)) {
         return false;
     }
     const QPoint centre = found->frame.center();
