@@ -2,6 +2,7 @@
 
 #include "app/AccessibilityPrompt.h"
 #include "app/HoldKeyConflict.h"
+#include "app/StatusMenu.h"
 
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
@@ -27,6 +28,7 @@
 #include "trigger/HoldMonitor.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <QSocketNotifier>
@@ -139,6 +141,14 @@ int runProgram(int argc, char* argv[]) {
         case DBusControl::Registration::registered:
             break;
     }
+    // --- Status-area item: to move into the composition root being rewritten. ---
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/BrandMark.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
+    StatusMenu statusMenu(store, localization,
+                          {[&controller] { controller.show(); },
+                           [] { /* settings window: wired with the window controllers */ },
+                           [] { QCoreApplication::quit(); }});
+    // --- End of the status-area item. ---
     // The launch sequence: the signature line, the stale-grant repair and polling, the
     // trigger, and the trigger re-armed at every change of trust.
     const QString signature = codeSignatureSummary();
