@@ -1,45 +1,18 @@
 #include "app/Program.h"
 
-#include "app/AccessibilityPrompt.h"
-#include "app/HoldKeyConflict.h"
+#include "app/HoldsheetApp.h"
 #include "app/StatusMenu.h"
-
-#include "harvest/Performer.h"
-#include "harvest/SheetLoader.h"
-#include "panel/OverlayPanel.h"
-#include "panel/PanelController.h"
-#include "permissions/PermissionMonitor.h"
-#include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
-#include "platform/linux/EwmhWorkspace.h"
-#include "platform/linux/GnomeHotKeys.h"
-#include "platform/linux/IniPreferenceStore.h"
-#include "platform/linux/QtProcessRunner.h"
-#include "platform/linux/QtScheduler.h"
-#include "platform/linux/QtScreens.h"
+#include "platform/linux/QuitSignal.h"
 #include "platform/linux/X11Connection.h"
-#include "platform/linux/X11EventMonitors.h"
-#include "platform/linux/XTestKeyPoster.h"
-#include "prefs/Localization.h"
-#include "prefs/Preferences.h"
 #include "sheetview/SheetAccessibility.h"
-#include "sheetview/SheetActions.h"
-#include "trigger/HoldMonitor.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
 
-#include <QSocketNotifier>
-
-#include <csignal>
-
-#include <pthread.h>
-#include <sys/signalfd.h>
-#include <unistd.h>
-
-#include <syslog.h>
+#include <memory>
 
 namespace holdsheet {
 
@@ -53,127 +26,59 @@ int runProgram(int argc, char* argv[]) {
                             << qEnvironmentVariable("DISPLAY") << "\n";
         return exitDisplayUnavailable;
     }
-    // SIGTERM and SIGINT arrive as readable data on a signalfd, so quitting runs in the
-    // event loop. They are blocked before any thread starts, so every thread inherits that.
-    sigset_t quitSignals;
-    sigemptyset(&quitSignals);
-    sigaddset(&quitSignals, SIGTERM);
-    sigaddset(&quitSignals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &quitSignals, nullptr);
-    const int signalFd = signalfd(-1, &quitSignals, SFD_CLOEXEC);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Holdsheet"));
-    QSocketNotifier quitNotifier(signalFd, QSocketNotifier::Read);
-    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, [signalFd] {
-        signalfd_siginfo info{};
-        if (read(signalFd, &info, sizeof info) > 0) {
+    // First, before any thread starts. Quitting normally takes milliseconds; a read in
+    // flight may hold it up to its 1.5 s timeout.
+    std::unique_ptr<HoldsheetApp> program;
+    const QuitSignal quitSignal(std::chrono::seconds(3), [&program] {
+        if (program) {
+            program->quit();
+        } else {
             QCoreApplication::quit();
         }
     });
-    QApplication::setQuitOnLastWindowClosed(false);
-    installSheetAccessibility();
-    followDesktopIconTheme();
 
-    IniPreferenceStore store;
-    const Localization localization(store);
-    QtScheduler scheduler;
-    AtspiAccessibility ax;
-    ax.setConfirmEnabling([&localization] { return askToEnableAccessibility(localization); });
-    GnomeHotKeys hotKeys;
-    SheetLoader loader(scheduler, ax, store, hotKeys, localization);
-    EwmhWorkspace workspace;
-    QtScreens screens;
-    OverlayPanel* panelWindow = nullptr;
-    X11EventMonitors monitors(
-        [&panelWindow] { return panelWindow && panelWindow->isVisible() && panelWindow->isKey(); },
-        [&panelWindow](quint64 window) {
-            return panelWindow && static_cast<quint64>(panelWindow->winId()) == window;
-        });
-    X11Connection probe;
-    const bool compositing = compositingManagerRunning(probe);
-    QtProcessRunner runner;
-    PermissionMonitor permission({ax, store, scheduler, runner});
-    XTestKeyPoster poster;
-    Performer performer({scheduler, workspace, ax, poster});
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Holdsheet"));
+    QApplication::setQuitOnLastWindowClosed(
+        AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
-    PanelController controller(
-        {scheduler, workspace, monitors, screens, store, loader},
-        [&](SheetModel& model) {
-            // Panels are made only once the controller stands. The share and program menus
-            // arrive with the export and the shell; until then their buttons do nothing.
-            SheetServices services{
-                store,
-                localization,
-                permission,
-                [&](const ShortcutItem& item) { clickRow(item, controller, performer); },
-                [&] { requestPermission(controller, permission); },
-                {},
-                {}};
-            auto panel = std::make_unique<OverlayPanel>(model, std::move(services), compositing);
-            panelWindow = panel.get();
-            return panel;
-        },
-        [&localization](const QString& key) { return localization.localized(key); });
-    PanelController::setShared(&controller);
-
-    DBusControl control({[&controller] { controller.show(); }, [&controller] { controller.hide(); },
-                         [&controller] {
-                             const auto& model = controller.model();
-                             const auto* panel = controller.panel();
-                             return QVariantMap{
-                                 {"visible", panel && panel->isVisible()},
-                                 {"targetPid", static_cast<int>(model.targetPID)},
-                                 {"loading", model.isLoading()},
-                                 {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
-                                 {"notResponding", model.sheet() && model.sheet()->notResponding},
-                                 {"query", model.query()},
-                                 {"contentHeight", model.contentHeight()},
-                             };
-                         }});
+    DBusControl control({[&program] { program ? program->show() : void(); },
+                         [&program] { program ? program->hide() : void(); },
+                         [&program] { program ? program->reopen() : void(); },
+                         [&program] { return program ? program->status() : QVariantMap(); }});
     switch (control.registerOnSessionBus()) {
         case DBusControl::Registration::noSessionBus:
             QTextStream(stderr) << "holdsheet: no session bus (DBUS_SESSION_BUS_ADDRESS)\n";
             return exitNoSessionBus;
         case DBusControl::Registration::alreadyRunning:
-            QTextStream(stderr) << "holdsheet: already running in this session\n";
+            if (!DBusControl::call(QStringLiteral("Reopen"))) {
+                QTextStream(stderr) << "holdsheet: another instance holds the name "
+                                    << DBusControl::serviceName << " but does not answer\n";
+                return exitNotResponding;
+            }
+            QTextStream(stderr) << "holdsheet: already running; its settings come to the front\n";
             return 0;
         case DBusControl::Registration::registered:
             break;
     }
-    // --- Status-area item: to move into the composition root being rewritten. ---
+
+    installSheetAccessibility();
+    followDesktopIconTheme();
+    program = std::make_unique<HoldsheetApp>();
+    // --- Status-area item and the program's icon: to move into the application object. ---
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/BrandMark.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
-    StatusMenu statusMenu(store, localization,
-                          {[&controller] { controller.show(); },
-                           [] { /* settings window: wired with the window controllers */ },
-                           [] { QCoreApplication::quit(); }});
-    // --- End of the status-area item. ---
-    // The launch sequence: the signature line, the stale-grant repair and polling, the
-    // trigger, and the trigger re-armed at every change of trust.
-    const QString signature = codeSignatureSummary();
-    const QByteArray line = QStringLiteral("Holdsheet signatur: %1").arg(signature).toUtf8();
-    syslog(LOG_NOTICE, "%s", line.constData());
-    QTextStream(stderr) << line << "\n";
-    warnOfDesktopSuperKey(Preferences(store).holdKey(), IniPreferenceStore::defaultPath());
-    PermissionMonitor::setShared(&permission);
-    permission.resetStaleGrant();
-    permission.startPolling();
-    HoldMonitor hold({monitors, scheduler, store, ax, workspace, controller});
-    HoldMonitor::setShared(&hold);
-    hold.start();
-    QObject::connect(&permission, &PermissionMonitor::trustChanged, &app,
-                     [&hold] { hold.start(); });
-
+    auto statusMenu = std::make_unique<StatusMenu>(
+        program->store(), program->localization(),
+        StatusMenu::Actions{[&program] { program->show(); },
+                            [] { /* settings window: wired with the window controllers */ },
+                            [&program] { program->quit(); }});
+    // --- End of the status-area item (it goes below, before the program shuts down). ---
+    program->start();
     const int status = app.exec();
-    scheduler.drain();  // background reads use what is torn down below
-    hold.stop();
-    HoldMonitor::setShared(nullptr);
-    permission.stopPolling();
-    PermissionMonitor::setShared(nullptr);
-    controller.tearDown();
-    PanelController::setShared(nullptr);
-    close(signalFd);
+    statusMenu.reset();
+    program->shutDown();
+    program.reset();
     return status;
 }
 

@@ -19,10 +19,12 @@ const char* const usage =
     "  dump    print the shortcuts of an application's menus (see 'holdsheet dump --help')\n"
     "  help    show this text\n"
     "\n"
+    "Started while it runs, Holdsheet brings its settings window to the front.\n"
+    "\n"
     "Exit status: 0 when Holdsheet ran and quit, or was running already; 2 for an unknown\n"
     "command; 3 when DISPLAY is not set; 4 when the X display cannot be opened; 5 when\n"
-    "show or hide finds no Holdsheet running; 6 without a session bus. 'holdsheet dump\n"
-    "--help' lists the statuses of dump.\n";
+    "show or hide finds no Holdsheet running; 6 without a session bus; 7 when the running\n"
+    "Holdsheet does not answer. 'holdsheet dump --help' lists the statuses of dump.\n";
 
 }  // namespace
 

@@ -51,7 +51,8 @@ TextSize Preferences::textSize() const {
     return choice(Key::textSize, TextSize::medium);
 }
 double Preferences::holdLevel() const {
-    return number(Key::holdLevel, defaultHoldLevel);
+    // The slider's range: a hand-edited level outside it would put the knob off the track.
+    return std::clamp(number(Key::holdLevel, defaultHoldLevel), 0.0, 26.0);
 }
 HoldKey Preferences::holdKey() const {
     return choice(Key::holdKey, HoldKey::super);

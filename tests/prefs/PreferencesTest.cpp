@@ -90,21 +90,25 @@ TEST(Preferences, ValuesOfTheWrongKindReadAsTheDefault) {
     EXPECT_DOUBLE_EQ(prefs.glassAmount(), 0.65);
 }
 
-TEST(Preferences, GlassAmountStaysWithinZeroToOne) {
+TEST(Preferences, NumbersStayWithinTheirRanges) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double inf = std::numeric_limits<double>::infinity();
     const struct {
         double stored;
-        double read;
+        double glass;
+        double level;
     } cases[] = {
-        {0.0, 0.0},   {1.0, 1.0},    {0.85, 0.85}, {-0.01, 0.0}, {1.5, 1.0},
-        {1e308, 1.0}, {-1e308, 0.0}, {nan, 0.65},  {inf, 0.65},  {-inf, 0.65},
+        {0.0, 0.0, 0.0},    {1.0, 1.0, 1.0},   {0.85, 0.85, 0.85}, {-0.01, 0.0, 0.0},
+        {1.5, 1.0, 1.5},    {26.0, 1.0, 26.0}, {26.5, 1.0, 26.0},  {1e308, 1.0, 26.0},
+        {-1e308, 0.0, 0.0}, {nan, 0.65, 6.0},  {inf, 0.65, 6.0},   {-inf, 0.65, 6.0},
     };
     MemoryPreferenceStore store;
     const Preferences prefs(store);
     for (const auto& c : cases) {
         store.set(Key::glassAmount, c.stored);
-        EXPECT_DOUBLE_EQ(prefs.glassAmount(), c.read) << "stored " << c.stored;
+        store.set(Key::holdLevel, c.stored);
+        EXPECT_DOUBLE_EQ(prefs.glassAmount(), c.glass) << "stored " << c.stored;
+        EXPECT_DOUBLE_EQ(prefs.holdLevel(), c.level) << "stored " << c.stored;
     }
 }
 

@@ -52,6 +52,12 @@ void DBusControl::Hide() {
     }
 }
 
+void DBusControl::Reopen() {
+    if (handlers_.reopen) {
+        handlers_.reopen();
+    }
+}
+
 QVariantMap DBusControl::Status() {
     return handlers_.status ? handlers_.status() : QVariantMap();
 }

@@ -8,7 +8,8 @@
 namespace holdsheet {
 
 // The running program on the session bus, so it can be driven from outside (a desktop
-// shortcut, tests): one well-known name per session, methods Show, Hide and Status.
+// shortcut, tests, a second launch): one well-known name per session, methods Show, Hide,
+// Reopen and Status.
 class DBusControl : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.holdsheet.Holdsheet")
@@ -19,6 +20,7 @@ class DBusControl : public QObject {
     struct Handlers {
         std::function<void()> show;
         std::function<void()> hide;
+        std::function<void()> reopen;
         std::function<QVariantMap()> status;
     };
     explicit DBusControl(Handlers handlers);
@@ -33,6 +35,7 @@ class DBusControl : public QObject {
   public slots:
     Q_SCRIPTABLE void Show();
     Q_SCRIPTABLE void Hide();
+    Q_SCRIPTABLE void Reopen();
     Q_SCRIPTABLE QVariantMap Status();
 
   private:

@@ -1,10 +1,12 @@
 #include "platform/linux/IniPreferenceStore.h"
 
+#include "platform/linux/FileLock.h"
 #include "platform/linux/IniText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -55,6 +57,39 @@ IniPreferenceStore::IniPreferenceStore(const QString& path) : path_(path) {
 }
 
 IniPreferenceStore::~IniPreferenceStore() = default;
+
+void IniPreferenceStore::watchForOutsideChanges() {
+    if (watcher_) {
+        return;
+    }
+    watcher_ = std::make_unique<QFileSystemWatcher>();
+    // The folder, not the file: every write replaces the file by a rename, which ends a
+    // watch on the file itself. Until the folder exists, its parent tells when it appears.
+    const QString folder = QFileInfo(path_).absolutePath();
+    const auto watch = [this, folder] {
+        const QString target =
+            QFileInfo(folder).isDir() ? folder : QFileInfo(folder).absolutePath();
+        if (!watcher_->directories().contains(target)) {
+            watcher_->removePaths(watcher_->directories());
+            watcher_->addPath(target);
+        }
+    };
+    watch();
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(),
+                     [this, watch] {
+                         watch();
+                         bool changed = false;
+                         {
+                             std::lock_guard lock(mutex_);
+                             const auto before = values_;
+                             refresh();
+                             changed = values_ != before;
+                         }
+                         if (changed) {
+                             notifyChanged();
+                         }
+                     });
+}
 
 void IniPreferenceStore::load(const SettingsFile& file) const {
     switch (file.state) {
@@ -120,6 +155,12 @@ bool IniPreferenceStore::keepAside(const QByteArray& content) {
 
 bool IniPreferenceStore::write(const QString& key, const std::optional<QVariant>& value) {
     const auto before = values_;
+    // Another process may be between its read and its rename: wait for it, so that neither
+    // write is lost. Only an existing folder gets a lock file; the first write creates it.
+    std::optional<FileLock> lock;
+    if (QFileInfo(QFileInfo(path_).absolutePath()).isDir()) {
+        lock.emplace(path_ + QStringLiteral(".lock"), std::chrono::seconds(2));
+    }
     const SettingsFile file = SettingsFile::read(path_);
     load(file);
     if (file.state == SettingsFile::State::refused) {

@@ -4,7 +4,10 @@
 #include "platform/linux/SettingsFile.h"
 
 #include <map>
+#include <memory>
 #include <mutex>
+
+class QFileSystemWatcher;
 
 namespace holdsheet {
 
@@ -17,7 +20,8 @@ namespace holdsheet {
 // runs. So each write reads the file again, changes the one line of its key and leaves every
 // other byte alone, and only when the key's value really changes. A file with lines that are
 // no setting is copied aside as "<file>.corrupt" (".corrupt.1", ... after that) before such a
-// write leaves them out. A file that is no regular file of at most 1 MiB is never opened
+// write leaves them out. Writers of several processes take turns through a lock file
+// ("<file>.lock"). A file that is no regular file of at most 1 MiB is never opened
 // for writing, nor read: the store then runs on defaults and keeps changes in memory.
 class IniPreferenceStore : public PreferenceStore {
   public:
@@ -30,6 +34,10 @@ class IniPreferenceStore : public PreferenceStore {
     void set(const QString& key, const QVariant& value) override;
     void remove(const QString& key) override;
     std::optional<QStringList> stringList(const QString& key) const override;
+
+    // From now on, edits of the file by other processes (or by hand) notify the observers,
+    // on the thread that called this, which must run a Qt event loop.
+    void watchForOutsideChanges();
 
     // Where the unparseable file was last kept, once it was.
     QString setAsidePath() const;
@@ -47,6 +55,7 @@ class IniPreferenceStore : public PreferenceStore {
     mutable std::optional<SettingsFile::Stamp> stamp_;
     mutable bool warned_ = false;
     QString setAsidePath_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 
 }  // namespace holdsheet

@@ -7,9 +7,16 @@
 #include "support/QtPrinters.h"
 #include "support/VirtualScheduler.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 // The settings file shared with the user's editor and other processes while the program runs.
 
@@ -151,6 +158,71 @@ TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
     store.set("hadAccessibilityAccess", true);
     EXPECT_EQ(readFile(path()), original + "hadAccessibilityAccess=true\n");
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
+}
+
+TEST_F(SharedFile, WritersInSeveralProcessesLoseNothing) {
+    writeFile("[General]\n");
+    constexpr int writers = 3;
+    constexpr int keysEach = 25;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < writers; ++writer) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            IniPreferenceStore store(path());
+            for (int n = 0; n < keysEach; ++n) {
+                store.set(QStringLiteral("w%1k%2").arg(writer).arg(n), double(n));
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const IniPreferenceStore store(path());
+    int missing = 0;
+    for (int writer = 0; writer < writers; ++writer) {
+        for (int n = 0; n < keysEach; ++n) {
+            missing += store.object(QStringLiteral("w%1k%2").arg(writer).arg(n)) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(missing, 0);
+}
+
+TEST_F(SharedFile, AnEditByHandIsHeardWhileWatching) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    writeFile("[General]\ntheme=dark\n");
+    IniPreferenceStore store(path());
+    store.watchForOutsideChanges();
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
+    const auto waitToHear = [&](int count) {
+        // The kernel's notice is asynchronous; the bound only keeps a broken build from hanging.
+        const QDeadlineTimer deadline(10'000);
+        while (heard < count && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        }
+        return heard >= count;
+    };
+
+    QFile::remove(path());  // how editors save: a new file in place
+    writeFile("[General]\ntheme=light\n");
+    ASSERT_TRUE(waitToHear(1));
+    EXPECT_EQ(store.string("theme"), "light");
+
+    store.set("textSize", "large");  // our own write is heard once, from the store itself
+    EXPECT_EQ(heard, 2);
+    appendToFile("showMenuBarIcon=false\n");
+    ASSERT_TRUE(waitToHear(3));
+    EXPECT_EQ(store.boolean("showMenuBarIcon"), false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard, 3) << "the notice of our own write changes no value and stays silent";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "sheetview/SheetActions.h"
+#include "app/SheetActions.h"
 
 namespace holdsheet {
 

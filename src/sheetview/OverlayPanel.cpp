@@ -1,4 +1,4 @@
-#include "panel/OverlayPanel.h"
+#include "sheetview/OverlayPanel.h"
 
 #include "sheetview/CheatSheetRoot.h"
 

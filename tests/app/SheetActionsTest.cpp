@@ -1,4 +1,4 @@
-#include "sheetview/SheetActions.h"
+#include "app/SheetActions.h"
 
 #include "support/FakeRunner.h"
 #include "support/PanelHarness.h"

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/AppDelegate.h"
+#include "harvest/Performer.h"
+#include "harvest/SheetLoader.h"
+#include "panel/PanelController.h"
+#include "permissions/PermissionMonitor.h"
+#include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/EwmhWorkspace.h"
+#include "platform/linux/GnomeHotKeys.h"
+#include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/PaletteAppearance.h"
+#include "platform/linux/QtApplicationControl.h"
+#include "platform/linux/QtProcessRunner.h"
+#include "platform/linux/QtScheduler.h"
+#include "platform/linux/QtScreens.h"
+#include "platform/linux/SyslogLog.h"
+#include "platform/linux/X11EventMonitors.h"
+#include "platform/linux/XTestKeyPoster.h"
+#include "prefs/Localization.h"
+#include "trigger/HoldMonitor.h"
+
+#include <QVariantMap>
+
+namespace holdsheet {
+
+class OverlayPanel;
+
+// The running program: every adapter and singleton, declared in the order they depend on
+// each other, so they are destroyed the other way round. The scheduler comes after what its
+// background worker uses and drains that worker when it goes, and `shutDown` drains it
+// before anything else is torn down.
+class HoldsheetApp {
+  public:
+    HoldsheetApp();
+    ~HoldsheetApp();
+    HoldsheetApp(const HoldsheetApp&) = delete;
+    HoldsheetApp& operator=(const HoldsheetApp&) = delete;
+
+    // The launch sequence; the singletons are handed out from here on.
+    void start();
+    // Stops the trigger and polling, tears the panel down and drains background work. Once.
+    void shutDown();
+
+    void show() { controller_.show(); }
+    void hide() { controller_.hide(); }
+    void reopen() { delegate_.applicationShouldHandleReopen(false); }
+    void quit() { delegate_.quitApplication(); }
+    QVariantMap status();
+
+    PreferenceStore& store() { return store_; }
+    const Localization& localization() const { return localization_; }
+
+  private:
+    // What background work uses: these outlive the scheduler.
+    IniPreferenceStore store_;
+    Localization localization_;
+    AtspiAccessibility ax_;
+    GnomeHotKeys hotKeys_;
+    EwmhWorkspace workspace_;
+    XTestKeyPoster poster_;
+    QtProcessRunner runner_;
+    QtScheduler scheduler_;
+
+    SheetLoader loader_;
+    QtScreens screens_;
+    OverlayPanel* panelWindow_ = nullptr;  // owned by the controller
+    X11EventMonitors monitors_;
+    bool compositing_;
+    PermissionMonitor permission_;
+    Performer performer_;
+    PanelController controller_;
+    HoldMonitor hold_;
+    PaletteAppearance appearance_;
+    SyslogLog log_;
+    QtApplicationControl application_;
+    AppDelegate delegate_;
+    bool started_ = false;
+};
+
+}  // namespace holdsheet

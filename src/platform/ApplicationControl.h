@@ -1,0 +1,14 @@
+#pragma once
+
+namespace holdsheet {
+
+// Ending the program: asking the event loop to finish (it does so after the current turn,
+// so the caller gets control back), or ending the process on the spot.
+class ApplicationControl {
+  public:
+    virtual ~ApplicationControl() = default;
+    virtual void terminate() = 0;
+    virtual void exitProcess(int status) = 0;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ApplicationControl.h"
+
+namespace holdsheet {
+
+class QtApplicationControl : public ApplicationControl {
+  public:
+    void terminate() override;
+    void exitProcess(int status) override;
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,157 @@
+#include "app/AppDelegate.h"
+
+#include "permissions/PermissionMonitor.h"
+#include "trigger/HoldMonitor.h"
+
+#include "support/FakeRunner.h"
+#include "support/FakeShell.h"
+#include "support/PanelHarness.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+using Look = Appearance::Look;
+
+struct Delegate : PanelHarness {
+    Delegate() { ax.trusted = false; }
+    AppDelegate& launch(const QString& summary = PermissionMonitor::unknownSignature) {
+        permission = std::make_unique<PermissionMonitor>(
+            PermissionMonitor::Platform{ax, store, scheduler, runner});
+        hold = std::make_unique<HoldMonitor>(
+            HoldMonitor::Platform{monitors, scheduler, store, ax, workspace, controller});
+        delegate = std::make_unique<AppDelegate>(
+            AppDelegate::Platform{store, scheduler, appearance, log, application},
+            AppDelegate::Machinery{*permission, *hold, controller},
+            AppDelegate::Windows{[this] { windows << "settings"; },
+                                 [this] { windows << "welcome"; }, [this] { windows << "tour"; },
+                                 [this] { windows << "close welcome"; }},
+            [summary] { return summary; });
+        delegate->applicationDidFinishLaunching();
+        return *delegate;
+    }
+    FakeRunner runner;
+    FakeAppearance appearance;
+    FakeLog log;
+    FakeApplicationControl application;
+    QStringList windows;
+    std::unique_ptr<PermissionMonitor> permission;
+    std::unique_ptr<HoldMonitor> hold;
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
+    const struct {
+        bool trusted;
+        std::optional<bool> onboarded;
+        QStringList opened;
+    } rows[] = {
+        {false, std::nullopt, {"welcome"}},
+        {false, true, {"welcome"}},
+        {true, std::nullopt, {"tour"}},
+        {true, false, {"tour"}},
+        {true, true, {}},
+    };
+    for (const auto& row : rows) {
+        Delegate d;
+        d.ax.trusted = row.trusted;
+        if (row.onboarded) {
+            d.store.set("hasOnboarded", *row.onboarded);
+        }
+        d.launch();
+        EXPECT_EQ(d.windows, row.opened) << "trusted " << row.trusted;
+        EXPECT_GT(d.monitors.count(), 0) << "the trigger is armed, inert or not";
+    }
+}
+
+TEST(AppDelegate, TheSignatureIsLoggedAndAnAdHocOneWarned) {
+    Delegate plain;
+    plain.launch("ukjent");
+    EXPECT_EQ(plain.log.lines, QStringList{"Holdsheet signatur: ukjent"});
+
+    Delegate adHoc;
+    adHoc.launch("Identifier=x cdhash=ab12 flags=adhoc");
+    ASSERT_EQ(adHoc.log.lines.size(), 2);
+    EXPECT_EQ(adHoc.log.lines[0], "Holdsheet signatur: Identifier=x cdhash=ab12 flags=adhoc");
+    EXPECT_EQ(adHoc.log.lines[1], AppDelegate::adHocWarning);
+}
+
+TEST(AppDelegate, TheThemeIsSetOnlyWhenItsLookChanges) {
+    Delegate d;
+    d.launch();
+    EXPECT_EQ(d.appearance.changes, 0) << "system at launch: nothing to set";
+
+    d.store.set("theme", "dark");
+    EXPECT_EQ(d.appearance.look, Look::dark);
+    d.store.set("textSize", "large");  // unrelated
+    d.store.set("theme", "dark");
+    EXPECT_EQ(d.appearance.changes, 1);
+
+    d.store.set("theme", "system");
+    EXPECT_EQ(d.appearance.look, std::nullopt);
+    EXPECT_EQ(d.appearance.changes, 2);
+    d.store.set("theme", "sepia");  // unknown: system, already in force
+    d.store.set("theme", "light");
+    EXPECT_EQ(d.appearance.look, Look::light);
+    EXPECT_EQ(d.appearance.changes, 3);
+}
+
+TEST(AppDelegate, ThePermissionArrivingOpensTheTourUntilOnboarded) {
+    Delegate d;
+    d.launch();
+    ASSERT_EQ(d.windows, QStringList{"welcome"});
+    const int monitorsBefore = d.monitors.count();
+
+    d.ax.trusted = true;
+    d.scheduler.advance(PermissionMonitor::pollInterval);
+    EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
+    EXPECT_EQ(d.monitors.count(), monitorsBefore) << "re-armed, not doubled";
+
+    d.ax.trusted = false;  // withdrawn: no window
+    d.scheduler.advance(PermissionMonitor::pollInterval);
+    d.store.set("hasOnboarded", true);
+    d.ax.trusted = true;  // back, but onboarding is done
+    d.scheduler.advance(PermissionMonitor::pollInterval);
+    EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
+}
+
+TEST(AppDelegate, ReopenBringsTheSettings) {
+    Delegate d;
+    d.store.set("hasOnboarded", true);
+    d.ax.trusted = true;
+    d.launch();
+    EXPECT_FALSE(d.delegate->applicationShouldHandleReopen(false));
+    EXPECT_EQ(d.windows, QStringList{"settings"});
+    EXPECT_FALSE(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+}
+
+TEST(AppDelegate, QuitShutsDownOnceAndEndsTheProcessIfTheLoopDoesNot) {
+    Delegate d;
+    d.launch();
+    d.controller.show();
+    ASSERT_TRUE(d.panelVisible());
+
+    d.delegate->quitApplication();
+    EXPECT_TRUE(d.delegate->didShutDown());
+    EXPECT_EQ(d.monitors.count(), 0) << "trigger stopped";
+    EXPECT_EQ(d.controller.panel(), nullptr) << "panel torn down";
+    EXPECT_EQ(d.application.terminations, 1);
+
+    d.hold->start();  // a second shut-down would stop it again
+    d.delegate->applicationWillTerminate();
+    EXPECT_GT(d.monitors.count(), 0);
+
+    d.ax.trusted = true;  // polling stopped: the grant is never noticed
+    d.scheduler.advance(AppDelegate::exitFallback - 1ms);
+    EXPECT_TRUE(d.application.exits.empty());
+    EXPECT_EQ(d.windows, QStringList{"welcome"});
+    d.scheduler.advance(1ms);
+    EXPECT_EQ(d.application.exits, std::vector<int>{0});
+}
+
+}  // namespace
+}  // namespace holdsheet

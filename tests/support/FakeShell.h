@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Appearance.h"
+#include "platform/ApplicationControl.h"
+#include "platform/SystemLog.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace holdsheet::testing {
+
+class FakeAppearance : public Appearance {
+  public:
+    std::optional<Look> appearance() const override { return look; }
+    void setAppearance(std::optional<Look> wanted) override {
+        look = wanted;
+        ++changes;
+    }
+    std::optional<Look> look;
+    int changes = 0;
+};
+
+class FakeLog : public SystemLog {
+  public:
+    void log(const QString& line) override { lines << line; }
+    QStringList lines;
+};
+
+class FakeApplicationControl : public ApplicationControl {
+  public:
+    void terminate() override { ++terminations; }
+    void exitProcess(int status) override { exits.push_back(status); }
+    int terminations = 0;
+    std::vector<int> exits;
+};
+
+}  // namespace holdsheet::testing
