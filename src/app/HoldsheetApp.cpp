@@ -6,6 +6,9 @@
 #include "platform/linux/X11Connection.h"
 #include "prefs/Preferences.h"
 #include "sheetview/OverlayPanel.h"
+#include "sheetview/SheetStyle.h"
+
+#include <QApplication>
 
 namespace holdsheet {
 
@@ -94,6 +97,7 @@ QVariantMap HoldsheetApp::status() {
         {"notResponding", model.sheet() && model.sheet()->notResponding},
         {"query", model.query()},
         {"contentHeight", model.contentHeight()},
+        {"dark", isDarkPalette(QApplication::palette())},
     };
 }
 

@@ -1,0 +1,62 @@
+#include "E2eSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace holdsheet::e2e {
+namespace {
+
+bool portalOnBus() {
+    return runTool("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                 "string:org.freedesktop.portal.Desktop"})
+        .contains("boolean true");
+}
+
+bool darkBecomes(bool dark) {
+    return waitUntil(
+        [dark] {
+            const QVariantMap status = panelStatus();
+            return status.contains("dark") && status.value("dark").toBool() == dark;
+        },
+        20s);
+}
+
+// "theme" as the user sets it by hand while the program runs, and "system" following the
+// desktop portal's colour scheme as it changes.
+TEST(Theme, FollowsThePreferenceAndTheDesktopsColourScheme) {
+    RunningApp portal{
+        QStringList{"/usr/bin/python3", E2E_SOURCE_DIR "/fixtures/fake-portal.py", "1"}};
+    ASSERT_TRUE(waitUntil(portalOnBus, 30s));
+    QTemporaryDir config;
+    const QString file = config.path() + "/Holdsheet/Holdsheet.conf";
+    const auto environment =
+        withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n");
+    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}, environment};
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    EXPECT_TRUE(darkBecomes(true)) << "the portal prefers dark";
+
+    ::kill(portal.pid(), SIGUSR1);
+    EXPECT_TRUE(darkBecomes(false)) << "the portal turned light";
+
+    const auto writeTheme = [&](const QByteArray& theme) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write("[General]\nhasOnboarded=true\ntheme=" + theme + "\n");
+    };
+    writeTheme("dark");
+    EXPECT_TRUE(darkBecomes(true)) << "theme=dark by hand";
+    ::kill(portal.pid(), SIGUSR1);  // the desktop does not override a chosen theme
+    writeTheme("light");
+    EXPECT_TRUE(darkBecomes(false));
+    ::kill(portal.pid(), SIGUSR2);
+    writeTheme("system");
+    EXPECT_TRUE(darkBecomes(true)) << "system: the portal's dark again";
+}
+
+}  // namespace
+}  // namespace holdsheet::e2e
