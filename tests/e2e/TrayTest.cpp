@@ -10,7 +10,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -145,11 +145,12 @@ class Tray : public ::testing::Test {
                           withConfigFile(config.path(), settingsFile, settings));
     }
 
-    // Rewrites the settings file, as the user's editor does while the program runs.
+    // Replaces the settings file while the program runs, as most editors save.
     void edit(const QByteArray& settings) {
-        QFile file(config.path() + QLatin1Char('/') + settingsFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QSaveFile file(config.path() + QLatin1Char('/') + settingsFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(settings), settings.size());
+        ASSERT_TRUE(file.commit());
     }
 
     // The one item that registers, or an empty text.
