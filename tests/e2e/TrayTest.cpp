@@ -10,6 +10,9 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QDir>
+#include <QFileInfo>
+#include <QRect>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -222,6 +225,127 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
     edit("[General]\nshowMenuBarIcon=true\nlanguage=fr\n");
     EXPECT_TRUE(menuReads(again, french)) << labels(menuOf(again)).join('|').toStdString();
     EXPECT_EQ(registeredItems(), QStringList{again});
+}
+
+// Desktops without a status-notifier host take the item into an XEmbed tray, a window of
+// the panel's own.
+std::optional<QRect> geometryOf(const QString& window) {
+    QRect frame;
+    const QStringList lines =
+        runTool("xdotool", {"getwindowgeometry", "--shell", window}).split('\n');
+    for (const QString& line : lines) {
+        const QString value = line.section('=', 1);
+        if (line.startsWith("X=")) {
+            frame.moveLeft(value.toInt());
+        } else if (line.startsWith("Y=")) {
+            frame.moveTop(value.toInt());
+        } else if (line.startsWith("WIDTH=")) {
+            frame.setWidth(value.toInt());
+        } else if (line.startsWith("HEIGHT=")) {
+            frame.setHeight(value.toInt());
+        }
+    }
+    return frame.isValid() ? std::optional<QRect>(frame) : std::nullopt;
+}
+
+struct Window {
+    QString id;
+    QRect frame;
+    bool overrideRedirect = false;
+};
+
+// The visible windows whose class is `className`, whole and in any case.
+std::vector<Window> visibleWindows(const QString& className) {
+    std::vector<Window> found;
+    const QString ids =
+        runTool("xdotool", {"search", "--onlyvisible", "--class", '^' + className + '$'});
+    for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
+        if (const auto frame = geometryOf(id)) {
+            found.push_back(
+                {id, *frame,
+                 runTool("xwininfo", {"-id", id}).contains("Override Redirect State: yes")});
+        }
+    }
+    return found;
+}
+
+// The program's window that sits inside the tray's.
+std::optional<Window> embeddedIcon() {
+    for (const Window& tray : visibleWindows("trayer")) {
+        for (const Window& window : visibleWindows("holdsheet")) {
+            if (tray.frame.contains(window.frame)) {
+                return window;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A pop-up of the program's other than `icon`: its menu.
+std::optional<Window> popupBesides(const Window& icon) {
+    for (const Window& window : visibleWindows("holdsheet")) {
+        if (window.id != icon.id && window.overrideRedirect) {
+            return window;
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(TrayXEmbed, MenuOpensFromTheIconAndShowsThePanel) {
+    // Qt chooses the tray once, at the first item: no status-notifier watcher may linger.
+    ASSERT_TRUE(waitUntil(
+        [] { return !bus().interface()->isServiceRegistered(watcherService).value(); }, 20s));
+    RunningApp tray(QStringList{"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                "request", "--height", "28", "--SetDockType", "true", "--tint",
+                                "0x2b2b2b", "--transparent", "true", "--alpha", "0"});
+    // Qt embeds the item also in a tray that comes later; waiting makes the failure clearer.
+    ASSERT_TRUE(waitUntil(
+        [] {
+            return !runTool("xdotool", {"search", "--class", "^trayer$"}).isEmpty();
+        },
+        20s));
+    RunningApp app(Toolkit::gtk,
+                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", ""}});
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    QTemporaryDir config;
+    RunningApp holdsheet(
+        QStringList{HOLDSHEET_BINARY},
+        withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nlanguage=de\n"));
+
+    std::optional<Window> icon;
+    ASSERT_TRUE(waitUntil([&] { return (icon = embeddedIcon()).has_value(); }, 30s))
+        << holdsheet.errorOutput().toStdString();
+    const auto point = [](int x, int y) {
+        return QStringList{QString::number(x), QString::number(y)};
+    };
+    runTool("xdotool", QStringList{"mousemove"} +
+                           point(icon->frame.center().x(), icon->frame.center().y()) +
+                           QStringList{"click", "3"});
+    std::optional<Window> popup;
+    ASSERT_TRUE(waitUntil([&] { return (popup = popupBesides(*icon)).has_value(); }, 20s));
+    const QRect menu = popup->frame;
+
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    const QStringList screen = runTool("xdotool", {"getdisplaygeometry"}).split(' ');
+    const QRect shot = menu.united(icon->frame).adjusted(-24, -8, 24, 24) &
+                       QRect(0, 0, screen.value(0).toInt(), screen.value(1).toInt());
+    runTool("import", {"-window", "root", "-crop",
+                       QStringLiteral("%1x%2+%3+%4")
+                           .arg(shot.width())
+                           .arg(shot.height())
+                           .arg(shot.x())
+                           .arg(shot.y()),
+                       "+repage", artifacts + "/tray-menu.png"});
+    EXPECT_TRUE(QFileInfo::exists(artifacts + "/tray-menu.png"));
+
+    // The first of three entries and a separator lies in the menu's top sixth.
+    runTool("xdotool", QStringList{"mousemove"} +
+                           point(menu.center().x(), menu.top() + menu.height() / 6) +
+                           QStringList{"click", "1"});
+    EXPECT_TRUE(panelOpens());
+    EXPECT_EQ(panelStatus().value("targetPid").toInt(), app.pid());
 }
 
 }  // namespace
