@@ -12,6 +12,7 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRect>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -46,31 +47,49 @@ QStringList registeredItems() {
     return items ? items->toStringList() : QStringList();
 }
 
+std::optional<QVariant> itemProperty(const QString& item, const QString& name) {
+    return property(item.section('/', 0, 0), '/' + item.section('/', 1),
+                    QStringLiteral("org.kde.StatusNotifierItem"), name);
+}
+
 struct MenuEntry {
     int id = 0;
     QString label;  // "-" for a separator
 };
 
-// The item's menu as a panel reads it, top level only; empty when it does not answer.
-std::vector<MenuEntry> menuOf(const QString& item, QString* menuService = nullptr,
-                              QString* menuPath = nullptr) {
-    const qsizetype slash = item.indexOf(QLatin1Char('/'));
-    const QString service = item.left(slash);
-    const auto path =
-        property(service, item.mid(slash), QStringLiteral("org.kde.StatusNotifierItem"),
-                 QStringLiteral("Menu"));
-    if (!path) {
-        return {};
+// The item's menu as a panel reads it, top level only: where it is exported, and its entries
+// (none when it does not answer).
+struct Menu {
+    QString service;
+    QString path;
+    std::vector<MenuEntry> entries;
+
+    QStringList labels() const {
+        QStringList texts;
+        for (const auto& entry : entries) {
+            texts << entry.label;
+        }
+        return texts;
     }
-    const QString menu = path->value<QDBusObjectPath>().path();
+};
+
+Menu menuOf(const QString& item) {
+    Menu menu{item.section('/', 0, 0), {}, {}};
+    if (const auto path = itemProperty(item, QStringLiteral("Menu"))) {
+        menu.path = path->value<QDBusObjectPath>().path();
+    }
+    if (menu.path.isEmpty()) {
+        return menu;
+    }
     QDBusMessage getLayout = QDBusMessage::createMethodCall(
-        service, menu, QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("GetLayout"));
+        menu.service, menu.path, QStringLiteral("com.canonical.dbusmenu"),
+        QStringLiteral("GetLayout"));
     getLayout << 0 << -1 << QStringList();
     const QDBusMessage reply = bus().call(getLayout, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2) {
-        return {};
+        return menu;
     }
-    std::vector<MenuEntry> entries;
+    // (id, properties, children) with each child a variant of the same.
     const QDBusArgument root = reply.arguments().at(1).value<QDBusArgument>();
     int rootId = 0;
     QVariantMap rootProperties;
@@ -95,35 +114,22 @@ std::vector<MenuEntry> menuOf(const QString& item, QString* menuService = nullpt
         entry.label = properties.value("type").toString() == QLatin1String("separator")
                           ? QStringLiteral("-")
                           : properties.value("label").toString();
-        entries.push_back(entry);
+        menu.entries.push_back(entry);
     }
     root.endArray();
     root.endStructure();
-    if (menuService) {
-        *menuService = service;
-    }
-    if (menuPath) {
-        *menuPath = menu;
-    }
-    return entries;
-}
-
-QStringList labels(const std::vector<MenuEntry>& entries) {
-    QStringList texts;
-    for (const auto& entry : entries) {
-        texts << entry.label;
-    }
-    return texts;
+    return menu;
 }
 
 // Clicks the entry of the item's menu with this label, as a panel does; false when the menu
 // has no such entry.
 bool click(const QString& item, const QString& label) {
-    QString service, path;
-    for (const auto& entry : menuOf(item, &service, &path)) {
+    const Menu menu = menuOf(item);
+    for (const auto& entry : menu.entries) {
         if (entry.label == label) {
             QDBusMessage event = QDBusMessage::createMethodCall(
-                service, path, QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"));
+                menu.service, menu.path, QStringLiteral("com.canonical.dbusmenu"),
+                QStringLiteral("Event"));
             event << entry.id << QStringLiteral("clicked")
                   << QVariant::fromValue(QDBusVariant(QVariant(0))) << 0u;
             bus().call(event, QDBus::Block, 5000);
@@ -143,9 +149,12 @@ class Tray : public ::testing::Test {
         ASSERT_TRUE(config.isValid());
     }
 
-    void start(const QByteArray& settings) {
-        holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
-                          withConfigFile(config.path(), settingsFile, settings));
+    void start(const QByteArray& settings, const QString& dataDirs = {}) {
+        QProcessEnvironment environment = withConfigFile(config.path(), settingsFile, settings);
+        if (!dataDirs.isEmpty()) {
+            environment.insert("XDG_DATA_DIRS", dataDirs);
+        }
+        holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, environment);
     }
 
     // Replaces the settings file while the program runs, as most editors save.
@@ -170,7 +179,7 @@ class Tray : public ::testing::Test {
     }
 
     static bool menuReads(const QString& item, const QStringList& expected) {
-        return waitUntil([&] { return labels(menuOf(item)) == expected; }, 20s);
+        return waitUntil([&] { return menuOf(item).labels() == expected; }, 20s);
     }
 
     const QString settingsFile = QStringLiteral("Holdsheet/Holdsheet.conf");
@@ -189,11 +198,20 @@ TEST_F(Tray, MenuInTheChosenLanguageShowsThePanelAndQuits) {
                    {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", ""}});
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    start("[General]\nlanguage=de\n");
+    // Installed, the item names its symbol, so that the panel can colour it as its own.
+    QTemporaryDir installed;
+    QProcess install;
+    install.setStandardOutputFile(QProcess::nullDevice());
+    install.start("cmake", {"--install", HOLDSHEET_BUILD_DIR, "--prefix", installed.path()});
+    ASSERT_TRUE(install.waitForFinished(60000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    start("[General]\nlanguage=de\n", installed.path() + "/share:/usr/share");
 
     const QString item = waitForItem();
     ASSERT_FALSE(item.isEmpty()) << holdsheet->errorOutput().toStdString();
-    EXPECT_TRUE(menuReads(item, german)) << labels(menuOf(item)).join('|').toStdString();
+    EXPECT_TRUE(menuReads(item, german)) << menuOf(item).labels().join('|').toStdString();
+    EXPECT_EQ(itemProperty(item, "IconName").value_or(QVariant()).toString(),
+              "org.holdsheet.Holdsheet-symbolic");
 
     ASSERT_TRUE(click(item, german[0]));
     EXPECT_TRUE(panelOpens());
@@ -210,6 +228,11 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
     ASSERT_FALSE(item.isEmpty()) << "absent showMenuBarIcon reads as shown; "
                                  << holdsheet->errorOutput().toStdString();
     EXPECT_TRUE(menuReads(item, english));
+    const QDBusArgument pictures =
+        itemProperty(item, "IconPixmap").value_or(QVariant()).value<QDBusArgument>();
+    pictures.beginArray();
+    EXPECT_FALSE(pictures.atEnd()) << "the item carries its drawing";
+    pictures.endArray();
 
     edit("[General]\nshowMenuBarIcon=false\n");
     EXPECT_TRUE(waitUntil([] { return registeredItems().isEmpty(); }, 20s))
@@ -223,7 +246,7 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
 
     // A new language changes the titles of the same item.
     edit("[General]\nshowMenuBarIcon=true\nlanguage=fr\n");
-    EXPECT_TRUE(menuReads(again, french)) << labels(menuOf(again)).join('|').toStdString();
+    EXPECT_TRUE(menuReads(again, french)) << menuOf(again).labels().join('|').toStdString();
     EXPECT_EQ(registeredItems(), QStringList{again});
 }
 
