@@ -51,12 +51,24 @@ HoldsheetApp::HoldsheetApp()
           },
           [this](const QString& key) { return localization_.localized(key); }),
       hold_({monitors_, scheduler_, store_, ax_, workspace_, controller_}),
-      delegate_({store_, scheduler_, appearance_, log_, application_},
-                {permission_, hold_, controller_},
-                // The auxiliary windows are wired with their controllers.
-                {[] {}, [] {}, [] {}, [] {}}, [] { return codeSignatureSummary(); }) {
+      settings_(windowPlatform(), [this] { controller_.hide(); }),
+      welcome_(windowPlatform()),
+      tour_(windowPlatform(), compositing_, [this] { settings_.show(); }),
+      delegate_(
+          {store_, scheduler_, appearance_, log_, application_}, {permission_, hold_, controller_},
+          {[this] { settings_.show(); }, [this] { welcome_.show(); }, [this] { tour_.show(); },
+           [this] {
+               if (QWidget* window = welcome_.window()) {
+                   window->close();
+               }
+           }},
+          [] { return codeSignatureSummary(); }) {
     store_.watchForOutsideChanges();
     ax_.setConfirmEnabling([this] { return askToEnableAccessibility(localization_); });
+}
+
+WindowPlatform HoldsheetApp::windowPlatform() {
+    return {store_, localization_, scheduler_, policy_, raiser_};
 }
 
 HoldsheetApp::~HoldsheetApp() {
@@ -66,6 +78,9 @@ HoldsheetApp::~HoldsheetApp() {
 void HoldsheetApp::start() {
     PanelController::setShared(&controller_);
     PermissionMonitor::setShared(&permission_);
+    SettingsWindowController::setShared(&settings_);
+    WelcomeWindowController::setShared(&welcome_);
+    TourWindowController::setShared(&tour_);
     HoldMonitor::setShared(&hold_);
     AppDelegate::setShared(&delegate_);
     started_ = true;
@@ -81,9 +96,24 @@ void HoldsheetApp::shutDown() {
     delegate_.applicationWillTerminate();
     scheduler_.drain();  // a read or press in flight uses the adapters below
     AppDelegate::setShared(nullptr);
+    TourWindowController::setShared(nullptr);
+    WelcomeWindowController::setShared(nullptr);
+    SettingsWindowController::setShared(nullptr);
     HoldMonitor::setShared(nullptr);
     PermissionMonitor::setShared(nullptr);
     PanelController::setShared(nullptr);
+}
+
+QStringList HoldsheetApp::openWindows() const {
+    QStringList open;
+    const std::pair<const char*, QWidget*> windows[] = {
+        {"settings", settings_.window()}, {"welcome", welcome_.window()}, {"tour", tour_.window()}};
+    for (const auto& [name, window] : windows) {
+        if (window && window->isVisible()) {
+            open << QString::fromLatin1(name);
+        }
+    }
+    return open;
 }
 
 QVariantMap HoldsheetApp::status() {
@@ -98,6 +128,7 @@ QVariantMap HoldsheetApp::status() {
         {"query", model.query()},
         {"contentHeight", model.contentHeight()},
         {"dark", isDarkPalette(QApplication::palette())},
+        {"windows", openWindows()},
     };
 }
 

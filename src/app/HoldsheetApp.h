@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/AppDelegate.h"
+#include "app/SettingsWindowController.h"
+#include "app/TourWindowController.h"
+#include "app/WelcomeWindowController.h"
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
 #include "panel/PanelController.h"
@@ -15,7 +18,9 @@
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/SyslogLog.h"
+#include "platform/linux/TaskbarActivationPolicy.h"
 #include "platform/linux/X11EventMonitors.h"
+#include "platform/linux/X11WindowRaiser.h"
 #include "platform/linux/XTestKeyPoster.h"
 #include "prefs/Localization.h"
 #include "trigger/HoldMonitor.h"
@@ -48,10 +53,14 @@ class HoldsheetApp {
     void quit() { delegate_.quitApplication(); }
     QVariantMap status();
 
+    void showSettings() { settings_.show(); }
     PreferenceStore& store() { return store_; }
     const Localization& localization() const { return localization_; }
 
   private:
+    WindowPlatform windowPlatform();
+    QStringList openWindows() const;
+
     // What background work uses: these outlive the scheduler.
     IniPreferenceStore store_;
     Localization localization_;
@@ -71,6 +80,11 @@ class HoldsheetApp {
     Performer performer_;
     PanelController controller_;
     HoldMonitor hold_;
+    TaskbarActivationPolicy policy_;
+    X11WindowRaiser raiser_;
+    SettingsWindowController settings_;
+    WelcomeWindowController welcome_;
+    TourWindowController tour_;
     PaletteAppearance appearance_;
     SyslogLog log_;
     QtApplicationControl application_;

@@ -68,11 +68,11 @@ int runProgram(int argc, char* argv[]) {
     // --- Status-area item and the program's icon: to move into the application object. ---
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/BrandMark.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
-    auto statusMenu = std::make_unique<StatusMenu>(
-        program->store(), program->localization(),
-        StatusMenu::Actions{[&program] { program->show(); },
-                            [] { /* settings window: wired with the window controllers */ },
-                            [&program] { program->quit(); }});
+    auto statusMenu =
+        std::make_unique<StatusMenu>(program->store(), program->localization(),
+                                     StatusMenu::Actions{[&program] { program->show(); },
+                                                         [&program] { program->showSettings(); },
+                                                         [&program] { program->quit(); }});
     // --- End of the status-area item (it goes below, before the program shuts down). ---
     program->start();
     const int status = app.exec();

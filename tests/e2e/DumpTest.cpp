@@ -139,16 +139,9 @@ TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
     EXPECT_EQ(withoutBus.exitCode, 3);
     EXPECT_TRUE(withoutBus.err.contains("no accessibility bus")) << withoutBus.err.toStdString();
 
-    auto setEnabled = [](bool on) {
-        QProcess gdbus;
-        gdbus.start("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
-                              "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
-                              "org.a11y.Status", "IsEnabled", on ? "<true>" : "<false>"});
-        return gdbus.waitForFinished(30000) ? gdbus.exitCode() : -1;
-    };
-    ASSERT_EQ(setEnabled(false), 0);
+    ASSERT_TRUE(setAccessibilityEnabled(false));
     const HoldsheetRun disabled = runHoldsheet({"dump"});
-    ASSERT_EQ(setEnabled(true), 0);
+    ASSERT_TRUE(setAccessibilityEnabled(true));
     EXPECT_EQ(disabled.exitCode, 4);
     EXPECT_TRUE(disabled.err.contains("accessibility is not enabled"))
         << disabled.err.toStdString();

@@ -198,6 +198,14 @@ QProcessEnvironment withConfigFile(const QString& folder, const QString& relativ
     return environment;
 }
 
+bool setAccessibilityEnabled(bool on) {
+    QProcess gdbus;
+    gdbus.start("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
+                          "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
+                          "org.a11y.Status", "IsEnabled", on ? "<true>" : "<false>"});
+    return gdbus.waitForFinished(30000) && gdbus.exitCode() == 0;
+}
+
 QString runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);

@@ -98,6 +98,9 @@ QProcessEnvironment withConfigFile(const QString& folder, const QString& relativ
 // The daemon of this session's accessibility bus, or -1.
 pid_t accessibilityBusDaemon();
 
+// Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
+bool setAccessibilityEnabled(bool on);
+
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);
 

@@ -34,9 +34,9 @@ class Gesture : public ::testing::Test {
   protected:
     // Holdsheet with these settings, over mousepad in front.
     void start(const QByteArray& settings = {}) {
-        holdsheet.emplace(
-            QStringList{HOLDSHEET_BINARY},
-            withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\n" + settings));
+        holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
+                          withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                         "[General]\nhasOnboarded=true\n" + settings));
         ASSERT_TRUE(editor.waitUntilReadable());
         ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
         ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
@@ -161,8 +161,8 @@ TEST_F(Gesture, ADesktopThatUsesALoneSuperIsNamedAtStart) {
     for (const QByteArray& settings : {QByteArray(), QByteArray("holdKey=alt\n")}) {
         SCOPED_TRACE(settings.toStdString());
         QTemporaryDir folder;
-        QProcessEnvironment environment =
-            withConfigFile(folder.path(), "Holdsheet/Holdsheet.conf", "[General]\n" + settings);
+        QProcessEnvironment environment = withConfigFile(
+            folder.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n" + settings);
         environment.insert("GSETTINGS_SCHEMA_DIR", schemas.path());
         RunningApp gnome(QStringList{HOLDSHEET_BINARY}, environment);
         ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));

@@ -115,9 +115,10 @@ TEST_F(Panel, AScreenshotAtEveryTextSize) {
     for (const QString size : {"small", "medium", "large"}) {
         SCOPED_TRACE(size.toStdString());
         QTemporaryDir config;
-        RunningApp sized(QStringList{HOLDSHEET_BINARY},
-                         withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
-                                        ("[General]\ntextSize=" + size + "\n").toUtf8()));
+        RunningApp sized(
+            QStringList{HOLDSHEET_BINARY},
+            withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                           ("[General]\nhasOnboarded=true\ntextSize=" + size + "\n").toUtf8()));
         ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
         showPanel();
         // Sized to the sheet: the measured height replaced the opening one.

@@ -1,0 +1,65 @@
+#include "app/TourWindowController.h"
+
+#include "onboarding/TourView.h"
+#include "prefs/Preferences.h"
+
+namespace holdsheet {
+
+TourWindowController::TourWindowController(WindowPlatform platform, bool compositing,
+                                           std::function<void()> showSettings)
+    : platform_(platform),
+      compositing_(compositing),
+      showSettings_(std::move(showSettings)),
+      presence_(platform.scheduler, platform.policy, platform.raiser) {}
+
+TourWindowController::~TourWindowController() = default;
+
+void TourWindowController::show() {
+    if (!window_) {
+        build();
+    }
+    presence_.bringToFront(*window_);
+}
+
+void TourWindowController::build() {
+    window_ = std::make_unique<TourWindow>(compositing_);
+    const std::weak_ptr<int> alive = lifetime_;
+    window_->setContent(std::make_unique<TourView>(
+        platform_.localization,
+        [this, alive] {
+            if (alive.expired()) {
+                return;
+            }
+            if (showSettings_) {
+                showSettings_();
+            }
+            close();
+        },
+        [this, alive] {
+            if (!alive.expired()) {
+                close();
+            }
+        }));
+    window_->setFixedSize(width, height);
+    window_->onClose([this, alive] {
+        if (!alive.expired()) {
+            windowWillClose();
+        }
+    });
+    window_->centre();
+}
+
+void TourWindowController::close() {
+    if (window_) {
+        window_->close();
+    }
+}
+
+void TourWindowController::windowWillClose() {
+    platform_.store.set(Preferences::Key::hasOnboarded, true);
+    presence_.releaseDockPresence(*window_);
+    // We are inside the window's own close: Qt deletes it once that has unwound.
+    window_.release()->deleteLater();
+}
+
+}  // namespace holdsheet

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/AuxiliaryWindow.h"
+#include "app/WindowPresence.h"
+#include "platform/SharedInstance.h"
+
+#include <memory>
+
+namespace holdsheet {
+
+// Owns the welcome window, which guides a first-time user to the accessibility permission:
+// built on first showing, as large as its content, kept when closed. Finishing it records
+// that onboarding is done.
+class WelcomeWindowController : public SharedInstance<WelcomeWindowController> {
+  public:
+    explicit WelcomeWindowController(WindowPlatform platform);
+    ~WelcomeWindowController();
+    WelcomeWindowController(const WelcomeWindowController&) = delete;
+    WelcomeWindowController& operator=(const WelcomeWindowController&) = delete;
+
+    // Null until the first show(); the launch closes it through here when the tour takes
+    // over.
+    QWidget* window() const { return window_.get(); }
+    void show();
+
+  private:
+    void build();
+    void done();
+    void windowWillClose();
+
+    WindowPlatform platform_;
+    WindowPresence presence_;
+    std::unique_ptr<AuxiliaryWindow> window_;
+    // The view's handler holds this weakly: once the controller is gone it does nothing.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+};
+
+}  // namespace holdsheet

@@ -1,0 +1,159 @@
+#include "app/SettingsWindowController.h"
+#include "app/TourWindowController.h"
+#include "app/WelcomeWindowController.h"
+#include "app/WindowHarness.h"
+#include "prefs/Preferences.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace holdsheet {
+namespace {
+
+using testing::WindowHarness;
+using Policy = ActivationPolicy::Policy;
+
+QPushButton* button(const QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+TEST(WelcomeWindowController, DoneRecordsOnboardingAndClosesTheWindowWhichIsKept) {
+    WindowHarness platform;
+    WelcomeWindowController welcome(platform.platform());
+    welcome.show();
+    QWidget* window = welcome.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(platform.policy.current(), Policy::regular);
+    EXPECT_TRUE(WindowHarness::centred(*window));
+
+    ASSERT_NE(button(window, "done"), nullptr);
+    button(window, "done")->click();
+    EXPECT_TRUE(Preferences(platform.store).hasOnboarded());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(platform.policy.current(), Policy::accessory);
+
+    welcome.show();
+    EXPECT_EQ(welcome.window(), window);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST(WelcomeWindowController, ClosingItAnotherWayDoesNotRecordOnboarding) {
+    WindowHarness platform;
+    WelcomeWindowController welcome(platform.platform());
+    welcome.show();
+    welcome.window()->close();
+    EXPECT_FALSE(platform.store.object(Preferences::Key::hasOnboarded).has_value());
+}
+
+// Every way out of the tour: each records onboarding and drops the window.
+TEST(TourWindowController, EveryWayOfClosingRecordsOnboardingAndDropsTheWindow) {
+    const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
+        {"Escape on a button",
+         [](QWidget& w) { QTest::keyClick(button(&w, "done"), Qt::Key_Escape); }},
+        {"Escape on the window", [](QWidget& w) { QTest::keyClick(&w, Qt::Key_Escape); }},
+        {"Return", [](QWidget& w) { QTest::keyClick(button(&w, "settings"), Qt::Key_Return); }},
+        {"done", [](QWidget& w) { button(&w, "done")->click(); }},
+        {"settings", [](QWidget& w) { button(&w, "settings")->click(); }},
+        {"window manager", [](QWidget& w) { w.close(); }},
+    };
+    for (const auto& [name, closeIt] : ways) {
+        WindowHarness platform;
+        int settingsShown = 0;
+        TourWindowController tour(platform.platform(), false, [&] { ++settingsShown; });
+        tour.show();
+        QPointer<QWidget> window = tour.window();
+        ASSERT_NE(window, nullptr) << name;
+
+        closeIt(*window);
+        EXPECT_TRUE(Preferences(platform.store).hasOnboarded()) << name;
+        EXPECT_EQ(tour.window(), nullptr) << name;
+        EXPECT_EQ(settingsShown, std::string(name) == "settings" ? 1 : 0) << name;
+        WindowHarness::runDeferredDeletes();
+        EXPECT_TRUE(window.isNull()) << name << ": the closed tour is released";
+    }
+}
+
+TEST(TourWindowController, EveryShowingAfterACloseBuildsAFreshCentredFloatingWindow) {
+    WindowHarness platform;
+    TourWindowController tour(platform.platform(), false, {});
+    for (int showing = 0; showing < 2; ++showing) {
+        tour.show();
+        QWidget* window = tour.window();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->size(), QSize(780, 580));
+        EXPECT_TRUE(WindowHarness::centred(*window));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(WindowPresence::canBecomeMain(*window));
+        // Shown again while open: the same window.
+        tour.show();
+        EXPECT_EQ(tour.window(), window);
+        window->close();
+        EXPECT_EQ(platform.policy.current(), Policy::accessory);
+        WindowHarness::runDeferredDeletes();
+    }
+}
+
+TEST(TourWindowController, SeeThroughOnlyUnderACompositingManager) {
+    for (bool compositing : {false, true}) {
+        WindowHarness platform;
+        TourWindowController tour(platform.platform(), compositing, {});
+        tour.show();
+        EXPECT_EQ(tour.window()->testAttribute(Qt::WA_TranslucentBackground), compositing);
+    }
+}
+
+TEST(TourWindowController, TheSettingsButtonOpensSettingsAndTheProgramStaysRegular) {
+    WindowHarness platform;
+    SettingsWindowController settings(platform.platform(), {});
+    bool tourOpenWhenSettingsShown = false;
+    std::unique_ptr<TourWindowController> tour;
+    tour = std::make_unique<TourWindowController>(platform.platform(), false, [&] {
+        tourOpenWhenSettingsShown = tour->window() && tour->window()->isVisible();
+        settings.show();
+    });
+    tour->show();
+    platform.scheduler.runUntilIdle();
+
+    button(tour->window(), "settings")->click();
+    platform.scheduler.runUntilIdle();
+    EXPECT_TRUE(tourOpenWhenSettingsShown) << "settings first, then the tour closes";
+    EXPECT_EQ(tour->window(), nullptr);
+    ASSERT_NE(settings.window(), nullptr);
+    EXPECT_TRUE(settings.window()->isVisible());
+    EXPECT_EQ(platform.policy.current(), Policy::regular);
+    WindowHarness::runDeferredDeletes();
+}
+
+TEST(TourWindowController, DraggingTheBackgroundMovesTheWindow) {
+    WindowHarness platform;
+    TourWindowController tour(platform.platform(), false, {});
+    tour.show();
+    QWidget* window = tour.window();
+    const QPoint start = window->pos();
+    auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(local), QPointF(start + local),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(window, &event);
+    };
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    send(QEvent::MouseMove, {60, 40}, Qt::LeftButton);
+    EXPECT_EQ(window->pos(), start + QPoint(50, 30));
+    send(QEvent::MouseButtonRelease, {60, 40}, Qt::NoButton);
+    send(QEvent::MouseMove, {90, 90}, Qt::NoButton);
+    EXPECT_EQ(window->pos(), start + QPoint(50, 30)) << "released: no longer follows";
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,163 @@
+#include "app/SettingsWindowController.h"
+
+#include "app/WelcomeWindowController.h"
+#include "app/WindowHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace holdsheet {
+namespace {
+
+using testing::WindowHarness;
+using Policy = ActivationPolicy::Policy;
+
+class HintedView : public QWidget {
+  public:
+    explicit HintedView(int height) : height_(height) {}
+    QSize sizeHint() const override { return {300, height_}; }
+
+  private:
+    int height_;
+};
+
+// A content that asks for a given height and keeps the handler it reports heights to.
+struct ReportingView {
+    double hint = 400;
+    std::function<void(double)> onHeight;
+
+    SettingsWindowController::ViewFactory factory() {
+        return [this](std::function<void(double)> report) -> std::unique_ptr<QWidget> {
+            onHeight = std::move(report);
+            return std::make_unique<HintedView>(static_cast<int>(hint));
+        };
+    }
+};
+
+TEST(SettingsWindowController, HidesThePanelFirstThenBringsTheWindowToTheFrontTwice) {
+    WindowHarness platform;
+    std::vector<std::string> journal;
+    SettingsWindowController* controller = nullptr;
+    platform.policy.onChange = [&](Policy policy) {
+        journal.push_back(policy == Policy::regular ? "regular" : "accessory");
+    };
+    platform.raiser.onRaise = [&](QWidget& window) {
+        journal.push_back(window.isVisible() ? "raise shown" : "raise hidden");
+    };
+    SettingsWindowController settings(platform.platform(), [&] {
+        journal.push_back(controller->window() ? "hide panel, window built" : "hide panel");
+    });
+    controller = &settings;
+
+    settings.show();
+    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel", "regular", "raise shown"}));
+    platform.scheduler.runUntilIdle();
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"hide panel", "regular", "raise shown", "raise shown"}));
+    EXPECT_EQ(platform.raiser.raised,
+              (std::vector<const QWidget*>{settings.window(), settings.window()}));
+
+    // Shown again while open: the panel still goes first, the same window comes forward.
+    journal.clear();
+    settings.show();
+    platform.scheduler.runUntilIdle();
+    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel, window built", "regular",
+                                                 "raise shown", "raise shown"}));
+}
+
+TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing) {
+    WindowHarness platform;
+    SettingsWindowController settings(platform.platform(), {});
+    EXPECT_EQ(settings.window(), nullptr);
+
+    settings.show();
+    QWidget* window = settings.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Holdsheet Settings");
+    EXPECT_TRUE(WindowHarness::centred(*window));
+    EXPECT_TRUE(WindowPresence::canBecomeMain(*window));
+
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(settings.window(), window) << "kept when closed";
+    platform.store.set(QStringLiteral("language"), QStringLiteral("de"));
+    settings.show();
+    EXPECT_EQ(settings.window(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Holdsheet-Einstellungen");
+}
+
+TEST(SettingsWindowController, StartsAtTheContentsHeightOr520WhenThatIsBelow200) {
+    const std::pair<double, int> table[] = {{150, 520}, {360, 360}};
+    for (const auto& [hint, height] : table) {
+        WindowHarness platform;
+        ReportingView view{hint, {}};
+        SettingsWindowController settings(platform.platform(), {}, view.factory());
+        settings.show();
+        EXPECT_EQ(settings.window()->size(), QSize(640, height)) << hint;
+    }
+}
+
+TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
+    WindowHarness platform;
+    ReportingView view;
+    SettingsWindowController settings(platform.platform(), {}, view.factory());
+    settings.show();
+    QWidget* window = settings.window();
+    ASSERT_EQ(window->height(), 400);
+    const QPoint topLeft = window->pos();
+
+    const std::pair<double, int> table[] = {
+        {80, 400},     // too small to be a laid-out content
+        {400.6, 400},  // within a point
+        {460, 460},    // grows by 60, downwards
+        {459.2, 460},  // within a point again
+        {300, 300},    // shrinks
+    };
+    for (const auto& [reported, height] : table) {
+        view.onHeight(reported);
+        EXPECT_EQ(window->size(), QSize(640, height)) << reported;
+        EXPECT_EQ(window->pos(), topLeft) << reported;
+    }
+}
+
+TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {
+    WindowHarness platform;
+    SettingsWindowController settings(platform.platform(), {});
+    settings.show();
+    settings.window()->close();
+    platform.scheduler.runUntilIdle();
+    EXPECT_FALSE(settings.window()->isVisible());
+    EXPECT_EQ(platform.raiser.raised.size(), 1u);
+    EXPECT_EQ(platform.policy.current(), Policy::accessory);
+}
+
+TEST(SettingsWindowController, TheProgramTurnsAccessoryOnlyWhenItsLastMainWindowCloses) {
+    WindowHarness platform;
+    SettingsWindowController settings(platform.platform(), {});
+    WelcomeWindowController welcome(platform.platform());
+    // Neither the panel (a tool window) nor a window not marked main-capable keeps it regular.
+    QWidget panel(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    panel.show();
+    QWidget unmarked;
+    unmarked.show();
+
+    settings.show();
+    welcome.show();
+    platform.scheduler.runUntilIdle();
+    settings.window()->close();
+    EXPECT_EQ(platform.policy.current(), Policy::regular) << "welcome is still open";
+    welcome.window()->close();
+    EXPECT_EQ(platform.policy.current(), Policy::accessory);
+
+    settings.show();
+    EXPECT_EQ(platform.policy.current(), Policy::regular);
+    settings.window()->close();
+    EXPECT_EQ(platform.policy.current(), Policy::accessory);
+}
+
+}  // namespace
+}  // namespace holdsheet
