@@ -149,8 +149,15 @@ class Tray : public ::testing::Test {
         ASSERT_TRUE(config.isValid());
     }
 
+    // Settings under [General], after the onboarding done: no window of the program's own
+    // comes to the front at launch.
+    static QByteArray settingsText(const QByteArray& lines) {
+        return "[General]\nhasOnboarded=true\n" + lines;
+    }
+
     void start(const QByteArray& settings, const QString& dataDirs = {}) {
-        QProcessEnvironment environment = withConfigFile(config.path(), settingsFile, settings);
+        QProcessEnvironment environment =
+            withConfigFile(config.path(), settingsFile, settingsText(settings));
         if (!dataDirs.isEmpty()) {
             environment.insert("XDG_DATA_DIRS", dataDirs);
         }
@@ -161,7 +168,7 @@ class Tray : public ::testing::Test {
     void edit(const QByteArray& settings) {
         QSaveFile file(config.path() + QLatin1Char('/') + settingsFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(settings), settings.size());
+        ASSERT_EQ(file.write(settingsText(settings)), settingsText(settings).size());
         ASSERT_TRUE(file.commit());
     }
 
@@ -205,7 +212,7 @@ TEST_F(Tray, MenuInTheChosenLanguageShowsThePanelAndQuits) {
     install.start("cmake", {"--install", HOLDSHEET_BUILD_DIR, "--prefix", installed.path()});
     ASSERT_TRUE(install.waitForFinished(60000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-    start("[General]\nlanguage=de\n", installed.path() + "/share:/usr/share");
+    start("language=de\n", installed.path() + "/share:/usr/share");
 
     const QString item = waitForItem();
     ASSERT_FALSE(item.isEmpty()) << holdsheet->errorOutput().toStdString();
@@ -217,13 +224,18 @@ TEST_F(Tray, MenuInTheChosenLanguageShowsThePanelAndQuits) {
     EXPECT_TRUE(panelOpens());
     EXPECT_EQ(panelStatus().value("targetPid").toInt(), app.pid());
 
+    ASSERT_TRUE(click(item, german[1]));
+    EXPECT_TRUE(waitUntil(
+        [] { return panelStatus().value("windows").toStringList().contains("settings"); }, 20s))
+        << panelStatus().value("windows").toStringList().join(' ').toStdString();
+
     ASSERT_TRUE(click(item, german[3]));
     EXPECT_EQ(holdsheet->waitForExit(20s), 0) << holdsheet->errorOutput().toStdString();
     EXPECT_TRUE(waitUntil([] { return registeredItems().isEmpty(); }, 20s));
 }
 
 TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
-    start("[General]\n");
+    start("");
     const QString item = waitForItem();
     ASSERT_FALSE(item.isEmpty()) << "absent showMenuBarIcon reads as shown; "
                                  << holdsheet->errorOutput().toStdString();
@@ -234,18 +246,18 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
     EXPECT_FALSE(pictures.atEnd()) << "the item carries its drawing";
     pictures.endArray();
 
-    edit("[General]\nshowMenuBarIcon=false\n");
+    edit("showMenuBarIcon=false\n");
     EXPECT_TRUE(waitUntil([] { return registeredItems().isEmpty(); }, 20s))
         << registeredItems().join(' ').toStdString();
     EXPECT_FALSE(panelStatus().isEmpty()) << "the program runs on without its item";
 
-    edit("[General]\nshowMenuBarIcon=true\n");
+    edit("showMenuBarIcon=true\n");
     const QString again = waitForItem();
     ASSERT_FALSE(again.isEmpty());
     EXPECT_TRUE(menuReads(again, english));
 
     // A new language changes the titles of the same item.
-    edit("[General]\nshowMenuBarIcon=true\nlanguage=fr\n");
+    edit("showMenuBarIcon=true\nlanguage=fr\n");
     EXPECT_TRUE(menuReads(again, french)) << menuOf(again).labels().join('|').toStdString();
     EXPECT_EQ(registeredItems(), QStringList{again});
 }
@@ -332,9 +344,9 @@ TEST(TrayXEmbed, MenuOpensFromTheIconAndShowsThePanel) {
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
     QTemporaryDir config;
-    RunningApp holdsheet(
-        QStringList{HOLDSHEET_BINARY},
-        withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nlanguage=de\n"));
+    RunningApp holdsheet(QStringList{HOLDSHEET_BINARY},
+                         withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                        "[General]\nhasOnboarded=true\nlanguage=de\n"));
 
     std::optional<Window> icon;
     ASSERT_TRUE(waitUntil([&] { return (icon = embeddedIcon()).has_value(); }, 30s))
