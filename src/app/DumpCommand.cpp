@@ -2,7 +2,9 @@
 
 #include "app/Deadline.h"
 #include "app/DumpFormat.h"
+#include "app/DumpOptions.h"
 #include "app/PreferenceOverrides.h"
+#include "export/PdfWriter.h"
 #include "harvest/AccessibilityReaders.h"
 #include "harvest/SheetLoader.h"
 #include "platform/linux/ActiveWindow.h"
@@ -15,8 +17,10 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextStream>
 
+#include <memory>
 #include <optional>
 #include <variant>
 
@@ -26,17 +30,21 @@ const char* const dumpUsage =
     "Usage: holdsheet dump [--pid PID] [--format text|json] [--filter TEXT]\n"
     "                      [--include-disabled | --exclude-disabled] [--system | --no-system]\n"
     "                      [--timeout SECONDS]\n"
+    "       holdsheet dump --format pdf --output FILE [--force] [same options]\n"
     "\n"
     "Prints the keyboard shortcuts of an application's menus, then the desktop's own\n"
     "shortcuts. Without --pid, the application that owns the active window. Disabled\n"
     "menu items and the desktop's shortcuts are listed as the settings say, unless a\n"
     "flag decides. --filter prints the sheet narrowed as the panel's search would.\n"
     "--timeout bounds the whole run (10 seconds unless given).\n"
+    "--format pdf writes the sheet as a paginated landscape-A4 PDF to the --output\n"
+    "file, which must not exist unless --force is given.\n"
     "\n"
     "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
     "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
-    "bus; 6 when it did not answer in time (the part read before is still printed); 7 when\n"
-    "the whole run took longer than --timeout.\n";
+    "bus; 6 when it did not answer in time (the part read before is still printed or\n"
+    "written); 7 when the whole run took longer than --timeout; 8 when the --output file\n"
+    "cannot be written; 9 when it exists and --force was not given (it is left as it is).\n";
 
 namespace {
 
@@ -47,17 +55,9 @@ enum Exit {
     disabled = 4,
     noApplication = 5,
     notResponding = 6,
-    pastDeadline = 7
-};
-
-struct Options {
-    std::optional<pid_t> pid;
-    bool json = false;
-    std::optional<bool> includeDisabled;
-    std::optional<bool> includeSystem;
-    QString filter;
-    double timeoutSeconds = 10;
-    bool help = false;
+    pastDeadline = 7,
+    outputUnwritable = 8,
+    outputExists = 9
 };
 
 int fail(int code, const QString& message) {
@@ -65,67 +65,14 @@ int fail(int code, const QString& message) {
     return code;
 }
 
-// Parses the arguments after "dump"; an error message when they are wrong.
-std::variant<Options, QString> parse(const QStringList& arguments) {
-    Options options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= arguments.size()) {
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        if (argument == u"--pid") {
-            const auto text = value();
-            bool valid = false;
-            const int pid = text ? text->toInt(&valid) : 0;
-            if (!valid || pid <= 0) {
-                return QStringLiteral("--pid needs a process id (a positive number)");
-            }
-            options.pid = pid;
-        } else if (argument == u"--format") {
-            const auto text = value();
-            if (text != u"text" && text != u"json") {
-                return QStringLiteral("--format takes text or json");
-            }
-            options.json = text == u"json";
-        } else if (argument == u"--include-disabled" || argument == u"--exclude-disabled") {
-            const bool include = argument == u"--include-disabled";
-            if (options.includeDisabled && *options.includeDisabled != include) {
-                return QStringLiteral(
-                    "--include-disabled and --exclude-disabled exclude each other");
-            }
-            options.includeDisabled = include;
-        } else if (argument == u"--system" || argument == u"--no-system") {
-            const bool include = argument == u"--system";
-            if (options.includeSystem && *options.includeSystem != include) {
-                return QStringLiteral("--system and --no-system exclude each other");
-            }
-            options.includeSystem = include;
-        } else if (argument == u"--help" || argument == u"-h") {
-            options.help = true;
-        } else if (argument == u"--timeout") {
-            const auto text = value();
-            bool valid = false;
-            const double seconds = text ? text->toDouble(&valid) : 0;
-            if (!valid || !(seconds > 0 && seconds <= 86400)) {
-                return QStringLiteral(
-                    "--timeout needs a number of seconds (above 0, at most "
-                    "86400)");
-            }
-            options.timeoutSeconds = seconds;
-        } else if (argument == u"--filter") {
-            const auto text = value();
-            if (!text) {
-                return QStringLiteral("--filter needs a text");
-            }
-            options.filter = *text;
-        } else {
-            return QStringLiteral("unknown option '%1'").arg(argument);
-        }
+int outputFailure(const OutputCheck& check, const QString& path) {
+    if (check.state == OutputCheck::exists) {
+        return fail(outputExists, QStringLiteral("%1 exists; add --force to replace it").arg(path));
     }
-    return options;
+    return fail(outputUnwritable,
+                check.reason.isEmpty()
+                    ? QStringLiteral("cannot write %1").arg(path)
+                    : QStringLiteral("cannot write %1: %2").arg(path, check.reason));
 }
 
 QString processName(pid_t pid) {
@@ -138,17 +85,39 @@ QString processName(pid_t pid) {
 
 }  // namespace
 
-int runDump(const QStringList& arguments) {
-    const auto parsed = parse(arguments);
+int runDump(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto parsed = parseDumpOptions(arguments);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         QTextStream(stderr) << "holdsheet dump: " << *error << "\n\n" << dumpUsage;
         return usageError;
     }
-    const Options options = std::get<Options>(parsed);
+    const DumpOptions options = std::get<DumpOptions>(parsed);
     if (options.help) {
         QTextStream(stdout) << dumpUsage;
         return ok;
     }
+    const bool pdf = options.format == DumpOutput::pdf;
+    if (pdf) {
+        if (const OutputCheck check = checkOutput(options.output, options.force);
+            check.state != OutputCheck::writable) {
+            return outputFailure(check, options.output);
+        }
+    }
+    // Drawing a PDF needs fonts, hence a GUI application; it shows nothing, so it needs no
+    // display either.
+    std::unique_ptr<QCoreApplication> app;
+    if (pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Holdsheet"));
+
     const Deadline deadline(
         std::chrono::milliseconds(static_cast<qint64>(options.timeoutSeconds * 1000)), pastDeadline,
         QStringLiteral("holdsheet dump: no sheet within %1 s (see --timeout)\n")
@@ -206,26 +175,42 @@ int runDump(const QStringList& arguments) {
         sheet.groups = filterGroups(options.filter, sheet.groups);
     }
 
-    if (options.json) {
-        // Ask a silent application nothing more: its process name will do.
-        DumpedApplication application{*pid, QString()};
+    // Ask a silent application nothing more: its process name will do.
+    auto applicationName = [&] {
+        QString name;
         if (answered && !sheet.notResponding) {
-            application.name =
-                stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
-                    .value_or(QString());
+            name = stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
+                       .value_or(QString());
         }
-        if (application.name.isEmpty()) {
-            application.name = processName(*pid);
+        return name.isEmpty() ? processName(*pid) : name;
+    };
+    switch (options.format) {
+        case DumpOutput::json: {
+            QFile out;
+            if (!out.open(stdout, QIODevice::WriteOnly)) {
+                return fail(usageError, QStringLiteral("cannot write to standard output"));
+            }
+            out.write(sheetAsJson(DumpedApplication{*pid, applicationName()}, sheet));
+            break;
         }
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) {
-            return fail(usageError, QStringLiteral("cannot write to standard output"));
+        case DumpOutput::text: {
+            QTextStream out(stdout);
+            out.setEncoding(QStringConverter::Utf8);
+            out << sheetAsText(sheet);
+            break;
         }
-        out.write(sheetAsJson(application, sheet));
-    } else {
-        QTextStream out(stdout);
-        out.setEncoding(QStringConverter::Utf8);
-        out << sheetAsText(sheet);
+        case DumpOutput::pdf: {
+            const FileWrite written =
+                writePDFFile(sheet.groups, applicationName(), QImage(), options.output,
+                             localization, options.force ? Existing::replace : Existing::keep);
+            if (written == FileWrite::exists) {
+                return outputFailure({OutputCheck::exists, {}}, options.output);
+            }
+            if (written == FileWrite::failed) {
+                return outputFailure({OutputCheck::unwritable, {}}, options.output);
+            }
+            break;
+        }
     }
     if (sheet.notResponding) {
         return fail(

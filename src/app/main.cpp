@@ -16,7 +16,8 @@ const char* const usage =
     "Commands:\n"
     "  show    open the cheat sheet of the application in front (Holdsheet must run)\n"
     "  hide    close the cheat sheet\n"
-    "  dump    print the shortcuts of an application's menus (see 'holdsheet dump --help')\n"
+    "  dump    print the shortcuts of an application's menus, or write them as a PDF\n"
+    "          (see 'holdsheet dump --help')\n"
     "  help    show this text\n"
     "\n"
     "Started while it runs, Holdsheet brings its settings window to the front.\n"
@@ -33,17 +34,16 @@ int main(int argc, char* argv[]) {
     if (command.isEmpty()) {
         return holdsheet::runProgram(argc, argv);
     }
+    if (command == QLatin1String("dump")) {
+        return holdsheet::runDump(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Holdsheet"));
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
 
     if (command == QLatin1String("help") || command == QLatin1String("--help") ||
         command == QLatin1String("-h")) {
         QTextStream(stdout) << usage;
         return 0;
-    }
-    if (command == QLatin1String("dump")) {
-        return holdsheet::runDump(arguments.mid(1));
     }
     if (command == QLatin1String("show") || command == QLatin1String("hide")) {
         const QString method = command == QLatin1String("show") ? "Show" : "Hide";

@@ -114,13 +114,19 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
         {{"dump", "--pid"}, 2, "--pid needs a process id"},
         {{"dump", "--pid", "abc"}, 2, "--pid needs a process id"},
-        {{"dump", "--format", "xml"}, 2, "--format takes text or json"},
+        {{"dump", "--format", "xml"}, 2, "--format takes text, json or pdf"},
         {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
         {{"dump", "--system", "--no-system"}, 2, "exclude each other"},
         {{"dump", "--filter"}, 2, "--filter needs a text"},
         {{"dump", "--timeout", "0"}, 2, "--timeout needs a number of seconds"},
         {{"dump", "--timeout", "soon"}, 2, "--timeout needs a number of seconds"},
         {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
+        {{"dump", "--format", "pdf"}, 2, "--format pdf needs --output FILE"},
+        {{"dump", "--output", "sheet.pdf"}, 2, "--output goes with --format pdf"},
+        {{"dump", "--format", "pdf", "--output", "/nonexistent/sheet.pdf"},
+         8,
+         "cannot write /nonexistent/sheet.pdf: its folder does not exist"},
+        {{"dump", "--format", "pdf", "--output", "/tmp", "--force"}, 8, "it is a folder"},
         {{"frobnicate"}, 2, "unknown command"},
     };
     for (const auto& c : cases) {
@@ -145,6 +151,46 @@ TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
     EXPECT_EQ(disabled.exitCode, 4);
     EXPECT_TRUE(disabled.err.contains("accessibility is not enabled"))
         << disabled.err.toStdString();
+}
+
+TEST(Dump, WritesThePdfAndReplacesAFileOnlyWhenForced) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+    const QStringList arguments = {"dump",     "--pid",   QString::number(app.pid()),
+                                   "--format", "pdf",     "--output",
+                                   pdf,        "--system"};
+    const HoldsheetRun run = runHoldsheet(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString text = runTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("Open")) << text.toStdString();
+    EXPECT_TRUE(text.contains("⌃O")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Desktop Shortcuts")) << "--system: " << text.toStdString();
+    EXPECT_TRUE(text.contains("Page 1 of 1")) << text.toStdString();
+    EXPECT_TRUE(runTool("pdfinfo", {pdf}).contains("Keyboard Shortcuts"));
+
+    // Someone's file is left alone unless --force says otherwise.
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("keep me");
+    file.close();
+    const HoldsheetRun kept = runHoldsheet(arguments);
+    EXPECT_EQ(kept.exitCode, 9);
+    EXPECT_TRUE(kept.err.contains("exists; add --force")) << kept.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "keep me");
+    file.close();
+    const HoldsheetRun forced =
+        runHoldsheet(arguments + QStringList{"--force", "--filter", "open"});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
+    const QString filtered = runTool("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(filtered.contains("Open")) << filtered.toStdString();
+    EXPECT_FALSE(filtered.contains("Desktop Shortcuts")) << "--filter open";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
 }
 
 TEST(Dump, HelpAfterFilterIsTheTextToFilterFor) {

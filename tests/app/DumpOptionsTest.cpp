@@ -1,0 +1,101 @@
+#include "app/DumpOptions.h"
+
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace holdsheet {
+namespace {
+
+TEST(DumpOptions, ThePdfFormatNeedsAnOutputFileAndNothingElseTakesOne) {
+    struct Case {
+        QStringList arguments;
+        const char* error;  // null: accepted
+    };
+    const Case cases[] = {
+        {{"--format", "pdf", "--output", "sheet.pdf"}, nullptr},
+        {{"--format", "pdf", "-o", "sheet.pdf", "--force", "--pid", "42", "--system", "--filter",
+          "save"},
+         nullptr},
+        {{"--output", "sheet.pdf", "--format", "pdf"}, nullptr},
+        {{"--format", "pdf"}, "--format pdf needs --output FILE"},
+        {{"--format", "pdf", "--output"}, "--output needs a file name"},
+        {{"--format", "pdf", "--output", ""}, "--output needs a file name"},
+        {{"--output", "sheet.pdf"}, "--output goes with --format pdf"},
+        {{"--format", "json", "--output", "sheet.json"}, "--output goes with --format pdf"},
+        {{"--force"}, "--force goes with --format pdf"},
+        {{"--format", "PDF", "--output", "x"}, "--format takes text, json or pdf"},
+        {{"--format"}, "--format takes text, json or pdf"},
+        {{"--format", "pdf", "--help"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = parseDumpOptions(c.arguments);
+        const auto* error = std::get_if<QString>(&parsed);
+        if (c.error) {
+            ASSERT_TRUE(error) << c.arguments.join(' ').toStdString();
+            EXPECT_TRUE(error->startsWith(c.error)) << error->toStdString();
+        } else {
+            EXPECT_FALSE(error) << c.arguments.join(' ').toStdString() << ": "
+                                << (error ? error->toStdString() : "");
+        }
+    }
+    const auto options =
+        std::get<DumpOptions>(parseDumpOptions({"--format", "pdf", "--output", "a b.pdf", "--force",
+                                                "--pid", "42", "--no-system", "--filter", "save"}));
+    EXPECT_EQ(options.format, DumpOutput::pdf);
+    EXPECT_EQ(options.output, "a b.pdf");
+    EXPECT_TRUE(options.force);
+    EXPECT_EQ(options.pid, 42);
+    EXPECT_EQ(options.includeSystem, false);
+    EXPECT_EQ(options.filter, "save");
+}
+
+TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    QFile existing(dir.filePath("existing.pdf"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(dir.filePath("dangling.pdf")).constData()), 0);
+    struct Case {
+        QString path;
+        bool force;
+        OutputCheck::State state;
+    };
+    const Case cases[] = {
+        {dir.filePath("new.pdf"), false, OutputCheck::writable},
+        {dir.filePath("existing.pdf"), false, OutputCheck::exists},
+        {dir.filePath("existing.pdf"), true, OutputCheck::writable},
+        {dir.filePath("dangling.pdf"), false, OutputCheck::exists},
+        {dir.filePath("folder"), true, OutputCheck::unwritable},
+        {dir.filePath("missing/new.pdf"), false, OutputCheck::unwritable},
+        {dir.filePath("existing.pdf/new.pdf"), false, OutputCheck::unwritable},
+    };
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Permissions do not stop root.
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir("readonly"));
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("readonly")).constData(), 0500), 0);
+        all.push_back({dir.filePath("readonly/new.pdf"), false, OutputCheck::unwritable});
+    } else {
+        std::fprintf(stderr, "skipped: a read-only folder (root writes anywhere)\n");
+    }
+    for (const Case& c : all) {
+        const OutputCheck check = checkOutput(c.path, c.force);
+        EXPECT_EQ(check.state, c.state) << c.path.toStdString();
+        EXPECT_EQ(check.reason.isEmpty(), c.state != OutputCheck::unwritable)
+            << c.path.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet

@@ -1,0 +1,123 @@
+#include "export/Pagination.h"
+
+#include <QSet>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+ShortcutGroup group(const QString& title, int items) {
+    ShortcutGroup g;
+    g.title = title;
+    for (int i = 0; i < items; ++i) {
+        ShortcutItem item;
+        item.title = QStringLiteral("%1 %2").arg(title).arg(i + 1);
+        item.key = QStringLiteral("A");
+        g.items.push_back(item);
+    }
+    return g;
+}
+
+// A document in short: columns as "Title rows" per group ("+" after a continued title, "-"
+// for an empty column), " / " between columns, " // " between pages.
+std::string shape(const std::vector<PDFPage>& pages) {
+    QStringList pageTexts;
+    for (const PDFPage& page : pages) {
+        QStringList columnTexts;
+        for (const auto& column : page.columns) {
+            QStringList runs;
+            int rows = 0;
+            QString title;
+            const auto close = [&] {
+                if (!title.isNull()) {
+                    runs << QStringLiteral("%1 %2").arg(title).arg(rows);
+                }
+            };
+            for (const PDFEntry& entry : column) {
+                if (const auto* header = std::get_if<PDFHeader>(&entry)) {
+                    close();
+                    title = header->title + (header->continued ? QStringLiteral("+") : QString());
+                    rows = 0;
+                } else {
+                    ++rows;
+                }
+            }
+            close();
+            columnTexts << (runs.isEmpty() ? QStringLiteral("-") : runs.join(QStringLiteral(", ")));
+        }
+        pageTexts << columnTexts.join(QStringLiteral(" / "));
+    }
+    return pageTexts.join(QStringLiteral(" // ")).toStdString();
+}
+
+TEST(Pagination, LaysGroupsOutInColumnsOfFixedHeights) {
+    struct Case {
+        const char* name;
+        std::vector<ShortcutGroup> groups;
+        const char* shape;
+    };
+    const Case cases[] = {
+        {"no groups: one page with one empty column", {}, "-"},
+        {"a header and 28 rows fill a first-page column", {group("G", 28)}, "G 28"},
+        {"the 29th row opens a column under a continued title", {group("G", 29)}, "G 28 / G+ 1"},
+        {"100 rows alone", {group("G", 100)}, "G 28 / G+ 28 / G+ 28 // G+ 16"},
+        {"later pages hold 31 rows a column",
+         {group("G", 84 + 31 + 1)},
+         "G 28 / G+ 28 / G+ 28 // G+ 31 / G+ 1"},
+        // 28 + 27 × 14 = 406; 406 + 28 + 14 > 425.28.
+        {"27 rows leave no room for a title and its row",
+         {group("A", 27), group("B", 1)},
+         "A 27 / B 1"},
+        {"a title needs room for its first two rows",
+         {group("A", 25), group("B", 2)},
+         "A 25 / B 2"},
+        {"room for a title and two rows keeps the group in the column",
+         {group("A", 24), group("B", 3)},
+         "A 24, B 2 / B+ 1"},
+        {"a group after a full page starts the next one, not continued",
+         {group("A", 84), group("B", 1)},
+         "A 28 / A+ 28 / A+ 28 // B 1"},
+        {"several groups share a column",
+         {group("File", 3), group("Edit", 4), group("View", 0)},
+         "File 3, Edit 4, View 0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(shape(paginate(c.groups)), c.shape) << c.name;
+    }
+}
+
+TEST(Pagination, PagesAreNumberedInOrderWithTheirOwnIdsAndKeepTheItems) {
+    std::vector<ShortcutGroup> groups;
+    for (int i = 0; i < 120; ++i) {
+        groups.push_back(group(QStringLiteral("G%1").arg(i), 2));
+    }
+    const auto pages = paginate(groups);
+    ASSERT_GT(pages.size(), 3u);
+    QSet<QUuid> ids;
+    std::vector<QUuid> itemIds;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].index, static_cast<int>(i));
+        EXPECT_LE(pages[i].columns.size(), 3u);
+        ids.insert(pages[i].id);
+        for (const auto& column : pages[i].columns) {
+            for (const PDFEntry& entry : column) {
+                if (const auto* item = std::get_if<ShortcutItem>(&entry)) {
+                    itemIds.push_back(item->id);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(ids.size(), static_cast<qsizetype>(pages.size()));
+    std::vector<QUuid> expected;
+    for (const auto& g : groups) {
+        for (const auto& item : g.items) {
+            expected.push_back(item.id);
+        }
+    }
+    EXPECT_EQ(itemIds, expected) << "every item once, in sheet order";
+}
+
+}  // namespace
+}  // namespace holdsheet

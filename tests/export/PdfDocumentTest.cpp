@@ -1,0 +1,264 @@
+#include "export/Pagination.h"
+#include "export/PdfWriter.h"
+#include "prefs/Localization.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Tool output in failure messages.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
+
+namespace holdsheet {
+namespace {
+
+using testing::MemoryPreferenceStore;
+
+const QDate exportDate(2025, 3, 13);
+
+// A sheet of three pages: a long "Edit" runs over into continued columns.
+std::vector<ShortcutGroup> threePageSheet() {
+    const struct {
+        const char* title;
+        int items;
+    } menus[] = {{"File", 22}, {"Edit", 70}, {"View", 40}, {"Window", 60}, {"Help", 12}};
+    const char* keys[] = {"A", "↩", "F12", "⌫", "S"};
+    const char* modifiers[] = {"⌘", "⇧⌘", "⌃⌥⇧⌘", "", "⌥⌘"};
+    std::vector<ShortcutGroup> groups;
+    int n = 0;
+    for (const auto& menu : menus) {
+        ShortcutGroup group;
+        group.title = QString::fromUtf8(menu.title);
+        for (int i = 0; i < menu.items; ++i, ++n) {
+            ShortcutItem item;
+            item.title = QStringLiteral("%1 command %2").arg(group.title).arg(i + 1);
+            item.key = QString::fromUtf8(keys[n % 5]);
+            item.modifiers = QString::fromUtf8(modifiers[n % 5]);
+            item.isEnabled = n % 7 != 0;
+            group.items.push_back(item);
+        }
+        groups.push_back(group);
+    }
+    // One title long enough to be cut.
+    groups[0].items[1].title =
+        QStringLiteral("Export the current document with every option the dialog offers, twice");
+    return groups;
+}
+
+struct Tool {
+    int exitCode = -1;
+    QString out;
+};
+
+Tool run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000)) {
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+// A word as pdftotext -bbox places it, in points from the page's top-left corner.
+struct Word {
+    int page;
+    double xMin, yMin, xMax, yMax;
+    QString text;
+};
+
+std::vector<Word> wordsOf(const QString& pdf) {
+    const Tool tool = run("pdftotext", {"-bbox", pdf, "-"});
+    std::vector<Word> words;
+    int page = 0;
+    static const QRegularExpression pattern(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto it = pattern.globalMatch(tool.out); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0) == u"<page ") {
+            ++page;
+            continue;
+        }
+        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+    }
+    return words;
+}
+
+std::optional<Word> find(const std::vector<Word>& words, int page, const QString& text) {
+    for (const Word& w : words) {
+        if (w.page == page && w.text == text) {
+            return w;
+        }
+    }
+    return std::nullopt;
+}
+
+class PdfDocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        store.set("language", "en");
+        ASSERT_TRUE(dir.isValid());
+    }
+    QString write(const std::vector<ShortcutGroup>& groups, const QString& name,
+                  const QImage& icon = QImage()) {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(writePDFFile(groups, "Mousepad", icon, path, l10n, Existing::replace, exportDate),
+                  FileWrite::written);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    MemoryPreferenceStore store;
+    Localization l10n{store};
+};
+
+TEST_F(PdfDocumentTest, ThreePagesOfLandscapeA4WithTitleCreatorAndEmbeddedFonts) {
+    const auto groups = threePageSheet();
+    ASSERT_EQ(paginate(groups).size(), 3u);
+    QImage icon(512, 512, QImage::Format_ARGB32);
+    icon.fill(QColor(230, 120, 40));
+    const QString pdf = write(groups, "sheet.pdf", icon);
+
+    const Tool info = run("pdfinfo", {pdf});
+    ASSERT_EQ(info.exitCode, 0) << "pdfinfo (poppler-utils) missing or failed";
+    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Pages:\s+3\n)"))) << info.out;
+    EXPECT_TRUE(
+        info.out.contains(QRegularExpression(R"(Page size:\s+(842 x 595|841\.89 x 595\.28) pts)")))
+        << info.out;
+    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Title:\s+Mousepad Keyboard Shortcuts\n)")))
+        << info.out;
+    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Creator:\s+Holdsheet\n)"))) << info.out;
+
+    const Tool fonts = run("pdffonts", {pdf});
+    ASSERT_EQ(fonts.exitCode, 0);
+    const QStringList lines = fonts.out.split('\n', Qt::SkipEmptyParts).mid(2);  // under the rule
+    ASSERT_FALSE(lines.isEmpty()) << fonts.out;
+    for (const QString& line : lines) {
+        // name type encoding emb sub uni object ID: "emb" is the fourth from the end.
+        const QStringList columns = line.split(' ', Qt::SkipEmptyParts);
+        ASSERT_GE(columns.size(), 7) << line;
+        EXPECT_EQ(columns[columns.size() - 5], "yes") << "not embedded: " << line;
+    }
+
+    // The icon once, on the first page, brought down to a size that suits 30 points.
+    const Tool images = run("pdfimages", {"-list", pdf});
+    const QStringList imageLines = images.out.split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_EQ(imageLines.size(), 1) << images.out;
+    const QStringList image = imageLines[0].split(' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(image[0], "1") << "page";
+    EXPECT_EQ(image[3].toInt(), 120) << "width";
+
+    const Tool text = run("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_EQ(text.exitCode, 0);
+    const QStringList pages = text.out.split('\f');
+    ASSERT_GE(pages.size(), 3);
+    for (int n = 1; n <= 3; ++n) {
+        const QString& page = pages[n - 1];
+        EXPECT_TRUE(page.contains(QStringLiteral("Page %1 of 3").arg(n))) << n;
+        EXPECT_TRUE(page.contains("Made with Holdsheet")) << n;
+        EXPECT_TRUE(page.contains("Mousepad Keyboard Shortcuts")) << n;
+    }
+    EXPECT_TRUE(pages[0].contains("HOLDSHEET"));
+    EXPECT_TRUE(pages[0].contains("March 13, 2025"));
+    EXPECT_FALSE(pages[1].contains("March 13, 2025")) << "the date is on the first page only";
+    EXPECT_TRUE(text.out.contains("Edit (continued)"));
+    EXPECT_TRUE(text.out.contains("⌃⌥⇧⌘F12"));
+    EXPECT_TRUE(text.out.contains("Help command 12")) << "the last row";
+    EXPECT_TRUE(text.out.contains(QRegularExpression("Export the current document with [a-z ]*…")));
+    EXPECT_FALSE(text.out.contains("twice"));
+
+    // The document and a picture of each page to look at.
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    QFile::remove(artifacts + "/pdf-sheet.pdf");
+    QFile::copy(pdf, artifacts + "/pdf-sheet.pdf");
+    EXPECT_EQ(run("pdftoppm", {"-png", "-r", "60", pdf, artifacts + "/pdf-page"}).exitCode, 0);
+}
+
+TEST_F(PdfDocumentTest, EntriesSitWhereThePaginationCountedThem) {
+    const QString pdf = write(threePageSheet(), "sheet.pdf");
+    const auto words = wordsOf(pdf);
+    ASSERT_FALSE(words.empty());
+    constexpr double column = (841.89 - 68 - 44) / 3 + 22;
+    // First page: the first group title sits on the header entry's hairline.
+    const auto file = find(words, 1, "File");
+    ASSERT_TRUE(file);
+    EXPECT_NEAR(file->xMin, 34, 1.5);
+    EXPECT_NEAR(file->yMax, 34 + 76 + 28 - 0.7 - 3, 2.5);
+    // Columns two and three start one column width and its spacing further on.
+    const auto continued = find(words, 1, "(continued)");
+    ASSERT_TRUE(continued);
+    EXPECT_GT(continued->xMin, 34 + column - 1);
+    // The keys are right-aligned in their 60-point box, titles 8 points after it.
+    const auto firstKey = find(words, 1, "⌘A");
+    ASSERT_TRUE(firstKey);
+    EXPECT_NEAR(firstKey->xMax, 34 + 60, 1.5);
+    const auto firstTitle = find(words, 1, "command");
+    ASSERT_TRUE(firstTitle);
+    // Later pages: the short header, then the columns 34 points lower than the page's top
+    // margin.
+    const auto later = find(words, 2, "Keyboard");
+    ASSERT_TRUE(later);
+    EXPECT_LT(later->yMax, 34 + 22);
+    // The footers of full pages sit at the foot of the page, inside the margin.
+    for (int page = 1; page <= 2; ++page) {
+        const auto footer = find(words, page, "Made");
+        ASSERT_TRUE(footer) << page;
+        EXPECT_GT(footer->yMin, 595 - 34 - 26);
+        EXPECT_LT(footer->yMax, 595 - 34 + 0.5);
+    }
+}
+
+TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
+    std::vector<ShortcutGroup> groups(1);
+    groups[0].title = "File";
+    for (const char* title : {"New", "Open", "Save"}) {
+        ShortcutItem item;
+        item.title = title;
+        item.modifiers = "⌘";
+        item.key = QString(QChar(title[0]));
+        groups[0].items.push_back(item);
+    }
+    const QString pdf = write(groups, "short.pdf");
+    EXPECT_TRUE(run("pdfinfo", {pdf}).out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
+    const auto words = wordsOf(pdf);
+    const auto footer = find(words, 1, "Page");
+    const auto save = find(words, 1, "Save");
+    ASSERT_TRUE(footer && save);
+    const double columnsBottom = 34 + 76 + 28 + 3 * 14;
+    EXPECT_GT(footer->yMin, columnsBottom);
+    EXPECT_LT(footer->yMax, columnsBottom + 26);
+    EXPECT_TRUE(run("pdftotext", {pdf, "-"}).out.contains("Page 1 of 1"));
+}
+
+TEST_F(PdfDocumentTest, TheDocumentSpeaksTheChosenLanguage) {
+    store.set("language", "de");
+    const QString pdf = write(threePageSheet(), "de.pdf");
+    const QString text = run("pdftotext", {pdf, "-"}).out;
+    EXPECT_TRUE(text.contains("13. März 2025")) << text.left(400);
+    EXPECT_FALSE(text.contains("Page 1 of 3"));
+    EXPECT_FALSE(text.contains("pdf.page")) << "a key without its text";
+}
+
+TEST_F(PdfDocumentTest, AFailedWriteLeavesNoFile) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
+    const auto groups = threePageSheet();
+    EXPECT_FALSE(writePDF(groups, "Mousepad", QImage(), dir.filePath("missing/sheet.pdf"), l10n));
+    EXPECT_FALSE(writePDF(groups, "Mousepad", QImage(), dir.filePath("taken"), l10n));
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"taken"});
+}
+
+}  // namespace
+}  // namespace holdsheet
