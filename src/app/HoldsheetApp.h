@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/SettingsWindowController.h"
+#include "app/StatusMenu.h"
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
 #include "harvest/Performer.h"
@@ -53,10 +54,6 @@ class HoldsheetApp {
     void quit() { delegate_.quitApplication(); }
     QVariantMap status();
 
-    void showSettings() { settings_.show(); }
-    PreferenceStore& store() { return store_; }
-    const Localization& localization() const { return localization_; }
-
   private:
     WindowPlatform windowPlatform();
     QStringList openWindows() const;
@@ -89,6 +86,7 @@ class HoldsheetApp {
     SyslogLog log_;
     QtApplicationControl application_;
     AppDelegate delegate_;
+    StatusMenu statusMenu_;
     bool started_ = false;
 };
 

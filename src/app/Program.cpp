@@ -1,7 +1,6 @@
 #include "app/Program.h"
 
 #include "app/HoldsheetApp.h"
-#include "app/StatusMenu.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
 #include "platform/linux/QuitSignal.h"
@@ -64,19 +63,11 @@ int runProgram(int argc, char* argv[]) {
 
     installSheetAccessibility();
     followDesktopIconTheme();
-    program = std::make_unique<HoldsheetApp>();
-    // --- Status-area item and the program's icon: to move into the application object. ---
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/BrandMark.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
-    auto statusMenu =
-        std::make_unique<StatusMenu>(program->store(), program->localization(),
-                                     StatusMenu::Actions{[&program] { program->show(); },
-                                                         [&program] { program->showSettings(); },
-                                                         [&program] { program->quit(); }});
-    // --- End of the status-area item (it goes below, before the program shuts down). ---
+    program = std::make_unique<HoldsheetApp>();
     program->start();
     const int status = app.exec();
-    statusMenu.reset();
     program->shutDown();
     program.reset();
     return status;
