@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "brand/BrandArt.h"
+
 #include "app/HoldsheetApp.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
@@ -63,7 +65,7 @@ int runProgram(int argc, char* argv[]) {
 
     installSheetAccessibility();
     followDesktopIconTheme();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brand/BrandMark.svg")));
+    QApplication::setWindowIcon(QIcon(brandMarkPath()));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
     program = std::make_unique<HoldsheetApp>();
     program->start();

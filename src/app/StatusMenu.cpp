@@ -1,5 +1,7 @@
 #include "app/StatusMenu.h"
 
+#include "brand/BrandArt.h"
+
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 
@@ -15,7 +17,7 @@ QIcon symbol() {
     // Installed, the symbol goes by its theme name, so that the desktop can colour it like
     // its own symbolic icons; the drawing in the resources stands in until then.
     return QIcon::fromTheme(QStringLiteral("org.holdsheet.Holdsheet-symbolic"),
-                            QIcon(QStringLiteral(":/brand/MenuBarIcon.svg")));
+                            QIcon(menuBarIconPath()));
 }
 
 // A menu takes '&' for a mnemonic marker; translated titles mean it literally.
