@@ -7,8 +7,10 @@ RUNS     ?= 30
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 30
 FUZZERS      := key_binding accelerator ini_store dump_format
+PREFIX       ?= /usr/local
+DESTDIR      ?=
 
-.PHONY: all bootstrap configure build test run bench fuzz fuzz-build clean
+.PHONY: all bootstrap configure build test run bench fuzz fuzz-build install package clean
 
 all: build
 
@@ -52,6 +54,17 @@ fuzz: fuzz-build
 			|| { tail -40 $(FUZZ_BUILD)/$$f.log; exit 1; }; \
 		grep stat::number_of_executed_units $(FUZZ_BUILD)/$$f.log; \
 	done
+
+# The program, its desktop file, metainfo and icons under PREFIX, staged below DESTDIR if set.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+
+# The Debian package (installing under /usr), left in $(BUILD)/package/.
+package: build
+	@rm -f $(BUILD)/package/holdsheet_*.deb
+	@cpack --config $(BUILD)/CPackConfig.cmake -G DEB -B $(BUILD)/package \
+		>$(BUILD)/package.log 2>&1 || { cat $(BUILD)/package.log; exit 1; }
+	@echo "package: $$(ls $(BUILD)/package/holdsheet_*.deb)"
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -68,7 +68,10 @@ HoldsheetApp::HoldsheetApp()
                    window->close();
                }
            }},
-          [] { return codeSignatureSummary(); }) {
+          [] { return codeSignatureSummary(); }),
+      statusMenu_(store_, localization_,
+                  {[this] { controller_.show(); }, [this] { settings_.show(); },
+                   [this] { delegate_.quitApplication(); }}) {
     store_.watchForOutsideChanges();
     ax_.setConfirmEnabling([this] { return askToEnableAccessibility(localization_); });
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/SettingsWindowController.h"
+#include "app/StatusMenu.h"
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
 #include "harvest/Performer.h"
@@ -90,6 +91,7 @@ class HoldsheetApp {
     PaletteAppearance appearance_;
     QtApplicationControl application_;
     AppDelegate delegate_;
+    StatusMenu statusMenu_;
     bool started_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "brand/BrandArt.h"
+
 #include "app/HoldsheetApp.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
@@ -8,6 +10,7 @@
 #include "sheetview/SheetAccessibility.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <memory>
@@ -62,6 +65,8 @@ int runProgram(int argc, char* argv[]) {
 
     installSheetAccessibility();
     followDesktopIconTheme();
+    QApplication::setWindowIcon(QIcon(brandMarkPath()));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
     program = std::make_unique<HoldsheetApp>();
     program->start();
     const int status = app.exec();

@@ -1,5 +1,7 @@
 #include "export/PDFPageView.h"
 
+#include "brand/BrandArt.h"
+
 #include "export/PDFLayout.h"
 #include "prefs/Localization.h"
 
@@ -23,8 +25,6 @@ const QColor ink = QColor::fromRgbF(0.11f, 0.11f, 0.19f);
 const QColor muted = QColor::fromRgbF(0.43f, 0.44f, 0.53f);
 const QColor accent = QColor::fromRgbF(0.294f, 0.247f, 0.878f);
 const QColor hairline = QColor::fromRgbF(0.86f, 0.86f, 0.93f);
-
-const QString brandMarkPath = QStringLiteral(":/brand/BrandMark.svg");
 
 constexpr double contentWidth = pdf::pageWidth - 2 * pdf::margin;
 constexpr double hairlineHeight = 0.7;
@@ -107,10 +107,10 @@ void drawTracked(QPainter& painter, const Text& text, const QColor& colour, cons
 
 void drawBrandMark(QPainter& painter, const QRectF& box) {
     // Drawn only where the artwork is built in.
-    if (!QFile::exists(brandMarkPath)) {
+    if (!QFile::exists(brandMarkPath())) {
         return;
     }
-    QSvgRenderer renderer(brandMarkPath);
+    QSvgRenderer renderer(brandMarkPath());
     if (renderer.isValid()) {
         renderer.render(&painter, box);
     }

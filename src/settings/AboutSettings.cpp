@@ -43,7 +43,7 @@ SheetLabel* paragraph(const QString& text, const QFont& font, SheetLabel::Tone t
 AboutSettings::AboutSettings(SettingsServices services, QWidget* parent) : QWidget(parent) {
     const Localization& text = services.localization;
     const QString name = text.localized(QStringLiteral("app.name"));
-    mark_ = new BrandMark(markSize, this);
+    mark_ = new BrandMark(markSize, {}, this);
     auto* title = new SheetLabel(name, sheetFont(28, QFont::Bold), SheetLabel::Tone::primary, this);
     version_ = new SheetLabel(
         text.localized(QStringLiteral("about.version")).arg(versionText(services.version)),

@@ -1,16 +1,19 @@
 #include "settings/BrandMark.h"
 
+#include "brand/BrandArt.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace holdsheet {
 
-BrandMark::BrandMark(int size, QWidget* parent) : QWidget(parent) {
+BrandMark::BrandMark(int size, const QString& drawing, QWidget* parent) : QWidget(parent) {
     setFixedSize(size, size);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (QFile::exists(resource)) {
-        renderer_ = std::make_unique<QSvgRenderer>(resource);
+    const QString path = drawing.isEmpty() ? brandMarkPath() : drawing;
+    if (QFile::exists(path)) {
+        renderer_ = std::make_unique<QSvgRenderer>(path);
     }
 }
 

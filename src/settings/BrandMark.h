@@ -9,12 +9,11 @@ class QSvgRenderer;
 namespace holdsheet {
 
 // The program's mark, drawn from its resource; an empty square of the same size when the
-// build carries none.
+// drawing is missing.
 class BrandMark : public QWidget {
   public:
-    static inline const QString resource = QStringLiteral(":/brand/BrandMark.svg");
-
-    BrandMark(int size, QWidget* parent = nullptr);
+    // `drawing`: an SVG file, the program's mark by default.
+    explicit BrandMark(int size, const QString& drawing = {}, QWidget* parent = nullptr);
     ~BrandMark() override;
 
     bool hasDrawing() const;

@@ -132,6 +132,13 @@ std::optional<int> RunningApp::terminate(std::chrono::milliseconds limit) {
         return std::nullopt;
     }
     ::kill(pid_, SIGTERM);
+    return waitForExit(limit);
+}
+
+std::optional<int> RunningApp::waitForExit(std::chrono::milliseconds limit) {
+    if (pid_ <= 0) {
+        return std::nullopt;
+    }
     int status = 0;
     const bool ended = waitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limit);
     if (!ended) {

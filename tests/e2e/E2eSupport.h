@@ -52,6 +52,9 @@ class RunningApp {
     bool waitUntilReadable(std::chrono::milliseconds limit = 30s) const;
     // Sends SIGTERM and waits for the exit: its status, or none when it did not end.
     std::optional<int> terminate(std::chrono::milliseconds limit = 20s);
+    // Waits for the application to end of its own accord: its status, or none when it did
+    // not end in time or was ended by a signal.
+    std::optional<int> waitForExit(std::chrono::milliseconds limit = 20s);
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
     // What the program wrote to standard error so far.

@@ -74,5 +74,24 @@ TEST(PDFPageView, DrawsTheSameInPointsOnEveryResolution) {
     }
 }
 
+// The mark is the program's own drawing, embedded in the binary: every first page carries it.
+TEST(PDFPageView, TheFirstPageCarriesTheMark) {
+    MemoryPreferenceStore store;
+    store.set("language", "en");
+    const Localization l10n(store);
+    PDFPage page;
+    const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),
+                           QStringLiteral("13 March 2025"), l10n);
+    const QImage image = drawn(view, 2);
+    int coloured = 0;  // left of the product name, where the 46-point mark sits
+    for (int y = 2 * 40; y < 2 * 86; ++y) {
+        for (int x = 2 * 34; x < 2 * 80; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            coloured += colour.saturation() > 60 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(coloured, 2 * 46 * 2 * 46 / 3) << "the mark's area is mostly blank";
+}
+
 }  // namespace
 }  // namespace holdsheet

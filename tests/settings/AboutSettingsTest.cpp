@@ -37,6 +37,14 @@ TEST(About, ShowsTheVersionAndOpensTheHomePage) {
     QTest::mouseClick(about.homePage(), Qt::LeftButton);
     EXPECT_EQ(platform.runner.log, std::vector<std::string>{"open https://holdsheet.org/"});
     EXPECT_EQ(about.mark()->size(), QSize(104, 104));
+    EXPECT_TRUE(about.mark()->hasDrawing());
+}
+
+TEST(BrandMark, AMissingDrawingLeavesItsSquareEmpty) {
+    BrandMark mark(104, QStringLiteral(":/brand/Missing.svg"));
+    EXPECT_FALSE(mark.hasDrawing());
+    EXPECT_EQ(mark.size(), QSize(104, 104));
+    EXPECT_FALSE(mark.grab().isNull()) << "drawn without it";
 }
 
 TEST(About, WithoutAHomePageThereIsNoLink) {

@@ -63,32 +63,43 @@ void IniPreferenceStore::watchForOutsideChanges() {
         return;
     }
     watcher_ = std::make_unique<QFileSystemWatcher>();
-    // The folder, not the file: every write replaces the file by a rename, which ends a
-    // watch on the file itself. Until the folder exists, its parent tells when it appears.
+    // The folder tells of a file replaced by a rename (our writes, most editors), the file of
+    // one written in place. Until the folder exists, its parent tells when it appears.
     const QString folder = QFileInfo(path_).absolutePath();
     const auto watch = [this, folder] {
-        const QString target =
-            QFileInfo(folder).isDir() ? folder : QFileInfo(folder).absolutePath();
-        if (!watcher_->directories().contains(target)) {
-            watcher_->removePaths(watcher_->directories());
-            watcher_->addPath(target);
+        QStringList wanted{QFileInfo(folder).isDir() ? folder : QFileInfo(folder).absolutePath()};
+        if (QFileInfo(path_).isFile()) {
+            wanted << path_;
+        }
+        const QStringList watched = watcher_->directories() + watcher_->files();
+        for (const QString& path : watched) {
+            if (!wanted.contains(path)) {
+                watcher_->removePath(path);
+            }
+        }
+        for (const QString& path : wanted) {
+            if (!watched.contains(path)) {
+                watcher_->addPath(path);  // a replaced file is dropped from the watch: again
+            }
         }
     };
     watch();
+    const auto changed = [this, watch] {
+        watch();
+        bool differs = false;
+        {
+            std::lock_guard lock(mutex_);
+            const auto before = values_;
+            refresh();
+            differs = values_ != before;
+        }
+        if (differs) {
+            notifyChanged();
+        }
+    };
     QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(),
-                     [this, watch] {
-                         watch();
-                         bool changed = false;
-                         {
-                             std::lock_guard lock(mutex_);
-                             const auto before = values_;
-                             refresh();
-                             changed = values_ != before;
-                         }
-                         if (changed) {
-                             notifyChanged();
-                         }
-                     });
+                     changed);
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, watcher_.get(), changed);
 }
 
 void IniPreferenceStore::load(const SettingsFile& file) const {

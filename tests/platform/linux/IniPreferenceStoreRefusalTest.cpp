@@ -46,7 +46,8 @@ class Refusal : public SettingsFileFixture {
             outcome.errors = ::testing::internal::GetCapturedStderr();
             promise.set_value(outcome);
         });
-        const bool finished = result.wait_for(10s) == std::future_status::ready;
+        // Generous: a loaded machine takes seconds over a 1 MiB file; a FIFO blocks for ever.
+        const bool finished = result.wait_for(60s) == std::future_status::ready;
         if (!finished) {
             // The writer releases the open; with the FIFO gone, nothing blocks again.
             const QByteArray name = QFile::encodeName(path());

@@ -1,0 +1,45 @@
+# Installing Holdsheet as a desktop program (`cmake --install`) and its Debian package
+# (`cpack -G DEB`). The desktop file, the metainfo and the icons share the application id.
+include(GNUInstallDirs)
+
+set(HOLDSHEET_APP_ID org.holdsheet.Holdsheet)
+set(HOLDSHEET_MAINTAINER "Holdsheet developers <holdsheet@localhost>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+# Every library comes from the system: no search path of the program's own (Qt's project
+# setup would ask for $ORIGIN/../lib).
+set_target_properties(holdsheet PROPERTIES INSTALL_RPATH "")
+install(TARGETS holdsheet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/brand/BrandMark.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${HOLDSHEET_APP_ID}.svg)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/brand/MenuBarIcon.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/symbolic/apps
+    RENAME ${HOLDSHEET_APP_ID}-symbolic.svg)
+
+# Installing and packaging take what was built; they never start a build of their own.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME holdsheet)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "keyboard shortcuts of the application in front, one held key away")
+set(CPACK_PACKAGE_DESCRIPTION "Hold the Super key alone for a moment and Holdsheet shows a \
+floating cheat sheet of the menu commands of the application in front that have keyboard \
+shortcuts, read live through the desktop's accessibility interface (AT-SPI). Type to filter \
+it, click a row to run the command. Runs on X11.")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HOLDSHEET_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The libraries come from what the binary links; the services it talks to are named here:
+# the accessibility bus and a session bus.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "at-spi2-core, default-dbus-session-bus | dbus-session-bus")
+include(CPack)

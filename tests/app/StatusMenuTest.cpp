@@ -1,0 +1,160 @@
+#include "app/StatusMenu.h"
+
+#include "prefs/Localization.h"
+#include "support/MemoryPreferenceStore.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace holdsheet {
+namespace {
+
+using testing::MemoryPreferenceStore;
+
+Localization::System englishDesktop() {
+    return {[] { return QStringList{"en-GB"}; }, [] { return QLocale("en_GB"); }};
+}
+
+// The menu as the user reads it; a separator reads as "-".
+QStringList titles(const StatusMenu& status) {
+    QStringList texts;
+    for (const QAction* action : status.menu()->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+QStringList titlesFromCatalogue(const QString& code) {
+    const auto catalogue = Catalogue::load(code);
+    return {catalogue->text("menu.show"), catalogue->text("menu.settings"), "-",
+            catalogue->text("menu.quit")};
+}
+
+struct Fixture {
+    MemoryPreferenceStore store;
+    Localization localization{store, englishDesktop()};
+    QStringList calls;
+    StatusMenu make() {
+        return StatusMenu(store, localization,
+                          {[this] { calls << "show"; }, [this] { calls << "settings"; },
+                           [this] { calls << "quit"; }});
+    }
+};
+
+TEST(StatusMenu, ListsItsCommandsInTheChosenLanguage) {
+    struct Case {
+        const char* language;  // nullptr: nothing stored
+        const char* catalogue;
+    };
+    const Case cases[] = {{nullptr, "en"}, {"system", "en"}, {"fr", "fr"},
+                          {"he", "he"},    {"ja", "ja"},     {"xx", "en"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language ? c.language : "absent");
+        MemoryPreferenceStore store;
+        if (c.language) {
+            store.set("language", c.language);
+        }
+        const Localization localization(store, englishDesktop());
+        const StatusMenu status(store, localization, {});
+        EXPECT_EQ(titles(status), titlesFromCatalogue(c.catalogue));
+        EXPECT_EQ(status.item().toolTip(), Catalogue::load(c.catalogue)->text("app.name"));
+    }
+    // The catalogues really differ, so the table above tells the languages apart.
+    MemoryPreferenceStore store;
+    store.set("language", "de");
+    const Localization german(store, englishDesktop());
+    EXPECT_EQ(titles(StatusMenu(store, german, {})),
+              (QStringList{"Spickzettel anzeigen", "Einstellungen", "-", "Holdsheet beenden"}));
+}
+
+TEST(StatusMenu, EachEntryRunsItsOwnCommand) {
+    Fixture f;
+    const StatusMenu status = f.make();
+    const QList<QAction*> actions = status.menu()->actions();
+    ASSERT_EQ(actions.size(), 4);
+    actions[3]->trigger();
+    actions[0]->trigger();
+    actions[1]->trigger();
+    EXPECT_EQ(f.calls, (QStringList{"quit", "show", "settings"}));
+}
+
+TEST(StatusMenu, IsMadeAnewOnlyWhenTheLanguageChanges) {
+    Fixture f;
+    f.store.set("language", "de");
+    const StatusMenu status = f.make();
+    QPointer<QMenu> first = status.menu();
+
+    f.store.set("theme", "dark");
+    f.store.set("showMenuBarIcon", false);
+    f.store.set("language", "de");
+    EXPECT_EQ(status.menu(), first.data()) << "unrelated changes keep the menu";
+
+    f.store.set("language", "fr");
+    EXPECT_TRUE(first.isNull()) << "the old menu is gone";
+    EXPECT_EQ(titles(status), titlesFromCatalogue("fr"));
+    EXPECT_EQ(status.item().contextMenu(), status.menu());
+
+    QPointer<QMenu> french = status.menu();
+    f.store.remove("language");  // back to the desktop's language
+    EXPECT_TRUE(french.isNull());
+    EXPECT_EQ(titles(status), titlesFromCatalogue("en"));
+
+    // The new menu still runs the commands.
+    status.menu()->actions().constLast()->trigger();
+    EXPECT_EQ(f.calls, QStringList{"quit"});
+}
+
+TEST(StatusMenu, IsPresentWhileThePreferenceHolds) {
+    Fixture f;
+    const StatusMenu status = f.make();
+    EXPECT_TRUE(status.present()) << "absent reads as shown";
+    struct Step {
+        QVariant value;  // invalid: removed
+        bool present;
+    };
+    const Step steps[] = {
+        {false, false},     {true, true},   {0.0, false},
+        {QVariant(), true}, {false, false}, {"maybe", true},  // not a flag: the default
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.value.toString().toStdString());
+        if (step.value.isValid()) {
+            f.store.set("showMenuBarIcon", step.value);
+        } else {
+            f.store.remove("showMenuBarIcon");
+        }
+        EXPECT_EQ(status.present(), step.present);
+    }
+
+    MemoryPreferenceStore hidden;
+    hidden.set("showMenuBarIcon", false);
+    const Localization localization(hidden, englishDesktop());
+    EXPECT_FALSE(StatusMenu(hidden, localization, {}).present()) << "false at start";
+}
+
+TEST(StatusMenu, ChangesFromAnotherThreadAreTakenUpOnTheMainThread) {
+    Fixture f;
+    const StatusMenu status = f.make();
+    QPointer<QMenu> first = status.menu();
+    std::thread writer([&] {
+        f.store.set("showMenuBarIcon", false);
+        f.store.set("language", "de");
+    });
+    writer.join();
+    EXPECT_TRUE(status.present()) << "the item is not touched off the main thread";
+    EXPECT_FALSE(first.isNull());
+
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(status.present());
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(titles(status), titlesFromCatalogue("de"));
+}
+
+}  // namespace
+}  // namespace holdsheet
