@@ -12,6 +12,7 @@
 #include "sheetview/PanelBackground.h"
 
 #include <QButtonGroup>
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace holdsheet {
@@ -34,6 +35,7 @@ AppearanceSettings::AppearanceSettings(SettingsServices services, QWidget* paren
     preview_ = new SheetPreview(services_.store, text);
     glassSlider_ =
         new MinMaxSlider(0, 1, std::nullopt, localized("glass.less"), localized("glass.more"));
+    glassSlider_->slider()->setAccessibleName(localized("settings.glassAmount"));
     glassSlider_->onChange([&store = services_.store](double amount) {
         store.set(Preferences::Key::glassAmount, amount);
     });

@@ -11,9 +11,9 @@
 #include "settings/MinMaxSlider.h"
 #include "settings/PermissionCard.h"
 #include "settings/SegmentedPicker.h"
-#include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace holdsheet {
@@ -46,6 +46,7 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
     holdSlider_ =
         new MinMaxSlider(0, highestHoldLevel, holdLevelStep, localized("settings.hold.short"),
                          localized("settings.hold.long"));
+    holdSlider_->slider()->setAccessibleName(localized("settings.hold.label"));
     holdSlider_->setValue(stored.holdLevel());
     holdSlider_->onChange([&store = services_.store](double level) {
         store.set(Preferences::Key::holdLevel, level);

@@ -28,7 +28,6 @@ MinMaxSlider::MinMaxSlider(double minimum, double maximum, std::optional<double>
     slider_->setRange(0, positions);
     slider_->setSingleStep(1);
     slider_->setPageStep(stepped ? 1 : positions / 10);
-    slider_->setAccessibleName(low + QStringLiteral(" – ") + high);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
