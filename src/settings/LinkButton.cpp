@@ -1,5 +1,7 @@
 #include "settings/LinkButton.h"
 
+#include "settings/SettingsStyle.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -29,7 +31,9 @@ void LinkButton::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::Active, QPalette::Link));
     const QFontMetricsF metrics(font);
-    painter.drawText(QRectF(rect()), Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.setLayoutDirection(layoutDirection());
+    painter.drawText(QRectF(rect()),
+                     leadingEdge(layoutDirection()) | Qt::AlignVCenter | Qt::TextSingleLine,
                      metrics.elidedText(text(), Qt::ElideRight, width()));
 }
 

@@ -59,7 +59,9 @@ void RadioChoice::paintEvent(QPaintEvent*) {
         QRect(indicatorSize + spacing + 1, 0, width() - indicatorSize - spacing - 1, height()));
     painter.setPen(isEnabled() ? primaryText(colours) : secondaryText(colours));
     painter.setFont(font());
-    painter.drawText(textArea, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    painter.setLayoutDirection(layoutDirection());
+    painter.drawText(
+        textArea, leadingEdge(layoutDirection()) | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }
 
 }  // namespace holdsheet

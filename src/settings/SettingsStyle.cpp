@@ -12,6 +12,11 @@ QFont captionFont() {
     return sheetFont(11);
 }
 
+Qt::Alignment leadingEdge(Qt::LayoutDirection direction) {
+    return direction == Qt::RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute
+                                        : Qt::AlignLeft | Qt::AlignAbsolute;
+}
+
 QColor statusGreen() {
     return {52, 199, 89};
 }

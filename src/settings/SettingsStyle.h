@@ -12,6 +12,10 @@ QFont captionFont();
 // Rounded boxes that group content lie on the text colour at this opacity.
 inline constexpr double boxFillOpacity = 0.06;
 
+// The leading edge for a painter's drawText, which does not turn Qt::AlignLeading around
+// in right-to-left layouts by itself.
+Qt::Alignment leadingEdge(Qt::LayoutDirection direction);
+
 QColor statusGreen();
 QColor statusOrange();
 

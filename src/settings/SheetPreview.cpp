@@ -2,6 +2,7 @@
 
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
+#include "settings/SettingsStyle.h"
 #include "sheetview/PanelBackground.h"
 #include "sheetview/SheetStyle.h"
 
@@ -125,6 +126,7 @@ QSize SheetPreview::sizeHint() const {
 void SheetPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setLayoutDirection(layoutDirection());  // the titles' reading direction
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
     painter.save();
@@ -166,8 +168,7 @@ void SheetPreview::paintPanel(QPainter& painter) const {
 
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
     const QRectF content = panel.adjusted(panelPadding, panelPadding, -panelPadding, -panelPadding);
-    // The painter turns the leading edge to the right in right-to-left layouts.
-    const Qt::Alignment leading = Qt::AlignLeading;
+    const Qt::Alignment leading = leadingEdge(layoutDirection());
     double y = content.top();
     const QFontMetricsF headerMetrics(headerFont_);
     painter.setFont(headerFont_);

@@ -112,6 +112,10 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     const TabButton& general = *view->tabBar()->button(SettingsTab::general);
     const TabButton& about = *view->tabBar()->button(SettingsTab::about);
     EXPECT_GT(general.x(), about.x());
+    view->resize(640, view->contentHeight());
+    QDir().mkpath(QStringLiteral(HOLDSHEET_ARTIFACTS));
+    EXPECT_TRUE(
+        view->grab().save(QStringLiteral(HOLDSHEET_ARTIFACTS "/settings-appearance-he.png")));
 
     store.set(Preferences::Key::language, QStringLiteral("de"));
     settle();
