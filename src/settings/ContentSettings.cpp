@@ -73,6 +73,9 @@ void ContentSettings::showStored() {
 }
 
 void ContentSettings::addApplication() {
+    // The chooser runs its own event loop, in which this tab may be built anew (another
+    // language, say): nothing of it is used once the choice is made.
+    PreferenceStore& store = services_.store;
     std::optional<QString> id;
     if (services_.chooseApplication) {
         id = services_.chooseApplication(window());
@@ -81,7 +84,7 @@ void ContentSettings::addApplication() {
         id = chooser.choose();
     }
     if (id) {
-        addExcludedApp(services_.store, *id);
+        addExcludedApp(store, *id);
     }
 }
 

@@ -15,6 +15,17 @@
 
 namespace holdsheet {
 
+namespace {
+// Out of sight now, deleted once the event that led here is done: that may be a click
+// inside it, or a dialog it opened may still be running.
+void retire(QWidget* widget) {
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+}
+}  // namespace
+
 SettingsView::SettingsView(SettingsServices services, std::function<void(double)> onHeight,
                            QWidget* parent)
     : QWidget(parent), services_(services), onHeight_(std::move(onHeight)) {
@@ -45,7 +56,7 @@ SettingsView::~SettingsView() = default;
 void SettingsView::build() {
     language_ = Preferences(services_.store).language();
     setLayoutDirection(services_.localization.layoutDirection());
-    delete stack_;  // nothing of the old language stays
+    retire(stack_);  // nothing of the old language stays
     content_ = nullptr;
     stack_ = new QWidget(this);
     stack_->setFixedWidth(viewWidth);
@@ -77,7 +88,7 @@ void SettingsView::setTab(SettingsTab tab) {
 }
 
 void SettingsView::showTab(SettingsTab tab) {
-    delete content_;  // each tab reads its settings afresh
+    retire(content_);  // each tab reads its settings afresh
     switch (tab) {
         case SettingsTab::general:
             content_ = new GeneralSettings(services_, holder_);

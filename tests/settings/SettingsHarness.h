@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -52,6 +53,9 @@ struct SettingsHarness {
                 version,
                 [this](QWidget*) -> std::optional<QString> {
                     ++choices;
+                    if (whileChoosing) {
+                        whileChoosing();
+                    }
                     return chosen;
                 }};
     }
@@ -87,7 +91,8 @@ struct SettingsHarness {
     FakeLoginItems loginItems;
     FakeLog log;
     FakeInstalledApplications applications;
-    std::optional<QString> chosen;  // what the chooser answers
+    std::optional<QString> chosen;        // what the chooser answers
+    std::function<void()> whileChoosing;  // what happens while it is open
     int choices = 0;
 };
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
+#include <QPushButton>
 #include <QStyle>
 #include <QTest>
 
@@ -121,6 +122,25 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     settle();
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "Allgemein");
+}
+
+// The chooser runs an event loop of its own, in which the settings file may change the
+// language: the tab that opened it is built anew, and the choice still counts.
+TEST_F(View, AChoiceMadeWhileTheViewIsRebuiltIsKept) {
+    const auto view = open();
+    click(*view, SettingsTab::content);
+    auto* content = dynamic_cast<ContentSettings*>(view->tabContent());
+    ASSERT_NE(content, nullptr);
+    chosen = QStringLiteral("org.xfce.mousepad");
+    whileChoosing = [this] {
+        store.set(Preferences::Key::language, QStringLiteral("de"));
+        QCoreApplication::processEvents();  // the chooser's own loop
+    };
+    QTest::mouseClick(content->addButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(Preferences(store).excludedApps(), QStringList{"org.xfce.mousepad"});
+    EXPECT_EQ(view->tabBar()->button(SettingsTab::content)->text(), "Inhalt");
+    EXPECT_NE(view->tabContent(), content);
 }
 
 // Pictures of each tab in the light and the dark look, for a person to look at.
