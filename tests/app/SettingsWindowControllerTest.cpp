@@ -2,6 +2,12 @@
 
 #include "app/WelcomeWindowController.h"
 #include "app/WindowHarness.h"
+#include "settings/SettingsHarness.h"
+#include "settings/SettingsView.h"
+#include "settings/TabBar.h"
+#include "settings/TabButton.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +128,39 @@ TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
         EXPECT_EQ(window->size(), QSize(640, height)) << reported;
         EXPECT_EQ(window->pos(), topLeft) << reported;
     }
+}
+
+// The settings view in its window: the window takes the height of the tab shown, its top
+// edge staying where it is, and every opening shows the General tab.
+TEST(SettingsWindowController, TheWindowFollowsTheTabsOfTheSettingsView) {
+    WindowHarness platform;
+    testing::SettingsHarness services;
+    SettingsView* view = nullptr;
+    SettingsWindowController settings(
+        platform.platform(), {}, [&](std::function<void(double)> onHeight) {
+            auto made = std::make_unique<SettingsView>(services.services(), std::move(onHeight));
+            view = made.get();
+            return made;
+        });
+    settings.show();
+    testing::SettingsHarness::settle();
+    QWidget* window = settings.window();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(window->size(), QSize(640, view->contentHeight()));
+    const QPoint topLeft = window->pos();
+    const int general = window->height();
+
+    QTest::mouseClick(view->tabBar()->button(SettingsTab::about), Qt::LeftButton);
+    testing::SettingsHarness::settle();
+    EXPECT_EQ(window->height(), view->contentHeight());
+    EXPECT_NE(window->height(), general);
+    EXPECT_EQ(window->pos(), topLeft);
+
+    window->close();
+    settings.show();
+    testing::SettingsHarness::settle();
+    EXPECT_EQ(view->tab(), SettingsTab::general);
+    EXPECT_EQ(window->height(), general);
 }
 
 TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {

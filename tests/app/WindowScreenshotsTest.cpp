@@ -2,6 +2,8 @@
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
 #include "app/WindowHarness.h"
+#include "settings/SettingsHarness.h"
+#include "settings/SettingsView.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,12 +28,17 @@ void save(QWidget& window, const QString& name) {
 
 TEST(WindowScreenshots, EachWindowIsDrawn) {
     WindowHarness platform;
-    SettingsWindowController settings(platform.platform(), {});
+    testing::SettingsHarness services;
+    SettingsWindowController settings(
+        platform.platform(), {}, [&](std::function<void(double)> onHeight) {
+            return std::make_unique<SettingsView>(services.services(), std::move(onHeight));
+        });
     WelcomeWindowController welcome(platform.platform());
     TourWindowController tour(platform.platform(), false, {});
     settings.show();
     welcome.show();
     tour.show();
+    testing::SettingsHarness::settle();
     save(*settings.window(), QStringLiteral("settings-window.png"));
     save(*welcome.window(), QStringLiteral("welcome-window.png"));
     save(*tour.window(), QStringLiteral("tour-window.png"));
