@@ -105,6 +105,12 @@ QString windowOf(pid_t pid) {
         .value(0);
 }
 
+// A file removed when this goes out of scope.
+struct RemovedAtEnd {
+    QString path;
+    ~RemovedAtEnd() { QFile::remove(path); }
+};
+
 // Activates the window until `isActive` holds.
 bool bringToFront(const QString& window, const std::function<bool()>& isActive) {
     return waitUntil(
@@ -360,6 +366,9 @@ TEST_F(Export, PrintingGoesThroughThePrintDialogToTheQueue) {
                            QFileDevice::ExeOther | QFileDevice::ReadOther));
     const QString queue = "holdsheet-" + QFileInfo(server.path()).fileName().section('-', -1);
     const QString printed = server.filePath("printed");
+    // The server removes the queue's cups-pdf settings from /etc/cups when it ends in order;
+    // this, when the test ends it otherwise.
+    const RemovedAtEnd queueSettings{"/etc/cups/cups-pdf-" + queue + ".conf"};
     RunningApp cups(QStringList{E2E_SOURCE_DIR "/fixtures/private-cups", server.filePath("srv"),
                                 printed, queue});
     const QString socket = server.filePath("srv/cups.sock");

@@ -164,16 +164,6 @@ TEST_F(MenuBuilderTest, WithoutAViewNoMenuShowsAndNothingIsAttached) {
     EXPECT_TRUE(symbolsDrawn.empty());
 }
 
-TEST_F(MenuBuilderTest, AnItemsOwnIconTakesThePlaceOfItsSymbol) {
-    QPixmap blue(16, 16);
-    blue.fill(Qt::blue);
-    const auto menu =
-        builder.build({MenuBuilder::Item{"Viewer", QString(), record("v"), QIcon(blue)}});
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions()[0]->icon().pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::blue));
-    EXPECT_TRUE(symbolsDrawn.empty());
-}
-
 // An action that pops up another menu grows the list it is held in while it runs.
 TEST_F(MenuBuilderTest, AnActionMayPopUpAnotherMenu) {
     std::vector<MenuBuilder::Entry> many(64, MenuBuilder::Item{"x", "printer", record("x")});
@@ -187,18 +177,6 @@ TEST_F(MenuBuilderTest, AnActionMayPopUpAnotherMenu) {
     choose(first->actions()[0]);
     EXPECT_EQ(ran, std::vector<std::string>{"popped up a menu of 64"});
     EXPECT_EQ(builder.actionCount(), 65);
-}
-
-TEST_F(MenuBuilderTest, AnAnchoredMenuOpensUpwardsFromTheAnchor) {
-    view.setGeometry(100, 100, 600, 400);
-    const QRect anchor(410, 360, 110, 30);
-    QMenu* menu = builder.popUp({MenuBuilder::Item{"a", "printer", record("a")},
-                                 MenuBuilder::Item{"b", "printer", record("b")}},
-                                &view, anchor);
-    ASSERT_NE(menu, nullptr);
-    const QPoint corner = view.mapToGlobal(anchor.topLeft());
-    EXPECT_EQ(menu->geometry().left(), corner.x());
-    EXPECT_EQ(menu->geometry().bottom() + 1, corner.y());
 }
 
 TEST_F(MenuBuilderTest, AClosedMenuGoes) {
