@@ -29,7 +29,11 @@ std::unique_ptr<QMenu> MenuBuilder::build(const std::vector<Entry>& entries) {
         }
         action->setIcon(icon);
         QObject::connect(action, &QAction::triggered, menu.get(), [this, action] {
-            scheduler_.post([this, tag = tagOf(*action)] { run(tag); });
+            scheduler_.post([this, alive = std::weak_ptr<int>(lifetime_), tag = tagOf(*action)] {
+                if (!alive.expired()) {
+                    run(tag);
+                }
+            });
         });
         actions_.push_back(item->action);
     }

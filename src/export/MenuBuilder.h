@@ -85,6 +85,8 @@ class MenuBuilder : public SharedInstance<MenuBuilder> {
     std::function<QString(const QString&)> localized_;
     std::function<QIcon(const QString&)> symbolIcon_;
     std::vector<std::function<void()>> actions_;
+    // Posted actions hold this weakly: once the builder is gone they do nothing.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 }  // namespace holdsheet
