@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -16,6 +17,9 @@ QStringList themeNamesOfSymbol(const QString& symbol);
 // theme has one of the symbol's names, else the program's own drawing.
 QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
                      qreal devicePixelRatio = 1.0);
+
+// The same as an icon for a menu or a button, at one and two device pixels per pixel.
+QIcon symbolIcon(const QString& symbol, double size, const QColor& colour);
 
 // One symbol at one size, drawn anew only when its colour or pixel ratio changes.
 class SymbolPixmap {

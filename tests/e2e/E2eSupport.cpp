@@ -254,6 +254,19 @@ pid_t accessibilityBusDaemon() {
     return -1;
 }
 
+std::optional<Accessible> findAccessible(qint64 pid, const QString& prefix) {
+    const QStringList fields =
+        runTool("/usr/bin/python3", {QStringLiteral(E2E_SOURCE_DIR) + "/find-accessible.py",
+                                     QString::number(pid), prefix})
+            .split(' ');
+    if (fields.size() != 5) {
+        return std::nullopt;
+    }
+    return Accessible{
+        QRect(fields[0].toInt(), fields[1].toInt(), fields[2].toInt(), fields[3].toInt()),
+        fields[4] == "enabled"};
+}
+
 QJsonObject parseJson(const QByteArray& text) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);

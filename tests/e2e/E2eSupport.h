@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -100,6 +101,14 @@ pid_t accessibilityBusDaemon();
 
 // Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
 bool setAccessibilityEnabled(bool on);
+
+// The first showing element of a process whose accessible name starts with `prefix`, found
+// on the accessibility bus as a screen reader finds it.
+struct Accessible {
+    QRect frame;
+    bool enabled = false;
+};
+std::optional<Accessible> findAccessible(qint64 pid, const QString& prefix);
 
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);

@@ -57,25 +57,6 @@ TEST_F(Panel, OpensOverTheAppInFrontTakesTypingAndClosesOnEscape) {
     EXPECT_EQ(activeWindowPid(), editor.pid());
 }
 
-// The first showing element of the panel whose accessible name starts with `prefix`,
-// found on the accessibility bus as a screen reader finds it.
-struct Accessible {
-    QRect frame;
-    bool enabled = false;
-};
-std::optional<Accessible> findAccessible(qint64 pid, const QString& prefix) {
-    const QStringList fields =
-        runTool("/usr/bin/python3", {QStringLiteral(E2E_SOURCE_DIR) + "/find-accessible.py",
-                                     QString::number(pid), prefix})
-            .split(' ');
-    if (fields.size() != 5) {
-        return std::nullopt;
-    }
-    return Accessible{
-        QRect(fields[0].toInt(), fields[1].toInt(), fields[2].toInt(), fields[3].toInt()),
-        fields[4] == "enabled"};
-}
-
 int visibleWindowsOf(qint64 pid) {
     const QString windows =
         runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)});
