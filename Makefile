@@ -25,7 +25,8 @@ build: configure
 
 # Then each fuzzer for FUZZ_SECONDS (0: none).
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		ctest --output-on-failure -j$(JOBS)
 	@if [ "$(FUZZ_SECONDS)" != 0 ]; then $(MAKE) --no-print-directory fuzz; fi
 
 # On a machine without a display, a demo in a private desktop session instead.

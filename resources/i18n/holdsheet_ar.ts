@@ -318,6 +318,14 @@
         <source>Holdsheet Settings</source>
         <translation>إعدادات Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>انسخ</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>أرسل بالبريد الإلكتروني…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>اطبع…</translation>
@@ -333,6 +341,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>شارك…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>اعرض في الملفات</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

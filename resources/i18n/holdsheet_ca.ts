@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Preferències de Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Envia per correu…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Imprimeix…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Comparteix…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Mostra a Fitxers</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

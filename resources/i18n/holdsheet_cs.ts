@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Nastavení Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Poslat e-mailem…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Tisk…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Sdílet…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Zobrazit v Souborech</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

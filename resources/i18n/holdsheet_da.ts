@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Indstillinger for Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Send med e-mail…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Udskriv…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Del…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Vis i Filer</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

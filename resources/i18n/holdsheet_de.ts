@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet-Einstellungen</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Per E-Mail senden …</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Drucken …</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Teilen …</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>In „Dateien“ zeigen</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

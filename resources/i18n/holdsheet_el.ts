@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Ρυθμίσεις Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Αντιγραφή</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Αποστολή με email…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Εκτύπωση…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Κοινή χρήση…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Εμφάνιση στα Αρχεία</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

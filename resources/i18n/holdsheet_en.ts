@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet Settings</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Email…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Print…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Share…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Show in Files</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet-asetukset</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopioi</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Lähetä sähköpostilla…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Tulosta…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Jaa…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Näytä Tiedostoissa</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

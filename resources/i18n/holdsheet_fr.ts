@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Préférences de Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Envoyer par e-mail…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Imprimer…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Partager…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Afficher dans Fichiers</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>הגדרות Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>העתקה</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>שליחה בדוא״ל…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>הדפסה…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>שיתוף…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>הצגה בקבצים</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

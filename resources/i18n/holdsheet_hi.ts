@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet सेटिंग</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>कॉपी करें</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>ईमेल से भेजें…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>प्रिंट करें…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>साझा करें…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>फ़ाइलों में दिखाएँ</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Postavke aplikacije Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopiraj</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Pošalji e-poštom…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Ispiši…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Podijeli…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Prikaži u Datotekama</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

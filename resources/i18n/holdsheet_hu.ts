@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet beállításai</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Küldés e-mailben…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Nyomtatás…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Megosztás…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Megjelenítés a Fájlokban</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

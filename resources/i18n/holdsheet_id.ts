@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Pengaturan Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Salin</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Kirim lewat Email…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Cetak…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Bagikan…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Tampilkan di File</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

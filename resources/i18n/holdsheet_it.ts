@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Preferenze di Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Invia per email…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Stampa…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Condividi…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Mostra in File</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

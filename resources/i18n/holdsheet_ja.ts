@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet の設定</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>メールで送信…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>印刷…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>共有…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>“ファイル”で表示</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet 설정</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>이메일로 보내기…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>인쇄…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>공유…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>파일에서 보기</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Tetapan Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Salin</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Hantar melalui E-mel…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Cetak…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Kongsi…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Tunjukkan dalam Fail</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

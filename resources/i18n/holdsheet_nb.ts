@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Innstillinger for Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Send med e-post…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Skriv ut…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Del…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Vis i Filer</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet-instellingen</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopieer</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Verstuur via e-mail…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Afdrukken…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Delen…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Toon in Bestanden</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

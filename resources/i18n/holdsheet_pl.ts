@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Ustawienia programu Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Skopiuj</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Wyślij e-mailem…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Wydrukuj…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Udostępnij…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Pokaż w Plikach</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

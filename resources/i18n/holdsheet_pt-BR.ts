@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Preferências de Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Enviar por E-mail…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Imprimir…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Compartilhar…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Mostrar em Arquivos</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Preferințe Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Copiază</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Trimite prin e-mail…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Tipărește…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Partajează…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Afișează în Fișiere</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Настройки Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Скопировать</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Отправить по почте…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Печать…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Поделиться…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Показать в Файлах</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Nastavenia Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopírovať</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Poslať e-mailom…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Tlačiť…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Zdieľať…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Zobraziť v Súboroch</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

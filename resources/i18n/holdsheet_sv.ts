@@ -314,6 +314,14 @@
         <source>Holdsheet Settings</source>
         <translation>Inställningar för Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Skicka med e-post…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Skriv ut…</translation>
@@ -329,6 +337,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Dela…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Visa i Filer</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>การตั้งค่า Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>คัดลอก</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>ส่งทางอีเมล…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>พิมพ์…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>แบ่งปัน…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>แสดงในไฟล์</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet Ayarları</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>E-postayla Gönder…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Yazdır…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Paylaş…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Dosyalar’da Göster</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -315,6 +315,14 @@
         <source>Holdsheet Settings</source>
         <translation>Налаштування Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Скопіювати</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Надіслати поштою…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>Надрукувати…</translation>
@@ -330,6 +338,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Поділитися…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Показати у Файлах</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Cài đặt Holdsheet</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>Sao chép</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>Gửi qua email…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>In…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>Chia sẻ…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>Hiển thị trong Tệp</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

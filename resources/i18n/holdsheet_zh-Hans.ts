@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet 设置</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>拷贝</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>通过邮件发送…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>打印…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>分享…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>在“文件”中显示</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

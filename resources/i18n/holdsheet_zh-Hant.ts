@@ -313,6 +313,14 @@
         <source>Holdsheet Settings</source>
         <translation>Holdsheet 設定</translation>
     </message>
+    <message id="share.copy">
+        <source>Copy</source>
+        <translation>拷貝</translation>
+    </message>
+    <message id="share.email">
+        <source>Email…</source>
+        <translation>透過郵件傳送…</translation>
+    </message>
     <message id="share.print">
         <source>Print…</source>
         <translation>列印…</translation>
@@ -328,6 +336,10 @@
     <message id="share.share">
         <source>Share…</source>
         <translation>分享…</translation>
+    </message>
+    <message id="share.showInFiles">
+        <source>Show in Files</source>
+        <translation>在「檔案」中顯示</translation>
     </message>
     <message id="share.title">
         <source>Export</source>

@@ -7,10 +7,16 @@
 #include "platform/linux/X11Connection.h"
 #include "prefs/Preferences.h"
 #include "settings/SettingsView.h"
+#include "sheetview/CheatSheetRoot.h"
 #include "sheetview/OverlayPanel.h"
 #include "sheetview/SheetStyle.h"
+#include "sheetview/SheetSymbols.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace holdsheet {
 
@@ -21,6 +27,37 @@ bool compositorRuns() {
     return compositingManagerRunning(probe);
 }
 
+// Any window of the program's own: the panel and the menus it pops up.
+bool isOwnWindow(quint64 window) {
+    const auto windows = QGuiApplication::allWindows();
+    return std::any_of(windows.begin(), windows.end(), [window](const QWindow* own) {
+        return own->handle() && static_cast<quint64>(own->winId()) == window;
+    });
+}
+
+// The open pop-up menu's items for Status, "x y width height title" each on the screen.
+QStringList openMenuItems() {
+    QStringList items;
+    const auto* menu = qobject_cast<const QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        return items;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        const QRect frame(menu->mapToGlobal(menu->actionGeometry(action).topLeft()),
+                          menu->actionGeometry(action).size());
+        items << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(frame.x())
+                     .arg(frame.y())
+                     .arg(frame.width())
+                     .arg(frame.height())
+                     .arg(action->text());
+    }
+    return items;
+}
+
 }  // namespace
 
 HoldsheetApp::HoldsheetApp()
@@ -28,25 +65,21 @@ HoldsheetApp::HoldsheetApp()
       loader_(scheduler_, ax_, store_, hotKeys_, localization_),
       monitors_(
           [this] { return panelWindow_ && panelWindow_->isVisible() && panelWindow_->isKey(); },
-          [this](quint64 window) {
-              return panelWindow_ && static_cast<quint64>(panelWindow_->winId()) == window;
-          }),
+          isOwnWindow),
       compositing_(compositorRuns()),
       permission_({ax_, store_, scheduler_, runner_}),
       performer_({scheduler_, workspace_, ax_, poster_}),
       controller_(
           {scheduler_, workspace_, monitors_, screens_, store_, loader_},
           [this](SheetModel& model) {
-              // The share and program menus arrive with the export; until then their
-              // buttons do nothing.
               SheetServices services{
                   store_,
                   localization_,
                   permission_,
                   [this](const ShortcutItem& item) { clickRow(item, controller_, performer_); },
                   [this] { requestPermission(controller_, permission_); },
-                  {},
-                  {}};
+                  [this](QPoint) { menus_.showShareMenu(); },
+                  [this](QPoint) { menus_.showPanelMenu(); }};
               auto panel = std::make_unique<OverlayPanel>(model, std::move(services), compositing_);
               panelWindow_ = panel.get();
               return panel;
@@ -60,6 +93,17 @@ HoldsheetApp::HoldsheetApp()
           }),
       welcome_(windowPlatform()),
       tour_(windowPlatform(), compositing_, [this] { settings_.show(); }),
+      menus_(
+          scheduler_,
+          {[this] { return panelContentView(); }, [this] { export_.printSheet(); },
+           [this] { export_.shareSheet(); }, [this] { export_.savePDF(); },
+           [this] { settings_.show(); }, [this] { quit(); }, [this] { panelTakesKeyboard(); }},
+          [this](const QString& key) { return localization_.localized(key); },
+          [](const QString& symbol) {
+              return symbolIcon(symbol, 16, QApplication::palette().color(QPalette::Text));
+          }),
+      export_({controller_, workspace_, exportDialogs_, fileHandlers_, fileViewer_, runner_, menus_,
+               localization_, [this] { beep(); }, [this] { return panelContentView(); }}),
       delegate_(
           {store_, scheduler_, appearance_, log_, application_}, {permission_, hold_, controller_},
           {[this] { settings_.show(); }, [this] { welcome_.show(); }, [this] { tour_.show(); },
@@ -74,6 +118,22 @@ HoldsheetApp::HoldsheetApp()
                    [this] { delegate_.quitApplication(); }}) {
     store_.watchForOutsideChanges();
     ax_.setConfirmEnabling([this] { return askToEnableAccessibility(localization_); });
+}
+
+QWidget* HoldsheetApp::panelContentView() const {
+    auto* panel = dynamic_cast<OverlayPanel*>(controller_.panel());
+    return panel ? panel->sheet() : nullptr;
+}
+
+void HoldsheetApp::panelTakesKeyboard() {
+    if (PanelWindow* panel = controller_.panel(); panel && panel->isVisible()) {
+        panel->makeKey();
+    }
+}
+
+void HoldsheetApp::beep() {
+    ++beeps_;
+    QApplication::beep();
 }
 
 WindowPlatform HoldsheetApp::windowPlatform() {
@@ -92,6 +152,7 @@ HoldsheetApp::~HoldsheetApp() {
 
 void HoldsheetApp::start() {
     PanelController::setShared(&controller_);
+    MenuBuilder::setShared(&menus_);
     PermissionMonitor::setShared(&permission_);
     SettingsWindowController::setShared(&settings_);
     WelcomeWindowController::setShared(&welcome_);
@@ -116,6 +177,7 @@ void HoldsheetApp::shutDown() {
     SettingsWindowController::setShared(nullptr);
     HoldMonitor::setShared(nullptr);
     PermissionMonitor::setShared(nullptr);
+    MenuBuilder::setShared(nullptr);
     PanelController::setShared(nullptr);
 }
 
@@ -144,6 +206,8 @@ QVariantMap HoldsheetApp::status() {
         {"contentHeight", model.contentHeight()},
         {"dark", isDarkPalette(QApplication::palette())},
         {"windows", openWindows()},
+        {"menu", openMenuItems()},
+        {"beeps", beeps_},
     };
 }
 

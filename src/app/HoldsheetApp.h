@@ -5,6 +5,9 @@
 #include "app/StatusMenu.h"
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
+#include "export/ExportActions.h"
+#include "export/MenuBuilder.h"
+#include "export/ModalExportDialogs.h"
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
 #include "panel/PanelController.h"
@@ -12,6 +15,8 @@
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/GioApplications.h"
+#include "platform/linux/FileManagerViewer.h"
+#include "platform/linux/GioFileHandlers.h"
 #include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/PaletteAppearance.h"
@@ -60,6 +65,9 @@ class HoldsheetApp {
     WindowPlatform windowPlatform();
     std::unique_ptr<QWidget> makeSettingsView(std::function<void(double)> onHeight);
     QStringList openWindows() const;
+    QWidget* panelContentView() const;
+    void panelTakesKeyboard();
+    void beep();
 
     // What background work uses: these outlive the scheduler.
     IniPreferenceStore store_;
@@ -73,6 +81,9 @@ class HoldsheetApp {
 
     SheetLoader loader_;
     QtScreens screens_;
+    GioFileHandlers fileHandlers_;
+    FileManagerViewer fileViewer_;
+    ModalExportDialogs exportDialogs_;
     OverlayPanel* panelWindow_ = nullptr;  // owned by the controller
     X11EventMonitors monitors_;
     bool compositing_;
@@ -88,6 +99,9 @@ class HoldsheetApp {
     SettingsWindowController settings_;
     WelcomeWindowController welcome_;
     TourWindowController tour_;
+    MenuBuilder menus_;
+    ExportActions export_;
+    int beeps_ = 0;  // for Status: the one sound the program makes
     PaletteAppearance appearance_;
     QtApplicationControl application_;
     AppDelegate delegate_;

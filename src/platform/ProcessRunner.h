@@ -15,6 +15,8 @@ class ProcessRunner {
     virtual bool openUrl(const QString& address) = 0;
     // Starts a program and leaves it running; false when it is not installed or fails.
     virtual bool launch(const QString& program, const QStringList& arguments) = 0;
+    // Whether the program is found on the search path.
+    virtual bool isInstalled(const QString& program) = 0;
 };
 
 }  // namespace holdsheet

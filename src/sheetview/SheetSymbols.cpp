@@ -30,6 +30,20 @@ QStringList themeNamesOfSymbol(const QString& symbol) {
         {QStringLiteral("gearshape"),
          {QStringLiteral("preferences-system-symbolic"), QStringLiteral("emblem-system-symbolic"),
           QStringLiteral("preferences-system")}},
+        {QStringLiteral("printer"),
+         {QStringLiteral("document-print-symbolic"), QStringLiteral("document-print")}},
+        {QStringLiteral("arrow.down.doc"),
+         {QStringLiteral("document-save-as-symbolic"), QStringLiteral("document-save-as")}},
+        {QStringLiteral("power"),
+         {QStringLiteral("application-exit-symbolic"), QStringLiteral("application-exit")}},
+        {QStringLiteral("envelope"),
+         {QStringLiteral("mail-send-symbolic"), QStringLiteral("mail-message-new-symbolic"),
+          QStringLiteral("mail-send")}},
+        {QStringLiteral("doc.on.doc"),
+         {QStringLiteral("edit-copy-symbolic"), QStringLiteral("edit-copy")}},
+        {QStringLiteral("folder"),
+         {QStringLiteral("folder-open-symbolic"), QStringLiteral("system-file-manager-symbolic"),
+          QStringLiteral("folder-open")}},
     };
     const auto found = names.find(symbol);
     return found == names.end() ? QStringList{} : found->second;
@@ -64,6 +78,14 @@ QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
+}
+
+QIcon symbolIcon(const QString& symbol, double size, const QColor& colour) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        icon.addPixmap(symbolPixmap(symbol, size, colour, ratio));
+    }
+    return icon;
 }
 
 const QPixmap& SymbolPixmap::pixmap(const QColor& colour, qreal devicePixelRatio) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -20,6 +21,9 @@ enum class SymbolSource { themeFirst, ownDrawing };
 // A symbol in one colour, `size` logical pixels square.
 QPixmap symbolPixmap(const QString& symbol, double size, const QColor& colour,
                      qreal devicePixelRatio = 1.0, SymbolSource source = SymbolSource::themeFirst);
+
+// The same as an icon for a menu or a button, at one and two device pixels per pixel.
+QIcon symbolIcon(const QString& symbol, double size, const QColor& colour);
 
 // One symbol at one size, drawn anew only when its colour or pixel ratio changes.
 class SymbolPixmap {

@@ -29,4 +29,8 @@ bool QtProcessRunner::launch(const QString& program, const QStringList& argument
     return !path.isEmpty() && QProcess::startDetached(path, arguments);
 }
 
+bool QtProcessRunner::isInstalled(const QString& program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
 }  // namespace holdsheet

@@ -9,6 +9,7 @@ class QtProcessRunner : public ProcessRunner {
     bool run(const QString& program, const QStringList& arguments) override;
     bool openUrl(const QString& address) override;
     bool launch(const QString& program, const QStringList& arguments) override;
+    bool isInstalled(const QString& program) override;
 };
 
 }  // namespace holdsheet

@@ -75,6 +75,10 @@ X11EventMonitors::X11EventMonitors(std::function<bool()> ownsKeyboard,
     }
     x11_.onEvent([this](XEvent& e) { handle(e); });
     XFlush(display);
+    if (QCoreApplication::instance()) {  // sees the presses Qt hands to our windows
+        QCoreApplication::instance()->installEventFilter(this);
+        filtering_ = true;
+    }
 }
 
 X11EventMonitors::~X11EventMonitors() {
@@ -151,7 +155,7 @@ void X11EventMonitors::handle(XEvent& event) {
         int rootX = 0, rootY = 0, x = 0, y = 0;
         unsigned int mask = 0;
         XQueryPointer(display, x11_.root(), &root, &child, &rootX, &rootY, &x, &y, &mask);
-        if (!(isOwnWindow_ && child != None && isOwnWindow_(child))) {
+        if (!(isOwnWindow_ && child != None && isOwnWindow_(child)) && !isOwnPress(raw->time)) {
             if (auto kind = buttonType(raw->detail)) {
                 input = InputEvent{*kind, 0, flags_};
             }

@@ -13,7 +13,9 @@ namespace holdsheet {
 // client holds a grab), modifier flags from XKB state events; local monitors from an event
 // filter on the Qt application. Input that goes to the program's own windows is not global:
 // `ownsKeyboard` says whether our panel holds the keyboard, `isOwnWindow` whether a window
-// under the pointer is ours.
+// under the pointer is ours. A press that Qt hands to one of our windows, or that comes while
+// one of our pop-up menus holds the pointer, is ours too, wherever the pointer is by the time
+// the raw event is read: a click on a menu item closes the menu before that, often.
 // The virtual key code of an X keysym, or -1.
 int virtualKeyOfKeysym(quint32 keysym);
 
@@ -32,6 +34,8 @@ class X11EventMonitors : public QObject, public EventMonitors {
   private:
     void handle(_XEvent& event);
     void deliverGlobal(const InputEvent& event);
+    // A pop-up of ours holds the pointer, or Qt already had this press or a later one.
+    bool isOwnPress(unsigned long serverTime) const;
     quint32 keysym(unsigned int keycode) const;  // of group 0, level 0
 
     struct Monitor {
@@ -48,6 +52,7 @@ class X11EventMonitors : public QObject, public EventMonitors {
     std::map<Token, Monitor> monitors_;
     Token next_ = 1;
     bool filtering_ = false;
+    std::optional<quint64> lastOwnButtonTime_;  // X server time of a press or release Qt had
 };
 
 }  // namespace holdsheet

@@ -4,12 +4,27 @@
 
 #include "platform/linux/ModifierKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace holdsheet {
 
+bool X11EventMonitors::isOwnPress(unsigned long serverTime) const {
+    return QApplication::activePopupWidget() ||
+           (lastOwnButtonTime_ && serverTime <= *lastOwnButtonTime_);
+}
+
 bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        watched->isWindowType()) {
+        // On X11 a Qt input event's time stamp is the X server's, as the raw events' are.
+        lastOwnButtonTime_ = static_cast<QInputEvent*>(event)->timestamp();
+    }
+    if (QApplication::activePopupWidget()) {
+        return false;  // a pop-up menu is being used: its keys and clicks are its own
+    }
     std::optional<InputEvent> input;
     switch (event->type()) {
         case QEvent::KeyPress: {

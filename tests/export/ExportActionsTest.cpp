@@ -1,0 +1,224 @@
+#include "export/ExportActions.h"
+
+#include "export/MenuBuilder.h"
+#include "export/TemporaryPdf.h"
+#include "panel/PanelController.h"
+#include "support/FakeExport.h"
+#include "support/FakeRunner.h"
+#include "support/PanelHarness.h"
+#include "support/QtPrinters.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace holdsheet::testing;
+
+// The number of pages pdfinfo reads in a PDF file, or -1.
+int pageCountOf(const QString& pdf) {
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    if (!info.waitForFinished(60000) || info.exitCode() != 0) {
+        return -1;
+    }
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith("Pages:")) {
+            return line.mid(6).trimmed().toInt();
+        }
+    }
+    return -1;
+}
+
+bool isPDF(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+// The panel of PanelHarness over the editor, whose sheet has "Editor Menu" with "Open" ⌘O
+// and "Save" ⌘S, and the export's collaborators around it.
+class Export : public ::testing::Test, public PanelHarness {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        ax.menuBar(editor.pid).menu("Editor Menu").item("Save").key("s");
+        QDir().mkpath(folder.filePath("runtime"));
+        QFile::setPermissions(folder.filePath("runtime"), QFileDevice::ReadOwner |
+                                                              QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner);
+        controller.show();
+        scheduler.runUntilIdle();
+        ASSERT_TRUE(controller.model().sheet());
+        ASSERT_EQ(controller.model().sheet()->itemCount(), 2);
+        ASSERT_TRUE(panelVisible());
+    }
+    int itemsIn(const ExportSource& source) {
+        int count = 0;
+        for (const auto& group : source.groups) {
+            count += static_cast<int>(group.items.size());
+        }
+        return count;
+    }
+    void emptyTheSheet(bool missing) {
+        controller.model().setSheet(missing ? std::nullopt
+                                            : std::optional<ShortcutSheet>(ShortcutSheet{}));
+    }
+
+    QTemporaryDir folder;
+    FakeExportDialogs dialogs;
+    FakeFileHandlers handlers;
+    FakeFileViewer fileViewer;
+    FakeRunner runner;
+    int beeps = 0;
+    QWidget content;
+    bool hasContent = true;
+    MenuBuilder menus{scheduler, {}, [](const QString& key) { return key; }, {}};
+    ExportActions actions{
+        {controller, workspace, dialogs, handlers, fileViewer, runner, menus, localization,
+         [this] { ++beeps; }, [this] { return hasContent ? &content : nullptr; },
+         ExportFolderPlaces{folder.filePath("runtime"), folder.filePath("cache")}}};
+};
+
+TEST_F(Export, TheSourceIsTheWholeStoredSheetWhateverTheSearchFieldHolds) {
+    controller.model().setQuery("Save");
+    const auto source = actions.exportSource();
+    ASSERT_TRUE(source);
+    EXPECT_EQ(itemsIn(*source), 2);
+    EXPECT_EQ(source->appName, "Editor");
+    ASSERT_TRUE(source->targetApp);
+    EXPECT_EQ(source->targetApp->pid, editor.pid);
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(Export, NothingToExportBeepsAndDoesNothingElse) {
+    const struct {
+        const char* name;
+        bool missing;
+        std::function<void(ExportActions&)> run;
+    } cases[] = {
+        {"source of an empty sheet", false,
+         [](ExportActions& a) { EXPECT_FALSE(a.exportSource()); }},
+        {"source while loading", true, [](ExportActions& a) { EXPECT_FALSE(a.exportSource()); }},
+        {"print", false, [](ExportActions& a) { a.printSheet(); }},
+        {"share", false, [](ExportActions& a) { EXPECT_EQ(a.shareSheet(), nullptr); }},
+        {"save", true, [](ExportActions& a) { a.savePDF(); }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        emptyTheSheet(test.missing);
+        beeps = 0;
+        test.run(actions);
+        EXPECT_EQ(beeps, 1);
+        EXPECT_TRUE(panelVisible());
+        EXPECT_TRUE(dialogs.printed.isEmpty());
+        EXPECT_TRUE(dialogs.saveTitles.isEmpty());
+        EXPECT_TRUE(workspace.activations.empty());
+        EXPECT_TRUE(QDir(folder.filePath("runtime")).isEmpty());
+        EXPECT_EQ(menus.actionCount(), 0);
+    }
+}
+
+TEST_F(Export, SavingWritesThePDFAndShowsItWithoutBringingTheTargetBack) {
+    const QString path = folder.filePath("Chosen.pdf");
+    dialogs.saveAs = path;
+    workspace.front = testing::viewer;  // the target stays the editor
+    actions.savePDF();
+    scheduler.advance(1s);
+    EXPECT_FALSE(panelVisible());
+    EXPECT_EQ(dialogs.saveTitles, QStringList{"Save Cheat Sheet as PDF"});
+    EXPECT_EQ(dialogs.suggestedNames, QStringList{"Holdsheet - Editor.pdf"});
+    EXPECT_TRUE(isPDF(path));
+    EXPECT_EQ(pageCountOf(path), 1);
+    EXPECT_EQ(fileViewer.revealed, QStringList{path});
+    EXPECT_TRUE(workspace.activations.empty());
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(Export, ACancelledOrFailedSaveBringsTheTargetBack) {
+    const struct {
+        const char* name;
+        std::optional<QString> answer;
+        int beeps;
+    } cases[] = {
+        {"cancelled", std::nullopt, 0},
+        {"a folder that is not there", folder.filePath("missing/Chosen.pdf"), 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        controller.show();
+        scheduler.runUntilIdle();
+        workspace.activations.clear();
+        beeps = 0;
+        dialogs.saveAs = test.answer;
+        actions.savePDF();
+        scheduler.advance(1s);
+        EXPECT_FALSE(panelVisible());
+        EXPECT_TRUE(fileViewer.revealed.isEmpty());
+        ASSERT_EQ(workspace.activations.size(), 1u);
+        EXPECT_EQ(workspace.activations[0].pid, editor.pid);
+        EXPECT_EQ(beeps, test.beeps);
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath("missing/Chosen.pdf")));
+}
+
+TEST_F(Export, PrintingClosesThePanelPrintsEveryPageThenBringsTheTargetBack) {
+    dialogs.printTo = folder.filePath("printed.pdf");
+    actions.printSheet();
+    scheduler.advance(1s);
+    EXPECT_FALSE(panelVisible());
+    EXPECT_EQ(dialogs.printed, QStringList{"Editor Keyboard Shortcuts"});
+    EXPECT_TRUE(dialogs.painted);
+    EXPECT_EQ(pageCountOf(dialogs.printTo), 1);
+    ASSERT_EQ(workspace.activations.size(), 1u);
+    EXPECT_EQ(workspace.activations[0].pid, editor.pid);
+
+    // Cancelled, nothing prints and the target comes back all the same.
+    controller.show();
+    scheduler.runUntilIdle();
+    workspace.activations.clear();
+    dialogs.printTo.clear();
+    dialogs.painted = false;
+    actions.printSheet();
+    EXPECT_FALSE(dialogs.painted);
+    EXPECT_EQ(workspace.activations.size(), 1u);
+}
+
+TEST_F(Export, SharingWritesTheTemporaryPDFAndOpensTheMenuOverTheFooter) {
+    content.setGeometry(50, 50, 600, 400);  // on the offscreen screen, 800 × 600
+    handlers.list = {{"reader.desktop", "Reader", QIcon(), true}};
+    QMenu* menu = actions.shareSheet();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(panelVisible()) << "the panel stays open";
+    EXPECT_TRUE(workspace.activations.empty());
+    const QString written = folder.filePath("runtime/Holdsheet/Holdsheet - Editor.pdf");
+    EXPECT_TRUE(isPDF(written));
+    EXPECT_EQ(menu->parentWidget(), &content);
+    EXPECT_EQ(menu->geometry().bottom() + 1, content.mapToGlobal(QPoint(0, 360)).y());
+    EXPECT_EQ(menu->geometry().left(), content.mapToGlobal(QPoint(410, 0)).x());
+
+    ASSERT_FALSE(menu->actions().isEmpty());
+    EXPECT_EQ(menu->actions()[0]->text(), "Reader");
+    menu->actions()[0]->trigger();
+    scheduler.runUntilIdle();
+    ASSERT_EQ(handlers.opened.size(), 1u);
+    EXPECT_EQ(QFileInfo(handlers.opened[0].second), QFileInfo(written));
+}
+
+TEST_F(Export, SharingWithoutTheContentViewShowsNothingButWritesTheFile) {
+    hasContent = false;
+    EXPECT_EQ(actions.shareSheet(), nullptr);
+    EXPECT_TRUE(isPDF(folder.filePath("runtime/Holdsheet/Holdsheet - Editor.pdf")));
+    EXPECT_EQ(beeps, 0);
+}
+
+}  // namespace
+}  // namespace holdsheet
