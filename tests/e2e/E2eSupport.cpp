@@ -198,6 +198,13 @@ QProcessEnvironment withConfigFile(const QString& folder, const QString& relativ
     return environment;
 }
 
+bool nameOnBus(const QString& name) {
+    return runTool("dbus-send",
+                   {"--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                    "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name})
+        .contains("boolean true");
+}
+
 bool setAccessibilityEnabled(bool on) {
     QProcess gdbus;
     gdbus.start("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",

@@ -99,6 +99,9 @@ QProcessEnvironment withConfigFile(const QString& folder, const QString& relativ
 // The daemon of this session's accessibility bus, or -1.
 pid_t accessibilityBusDaemon();
 
+// Whether a client owns `name` on the session bus.
+bool nameOnBus(const QString& name);
+
 // Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
 bool setAccessibilityEnabled(bool on);
 

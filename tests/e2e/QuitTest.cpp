@@ -12,13 +12,6 @@
 namespace holdsheet::e2e {
 namespace {
 
-bool nameOnBus() {
-    return runTool("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
-                                 "string:org.holdsheet.Holdsheet"})
-        .contains("boolean true");
-}
-
 // A read of a stopped application waits for its timeout on the background worker, which
 // uses the accessibility adapter: quitting then must wait for it, not tear the adapter down
 // under it (an ASan build reports that).
@@ -49,7 +42,7 @@ TEST(Quit, SigtermEndsAProgramWhoseMainThreadIsStuck) {
     ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
     std::optional<RunningApp> holdsheet;
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
-    const bool registered = waitUntil(nameOnBus, 30s);
+    const bool registered = waitUntil([] { return nameOnBus("org.holdsheet.Holdsheet"); }, 30s);
     const auto terminating = std::chrono::steady_clock::now();
     const auto ended = holdsheet->terminate(15s);
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(

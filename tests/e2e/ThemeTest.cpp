@@ -10,13 +10,6 @@
 namespace holdsheet::e2e {
 namespace {
 
-bool portalOnBus() {
-    return runTool("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
-                                 "string:org.freedesktop.portal.Desktop"})
-        .contains("boolean true");
-}
-
 bool darkBecomes(bool dark) {
     return waitUntil(
         [dark] {
@@ -31,7 +24,7 @@ bool darkBecomes(bool dark) {
 TEST(Theme, FollowsThePreferenceAndTheDesktopsColourScheme) {
     RunningApp portal{
         QStringList{"/usr/bin/python3", E2E_SOURCE_DIR "/fixtures/fake-portal.py", "1"}};
-    ASSERT_TRUE(waitUntil(portalOnBus, 30s));
+    ASSERT_TRUE(waitUntil([] { return nameOnBus("org.freedesktop.portal.Desktop"); }, 30s));
     QTemporaryDir config;
     const QString file = config.path() + "/Holdsheet/Holdsheet.conf";
     const auto environment =

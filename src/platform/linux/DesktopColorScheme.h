@@ -22,8 +22,7 @@ class DesktopColorScheme : public QObject {
     void changed();
 
   private slots:
-    void portalSettingChanged(const QString& group, const QString& key,
-                              const QDBusVariant& value);
+    void portalSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
   private:
     void askPortal();

@@ -11,7 +11,7 @@ namespace holdsheet {
 namespace {
 
 QString configHome() {
-    // The specification ignores a relative XDG_CONFIG_HOME.
+    // The XDG base directory rules ignore a relative XDG_CONFIG_HOME.
     const QString set = qEnvironmentVariable("XDG_CONFIG_HOME");
     return QDir::isAbsolutePath(set) ? set : QDir::homePath() + QStringLiteral("/.config");
 }

@@ -4,7 +4,7 @@
 
 namespace holdsheet {
 
-// Starting at login as the freedesktop autostart specification has it: an entry
+// Starting at login the freedesktop way (XDG autostart): an entry
 // "holdsheet.desktop" in the user's autostart folder ($XDG_CONFIG_HOME/autostart) that runs
 // the program. Enabled while the entry exists and is not hidden (Hidden=true, which desktops
 // write to switch an entry off).

@@ -66,7 +66,7 @@ TEST_F(Autostart, AFolderThatCannotBeMadeIsAFailureWithItsReason) {
     EXPECT_FALSE(autostart.enabled());
 }
 
-TEST(AutostartExec, QuotesAPathAsTheDesktopEntrySpecificationSays) {
+TEST(AutostartExec, QuotesAPathAsDesktopEntriesRequire) {
     const std::pair<const char*, const char*> table[] = {
         {"/usr/bin/holdsheet", "/usr/bin/holdsheet"},
         {"/home/kim/My Apps/holdsheet", R"("/home/kim/My Apps/holdsheet")"},
