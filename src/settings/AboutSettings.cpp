@@ -2,7 +2,7 @@
 
 #include "platform/ProcessRunner.h"
 #include "prefs/Localization.h"
-#include "settings/BrandMark.h"
+#include "brand/BrandMark.h"
 #include "settings/FormDivider.h"
 #include "settings/LinkButton.h"
 #include "settings/SettingsStyle.h"

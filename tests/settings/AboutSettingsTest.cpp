@@ -1,6 +1,6 @@
 #include "settings/AboutSettings.h"
 
-#include "settings/BrandMark.h"
+#include "brand/BrandMark.h"
 #include "settings/LinkButton.h"
 #include "settings/SettingsHarness.h"
 #include "settings/VersionText.h"

@@ -1,4 +1,4 @@
-#include "settings/BrandMark.h"
+#include "brand/BrandMark.h"
 
 #include "brand/BrandArt.h"
 
