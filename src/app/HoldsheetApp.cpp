@@ -91,7 +91,7 @@ HoldsheetApp::HoldsheetApp()
           [this](std::function<void(double)> onHeight) {
               return makeSettingsView(std::move(onHeight));
           }),
-      welcome_(windowPlatform()),
+      welcome_(windowPlatform(), permission_, [this] { settings_.show(); }),
       tour_(windowPlatform(), compositing_, [this] { settings_.show(); }),
       menus_(
           scheduler_,

@@ -1,14 +1,20 @@
 #include "app/WelcomeWindowController.h"
 
 #include "onboarding/WelcomeView.h"
+#include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 
 #include <QLayout>
 
 namespace holdsheet {
 
-WelcomeWindowController::WelcomeWindowController(WindowPlatform platform)
-    : platform_(platform), presence_(platform.scheduler, platform.policy, platform.raiser) {}
+WelcomeWindowController::WelcomeWindowController(WindowPlatform platform,
+                                                 PermissionMonitor& permission,
+                                                 std::function<void()> showSettings)
+    : platform_(platform),
+      permission_(permission),
+      showSettings_(std::move(showSettings)),
+      presence_(platform.scheduler, platform.policy, platform.raiser) {}
 
 WelcomeWindowController::~WelcomeWindowController() = default;
 
@@ -16,22 +22,31 @@ void WelcomeWindowController::show() {
     if (!window_) {
         build();
     }
+    window_->setWindowTitle(platform_.localization.localized(QStringLiteral("welcome.title"))
+                                .arg(platform_.localization.localized(QStringLiteral("app.name"))));
     presence_.bringToFront(*window_);
 }
 
 void WelcomeWindowController::build() {
     window_ = std::make_unique<AuxiliaryWindow>(Qt::Window | Qt::CustomizeWindowHint |
                                                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    const std::weak_ptr<int> alive = lifetime_;
     window_->setContent(std::make_unique<WelcomeView>(
-        platform_.localization, [this, alive = std::weak_ptr<int>(lifetime_)] {
+        WelcomeView::Services{platform_.store, platform_.localization, permission_},
+        [this, alive] {
             if (!alive.expired()) {
                 done();
+            }
+        },
+        [this, alive] {
+            if (!alive.expired() && showSettings_) {
+                showSettings_();
             }
         }));
     // As large as the content, and following it when it changes.
     window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window_->adjustSize();
-    window_->onClose([this, alive = std::weak_ptr<int>(lifetime_)] {
+    window_->onClose([this, alive] {
         if (!alive.expired()) {
             windowWillClose();
         }

@@ -4,16 +4,21 @@
 #include "app/WindowPresence.h"
 #include "platform/SharedInstance.h"
 
+#include <functional>
 #include <memory>
 
 namespace holdsheet {
+
+class PermissionMonitor;
 
 // Owns the welcome window, which guides a first-time user to the accessibility permission:
 // built on first showing, as large as its content, kept when closed. Finishing it records
 // that onboarding is done.
 class WelcomeWindowController : public SharedInstance<WelcomeWindowController> {
   public:
-    explicit WelcomeWindowController(WindowPlatform platform);
+    // The view follows `permission`; its "open settings" button calls `showSettings`.
+    WelcomeWindowController(WindowPlatform platform, PermissionMonitor& permission,
+                            std::function<void()> showSettings);
     ~WelcomeWindowController();
     WelcomeWindowController(const WelcomeWindowController&) = delete;
     WelcomeWindowController& operator=(const WelcomeWindowController&) = delete;
@@ -29,6 +34,8 @@ class WelcomeWindowController : public SharedInstance<WelcomeWindowController> {
     void windowWillClose();
 
     WindowPlatform platform_;
+    PermissionMonitor& permission_;
+    std::function<void()> showSettings_;
     WindowPresence presence_;
     std::unique_ptr<AuxiliaryWindow> window_;
     // The view's handler holds this weakly: once the controller is gone it does nothing.

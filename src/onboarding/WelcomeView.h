@@ -1,19 +1,76 @@
 #pragma once
 
+#include "platform/PreferenceStore.h"
+
 #include <QWidget>
 
 #include <functional>
 
+class QPushButton;
+
 namespace holdsheet {
 
 class Localization;
+class PermissionMonitor;
+class SheetLabel;
 
-// The content of the welcome window. For now a placeholder: a greeting and the done
-// button, which calls `onDone`; the permission steps replace it.
+// The content of the welcome window: the mark and a greeting over one of two blocks, chosen
+// by whether the program may read menus. Without that permission: three numbered steps, the
+// button that asks for it, a running "waiting" row and the privacy note. With it: ready, how
+// to use the sheet, and two ways on. It switches by itself as the permission monitor
+// changes, and is built anew, in the language's writing direction, when the language or the
+// hold key changes. 540 wide; its height follows its content.
 class WelcomeView : public QWidget {
   public:
-    WelcomeView(const Localization& localization, std::function<void()> onDone,
+    static constexpr int viewWidth = 540;
+    static constexpr int paddingX = 44;
+    static constexpr int paddingY = 30;
+    static constexpr int spacing = 16;
+    static constexpr int markSide = 104;
+    static constexpr int grantMinimumWidth = 220;
+
+    struct Services {
+        PreferenceStore& store;
+        const Localization& localization;
+        PermissionMonitor& permission;
+    };
+
+    // `onDone` finishes onboarding; `showSettings` opens the settings window.
+    WelcomeView(Services services, std::function<void()> onDone, std::function<void()> showSettings,
                 QWidget* parent = nullptr);
+    ~WelcomeView() override;
+
+    bool showsReady() const { return ready_; }
+    SheetLabel* title() const { return title_; }
+    SheetLabel* subtitle() const { return subtitle_; }
+    // The block shown now; its buttons, null in the other block.
+    QWidget* block() const { return block_; }
+    QPushButton* grantButton() const { return grant_; }
+    QPushButton* openSettingsButton() const { return openSettings_; }
+    QPushButton* doneButton() const { return done_; }
+
+  private:
+    void build();
+    void showBlock(bool trusted);
+    QWidget* missingPermissionBlock();
+    QWidget* permissionHeldBlock();
+    QString localized(const char* key) const;
+    void finish(bool thenSettings);
+
+    Services services_;
+    std::function<void()> onDone_;
+    std::function<void()> showSettings_;
+    QString language_;
+    int holdKey_ = -1;
+    bool ready_ = false;
+    QWidget* stack_ = nullptr;
+    SheetLabel* title_ = nullptr;
+    SheetLabel* subtitle_ = nullptr;
+    QWidget* block_ = nullptr;
+    QPushButton* grant_ = nullptr;
+    QPushButton* openSettings_ = nullptr;
+    QPushButton* done_ = nullptr;
+    PreferenceStore::Subscription subscription_;
 };
 
 }  // namespace holdsheet

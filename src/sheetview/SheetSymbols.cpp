@@ -41,6 +41,8 @@ QStringList themeNamesOfSymbol(const QString& symbol) {
           QStringLiteral("mail-send")}},
         {QStringLiteral("doc.on.doc"),
          {QStringLiteral("edit-copy-symbolic"), QStringLiteral("edit-copy")}},
+        {QStringLiteral("checkmark.seal.fill"),
+         {QStringLiteral("emblem-ok-symbolic"), QStringLiteral("emblem-default-symbolic")}},
         {QStringLiteral("folder"),
          {QStringLiteral("folder-open-symbolic"), QStringLiteral("system-file-manager-symbolic"),
           QStringLiteral("folder-open")}},

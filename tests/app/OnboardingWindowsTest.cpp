@@ -27,7 +27,7 @@ QPushButton* button(const QWidget* window, const char* name) {
 
 TEST(WelcomeWindowController, DoneRecordsOnboardingAndClosesTheWindowWhichIsKept) {
     WindowHarness platform;
-    WelcomeWindowController welcome(platform.platform());
+    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
     welcome.show();
     QWidget* window = welcome.window();
     ASSERT_NE(window, nullptr);
@@ -48,7 +48,7 @@ TEST(WelcomeWindowController, DoneRecordsOnboardingAndClosesTheWindowWhichIsKept
 
 TEST(WelcomeWindowController, ClosingItAnotherWayDoesNotRecordOnboarding) {
     WindowHarness platform;
-    WelcomeWindowController welcome(platform.platform());
+    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
     welcome.show();
     welcome.window()->close();
     EXPECT_FALSE(platform.store.object(Preferences::Key::hasOnboarded).has_value());

@@ -177,7 +177,7 @@ TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {
 TEST(SettingsWindowController, TheProgramTurnsAccessoryOnlyWhenItsLastMainWindowCloses) {
     WindowHarness platform;
     SettingsWindowController settings(platform.platform(), {});
-    WelcomeWindowController welcome(platform.platform());
+    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
     // Neither the panel (a tool window) nor a window not marked main-capable keeps it regular.
     QWidget panel(nullptr, Qt::Tool | Qt::FramelessWindowHint);
     panel.show();

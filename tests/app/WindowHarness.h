@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/WindowPresence.h"
+#include "permissions/PermissionMonitor.h"
 #include "prefs/Localization.h"
+#include "support/FakeAccessibility.h"
+#include "support/FakeRunner.h"
 #include "support/FakeWindowRaiser.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/RecordingActivationPolicy.h"
@@ -25,6 +28,9 @@ struct WindowHarness {
     VirtualScheduler scheduler;
     RecordingActivationPolicy policy;
     FakeWindowRaiser raiser;
+    FakeAccessibility ax;  // the permission held
+    FakeRunner runner;
+    PermissionMonitor permission{{ax, store, scheduler, runner}};
 
     WindowPlatform platform() { return {store, localization, scheduler, policy, raiser}; }
 

@@ -33,7 +33,7 @@ TEST(WindowScreenshots, EachWindowIsDrawn) {
         platform.platform(), {}, [&](std::function<void(double)> onHeight) {
             return std::make_unique<SettingsView>(services.services(), std::move(onHeight));
         });
-    WelcomeWindowController welcome(platform.platform());
+    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
     TourWindowController tour(platform.platform(), false, {});
     settings.show();
     welcome.show();

@@ -6,8 +6,6 @@
 
 namespace holdsheet {
 
-namespace {
-
 QPalette darkPalette() {
     QPalette palette;
     const QColor window(45, 45, 48);
@@ -38,8 +36,6 @@ QPalette darkPalette() {
     }
     return palette;
 }
-
-}  // namespace
 
 PaletteAppearance::PaletteAppearance() {
     QObject::connect(&desktop_, &DesktopColorScheme::changed, &desktop_, [this] { apply(); });

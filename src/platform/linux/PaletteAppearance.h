@@ -3,7 +3,12 @@
 #include "platform/Appearance.h"
 #include "platform/linux/DesktopColorScheme.h"
 
+#include <QPalette>
+
 namespace holdsheet {
+
+// The program's dark palette, for the dark look.
+QPalette darkPalette();
 
 // The look as the application's palette, which every window and the panel's drawing read.
 // With no look chosen, the palette follows the desktop's colour scheme as it changes.

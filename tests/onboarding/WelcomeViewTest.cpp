@@ -1,0 +1,240 @@
+#include "onboarding/StepRow.h"
+#include "onboarding/WelcomeView.h"
+#include "permissions/PermissionMonitor.h"
+#include "platform/linux/PaletteAppearance.h"
+#include "prefs/HoldKeyTexts.h"
+#include "prefs/Localization.h"
+#include "prefs/Preferences.h"
+#include "sheetview/SheetLabel.h"
+#include "support/FakeAccessibility.h"
+#include "support/FakeRunner.h"
+#include "support/MemoryPreferenceStore.h"
+#include "support/VirtualScheduler.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLayout>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace holdsheet {
+namespace {
+
+using namespace testing;
+
+// The welcome view in a window that takes its size from it, as the welcome window does,
+// on an English desktop with the permission polled.
+struct Welcome {
+    explicit Welcome(bool trusted) {
+        ax.trusted = trusted;
+        permission = std::make_unique<PermissionMonitor>(
+            PermissionMonitor::Platform{ax, store, scheduler, runner});
+        permission->startPolling();
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        view = new WelcomeView(
+            {store, localization, *permission}, [this] { calls << "done"; },
+            [this] { calls << "settings"; }, &window);
+        layout->addWidget(view);
+        window.show();
+        settle();
+    }
+    void setTrusted(bool trusted) {
+        ax.trusted = trusted;
+        scheduler.advance(PermissionMonitor::pollInterval);
+        settle();
+    }
+    static void settle() {
+        for (int turn = 0; turn < 3; ++turn) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+    QString text(const char* key) const { return localization.localized(QString::fromLatin1(key)); }
+    // The texts of the labels now on the view, top to bottom as laid out.
+    QStringList shownTexts() const {
+        QStringList texts;
+        for (const QLabel* label : view->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(&window) && !label->text().isEmpty()) {
+                texts << label->text();
+            }
+        }
+        return texts;
+    }
+    std::vector<StepRow*> steps() const {
+        std::vector<StepRow*> rows;  // no meta-object of its own: findChildren cannot tell
+        for (QWidget* child : view->findChildren<QWidget*>()) {
+            if (auto* row = dynamic_cast<StepRow*>(child); row && row->isVisibleTo(&window)) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    }
+
+    MemoryPreferenceStore store;
+    Localization localization{
+        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
+    VirtualScheduler scheduler;
+    FakeAccessibility ax;
+    FakeRunner runner;
+    std::unique_ptr<PermissionMonitor> permission;
+    QWidget window;
+    WelcomeView* view = nullptr;
+    QStringList calls;
+};
+
+TEST(WelcomeView, OpenedWithThePermissionHeldShowsTheReadyBlockAtOnce) {
+    Welcome welcome(true);
+    EXPECT_TRUE(welcome.view->showsReady());
+    EXPECT_EQ(welcome.view->grantButton(), nullptr);
+    ASSERT_NE(welcome.view->doneButton(), nullptr);
+    EXPECT_TRUE(welcome.view->doneButton()->isVisible());
+    EXPECT_TRUE(welcome.view->doneButton()->isDefault());
+    EXPECT_TRUE(welcome.steps().empty());
+    EXPECT_TRUE(welcome.shownTexts().contains(welcome.text("welcome.ready")));
+}
+
+// Granted while open, then withdrawn: each switch with no input, the window following the
+// block's height.
+TEST(WelcomeView, FollowsThePermissionBothWaysAndTheWindowFollowsItsHeight) {
+    Welcome welcome(false);
+    ASSERT_FALSE(welcome.view->showsReady());
+    ASSERT_NE(welcome.view->grantButton(), nullptr);
+    EXPECT_TRUE(welcome.view->grantButton()->isDefault());
+    EXPECT_EQ(welcome.steps().size(), 3u);
+    EXPECT_TRUE(welcome.shownTexts().contains(welcome.text("welcome.waiting")));
+    const int missingHeight = welcome.window.height();
+
+    welcome.setTrusted(true);
+    EXPECT_TRUE(welcome.view->showsReady());
+    EXPECT_EQ(welcome.view->grantButton(), nullptr);
+    EXPECT_TRUE(welcome.steps().empty());
+    EXPECT_FALSE(welcome.shownTexts().contains(welcome.text("welcome.waiting")));
+    EXPECT_LT(welcome.window.height(), missingHeight);
+    EXPECT_EQ(welcome.window.height(), welcome.view->heightForWidth(WelcomeView::viewWidth));
+
+    welcome.setTrusted(false);
+    EXPECT_FALSE(welcome.view->showsReady());
+    EXPECT_EQ(welcome.steps().size(), 3u);
+    EXPECT_EQ(welcome.window.height(), missingHeight);
+    EXPECT_TRUE(welcome.calls.isEmpty()) << "switching finishes nothing";
+}
+
+TEST(WelcomeView, TheButtonsDoWhatTheySay) {
+    struct Case {
+        const char* button;
+        QStringList calls;
+    };
+    for (const Case& c : {Case{"openSettings", {"done", "settings"}}, Case{"done", {"done"}}}) {
+        Welcome welcome(true);
+        welcome.view->findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
+        EXPECT_EQ(welcome.calls, c.calls) << c.button;
+        EXPECT_EQ(welcome.ax.prompts, 0) << c.button;
+    }
+
+    Welcome missing(false);
+    missing.view->grantButton()->click();
+    EXPECT_EQ(missing.ax.prompts, 1) << "asks, which switches accessibility on when confirmed";
+    EXPECT_TRUE(missing.calls.isEmpty());
+    EXPECT_FALSE(missing.view->showsReady()) << "declined: still waiting";
+}
+
+TEST(WelcomeView, StepsNumberedInTheLanguageAndLevelWithTheirFirstLine) {
+    for (const char* language : {"en", "ar", "ja"}) {
+        Welcome welcome(false);
+        welcome.store.set(Preferences::Key::language, QString::fromLatin1(language));
+        Welcome::settle();
+        const auto steps = welcome.steps();
+        ASSERT_EQ(steps.size(), 3u) << language;
+        const QLocale locale = welcome.localization.appLocale();
+        const QString appName = welcome.text("app.name");
+        const QString texts[] = {welcome.text("welcome.step1"),
+                                 welcome.text("welcome.step2").arg(appName),
+                                 welcome.text("welcome.step3")};
+        for (int i = 0; i < 3; ++i) {
+            const StepRow& row = *steps[static_cast<std::size_t>(i)];
+            EXPECT_EQ(row.number(), locale.toString(i + 1)) << language;
+            EXPECT_EQ(row.text()->text(), texts[i]) << language;
+            EXPECT_NEAR(row.numberBaseline(), row.textBaseline(), 1) << language << " step " << i;
+            EXPECT_GE(row.text()->height(), row.text()->heightForWidth(row.text()->width()))
+                << language << " step " << i << " is cut";
+        }
+    }
+}
+
+// Every text of both blocks in the new language and direction, the hold key's name where a
+// text names it.
+TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
+    for (const bool trusted : {false, true}) {
+        Welcome welcome(trusted);
+        const QStringList english = welcome.shownTexts();
+        EXPECT_EQ(welcome.view->layoutDirection(), Qt::LeftToRight);
+
+        welcome.store.set(Preferences::Key::language, QStringLiteral("ar"));
+        Welcome::settle();
+        EXPECT_EQ(welcome.view->layoutDirection(), Qt::RightToLeft) << trusted;
+        const QStringList arabic = welcome.shownTexts();
+        ASSERT_EQ(arabic.size(), english.size()) << trusted;
+        for (const QString& text : arabic) {
+            EXPECT_FALSE(english.contains(text))
+                << trusted << " still English: " << text.toStdString();
+        }
+        EXPECT_TRUE(arabic.contains(welcome.text("welcome.title").arg(welcome.text("app.name"))));
+        EXPECT_TRUE(arabic.contains(
+            holdKeyText(welcome.localization, QStringLiteral("welcome.subtitle"), HoldKey::super)));
+
+        welcome.store.set(Preferences::Key::holdKey, QStringLiteral("control"));
+        Welcome::settle();
+        const QString ctrl = holdKeyName(welcome.localization, HoldKey::control);
+        EXPECT_TRUE(welcome.view->subtitle()->text().contains(ctrl)) << trusted;
+        if (trusted) {
+            EXPECT_TRUE(welcome.shownTexts().contains(holdKeyText(
+                welcome.localization, QStringLiteral("welcome.howto"), HoldKey::control)));
+        }
+        for (const QLabel* label : welcome.view->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(&welcome.window) && label->wordWrap()) {
+                EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                    << "cut: " << label->text().toStdString();
+            }
+        }
+    }
+}
+
+// Pictures for a person to look at: both blocks, the dark look, and Arabic.
+TEST(WelcomeView, IsDrawnInEachStateLookAndDirection) {
+    struct Case {
+        const char* name;
+        bool trusted;
+        bool dark;
+        const char* language;
+    };
+    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(folder);
+    for (const Case& c :
+         {Case{"welcome-steps", false, false, "en"}, Case{"welcome-ready", true, false, "en"},
+          Case{"welcome-steps-dark", false, true, "en"},
+          Case{"welcome-steps-ar", false, false, "ar"}}) {
+        Welcome welcome(c.trusted);
+        if (c.dark) {
+            welcome.window.setPalette(darkPalette());
+        }
+        welcome.window.setAutoFillBackground(true);
+        welcome.store.set(Preferences::Key::language, QString::fromLatin1(c.language));
+        Welcome::settle();
+        const QImage image = welcome.window.grab().toImage();
+        EXPECT_EQ(image.size(), QSize(WelcomeView::viewWidth, welcome.window.height())) << c.name;
+        const QString path = folder + QStringLiteral("/%1.png").arg(QString::fromLatin1(c.name));
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet
