@@ -54,6 +54,24 @@ TEST(WelcomeWindowController, ClosingItAnotherWayDoesNotRecordOnboarding) {
     EXPECT_FALSE(platform.store.object(Preferences::Key::hasOnboarded).has_value());
 }
 
+// The settings window opens after the welcome window has closed and onboarding is recorded,
+// so it is the one left in front.
+TEST(WelcomeWindowController, OpenSettingsFinishesThenShowsTheSettings) {
+    WindowHarness platform;
+    bool closedFirst = false;
+    WelcomeWindowController* controller = nullptr;
+    WelcomeWindowController welcome(platform.platform(), platform.permission, [&] {
+        closedFirst =
+            !controller->window()->isVisible() && Preferences(platform.store).hasOnboarded();
+    });
+    controller = &welcome;
+    welcome.show();
+    ASSERT_NE(button(welcome.window(), "openSettings"), nullptr);
+    button(welcome.window(), "openSettings")->click();
+    EXPECT_TRUE(closedFirst);
+    EXPECT_FALSE(welcome.window()->isVisible());
+}
+
 // Every way out of the tour: each records onboarding and drops the window.
 TEST(TourWindowController, EveryWayOfClosingRecordsOnboardingAndDropsTheWindow) {
     const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
