@@ -3,6 +3,7 @@
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/PaletteAppearance.h"
 #include "prefs/HoldKeyTexts.h"
+#include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "sheetview/SheetLabel.h"
@@ -203,6 +204,42 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
             if (label->isVisibleTo(&welcome.window) && label->wordWrap()) {
                 EXPECT_GE(label->height(), label->heightForWidth(label->width()))
                     << "cut: " << label->text().toStdString();
+            }
+        }
+    }
+}
+
+// In every language, both blocks keep the window's width, no text is cut and no button is
+// narrower than its label.
+TEST(WelcomeView, EveryLanguageFitsItsWidth) {
+    for (const bool trusted : {false, true}) {
+        Welcome welcome(trusted);
+        for (const Language& language : selectableLanguages()) {
+            welcome.store.set(Preferences::Key::language, language.code);
+            Welcome::settle();
+            const std::string name = language.code.toStdString() + (trusted ? " ready" : "");
+            EXPECT_EQ(welcome.window.width(), WelcomeView::viewWidth) << name;
+            EXPECT_LT(welcome.window.height(), 800) << name;
+            for (const QLabel* label : welcome.view->findChildren<QLabel*>()) {
+                if (!label->isVisibleTo(&welcome.window)) {
+                    continue;
+                }
+                const QRect inView(label->mapTo(welcome.view, QPoint()), label->size());
+                EXPECT_TRUE(welcome.view->rect().contains(inView))
+                    << name << ": outside: " << label->text().toStdString();
+                if (label->wordWrap()) {
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                        << name << ": cut: " << label->text().toStdString();
+                }
+            }
+            for (const QPushButton* button : welcome.view->findChildren<QPushButton*>()) {
+                if (button->isVisibleTo(&welcome.window)) {
+                    EXPECT_GE(button->width(),
+                              button->fontMetrics().horizontalAdvance(button->text()))
+                        << name << ": " << button->text().toStdString();
+                    const QRect inView(button->mapTo(welcome.view, QPoint()), button->size());
+                    EXPECT_TRUE(welcome.view->rect().contains(inView)) << name;
+                }
             }
         }
     }
