@@ -213,6 +213,15 @@ bool setAccessibilityEnabled(bool on) {
     return gdbus.waitForFinished(30000) && gdbus.exitCode() == 0;
 }
 
+void screenshot(const QString& file, const QStringList& source) {
+    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(folder);
+    const QString path = folder + "/" + file;
+    QFile::remove(path);  // an old picture is no proof of a new one
+    runTool("import", source + QStringList{path});
+    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+}
+
 QString runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);

@@ -84,6 +84,10 @@ QJsonObject parseJson(const QByteArray& text);
 // Runs a tool (xdotool, import) and returns its trimmed standard output.
 QString runTool(const QString& program, const QStringList& arguments);
 
+// A picture of the screen (or of what `source`, options of `import`, names), saved as `file`
+// in build/artifacts for a person to look at. Fails the test when no picture was saved.
+void screenshot(const QString& file, const QStringList& source = {"-window", "root"});
+
 // The running holdsheet's answer to Status on the session bus; empty when none answers.
 QVariantMap panelStatus();
 // Whether the panel window is mapped, as xdotool sees it.

@@ -31,11 +31,6 @@ const std::vector<MenuLine> someShortcuts{
 
 const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
 
-void screenshot(const QString& name) {
-    QDir().mkpath(artifacts);
-    runTool("import", {"-window", "root", artifacts + "/" + name});
-}
-
 void clickAt(const QPoint& point) {
     runTool("xdotool",
             {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});

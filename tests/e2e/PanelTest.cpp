@@ -47,10 +47,7 @@ TEST_F(Panel, OpensOverTheAppInFrontTakesTypingAndClosesOnEscape) {
     EXPECT_TRUE(waitUntil([] { return panelStatus().value("query").toString() == "save"; }, 20s))
         << panelStatus().value("query").toString().toStdString();
 
-    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(artifacts);
-    runTool("import", {"-window", "root", artifacts + "/panel-over-mousepad.png"});
-    EXPECT_TRUE(QFileInfo::exists(artifacts + "/panel-over-mousepad.png"));
+    screenshot("panel-over-mousepad.png");
 
     runTool("xdotool", {"key", "Escape"});
     EXPECT_TRUE(closed());
@@ -90,8 +87,6 @@ TEST_F(Panel, FilteredRowsAreNamedOnTheBusAndAClickRunsTheCommand) {
 
 TEST_F(Panel, AScreenshotAtEveryTextSize) {
     ASSERT_EQ(holdsheet.terminate(), std::optional<int>(0));
-    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(artifacts);
     std::vector<int> rowHeights;
     for (const QString size : {"small", "medium", "large"}) {
         SCOPED_TRACE(size.toStdString());
@@ -109,9 +104,7 @@ TEST_F(Panel, AScreenshotAtEveryTextSize) {
         ASSERT_TRUE(waitUntil(
             [&] { return (row = findAccessible(sized.pid(), "New Window, ")).has_value(); }, 20s));
         rowHeights.push_back(row->frame.height());
-        const QString shot = artifacts + "/panel-" + size + ".png";
-        runTool("import", {"-window", "root", shot});
-        EXPECT_TRUE(QFileInfo::exists(shot));
+        screenshot("panel-" + size + ".png");
         EXPECT_EQ(runHoldsheet({"hide"}).exitCode, 0);
         ASSERT_TRUE(closed());
         ASSERT_EQ(sized.terminate(), std::optional<int>(0));
@@ -156,9 +149,7 @@ TEST(StoppedApplication, ThePanelSaysItIsNotResponding) {
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     const bool loaded = waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s);
     const QVariantMap status = panelStatus();
-    const QString shot = QStringLiteral(HOLDSHEET_ARTIFACTS) + "/panel-not-responding.png";
-    QDir().mkpath(QStringLiteral(HOLDSHEET_ARTIFACTS));
-    runTool("import", {"-window", "root", shot});
+    screenshot("panel-not-responding.png");
     ::kill(app.pid(), SIGCONT);
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(status.value("visible").toBool());

@@ -88,12 +88,8 @@ class SettingsTabs : public ::testing::Test {
             },
             20s);
     }
-    void screenshot(const QString& name) {
-        const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
-        QDir().mkpath(folder);
-        const QString path = folder + "/" + name + ".png";
-        runTool("import", {"-window", settingsWindow, path});
-        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    void screenshotOfWindow(const QString& name) {
+        screenshot(name + ".png", {"-window", settingsWindow});
     }
 
     QTemporaryDir config;
@@ -120,7 +116,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
                                                         {"About", "Made by"}};
     for (const auto& [tab, mark] : tabs) {
         openTab(tab, mark);
-        screenshot(QStringLiteral("settings-window-%1-light").arg(QString(tab).toLower()));
+        screenshotOfWindow(QStringLiteral("settings-window-%1-light").arg(QString(tab).toLower()));
     }
 
     // The text size, then the dark theme, by their segments.
@@ -132,7 +128,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     EXPECT_TRUE(waitUntil([] { return panelStatus().value("dark").toBool(); }, 20s));
     for (const auto& [tab, mark] : tabs) {
         openTab(tab, mark);
-        screenshot(QStringLiteral("settings-window-%1-dark").arg(QString(tab).toLower()));
+        screenshotOfWindow(QStringLiteral("settings-window-%1-dark").arg(QString(tab).toLower()));
     }
 
     // The editor excluded through the chooser of installed applications.
@@ -150,7 +146,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
         << settingsFile().toStdString();
     EXPECT_TRUE(waitUntil([&] { return showing("Remove Mousepad", true); }, 20s))
         << "listed with the name of its launcher entry";
-    screenshot(QStringLiteral("settings-window-content-excluded"));
+    screenshotOfWindow(QStringLiteral("settings-window-content-excluded"));
 
     // Over the editor again: the panel's rows are larger, and holding Super opens nothing.
     activateEditor();

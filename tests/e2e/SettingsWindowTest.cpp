@@ -82,9 +82,7 @@ TEST_F(SettingsWindow, ComesToTheFrontOverTheActiveApplicationAtEveryShowing) {
     EXPECT_TRUE(becomesActive(settings)) << "first showing";
     EXPECT_EQ(runTool("xdotool", {"getwindowname", settings}), "Holdsheet-Einstellungen");
     EXPECT_EQ(activeWindowPid(), driver.processId());
-    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(artifacts);
-    runTool("import", {"-window", "root", artifacts + "/settings-window-over-app.png"});
+    screenshot("settings-window-over-app.png");
 
     // Left open behind the application.
     activateApp();

@@ -59,6 +59,7 @@ TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     ASSERT_TRUE(waitUntil([] { return openWindows() == QStringList{"tour"}; }, 30s))
         << openWindows().join(',').toStdString();
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    screenshot("tour-window-desktop.png");
     runTool("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
@@ -84,6 +85,7 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
         << openWindows().join(',').toStdString();
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
     EXPECT_EQ(activeWindowName(), "Welcome to Holdsheet");
+    screenshot("welcome-window-desktop.png");
 
     // Return presses the grant button, the welcome window's default; the question comes up
     // with "Not Now" chosen, so Tab moves to "Turn On".
@@ -91,6 +93,7 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
     ASSERT_TRUE(waitUntil([] { return activeWindowName() == "Holdsheet"; }, 20s))
         << "no question; active: " << activeWindowName().toStdString();
     EXPECT_EQ(activeWindowPid(), holdsheet->pid());
+    screenshot("welcome-question.png");
     runTool("xdotool", {"key", "Tab"});
     runTool("xdotool", {"key", "Return"});
     const auto confirmed = std::chrono::steady_clock::now();
@@ -103,6 +106,7 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
                 static_cast<long long>(tookMs));
 
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    screenshot("tour-window-desktop.png");
     runTool("xdotool", {"key", "Escape"});
     EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
