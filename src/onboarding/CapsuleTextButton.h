@@ -5,13 +5,16 @@
 
 namespace holdsheet {
 
-// A plain push button whose label lies on the thin, faintly outlined capsule of the
-// sheet's buttons.
+// A push button whose label lies on a capsule: the thin, faintly outlined one of the
+// sheet's buttons, or, for the prominent style, one filled with the accent colour.
 class CapsuleTextButton : public QPushButton {
   public:
-    CapsuleTextButton(const QString& label, const QFont& font, QMargins padding,
+    enum class Style { plain, prominent };
+
+    CapsuleTextButton(const QString& label, const QFont& font, QMargins padding, Style style,
                       QWidget* parent = nullptr);
 
+    Style style() const { return style_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -20,6 +23,7 @@ class CapsuleTextButton : public QPushButton {
 
   private:
     QMargins padding_;
+    Style style_;
 };
 
 }  // namespace holdsheet

@@ -12,7 +12,6 @@
 #include "sheetview/SheetLayout.h"
 #include "sheetview/SheetStyle.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -26,7 +25,6 @@ constexpr int sideMargin = 30;
 constexpr int markSide = 68;
 constexpr int minimumGap = 12;  // between the cards and the footer
 constexpr int doneMinimumWidth = 90;
-constexpr int doneMinimumHeight = 32;  // a large control
 
 void call(const std::function<void()>& action) {
     if (action) {
@@ -126,32 +124,25 @@ QWidget* TourView::buildCards(QWidget* body) {
 QLayout* TourView::buildFooter(QWidget* body) {
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(sideMargin, 0, sideMargin, 26);
+    const QFont font = sheetFont(13, QFont::Medium);
+    const QMargins padding(18, 8, 18, 8);
     settings_ =
-        new CapsuleTextButton(localization_.localized(QStringLiteral("welcome.openSettings")),
-                              sheetFont(13, QFont::Medium), QMargins(18, 8, 18, 8), body);
+        new CapsuleTextButton(localization_.localized(QStringLiteral("welcome.openSettings")), font,
+                              padding, CapsuleTextButton::Style::plain, body);
     settings_->setObjectName(QStringLiteral("settings"));
     connect(settings_, &QPushButton::clicked, this, [this] { call(onSettings_); });
 
-    done_ = new QPushButton(localization_.localized(QStringLiteral("welcome.done")), body);
+    done_ = new CapsuleTextButton(localization_.localized(QStringLiteral("welcome.done")), font,
+                                  padding, CapsuleTextButton::Style::prominent, body);
     done_->setObjectName(QStringLiteral("done"));
-    done_->setFont(sheetFont(13));
-    done_->setPalette(prominentPalette(palette()));
     done_->setDefault(true);
-    done_->setMinimumSize(doneMinimumWidth, doneMinimumHeight);
+    done_->setMinimumWidth(doneMinimumWidth);
     connect(done_, &QPushButton::clicked, this, [this] { call(onDone_); });
 
     footer->addWidget(settings_, 0, Qt::AlignVCenter);
     footer->addStretch(1);
     footer->addWidget(done_, 0, Qt::AlignVCenter);
     return footer;
-}
-
-void TourView::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && done_) {
-        // A new appearance: the done button's colours follow it.
-        done_->setPalette(prominentPalette(palette()));
-    }
 }
 
 void TourView::keyPressEvent(QKeyEvent* event) {

@@ -44,7 +44,6 @@ class TourView : public QWidget {
     QPushButton* doneButton() const { return done_; }
 
   protected:
-    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

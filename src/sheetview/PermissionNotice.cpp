@@ -20,7 +20,11 @@ PermissionNotice::PermissionNotice(const Localization& localization, std::functi
                            calloutFont(), SheetLabel::Tone::secondary, this)),
       button_(new QPushButton(localization.localized(QStringLiteral("perm.open")), this)) {
     auto* symbol = new SymbolView(QStringLiteral("lock.shield"), 34, secondaryOpacity, this);
-    button_->setPalette(prominentPalette(button_->palette()));
+    // The prominent style: the accent colour behind the button's text.
+    QPalette prominent = button_->palette();
+    prominent.setColor(QPalette::Button, accentColour(prominent));
+    prominent.setColor(QPalette::ButtonText, prominent.color(QPalette::HighlightedText));
+    button_->setPalette(prominent);
     button_->setDefault(true);
     connect(button_, &QPushButton::clicked, this, [onOpen = std::move(onOpen)] {
         if (onOpen) {

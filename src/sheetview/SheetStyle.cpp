@@ -45,12 +45,6 @@ QColor accentColour(const QPalette& palette) {
     return palette.color(QPalette::Active, QPalette::Highlight);
 }
 
-QPalette prominentPalette(QPalette palette) {
-    palette.setColor(QPalette::Button, accentColour(palette));
-    palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
-    return palette;
-}
-
 bool isDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() <
            palette.color(QPalette::WindowText).lightness();

@@ -22,8 +22,6 @@ QColor primaryText(const QPalette& palette);
 QColor secondaryText(const QPalette& palette);
 QColor tertiaryText(const QPalette& palette);
 QColor accentColour(const QPalette& palette);
-// A palette for a prominent button: the accent colour behind the button's text.
-QPalette prominentPalette(QPalette palette);
 // A dark appearance: the window colour is darker than its text.
 bool isDarkPalette(const QPalette& palette);
 
