@@ -2,6 +2,7 @@
 
 #include "onboarding/CardGrid.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QScrollBar>
 
@@ -21,8 +22,15 @@ CardScroller::CardScroller(CardGrid* grid, int sideMargin, QWidget* parent)
     // As tall as the header and the footer leave room for, whatever the cards need.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     placeColumns();
-    // The bar shows exactly when there is something to scroll.
+    // The bar comes and goes with the scroll range.
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { placeColumns(); });
+}
+
+void CardScroller::changeEvent(QEvent* event) {
+    QScrollArea::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        placeColumns();  // the bar changes sides
+    }
 }
 
 void CardScroller::placeColumns() {

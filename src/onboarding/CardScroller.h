@@ -13,6 +13,9 @@ class CardScroller : public QScrollArea {
   public:
     CardScroller(CardGrid* grid, int sideMargin, QWidget* parent = nullptr);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void placeColumns();
 
