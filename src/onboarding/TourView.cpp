@@ -22,6 +22,7 @@ namespace holdsheet {
 
 namespace {
 constexpr int sideMargin = 30;
+constexpr int scrollerInset = 6;
 constexpr int markSide = 68;
 constexpr int minimumGap = 12;  // between the cards and the footer
 constexpr int doneMinimumWidth = 90;
@@ -83,7 +84,7 @@ void TourView::build() {
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
     stack->addLayout(buildHeader(body_));
-    stack->addWidget(buildCards(body_), 1);
+    stack->addLayout(buildCards(body_), 1);
     stack->addSpacing(minimumGap);
     stack->addLayout(buildFooter(body_));
     layout()->addWidget(body_);
@@ -114,11 +115,15 @@ QLayout* TourView::buildHeader(QWidget* body) {
     return header;
 }
 
-QWidget* TourView::buildCards(QWidget* body) {
+QLayout* TourView::buildCards(QWidget* body) {
     grid_ = new CardGrid(tourFeatures(localization_, shown_.holdKey), scale_);
-    // Where a language's texts outgrow the window, the cards scroll rather than be cut.
-    scroller_ = new CardScroller(grid_, sideMargin, body);
-    return scroller_;
+    // Where a language's texts outgrow the window, the cards scroll rather than be cut; the
+    // bar then stands in the side margin, clear of the window's edge.
+    scroller_ = new CardScroller(grid_, sideMargin - scrollerInset, body);
+    auto* area = new QHBoxLayout;
+    area->setContentsMargins(scrollerInset, 0, scrollerInset, 0);
+    area->addWidget(scroller_);
+    return area;
 }
 
 QLayout* TourView::buildFooter(QWidget* body) {

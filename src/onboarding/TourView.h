@@ -48,6 +48,7 @@ class TourView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // What the texts and fonts were built for.
     struct Shown {
         QString language;
         TextSize textSize;
@@ -59,7 +60,7 @@ class TourView : public QWidget {
     void preferencesChanged();
     void build();
     QLayout* buildHeader(QWidget* body);
-    QWidget* buildCards(QWidget* body);
+    QLayout* buildCards(QWidget* body);
     QLayout* buildFooter(QWidget* body);
     PanelBackground background() const;
 

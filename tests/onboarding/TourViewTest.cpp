@@ -2,12 +2,14 @@
 
 #include "onboarding/CardScroller.h"
 #include "onboarding/FeatureCard.h"
+#include "onboarding/TourFeatures.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "sheetview/SheetLabel.h"
 #include "sheetview/SheetStyle.h"
+#include "sheetview/SheetSymbols.h"
 #include "support/MemoryPreferenceStore.h"
 
 #include <QApplication>
@@ -122,6 +124,24 @@ TEST_F(TourViewTest, OnlyTheLastCardIsUntitledAndItsTextIsInThePrimaryColour) {
     }
     EXPECT_EQ(view->cards().back()->text()->text(),
               "Press Esc or click outside the cheat sheet to close it.");
+}
+
+// The cards draw their symbols from the program's own drawings, so none is ever blank,
+// whatever the icon theme.
+TEST_F(TourViewTest, EveryCardSymbolHasADrawingOfItsOwn) {
+    for (const TourFeature& feature : tourFeatures(localization, HoldKey::super)) {
+        SCOPED_TRACE(feature.symbol.toStdString());
+        const QImage drawn =
+            symbolPixmap(feature.symbol, 20, Qt::black, 1.0, SymbolSource::ownDrawing).toImage();
+        int covered = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                covered += drawn.pixelColor(x, y).alpha() > 0 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(covered, 20) << "blank";
+        EXPECT_LT(covered, 20 * 20 * 3 / 4) << "a filled square";
+    }
 }
 
 // Alone, a short text sits level with the middle of the symbol box; a longer one starts at
