@@ -180,7 +180,7 @@ TEST(FeatureCard, AnUntitledTextIsCentredAgainstTheSymbolBox) {
     }
 }
 
-TEST_F(TourViewTest, ReturnPressesDoneWherEverTheFocusIsAndSettingsCallsItsOwnAction) {
+TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAction) {
     const auto view = open();
     EXPECT_TRUE(view->doneButton()->isDefault());
     EXPECT_GE(view->doneButton()->width(), 90);
@@ -206,7 +206,7 @@ TEST_F(TourViewTest, EveryFontOfTheHeaderAndTheCardsScalesWithTheTextSize) {
     const struct {
         const char* textSize;
         double factor;
-    } sizes[] = {{"small", 0.9}, {"medium", 1.0}, {"large", 1.18}};
+    } sizes[] = {{"small", 0.9}, {"medium", 1.0}, {"large", 1.18}};  // large: a title of 35.4
     for (const auto& [textSize, factor] : sizes) {
         SCOPED_TRACE(textSize);
         store.set(Preferences::Key::textSize, QString::fromLatin1(textSize));
@@ -225,8 +225,6 @@ TEST_F(TourViewTest, EveryFontOfTheHeaderAndTheCardsScalesWithTheTextSize) {
         }
         EXPECT_NEAR(sheetFontSize(view->settingsButton()->font()), 13, 1e-9);
     }
-    store.set(Preferences::Key::textSize, QStringLiteral("large"));
-    EXPECT_NEAR(sheetFontSize(open()->title()->font()), 35.4, 1e-9);
 }
 
 TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
@@ -239,7 +237,7 @@ TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
 
     set(Preferences::Key::language, QStringLiteral("de"));
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
-    EXPECT_EQ(view->doneButton()->text(), localization.localized(QStringLiteral("welcome.done")));
+    EXPECT_EQ(view->doneButton()->text(), "Fertig");
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
 
@@ -328,7 +326,8 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
             for (const QPushButton* button : {view->settingsButton(), view->doneButton()}) {
                 EXPECT_GE(button->width(), button->sizeHint().width());
                 EXPECT_GE(button->height(), button->sizeHint().height());
-                EXPECT_EQ(inView(*view, *button).right() + 1 <= 780 - 30, true);
+                EXPECT_LE(inView(*view, *button).right() + 1, 780 - 30);
+                EXPECT_GE(inView(*view, *button).left(), 30);
             }
             const QRect settings = inView(*view, *view->settingsButton());
             const QRect done = inView(*view, *view->doneButton());
@@ -346,7 +345,8 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
     }
 }
 
-// Pictures of the tour for a person to look at: light, dark, right to left, large text.
+// Pictures of the tour for a person to look at: light, dark, right to left, the longest
+// texts, large text.
 TEST_F(TourViewTest, TheTourIsDrawnInEachLook) {
     const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
     QDir().mkpath(folder);
@@ -358,6 +358,10 @@ TEST_F(TourViewTest, TheTourIsDrawnInEachLook) {
         dark.setColor(group, QPalette::Button, QColor(58, 58, 62));
         dark.setColor(group, QPalette::ButtonText, QColor(235, 235, 240));
         dark.setColor(group, QPalette::Highlight, QColor(10, 132, 255));
+        dark.setColor(group, QPalette::Base, QColor(30, 30, 32));
+        dark.setColor(group, QPalette::Light, QColor(70, 70, 74));
+        dark.setColor(group, QPalette::Mid, QColor(38, 38, 40));
+        dark.setColor(group, QPalette::Dark, QColor(22, 22, 24));
     }
     const struct {
         const char* name;
@@ -367,6 +371,7 @@ TEST_F(TourViewTest, TheTourIsDrawnInEachLook) {
     } looks[] = {{"light", light, "en", "medium"},
                  {"dark", dark, "en", "medium"},
                  {"ar", light, "ar", "medium"},
+                 {"el", light, "el", "medium"},
                  {"large", dark, "de", "large"}};
     for (const auto& look : looks) {
         SCOPED_TRACE(look.name);
