@@ -25,7 +25,7 @@ void TourWindowController::build() {
     window_ = std::make_unique<TourWindow>(compositing_);
     const std::weak_ptr<int> alive = lifetime_;
     window_->setContent(std::make_unique<TourView>(
-        platform_.localization,
+        platform_.store, platform_.localization, compositing_,
         [this, alive] {
             if (alive.expired()) {
                 return;

@@ -1,7 +1,7 @@
 #include "onboarding/WelcomeView.h"
 
 #include "brand/BrandMark.h"
-#include "onboarding/ProminentButton.h"
+#include "onboarding/CapsuleTextButton.h"
 #include "onboarding/RoundedBox.h"
 #include "onboarding/StepRow.h"
 #include "permissions/PermissionMonitor.h"
@@ -141,7 +141,9 @@ QWidget* WelcomeView::missingPermissionBlock() {
     }
     layout->addWidget(steps);
 
-    grant_ = new ProminentButton(localized("welcome.grant"), grantMinimumWidth, block);
+    grant_ = new CapsuleTextButton(localized("welcome.grant"), CapsuleTextButton::Style::prominent,
+                                   block);
+    grant_->setMinimumWidth(grantMinimumWidth);
     grant_->setObjectName(QStringLiteral("grant"));
     connect(grant_, &QPushButton::clicked, this, [this] { services_.permission.request(); });
     layout->addWidget(grant_, 0, Qt::AlignHCenter);
@@ -195,10 +197,11 @@ QWidget* WelcomeView::permissionHeldBlock() {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(readyButtonsSpacing);
-    openSettings_ = new QPushButton(localized("welcome.openSettings"), block);
+    openSettings_ = new CapsuleTextButton(localized("welcome.openSettings"),
+                                          CapsuleTextButton::Style::plain, block);
     openSettings_->setObjectName(QStringLiteral("openSettings"));
-    makeLarge(*openSettings_);
-    done_ = new ProminentButton(localized("welcome.done"), 0, block);
+    done_ = new CapsuleTextButton(localized("welcome.done"), CapsuleTextButton::Style::prominent,
+                                  block);
     done_->setObjectName(QStringLiteral("done"));
     connect(openSettings_, &QPushButton::clicked, this, [this] { finish(true); });
     connect(done_, &QPushButton::clicked, this, [this] { finish(false); });

@@ -17,6 +17,23 @@ constexpr double outlineOpacity = 0.1;
 constexpr double outlineWidth = 0.5;
 }  // namespace
 
+void paintCapsule(QPainter& painter, const QRectF& rect, const QPalette& palette, bool pressed) {
+    // The outline lies inside the shape: the stroke is centred on the path.
+    const QRectF shape =
+        rect.adjusted(outlineWidth / 2, outlineWidth / 2, -outlineWidth / 2, -outlineWidth / 2);
+    QPainterPath capsule;
+    capsule.addRoundedRect(shape, shape.height() / 2, shape.height() / 2);
+    QColor material = palette.color(QPalette::Active, QPalette::Window);
+    material.setAlphaF(static_cast<float>(pressed ? 0.9 : materialOpacity));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(capsule, material);
+    painter.setPen(QPen(withOpacity(primaryText(palette), outlineOpacity), outlineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(capsule);
+    painter.restore();
+}
+
 CapsuleButton::CapsuleButton(QString symbol, const QString& label, const QFont& font,
                              QMargins padding, QWidget* parent)
     : QAbstractButton(parent),
@@ -43,15 +60,7 @@ void CapsuleButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setLayoutDirection(layoutDirection());
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF shape = QRectF(rect()).adjusted(outlineWidth / 2, outlineWidth / 2,
-                                                 -outlineWidth / 2, -outlineWidth / 2);
-    QPainterPath capsule;
-    capsule.addRoundedRect(shape, shape.height() / 2, shape.height() / 2);
-    QColor material = palette().color(QPalette::Active, QPalette::Window);
-    material.setAlphaF(static_cast<float>(isDown() ? 0.9 : materialOpacity));
-    painter.fillPath(capsule, material);
-    painter.setPen(QPen(withOpacity(primaryText(palette()), outlineOpacity), outlineWidth));
-    painter.drawPath(capsule);
+    paintCapsule(painter, QRectF(rect()), palette(), isDown());
 
     const QRectF inner = QRectF(rect()).marginsRemoved(padding_.toMarginsF());
     const double side = symbol_.size();

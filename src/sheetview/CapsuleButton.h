@@ -5,7 +5,12 @@
 #include <QAbstractButton>
 #include <QFont>
 
+class QPainter;
+
 namespace holdsheet {
+
+// The thin capsule with its faint outline, filling `rect`; more opaque while pressed.
+void paintCapsule(QPainter& painter, const QRectF& rect, const QPalette& palette, bool pressed);
 
 // A plain button on a thin capsule with a faint outline: a symbol, optionally a label.
 class CapsuleButton : public QAbstractButton {
