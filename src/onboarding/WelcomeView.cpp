@@ -10,6 +10,7 @@
 #include "prefs/Preferences.h"
 #include "settings/SettingsStyle.h"
 #include "sheetview/BusyIndicator.h"
+#include "sheetview/RetireWidget.h"
 #include "sheetview/SheetLabel.h"
 #include "sheetview/SheetStyle.h"
 #include "sheetview/SheetSymbols.h"
@@ -29,15 +30,6 @@ constexpr int waitingSpacing = 8;
 constexpr int spinnerSide = 16;
 constexpr int readyButtonsSpacing = 12;
 constexpr int readySymbolSide = 16;
-
-// Out of sight now, deleted once the event that led here is done: a click inside it may be
-// what brought us here.
-void retire(QWidget* widget) {
-    if (widget) {
-        widget->hide();
-        widget->deleteLater();
-    }
-}
 
 SheetLabel* centredText(const QString& text, const QFont& font, SheetLabel::Tone tone,
                         QWidget* parent) {
@@ -86,7 +78,7 @@ void WelcomeView::build() {
     language_ = preferences.language();
     holdKey_ = static_cast<int>(preferences.holdKey());
     setLayoutDirection(services_.localization.layoutDirection());
-    retire(stack_);  // nothing of the old language stays
+    retireWidget(stack_);  // nothing of the old language stays
     block_ = nullptr;
 
     stack_ = new QWidget(this);
@@ -114,7 +106,7 @@ void WelcomeView::showBlock(bool trusted) {
         return;
     }
     ready_ = trusted;
-    retire(block_);
+    retireWidget(block_);
     grant_ = openSettings_ = done_ = nullptr;
     block_ = trusted ? permissionHeldBlock() : missingPermissionBlock();
     static_cast<QVBoxLayout*>(stack_->layout())->addWidget(block_);

@@ -8,23 +8,13 @@
 #include "settings/FormDivider.h"
 #include "settings/GeneralSettings.h"
 #include "settings/TabBar.h"
+#include "sheetview/RetireWidget.h"
 
 #include <QEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace holdsheet {
-
-namespace {
-// Out of sight now, deleted once the event that led here is done: that may be a click
-// inside it, or a dialog it opened may still be running.
-void retire(QWidget* widget) {
-    if (widget) {
-        widget->hide();
-        widget->deleteLater();
-    }
-}
-}  // namespace
 
 SettingsView::SettingsView(SettingsServices services, std::function<void(double)> onHeight,
                            QWidget* parent)
@@ -56,7 +46,7 @@ SettingsView::~SettingsView() = default;
 void SettingsView::build() {
     language_ = Preferences(services_.store).language();
     setLayoutDirection(services_.localization.layoutDirection());
-    retire(stack_);  // nothing of the old language stays
+    retireWidget(stack_);  // nothing of the old language stays
     content_ = nullptr;
     stack_ = new QWidget(this);
     stack_->setFixedWidth(viewWidth);
@@ -88,7 +78,7 @@ void SettingsView::setTab(SettingsTab tab) {
 }
 
 void SettingsView::showTab(SettingsTab tab) {
-    retire(content_);  // each tab reads its settings afresh
+    retireWidget(content_);  // each tab reads its settings afresh
     switch (tab) {
         case SettingsTab::general:
             content_ = new GeneralSettings(services_, holder_);
