@@ -1,11 +1,15 @@
 #include "app/TourWindow.h"
 
+#include "onboarding/TourView.h"
+#include "sheetview/PanelBackground.h"
+
 #include <QKeyEvent>
 
 namespace holdsheet {
 
 TourWindow::TourWindow(bool compositing)
-    : AuxiliaryWindow(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : AuxiliaryWindow(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      compositing_(compositing) {
     setAttribute(Qt::WA_TranslucentBackground, compositing);
     setMovableByBackground(true);
 }
@@ -16,6 +20,13 @@ void TourWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     AuxiliaryWindow::keyPressEvent(event);
+}
+
+void TourWindow::resizeEvent(QResizeEvent* event) {
+    AuxiliaryWindow::resizeEvent(event);
+    if (!compositing_) {
+        setMask(roundedWindowMask(rect(), TourView::cornerRadius));
+    }
 }
 
 }  // namespace holdsheet

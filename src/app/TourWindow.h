@@ -13,6 +13,10 @@ class TourWindow : public AuxiliaryWindow {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    bool compositing_;
 };
 
 }  // namespace holdsheet

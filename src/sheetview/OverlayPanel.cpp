@@ -1,11 +1,10 @@
 #include "sheetview/OverlayPanel.h"
 
 #include "sheetview/CheatSheetRoot.h"
+#include "sheetview/PanelBackground.h"
 
 #include <QLineEdit>
-#include <QPainterPath>
 #include <QPropertyAnimation>
-#include <QRegion>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -101,10 +100,7 @@ void OverlayPanel::releaseContent() {
 void OverlayPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!compositing_) {
-        // Hard-edged but correct corners: without a compositor translucency shows black.
-        QPainterPath path;
-        path.addRoundedRect(rect(), CheatSheetRoot::cornerRadius, CheatSheetRoot::cornerRadius);
-        setMask(QRegion(path.toFillPolygon().toPolygon()));
+        setMask(roundedWindowMask(rect(), CheatSheetRoot::cornerRadius));
     }
 }
 

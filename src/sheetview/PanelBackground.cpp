@@ -108,4 +108,10 @@ void PanelBackground::paintOver(QPainter& painter, const QRectF& rect,
     painter.restore();
 }
 
+QRegion roundedWindowMask(const QRect& rect, double cornerRadius) {
+    QPainterPath path;
+    path.addRoundedRect(rect, cornerRadius, cornerRadius);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
 }  // namespace holdsheet

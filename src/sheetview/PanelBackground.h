@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QRectF>
+#include <QRegion>
 
 class QPainter;
 
@@ -47,5 +48,9 @@ class PanelBackground {
     bool dark_;
     double cornerRadius_;
 };
+
+// The rounded shape as a window's mask: hard-edged but correct corners where no compositor
+// runs, since translucent corners would show black there.
+QRegion roundedWindowMask(const QRect& rect, double cornerRadius);
 
 }  // namespace holdsheet

@@ -72,6 +72,29 @@ TEST(WelcomeWindowController, OpenSettingsFinishesThenShowsTheSettings) {
     EXPECT_FALSE(welcome.window()->isVisible());
 }
 
+// Without a compositor the rounded corners are cut out of the window, as translucency would
+// show black there; with one, they are see-through and the window keeps its full shape.
+TEST(TourWindowController, CornersAreCutOutOnlyWithoutACompositor) {
+    for (const bool compositing : {false, true}) {
+        WindowHarness platform;
+        TourWindowController tour(platform.platform(), compositing, {});
+        tour.show();
+        const QRegion mask = tour.window()->mask();
+        if (compositing) {
+            EXPECT_TRUE(mask.isEmpty());
+            continue;
+        }
+        const QRect all = tour.window()->rect();
+        EXPECT_TRUE(mask.contains(all.center()));
+        for (const QPoint corner :
+             {all.topLeft(), all.topRight(), all.bottomLeft(), all.bottomRight()}) {
+            EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
+        }
+        EXPECT_TRUE(mask.contains(QPoint(all.center().x(), 0))) << "edges stay whole";
+        EXPECT_TRUE(mask.contains(QPoint(0, all.center().y())));
+    }
+}
+
 // Every way out of the tour: each records onboarding and drops the window.
 TEST(TourWindowController, EveryWayOfClosingRecordsOnboardingAndDropsTheWindow) {
     const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
