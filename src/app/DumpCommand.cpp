@@ -41,10 +41,11 @@ const char* const dumpUsage =
     "file, which must not exist unless --force is given.\n"
     "\n"
     "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
-    "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
-    "bus; 6 when it did not answer in time (the part read before is still printed or\n"
-    "written); 7 when the whole run took longer than --timeout; 8 when the --output file\n"
-    "cannot be written; 9 when it exists and --force was not given (it is left as it is).\n";
+    "accessibility bus that answers; 4 when accessibility is off; 5 when the application\n"
+    "is not on the bus; 6 when it did not answer in time (the part read before is still\n"
+    "printed or written); 7 when the whole run took longer than --timeout; 8 when the\n"
+    "--output file cannot be written; 9 when it exists and --force was not given (it is\n"
+    "left as it is).\n";
 
 namespace {
 
@@ -128,6 +129,8 @@ int runDump(int argc, char* argv[]) {
     switch (ax.status()) {
         case AtspiAccessibility::Status::noBus:
             return fail(noBus, QStringLiteral("no accessibility bus (is at-spi2-core running?)"));
+        case AtspiAccessibility::Status::notAnswering:
+            return fail(noBus, QStringLiteral("the accessibility bus does not answer"));
         case AtspiAccessibility::Status::disabled:
             return fail(disabled,
                         QStringLiteral("accessibility is not enabled on this desktop; turn it on "

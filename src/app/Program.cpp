@@ -5,6 +5,7 @@
 #include "app/HoldsheetApp.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
+#include "platform/linux/QtAccessibilityBridge.h"
 #include "platform/linux/QuitSignal.h"
 #include "platform/linux/X11Connection.h"
 #include "sheetview/SheetAccessibility.h"
@@ -16,6 +17,13 @@
 #include <memory>
 
 namespace holdsheet {
+
+namespace {
+
+// A working accessibility bus answers a new connection in a few milliseconds.
+constexpr std::chrono::milliseconds accessibilityCheckLimit{1000};
+
+}  // namespace
 
 int runProgram(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -38,7 +46,16 @@ int runProgram(int argc, char* argv[]) {
         }
     });
 
+    // Before the application object, whose accessibility bridge would otherwise wait on the
+    // main thread for a stalled accessibility bus.
+    QtAccessibilityBridge bridge(accessibilityCheckLimit);
+    bridge.beforeApplication();
     QApplication app(argc, argv);
+    bridge.afterApplication();
+    if (bridge.keptOff()) {
+        QTextStream(stderr) << "holdsheet: the accessibility bus does not answer; screen readers "
+                               "will not see Holdsheet's windows until it is restarted\n";
+    }
     QApplication::setApplicationName(QStringLiteral("Holdsheet"));
     QApplication::setQuitOnLastWindowClosed(
         AppDelegate::applicationShouldTerminateAfterLastWindowClosed());

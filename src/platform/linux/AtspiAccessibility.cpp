@@ -1,6 +1,7 @@
 #include "platform/linux/AtspiAccessibility.h"
 
 #include "platform/linux/AtspiBus.h"
+#include "platform/linux/BusLink.h"
 #include "platform/linux/CachedCheck.h"
 #include "platform/linux/KeyBindingParser.h"
 
@@ -477,23 +478,53 @@ QString roleName(uint role) {
 
 }  // namespace
 
-struct AtspiAccessibility::Private {
-    std::shared_ptr<SlowCaches> slowCaches = std::make_shared<SlowCaches>();
+namespace {
 
-    // The bus, connected by the first thread that needs it: connecting to a daemon that
-    // does not answer blocks, so the main thread never does it. Null while it cannot.
-    std::shared_ptr<AtspiBus> bus() {
-        std::lock_guard lock(busMutex_);
-        if (!bus_) {
-            bus_ = AtspiBus::open();
-        }
-        return bus_;
+// One connection to the accessibility bus with what is known about the names on it: unique
+// names start again from the first when the daemon restarts.
+struct BusSession {
+    std::shared_ptr<AtspiBus> bus;
+    std::shared_ptr<SlowCaches> slowCaches;
+};
+
+struct AccessibilityBusDialer {
+    using Bus = BusSession;
+    using Pending = DBusPipe;
+    // A working daemon answers in milliseconds.
+    static constexpr int handshakeTimeoutMs = 1000;
+
+    QByteArray address() { return AtspiBus::currentAddress(); }
+    std::unique_ptr<DBusPipe> connect(const QByteArray& address) {
+        return DBusPipe::connect(address);
     }
+    bool handshake(DBusPipe& pipe) { return pipe.hello(handshakeTimeoutMs); }
+    bool broken(DBusPipe& pipe) { return !pipe.connected(); }
+    std::shared_ptr<BusSession> adopt(std::unique_ptr<DBusPipe> pipe, const QByteArray& address) {
+        return std::make_shared<BusSession>(
+            BusSession{AtspiBus::adopt(std::move(pipe), address), std::make_shared<SlowCaches>()});
+    }
+    bool healthy(BusSession& session) { return session.bus->healthy(); }
+};
+
+}  // namespace
+
+struct AtspiAccessibility::Private {
+    // The bus as it is now: a daemon that restarted or hung up is replaced on the next use.
+    // Connecting to a daemon that does not answer waits for the handshake's deadline, so the
+    // main thread never asks. Empty while there is no bus to use.
+    BusSession session() {
+        const auto current = link_.current();
+        return current ? *current : BusSession{};
+    }
+    std::shared_ptr<AtspiBus> bus() { return session().bus; }
 
     Status currentStatus() {
         const auto connected = bus();
-        if (!connected || !connected->answers()) {
-            return Status::noBus;
+        if (!connected) {
+            return AtspiBus::currentAddress().isEmpty() ? Status::noBus : Status::notAnswering;
+        }
+        if (!connected->answers()) {
+            return Status::notAnswering;
         }
         return AtspiBus::accessibilityEnabled() ? Status::ready : Status::disabled;
     }
@@ -513,16 +544,18 @@ struct AtspiAccessibility::Private {
             return !app.busName.isEmpty();
         }
         app.resolved = true;
-        const QStringList names = busNamesOf(app.pid);
-        if (!names.isEmpty()) {
-            app.busName = names.front();
+        // Asked of the application's own bus: the one in use may be newer.
+        if (app.bus) {
+            const QStringList names = app.bus->applicationsOf(app.pid);
+            if (!names.isEmpty()) {
+                app.busName = names.front();
+            }
         }
         return !app.busName.isEmpty();
     }
 
   private:
-    std::mutex busMutex_;
-    std::shared_ptr<AtspiBus> bus_;
+    BusLink<AccessibilityBusDialer> link_{AccessibilityBusDialer{}};
 };
 
 AtspiAccessibility::AtspiAccessibility() : d_(std::make_shared<Private>()) {}
@@ -538,8 +571,9 @@ bool AtspiAccessibility::hasApplication(pid_t pid) {
 
 AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
     auto app = std::make_shared<AppState>();
-    app->bus = d_->bus();
-    app->slowCaches = d_->slowCaches;
+    const BusSession session = d_->session();
+    app->bus = session.bus;
+    app->slowCaches = session.slowCaches;
     app->pid = pid;
     return makeElement(app, Kind::application, rootPath);
 }

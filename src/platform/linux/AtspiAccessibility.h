@@ -13,19 +13,21 @@ class CachedCheck;
 
 // The accessibility port over AT-SPI2 on D-Bus. The tree is presented in the vocabulary the
 // menu reader expects ("AXMenuBar", "AXChildren", "AXRole", ...), so the same reader runs on
-// GTK and Qt applications. The bus is connected by the first thread that reads; the trust
-// state is kept by a thread of its own, so the main thread never waits on the bus.
+// GTK and Qt applications. The bus is connected by the first thread that reads, and again
+// after its daemon restarted; the trust state is kept by a thread of its own, so the main
+// thread never waits on the bus.
 class AtspiAccessibility : public Accessibility {
   public:
-    enum class Status { noBus, disabled, ready };
+    enum class Status { noBus, notAnswering, disabled, ready };
 
     AtspiAccessibility();
     ~AtspiAccessibility() override;
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
 
-    // Why the port is or is not usable: no bus, accessibility switched off, or ready. Asks
-    // the buses now, so it may block: not for the main thread of the program.
+    // Why the port is or is not usable: no bus, a bus whose daemon does not answer,
+    // accessibility switched off, or ready. Asks the buses now, so it may block for a
+    // second or two: not for the main thread of the program.
     Status status();
     // Whether an application with this process id is on the accessibility bus.
     bool hasApplication(pid_t pid);

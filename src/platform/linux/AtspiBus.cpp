@@ -1,5 +1,6 @@
 #include "platform/linux/AtspiBus.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <QDBusConnection>
@@ -15,10 +16,12 @@ const QString registryService = QStringLiteral("org.a11y.atspi.Registry");
 const QString registryRoot = QStringLiteral("/org/a11y/atspi/accessible/root");
 const QString statusInterface = QStringLiteral("org.a11y.Status");
 
-QString accessibilityBusAddress() {
-    const QByteArray fromEnvironment = qgetenv("AT_SPI_BUS_ADDRESS");
+}  // namespace
+
+QByteArray AtspiBus::currentAddress() {
+    QByteArray fromEnvironment = qgetenv("AT_SPI_BUS_ADDRESS");
     if (!fromEnvironment.isEmpty()) {
-        return QString::fromLocal8Bit(fromEnvironment);
+        return fromEnvironment;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
@@ -28,8 +31,10 @@ QString accessibilityBusAddress() {
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         return {};
     }
-    return reply.arguments().first().toString();
+    return reply.arguments().first().toString().toUtf8();
 }
+
+namespace {
 
 QVariant unwrap(const QVariant& value) {
     if (value.metaType() == QMetaType::fromType<QDBusVariant>()) {
@@ -122,8 +127,25 @@ std::unique_ptr<DBusPipe> AtspiBus::takePipe() {
 }
 
 void AtspiBus::giveBack(std::unique_ptr<DBusPipe> pipe) {
+    if (!pipe->connected()) {
+        lost_ = true;
+        return;
+    }
     const std::lock_guard lock(mutex_);
     idle_.push_back(std::move(pipe));
+}
+
+bool AtspiBus::healthy() {
+    {
+        const std::lock_guard lock(mutex_);
+        const auto gone =
+            std::ranges::remove_if(idle_, [](auto& pipe) { return !pipe->connected(); });
+        if (!gone.empty()) {
+            lost_ = true;
+            idle_.erase(gone.begin(), gone.end());
+        }
+    }
+    return !lost_ && !stalled_;
 }
 
 AtspiBus::~AtspiBus() = default;
@@ -176,16 +198,20 @@ std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::open() {
-    const QString address = accessibilityBusAddress();
+    const QByteArray address = currentAddress();
     if (address.isEmpty()) {
         return nullptr;
     }
     // Each instance has connections of its own, shared with no other instance.
-    auto pipe = DBusPipe::open(address.toUtf8(), true);
+    auto pipe = DBusPipe::open(address, true);
     if (!pipe) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), false));
+    return adopt(std::move(pipe), address);
+}
+
+std::shared_ptr<AtspiBus> AtspiBus::adopt(std::unique_ptr<DBusPipe> pipe, QByteArray address) {
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), std::move(address), false));
 }
 
 bool AtspiBus::answers() {
@@ -195,6 +221,7 @@ bool AtspiBus::answers() {
                                QStringLiteral("GetId"),
                                {}}},
                              setupTimeoutMs);
+    stalled_ = !replies.front().ok;
     return replies.front().ok;
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -34,13 +35,22 @@ class AtspiBus {
 
     // Null when no accessibility bus can be found.
     static std::shared_ptr<AtspiBus> open();
+    // Where the accessibility bus is now (it changes when its daemon restarts); empty when
+    // it cannot be found.
+    static QByteArray currentAddress();
+    // A bus connection whose handshake is done.
+    static std::shared_ptr<AtspiBus> adopt(std::unique_ptr<DBusPipe> pipe, QByteArray address);
     // A direct connection to one application's socket; calls on it ignore their service.
     static std::shared_ptr<AtspiBus> openPeer(const QString& address);
     ~AtspiBus();
     AtspiBus(const AtspiBus&) = delete;
     AtspiBus& operator=(const AtspiBus&) = delete;
 
+    const QByteArray& address() const { return address_; }
+    // Asks the bus daemon itself; a bus that does not answer is no longer healthy.
     bool answers();
+    // False once a connection found the daemon gone, or the daemon did not answer.
+    bool healthy();
     std::vector<Reply> run(const std::vector<Call>& calls, int timeoutMs);
     void send(const Call& call);
     // Bus names of the applications registered for this process id.
@@ -79,6 +89,8 @@ class AtspiBus {
     const bool peer_;
     std::mutex mutex_;  // guards idle_
     std::vector<std::unique_ptr<DBusPipe>> idle_;
+    std::atomic<bool> lost_{false};
+    std::atomic<bool> stalled_{false};
 };
 
 }  // namespace holdsheet

@@ -29,27 +29,67 @@ void DBusPipe::ConnectionClose::operator()(DBusConnection* connection) const {
     dbus_connection_unref(connection);
 }
 
-std::unique_ptr<DBusPipe> DBusPipe::open(const QByteArray& address, bool bus) {
+std::unique_ptr<DBusPipe> DBusPipe::open(const QByteArray& address, bool bus,
+                                         int handshakeTimeoutMs) {
+    auto pipe = connect(address);
+    if (!pipe || (bus && !pipe->hello(handshakeTimeoutMs))) {
+        return nullptr;
+    }
+    return pipe;
+}
+
+std::unique_ptr<DBusPipe> DBusPipe::connect(const QByteArray& address) {
     dbus_threads_init_default();
     ErrorScope scope;
+    // Connecting takes no lock of libdbus's for longer than the connect() itself, which a
+    // stalled daemon's kernel queue still accepts.
     ConnectionPtr connection(dbus_connection_open_private(address.constData(), &scope.error));
     if (!connection) {
         return nullptr;
     }
     // A lost bus is a failed read here, never a reason to end the program.
     dbus_connection_set_exit_on_disconnect(connection.get(), FALSE);
-    if (bus && !dbus_bus_register(connection.get(), &scope.error)) {
-        return nullptr;
-    }
     return std::unique_ptr<DBusPipe>(new DBusPipe(std::move(connection)));
 }
 
 DBusPipe::~DBusPipe() = default;
 
+bool DBusPipe::hello(int timeoutMs) {
+    if (named_) {
+        return true;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    if (helloSerial_ == 0) {
+        const DBusMessagePtr call(dbus_message_new_method_call(DBUS_SERVICE_DBUS, DBUS_PATH_DBUS,
+                                                               DBUS_INTERFACE_DBUS, "Hello"));
+        if (!call || !dbus_connection_send(connection_.get(), call.get(), &helloSerial_)) {
+            return false;
+        }
+    }
+    std::unordered_map<dbus_uint32_t, std::size_t> waiting{{helloSerial_, 0}};
+    std::vector<Reply> replies(1);
+    collect(waiting, replies, deadline);
+    const char* name = nullptr;
+    if (!replies[0].ok || !dbus_message_get_args(replies[0].message.get(), nullptr,
+                                                 DBUS_TYPE_STRING, &name, DBUS_TYPE_INVALID)) {
+        if (replies[0].message) {
+            helloSerial_ = 0;  // refused, not late: a later try asks again
+        }
+        return false;
+    }
+    named_ = dbus_bus_set_unique_name(connection_.get(), name);
+    return named_;
+}
+
+bool DBusPipe::connected() {
+    // Takes in a hang-up that came while no one was reading.
+    dbus_connection_read_write(connection_.get(), 0);
+    return dbus_connection_get_is_connected(connection_.get());
+}
+
 std::vector<DBusPipe::Reply> DBusPipe::run(const std::vector<DBusMessagePtr>& calls,
                                            int timeoutMs) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     std::vector<Reply> replies(calls.size());
     std::unordered_map<dbus_uint32_t, std::size_t> waiting;
     waiting.reserve(calls.size());
@@ -59,6 +99,13 @@ std::vector<DBusPipe::Reply> DBusPipe::run(const std::vector<DBusMessagePtr>& ca
             waiting.emplace(serial, i);
         }
     }
+    collect(waiting, replies, deadline);
+    return replies;
+}
+
+void DBusPipe::collect(std::unordered_map<dbus_uint32_t, std::size_t>& waiting,
+                       std::vector<Reply>& replies,
+                       std::chrono::steady_clock::time_point deadline) {
     while (!waiting.empty()) {
         while (DBusMessage* raw = dbus_connection_pop_message(connection_.get())) {
             DBusMessagePtr message(raw);
@@ -80,8 +127,9 @@ std::vector<DBusPipe::Reply> DBusPipe::run(const std::vector<DBusMessagePtr>& ca
         if (waiting.empty()) {
             break;
         }
-        const auto left =
-            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
         if (left <= 0) {
             for (const auto& [serial, index] : waiting) {
                 replies[index].timedOut = true;
@@ -92,7 +140,6 @@ std::vector<DBusPipe::Reply> DBusPipe::run(const std::vector<DBusMessagePtr>& ca
             break;  // disconnected: what did not come fails
         }
     }
-    return replies;
 }
 
 void DBusPipe::send(const DBusMessagePtr& call) {

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace holdsheet {
@@ -27,8 +29,13 @@ class DBusPipe {
         bool timedOut = false;
     };
 
-    // Null when the address cannot be reached. A bus wants the Hello handshake, a peer not.
-    static std::unique_ptr<DBusPipe> open(const QByteArray& address, bool bus);
+    // Null when the address cannot be reached. A bus wants the Hello handshake, a peer not;
+    // a bus whose handshake does not end within the timeout counts as unreachable.
+    static std::unique_ptr<DBusPipe> open(const QByteArray& address, bool bus,
+                                          int handshakeTimeoutMs = 1500);
+    // Connected, and nothing more: the bus's handshake is `hello`. Null when no connection
+    // can be made.
+    static std::unique_ptr<DBusPipe> connect(const QByteArray& address);
     ~DBusPipe();
     DBusPipe(const DBusPipe&) = delete;
     DBusPipe& operator=(const DBusPipe&) = delete;
@@ -39,13 +46,28 @@ class DBusPipe {
     // Sent without waiting, and without asking for a reply.
     void send(const DBusMessagePtr& call);
 
+    // The bus's handshake (authentication and Hello), waited for at most `timeoutMs`; true
+    // once the bus has named this connection. Called again after a timeout, it goes on
+    // waiting for the same answer: a stalled daemon is not asked again and again.
+    // libdbus's own registration is not used: it waits 25 s holding a lock of the whole
+    // process, which every other connection's setup needs too.
+    bool hello(int timeoutMs);
+    // False once the other end hung up (noticed even while the connection was idle).
+    bool connected();
+
   private:
     struct ConnectionClose {
         void operator()(DBusConnection* connection) const;
     };
     using ConnectionPtr = std::unique_ptr<DBusConnection, ConnectionClose>;
     explicit DBusPipe(ConnectionPtr connection) : connection_(std::move(connection)) {}
+    // Reads replies to the calls of `waiting` (serial to index) into `replies` until all
+    // came, the deadline passed or the connection closed.
+    void collect(std::unordered_map<dbus_uint32_t, std::size_t>& waiting,
+                 std::vector<Reply>& replies, std::chrono::steady_clock::time_point deadline);
     ConnectionPtr connection_;
+    dbus_uint32_t helloSerial_ = 0;
+    bool named_ = false;
 };
 
 }  // namespace holdsheet
