@@ -54,7 +54,7 @@ int runProgram(int argc, char* argv[]) {
     bridge.afterApplication();
     if (bridge.keptOff()) {
         QTextStream(stderr) << "holdsheet: the accessibility bus does not answer; screen readers "
-                               "will not see Holdsheet's windows until it is restarted\n";
+                               "will not see Holdsheet's windows until its next start\n";
     }
     QApplication::setApplicationName(QStringLiteral("Holdsheet"));
     QApplication::setQuitOnLastWindowClosed(

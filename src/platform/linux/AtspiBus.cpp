@@ -197,20 +197,8 @@ std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
     return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), true));
 }
 
-std::shared_ptr<AtspiBus> AtspiBus::open() {
-    const QByteArray address = currentAddress();
-    if (address.isEmpty()) {
-        return nullptr;
-    }
-    // Each instance has connections of its own, shared with no other instance.
-    auto pipe = DBusPipe::open(address, true);
-    if (!pipe) {
-        return nullptr;
-    }
-    return adopt(std::move(pipe), address);
-}
-
 std::shared_ptr<AtspiBus> AtspiBus::adopt(std::unique_ptr<DBusPipe> pipe, QByteArray address) {
+    // Each instance has connections of its own, shared with no other instance.
     return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), std::move(address), false));
 }
 

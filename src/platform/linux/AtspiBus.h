@@ -33,8 +33,6 @@ class AtspiBus {
 
     static const QString nullPath;
 
-    // Null when no accessibility bus can be found.
-    static std::shared_ptr<AtspiBus> open();
     // Where the accessibility bus is now (it changes when its daemon restarts); empty when
     // it cannot be found.
     static QByteArray currentAddress();
@@ -46,7 +44,6 @@ class AtspiBus {
     AtspiBus(const AtspiBus&) = delete;
     AtspiBus& operator=(const AtspiBus&) = delete;
 
-    const QByteArray& address() const { return address_; }
     // Asks the bus daemon itself; a bus that does not answer is no longer healthy.
     bool answers();
     // False once a connection found the daemon gone, or the daemon did not answer.
