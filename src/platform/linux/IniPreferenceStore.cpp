@@ -118,9 +118,7 @@ void IniPreferenceStore::watchForOutsideChanges() {
         bool differs = false;
         {
             std::lock_guard lock(mutex_);
-            const auto before = values_;
-            refresh();
-            differs = values_ != before;
+            differs = refresh();
         }
         if (differs) {
             notifyChanged();
@@ -159,15 +157,17 @@ void IniPreferenceStore::load(const SettingsFile& file) const {
 }
 
 // Reads again only when the file changed since the last look: cheap enough for every read.
-void IniPreferenceStore::refresh() const {
+bool IniPreferenceStore::refresh() const {
     const auto now = SettingsFile::stampOf(path_);
     if (now && now == stamp_) {
-        return;
+        return false;
     }
     if (!now && !stamp_) {
-        return;  // still absent or refused
+        return false;  // still absent or refused
     }
+    const auto before = values_;
     load(SettingsFile::read(path_));
+    return values_ != before;
 }
 
 std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
@@ -184,14 +184,13 @@ void IniPreferenceStore::change(const QString& key, const std::optional<QVariant
     bool changed = false;
     {
         std::lock_guard lock(mutex_);
-        const auto before = values_;
-        refresh();
+        changed = refresh();  // another process's write
         if (!holds(values_, key, value)) {
             pending_.push_back({key, value});
             apply(values_, key, value);
             writer_.ask();
+            changed = true;
         }
-        changed = values_ != before;  // by this change, or by another process's write
     }
     if (changed) {
         notifyChanged();

@@ -71,7 +71,8 @@ class IniPreferenceStore : public PreferenceStore {
         std::optional<QVariant> value;  // none: removed
     };
 
-    void refresh() const;
+    // Whether the values changed, read again from a file that changed.
+    bool refresh() const;
     void load(const SettingsFile& file) const;
     void change(const QString& key, const std::optional<QVariant>& value);
     // On the writer thread: the edits not yet in the file go there.
