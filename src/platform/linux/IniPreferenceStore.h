@@ -23,8 +23,8 @@ namespace holdsheet {
 // runs. So each write reads the file again, changes the one line of its key and leaves every
 // other byte alone, and only when the key's value really changes. A file with lines that are
 // no setting is copied aside as "<file>.corrupt" (".corrupt.1", ... after that: the first
-// free name, links included) before such a write leaves them out; when no copy can be made,
-// they stay in the file. Writers of several processes take turns through a lock file
+// name nothing holds, not even a link) before such a write leaves them out; when no copy can
+// be made, they stay in the file. Writers of several processes take turns through a lock file
 // ("<file>.lock"). A file that is no regular file of at most 1 MiB is never opened
 // for writing, nor read: the store then runs on defaults and keeps changes in memory.
 //
