@@ -1,13 +1,12 @@
 #include "platform/linux/IniPreferenceStore.h"
 
 #include "platform/linux/FileLock.h"
+#include "platform/linux/FileWrites.h"
 #include "platform/linux/IniText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -44,6 +43,33 @@ QVariant typed(const QVariant& value) {
     return value.toString();
 }
 
+void apply(std::map<QString, QVariant>& values, const QString& key,
+           const std::optional<QVariant>& value) {
+    if (value) {
+        values[key] = typed(*value);
+    } else {
+        values.erase(key);
+    }
+}
+
+bool holds(const std::map<QString, QVariant>& values, const QString& key,
+           const std::optional<QVariant>& value) {
+    const auto current = values.find(key);
+    return value ? current != values.end() && typed(current->second) == typed(*value)
+                 : current == values.end();
+}
+
+// Says `line` on standard error unless `failure` is the one told last (`last`): a failure that
+// lasts is told once, not at every write.
+void sayOnce(QString& last, const QString& failure, const QString& line) {
+    if (failure != last) {
+        std::fprintf(stderr, "Holdsheet: %s\n", qPrintable(line));
+    }
+    last = failure;
+}
+
+constexpr int maxCopies = 1000;
+
 }  // namespace
 
 QString IniPreferenceStore::defaultPath() {
@@ -51,12 +77,15 @@ QString IniPreferenceStore::defaultPath() {
            QStringLiteral("/Holdsheet/Holdsheet.conf");
 }
 
-IniPreferenceStore::IniPreferenceStore(const QString& path) : path_(path) {
+IniPreferenceStore::IniPreferenceStore(const QString& path, std::chrono::milliseconds lockPatience)
+    : path_(path), lockPatience_(lockPatience), writer_([this] { writePending(); }) {
     std::lock_guard lock(mutex_);
     load(SettingsFile::read(path_));
 }
 
-IniPreferenceStore::~IniPreferenceStore() = default;
+IniPreferenceStore::~IniPreferenceStore() {
+    flush();
+}
 
 void IniPreferenceStore::watchForOutsideChanges() {
     if (watcher_) {
@@ -89,9 +118,7 @@ void IniPreferenceStore::watchForOutsideChanges() {
         bool differs = false;
         {
             std::lock_guard lock(mutex_);
-            const auto before = values_;
-            refresh();
-            differs = values_ != before;
+            differs = refresh();
         }
         if (differs) {
             notifyChanged();
@@ -108,7 +135,10 @@ void IniPreferenceStore::load(const SettingsFile& file) const {
             values_.clear();
             break;
         case SettingsFile::State::read:
-            values_ = IniText::parse(file.content).values;
+            values_.clear();
+            for (const auto& [key, value] : IniText::parse(file.content).values) {
+                values_[key] = typed(value);
+            }
             break;
         case SettingsFile::State::refused:
             if (!warned_) {
@@ -117,21 +147,27 @@ void IniPreferenceStore::load(const SettingsFile& file) const {
                              qPrintable(path_), qPrintable(file.refusal));
                 warned_ = true;
             }
-            break;  // what this run stored in memory stays
+            stamp_ = file.stamp;
+            return;  // what this run stored in memory stays
+    }
+    for (const Edit& edit : pending_) {
+        apply(values_, edit.key, edit.value);  // not in the file yet
     }
     stamp_ = file.stamp;
 }
 
 // Reads again only when the file changed since the last look: cheap enough for every read.
-void IniPreferenceStore::refresh() const {
+bool IniPreferenceStore::refresh() const {
     const auto now = SettingsFile::stampOf(path_);
     if (now && now == stamp_) {
-        return;
+        return false;
     }
     if (!now && !stamp_) {
-        return;  // still absent or refused
+        return false;  // still absent or refused
     }
+    const auto before = values_;
     load(SettingsFile::read(path_));
+    return values_ != before;
 }
 
 std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
@@ -144,89 +180,127 @@ std::optional<QVariant> IniPreferenceStore::object(const QString& key) const {
     return typed(found->second);
 }
 
-bool IniPreferenceStore::keepAside(const QByteArray& content) {
-    QString target = path_ + QStringLiteral(".corrupt");
-    for (int n = 1; QFileInfo::exists(target); ++n) {
-        target = path_ + QStringLiteral(".corrupt.%1").arg(n);  // never over an earlier copy
-    }
-    QFile copy(target);
-    // The owner's alone: the settings may be private. NewOnly: a copy made meanwhile stays.
-    if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                  QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        if (copy.write(content) == content.size() && copy.flush()) {
-            setAsidePath_ = target;
-            return true;
+void IniPreferenceStore::change(const QString& key, const std::optional<QVariant>& value) {
+    bool changed = false;
+    {
+        std::lock_guard lock(mutex_);
+        changed = refresh();  // another process's write
+        if (!holds(values_, key, value)) {
+            pending_.push_back({key, value});
+            apply(values_, key, value);
+            writer_.ask();
+            changed = true;
         }
-        copy.remove();
     }
-    std::fprintf(stderr, "Holdsheet: settings not saved: cannot keep a copy of %s\n",
-                 qPrintable(path_));
-    return false;
-}
-
-bool IniPreferenceStore::write(const QString& key, const std::optional<QVariant>& value) {
-    const auto before = values_;
-    // Another process may be between its read and its rename: wait for it, so that neither
-    // write is lost. Only an existing folder gets a lock file; the first write creates it.
-    std::optional<FileLock> lock;
-    if (QFileInfo(QFileInfo(path_).absolutePath()).isDir()) {
-        lock.emplace(path_ + QStringLiteral(".lock"), std::chrono::seconds(2));
+    if (changed) {
+        notifyChanged();
     }
-    const SettingsFile file = SettingsFile::read(path_);
-    load(file);
-    if (file.state == SettingsFile::State::refused) {
-        if (value) {
-            values_[key] = *value;
-        } else {
-            values_.erase(key);
-        }
-        return values_ != before;
-    }
-
-    const auto current = values_.find(key);
-    const bool unchanged = value
-                               ? current != values_.end() && typed(current->second) == typed(*value)
-                               : current == values_.end();
-    if (unchanged) {
-        return values_ != before;
-    }
-    const bool sound = IniText::parse(file.content).sound;
-    if (!sound && !keepAside(file.content)) {
-        return values_ != before;
-    }
-    const QByteArray content = IniText::edit(file.content, key, value, !sound);
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile out(path_);  // a reader sees the old text or the new, never half of it
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit()) {
-        std::fprintf(stderr, "Holdsheet: settings not saved to %s: %s\n", qPrintable(path_),
-                     qPrintable(out.errorString()));
-        return values_ != before;
-    }
-    values_ = IniText::parse(content).values;
-    stamp_ = SettingsFile::stampOf(path_);
-    return values_ != before;
 }
 
 void IniPreferenceStore::set(const QString& key, const QVariant& value) {
-    bool changed = false;
-    {
-        std::lock_guard lock(mutex_);
-        changed = write(key, value);
-    }
-    if (changed) {
-        notifyChanged();
-    }
+    change(key, value);
 }
 
 void IniPreferenceStore::remove(const QString& key) {
-    bool changed = false;
+    change(key, std::nullopt);
+}
+
+bool IniPreferenceStore::flush() {
     {
         std::lock_guard lock(mutex_);
-        changed = write(key, std::nullopt);
+        if (pending_.empty()) {
+            return true;
+        }
+        writer_.ask();  // again, for edits whose write failed
     }
-    if (changed) {
-        notifyChanged();
+    writer_.finish();
+    std::lock_guard lock(mutex_);
+    return pending_.empty();
+}
+
+void IniPreferenceStore::writePending() {
+    // Another process may be between its read and its rename: wait for it, so that neither
+    // write is lost. Only an existing folder gets a lock file; the first write creates it.
+    const QString folder = QFileInfo(path_).absolutePath();
+    std::optional<FileLock> lock;
+    if (QFileInfo(folder).isDir()) {
+        lock.emplace(path_ + QStringLiteral(".lock"), lockPatience_);
     }
+    const SettingsFile file = SettingsFile::read(path_);
+    std::vector<Edit> edits;
+    {
+        std::lock_guard guard(mutex_);
+        edits = pending_;
+    }
+    std::optional<QString> failure;
+    bool wrote = false;
+    // A refused file is not ours to write: the edits live on in memory alone.
+    if (file.state != SettingsFile::State::refused) {
+        if (const auto content = edited(file, edits)) {
+            QDir().mkpath(folder);
+            failure = replaceFileContent(path_, *content);
+            wrote = !failure;
+        }
+    }
+    std::lock_guard guard(mutex_);
+    if (failure) {
+        // The edits wait for the next write; the file holds its old text.
+        sayOnce(writeFailure_, *failure, QStringLiteral("settings not saved: %1").arg(*failure));
+        return;
+    }
+    pending_.erase(pending_.begin(), pending_.begin() + std::ptrdiff_t(edits.size()));
+    writeFailure_.clear();
+    if (wrote && file.stamp == stamp_) {
+        // The store had read what was edited: it knows the new file without reading it.
+        stamp_ = SettingsFile::stampOf(path_);
+    }
+}
+
+std::optional<QByteArray> IniPreferenceStore::edited(const SettingsFile& file,
+                                                     const std::vector<Edit>& edits) {
+    IniText text = IniText::parse(file.content);
+    QByteArray content = file.content;
+    for (const Edit& edit : edits) {
+        if (holds(text.values, edit.key, edit.value)) {
+            continue;
+        }
+        // Lines that are no setting go, once a copy keeps them; without one they stay.
+        const bool dropUnsound = !text.sound && keepAside(file.content);
+        text.sound = true;
+        content = IniText::edit(content, edit.key, edit.value, dropUnsound);
+        apply(text.values, edit.key, edit.value);
+    }
+    if (content == file.content) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool IniPreferenceStore::keepAside(const QByteArray& content) {
+    QString failure = QStringLiteral("no free name");
+    for (int n = 0; n <= maxCopies; ++n) {
+        const QString target = n == 0 ? path_ + QStringLiteral(".corrupt")
+                                      : path_ + QStringLiteral(".corrupt.%1").arg(n);
+        // The owner's alone: the settings may be private. Never over an earlier copy, nor
+        // through a link left at that name.
+        const NewFile copy = writeNewFile(target, content, 0600);
+        if (copy.outcome == NewFile::Outcome::exists) {
+            continue;
+        }
+        std::lock_guard lock(mutex_);
+        if (copy.outcome == NewFile::Outcome::written) {
+            setAsidePath_ = target;
+            copyFailure_.clear();
+            return true;
+        }
+        failure = copy.failure;
+        break;
+    }
+    std::lock_guard lock(mutex_);
+    sayOnce(copyFailure_, failure,
+            QStringLiteral("no copy of %1 kept (%2); its unreadable lines stay in it")
+                .arg(path_, failure));
+    return false;
 }
 
 std::optional<QStringList> IniPreferenceStore::stringList(const QString& key) const {
@@ -235,6 +309,11 @@ std::optional<QStringList> IniPreferenceStore::stringList(const QString& key) co
         return QStringList{value->toString()};  // a list of one reads back as plain text
     }
     return PreferenceStore::stringList(key);
+}
+
+QString IniPreferenceStore::writeFailure() const {
+    std::lock_guard lock(mutex_);
+    return writeFailure_;
 }
 
 QString IniPreferenceStore::setAsidePath() const {

@@ -1,10 +1,11 @@
 #include "platform/linux/XdgAutostart.h"
 
+#include "platform/linux/FileWrites.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace holdsheet {
 
@@ -89,10 +90,6 @@ std::optional<QString> XdgAutostart::enable() {
     if (!QDir().mkpath(folder)) {
         return QStringLiteral("cannot create the folder %1").arg(folder);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    }
     const QString entry = QStringLiteral(
                               "[Desktop Entry]\n"
                               "Type=Application\n"
@@ -103,11 +100,8 @@ std::optional<QString> XdgAutostart::enable() {
                               "Terminal=false\n"
                               "X-GNOME-Autostart-enabled=true\n")
                               .arg(*exec);
-    file.write(entry.toUtf8());
-    if (!file.commit()) {
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    }
-    return std::nullopt;
+    // An entry there already (switched off by the desktop, say) stays whole if this fails.
+    return replaceFileContent(path, entry.toUtf8());
 }
 
 std::optional<QString> XdgAutostart::disable() {

@@ -49,6 +49,7 @@ TEST_F(SharedFile, ThePermissionPollWritesOnlyWhenTheValueChanges) {
     for (int cycle = 0; cycle < 5; ++cycle) {
         const auto before = identity();
         scheduler.advance(PermissionMonitor::pollInterval);
+        EXPECT_TRUE(store.flush());
         rewrites += identity() == before ? 0 : 1;
     }
     EXPECT_EQ(rewrites, 1) << "the first cycle stores the grant, the other four nothing";
@@ -65,6 +66,7 @@ TEST_F(SharedFile, ALineAddedWhileRunningSurvivesThePollAndASettingsWrite) {
 
     appendToFile("# no disabled items, please\nshowDisabled=false\n");
     scheduler.advance(PermissionMonitor::pollInterval);  // stores the grant: a real change
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path()),
               "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
               "showDisabled=false\nhadAccessibilityAccess=true\n");
@@ -73,6 +75,7 @@ TEST_F(SharedFile, ALineAddedWhileRunningSurvivesThePollAndASettingsWrite) {
     appendToFile("closeOnRelease=true\n");
     scheduler.advance(PermissionMonitor::pollInterval);
     store.set("textSize", "large");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path()),
               "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
               "showDisabled=false\nhadAccessibilityAccess=true\ncloseOnRelease=true\n"
@@ -86,11 +89,16 @@ TEST_F(SharedFile, WhatAnotherProcessChangedKeepsItsValue) {
     IniPreferenceStore theirs(path());
     EXPECT_EQ(ours.string("theme"), "dark");
 
+    // Each write finished before the next starts, as when two processes take turns.
     theirs.set("theme", "light");
+    EXPECT_TRUE(theirs.flush());
     ours.set("textSize", "large");
+    EXPECT_TRUE(ours.flush());
     theirs.remove("hasOnboarded");  // absent already: no write
     ours.set("excludedApps", QStringList{"org.gnome.Terminal", "firefox"});
+    EXPECT_TRUE(ours.flush());
     theirs.set("language", "he");
+    EXPECT_TRUE(theirs.flush());
 
     for (const IniPreferenceStore* store : {&ours, &theirs}) {
         EXPECT_EQ(store->string("theme"), "light");
@@ -121,12 +129,14 @@ TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWri
     writeFile("[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
     store.set("textSize", "large");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), "");
 
     appendToFile("half a line\n");
     EXPECT_EQ(store.string("theme"), "dark");  // reading keeps nothing aside, writes nothing
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
     store.set("textSize", "small");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
     EXPECT_EQ(readFile(path() + ".corrupt"),
               "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
@@ -137,6 +147,7 @@ TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWri
 
     appendToFile("[broken\n");
     store.set("textSize", "medium");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt.1");
     EXPECT_EQ(readFile(path() + ".corrupt.1"), "[General]\ntheme=dark\ntextSize=small\n[broken\n");
     EXPECT_EQ(readFile(path() + ".corrupt"),
@@ -156,6 +167,7 @@ TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
     EXPECT_EQ(store.stringList("holdLevel"), QStringList{"many"});
     store.remove("excludedApps");  // reads as absent: nothing to remove
     store.set("hadAccessibilityAccess", true);
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path()), original + "hadAccessibilityAccess=true\n");
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
 }
@@ -169,10 +181,12 @@ TEST_F(SharedFile, WritersInSeveralProcessesLoseNothing) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            IniPreferenceStore store(path());
-            for (int n = 0; n < keysEach; ++n) {
-                store.set(QStringLiteral("w%1k%2").arg(writer).arg(n), double(n));
-            }
+            {
+                IniPreferenceStore store(path());
+                for (int n = 0; n < keysEach; ++n) {
+                    store.set(QStringLiteral("w%1k%2").arg(writer).arg(n), double(n));
+                }
+            }  // the store's writes finish as it goes
             _exit(0);
         }
         children.push_back(child);

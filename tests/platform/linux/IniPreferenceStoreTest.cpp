@@ -67,6 +67,7 @@ TEST_F(IniStore, AFileThatDoesNotParseIsKeptAsideBeforeTheFirstWrite) {
     EXPECT_EQ(readFile(path()), original);     // reading changes nothing
 
     store.set("textSize", "large");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
     EXPECT_EQ(readFile(path() + ".corrupt"), original);
     const QByteArray rewritten = readFile(path());
@@ -75,6 +76,7 @@ TEST_F(IniStore, AFileThatDoesNotParseIsKeptAsideBeforeTheFirstWrite) {
 
     // Only once: the second write does not copy the now sound file again.
     store.set("textSize", "small");
+    EXPECT_TRUE(store.flush());
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt.1"));
 }
 
@@ -87,6 +89,7 @@ TEST_F(IniStore, AnEarlierCopyIsNeverOverwritten) {
     }
     IniPreferenceStore store(path());
     store.set("theme", "light");
+    EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path() + ".corrupt"), "earlier");
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt.1");
     EXPECT_TRUE(readFile(path() + ".corrupt.1").startsWith("[General]\n\xff\xfe"));

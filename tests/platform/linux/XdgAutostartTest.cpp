@@ -1,5 +1,7 @@
 #include "platform/linux/XdgAutostart.h"
 
+#include "platform/linux/SmallTmpfs.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +10,8 @@
 
 namespace holdsheet {
 namespace {
+
+using namespace holdsheet::testing;
 
 class Autostart : public ::testing::Test {
   protected:
@@ -64,6 +68,39 @@ TEST_F(Autostart, AFolderThatCannotBeMadeIsAFailureWithItsReason) {
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->contains(config.path())) << failure->toStdString();
     EXPECT_FALSE(autostart.enabled());
+}
+
+TEST(AutostartOnAFullDisk, AnEntryThereStaysWholeAndTheFailureIsSaid) {
+    inSmallTmpfs(64 * 1024, [](const QString& folder) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+        const QString entry = folder + "/autostart/holdsheet.desktop";
+        const QByteArray original =
+            "[Desktop Entry]\n# mine\nType=Application\nExec=holdsheet\n"
+            "Hidden=true\n";
+        ASSERT_TRUE(QDir().mkpath(folder + "/autostart"));
+        {
+            QFile file(entry);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(original), original.size());
+        }
+        fillUp(folder);
+        XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
+        const auto failure = autostart.enable();
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->contains(entry) && failure->contains("No space left"))
+            << failure->toStdString();
+        QFile file(entry);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), original);
+        EXPECT_FALSE(autostart.enabled());
+        EXPECT_EQ(QDir(folder + "/autostart").entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"holdsheet.desktop"})
+            << "no temporary file left behind";
+
+        ASSERT_TRUE(QFile::remove(folder + "/filler"));
+        EXPECT_EQ(autostart.enable(), std::nullopt);
+        EXPECT_TRUE(autostart.enabled());
+    });
 }
 
 TEST(AutostartExec, QuotesAPathAsDesktopEntriesRequire) {
