@@ -5,7 +5,6 @@
 #include "app/DumpOptions.h"
 #include "app/PreferenceOverrides.h"
 #include "export/PdfWriter.h"
-#include "harvest/AccessibilityReaders.h"
 #include "harvest/SheetLoader.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
