@@ -5,12 +5,14 @@
 #include "app/DumpOptions.h"
 #include "app/PreferenceOverrides.h"
 #include "export/PdfWriter.h"
-#include "harvest/AccessibilityReaders.h"
 #include "harvest/SheetLoader.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
-#include "platform/linux/GnomeHotKeys.h"
+#include "platform/linux/DesktopEntryIndex.h"
+#include "platform/linux/DesktopHotKeys.h"
+#include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/ProcessName.h"
 #include "platform/linux/QtScheduler.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
@@ -76,12 +78,17 @@ int outputFailure(const OutputCheck& check, const QString& path) {
                     : QStringLiteral("cannot write %1: %2").arg(path, check.reason));
 }
 
-QString processName(pid_t pid) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (!comm.open(QIODevice::ReadOnly)) {
-        return {};
+// The name the panel gives the application: the workspace's, read while it has a window;
+// its process name otherwise.
+QString applicationName(pid_t pid, DesktopEntryIndex& entries) {
+    if (!entries.entries()) {
+        QEventLoop read;
+        entries.onRead([&read] { read.quit(); });
+        read.exec();
     }
-    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+    EwmhWorkspace workspace(entries);
+    const auto application = workspace.applicationOfProcess(pid);
+    return application ? application->name : processName(pid);
 }
 
 }  // namespace
@@ -162,9 +169,12 @@ int runDump(int argc, char* argv[]) {
     // The same loader the panel uses: settings and trust read in the background, the
     // menus read on a detached task, the result back on this (main) thread.
     QtScheduler scheduler;
-    GnomeHotKeys hotKeys;
+    // The launcher entries are read on a worker of their own meanwhile.
+    QtScheduler entriesScheduler;
+    DesktopEntryIndex entries(entriesScheduler);
+    const auto hotKeys = desktopHotKeys(runningDesktop());
     const Localization localization(prefs);
-    SheetLoader loader(scheduler, ax, prefs, hotKeys, localization);
+    SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization);
     ShortcutSheet sheet;
     QEventLoop loop;
     loader.loadGroups(*pid, [&](ShortcutSheet loaded) {
@@ -172,20 +182,16 @@ int runDump(int argc, char* argv[]) {
         loop.quit();
     });
     loop.exec();
-    const bool answered =
-        !sheet.groups.empty() && sheet.groups.front().items.front().action.menuBox();
     if (!options.filter.isEmpty()) {
         sheet.groups = filterGroups(options.filter, sheet.groups);
     }
 
-    // Ask a silent application nothing more: its process name will do.
-    auto applicationName = [&] {
-        QString name;
-        if (answered && !sheet.notResponding) {
-            name = stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
-                       .value_or(QString());
+    std::optional<QString> named;
+    auto name = [&] {
+        if (!named) {
+            named = applicationName(*pid, entries);
         }
-        return name.isEmpty() ? processName(*pid) : name;
+        return *named;
     };
     switch (options.format) {
         case DumpOutput::json: {
@@ -193,7 +199,7 @@ int runDump(int argc, char* argv[]) {
             if (!out.open(stdout, QIODevice::WriteOnly)) {
                 return fail(usageError, QStringLiteral("cannot write to standard output"));
             }
-            out.write(sheetAsJson(DumpedApplication{*pid, applicationName()}, sheet));
+            out.write(sheetAsJson(DumpedApplication{*pid, name()}, sheet));
             break;
         }
         case DumpOutput::text: {
@@ -204,8 +210,8 @@ int runDump(int argc, char* argv[]) {
         }
         case DumpOutput::pdf: {
             const FileWrite written =
-                writePDFFile(sheet.groups, applicationName(), QImage(), options.output,
-                             localization, options.force ? Existing::replace : Existing::keep);
+                writePDFFile(sheet.groups, name(), QImage(), options.output, localization,
+                             options.force ? Existing::replace : Existing::keep);
             if (written == FileWrite::exists) {
                 return outputFailure({OutputCheck::exists, {}}, options.output);
             }
@@ -216,9 +222,8 @@ int runDump(int argc, char* argv[]) {
         }
     }
     if (sheet.notResponding) {
-        return fail(
-            notResponding,
-            localization.localized(QStringLiteral("header.notResponding")).arg(processName(*pid)));
+        return fail(notResponding,
+                    localization.localized(QStringLiteral("header.notResponding")).arg(name()));
     }
     return ok;
 }

@@ -62,7 +62,11 @@ QStringList openMenuItems() {
 
 HoldsheetApp::HoldsheetApp()
     : localization_(store_),
-      loader_(scheduler_, ax_, store_, hotKeys_, localization_),
+      desktop_(runningDesktop()),
+      hotKeys_(desktopHotKeys(desktop_)),
+      desktopEntries_(entriesScheduler_),
+      workspace_(desktopEntries_),
+      loader_(scheduler_, ax_, store_, *hotKeys_, localization_),
       monitors_(
           [this] { return panelWindow_ && panelWindow_->isVisible() && panelWindow_->isKey(); },
           isOwnWindow),
@@ -160,7 +164,8 @@ void HoldsheetApp::start() {
     HoldMonitor::setShared(&hold_);
     AppDelegate::setShared(&delegate_);
     started_ = true;
-    warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath());
+    warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
+                          desktop_);
     delegate_.applicationDidFinishLaunching();
 }
 
@@ -199,6 +204,7 @@ QVariantMap HoldsheetApp::status() {
     return QVariantMap{
         {"visible", panel && panel->isVisible()},
         {"targetPid", static_cast<int>(model.targetPID)},
+        {"targetName", model.appName()},
         {"loading", model.isLoading()},
         {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
         {"notResponding", model.sheet() && model.sheet()->notResponding},

@@ -13,11 +13,12 @@
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/DesktopEntryIndex.h"
+#include "platform/linux/DesktopHotKeys.h"
 #include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/FileManagerViewer.h"
 #include "platform/linux/GioApplications.h"
 #include "platform/linux/GioFileHandlers.h"
-#include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/PaletteAppearance.h"
 #include "platform/linux/QtApplicationControl.h"
@@ -73,7 +74,12 @@ class HoldsheetApp {
     IniPreferenceStore store_;
     Localization localization_;
     AtspiAccessibility ax_;
-    GnomeHotKeys hotKeys_;
+    Desktop desktop_;
+    std::unique_ptr<SystemHotKeys> hotKeys_;
+    // Reads the launcher entries on a worker of its own, so that a reading never delays
+    // a sheet's.
+    QtScheduler entriesScheduler_;
+    DesktopEntryIndex desktopEntries_;
     EwmhWorkspace workspace_;
     XTestKeyPoster poster_;
     QtProcessRunner runner_;

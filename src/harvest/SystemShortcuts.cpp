@@ -2,6 +2,7 @@
 
 #include "harvest/KeyNaming.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace holdsheet {
@@ -30,13 +31,10 @@ std::optional<qint64> integerValue(const ValueTree& value) {
     return std::nullopt;
 }
 
-std::optional<ShortcutItem> itemFor(const ValueTree::Dictionary& hotKeys,
-                                    const SystemHotKeyRow& row,
-                                    const std::function<QString(const QString&)>& localized) {
-    const ValueTree* entryValue = member(hotKeys, QByteArray::number(row.id).constData());
-    const auto* entry =
-        entryValue ? std::get_if<ValueTree::Dictionary>(&entryValue->data) : nullptr;
-    if (!entry) {
+// The item of one entry, titled `title`; none when the entry is disabled or malformed.
+std::optional<ShortcutItem> itemFor(const ValueTree& entryValue, const QString& title) {
+    const auto* entry = std::get_if<ValueTree::Dictionary>(&entryValue.data);
+    if (!entry || title.isEmpty()) {
         return std::nullopt;
     }
     const ValueTree* enabled = member(*entry, "enabled");
@@ -63,7 +61,7 @@ std::optional<ShortcutItem> itemFor(const ValueTree::Dictionary& hotKeys,
         return std::nullopt;
     }
     ShortcutItem item;
-    item.title = localized(QString::fromLatin1(row.titleKey));
+    item.title = title;
     item.modifiers = flagSymbols(static_cast<std::uint64_t>(*flags));
     item.key = std::move(*key);
     item.isEnabled = true;
@@ -72,7 +70,38 @@ std::optional<ShortcutItem> itemFor(const ValueTree::Dictionary& hotKeys,
     return item;
 }
 
+bool isTableId(qint64 id) {
+    const auto& rows = systemHotKeyRows();
+    return std::any_of(rows.begin(), rows.end(), [id](const auto& row) { return row.id == id; });
+}
+
+// The title a binding outside the table brings along: readable text, kept short.
+QString ownTitle(const ValueTree& entryValue) {
+    const auto* entry = std::get_if<ValueTree::Dictionary>(&entryValue.data);
+    const ValueTree* title = entry ? member(*entry, "title") : nullptr;
+    const auto* text = title ? std::get_if<QString>(&title->data) : nullptr;
+    return text ? boundedTitle(*text) : QString();
+}
+
 }  // namespace
+
+QString boundedTitle(const QString& text) {
+    QString title;
+    for (const QChar c : text.left(4 * maximumTitleLength)) {
+        if (c.isSpace() || c.category() == QChar::Other_Control) {
+            if (!title.isEmpty() && !title.endsWith(QLatin1Char(' '))) {
+                title += QLatin1Char(' ');
+            }
+        } else {
+            title += c;
+        }
+    }
+    title = title.trimmed();
+    if (title.size() > maximumTitleLength) {
+        title = title.left(maximumTitleLength - 1).trimmed() + QChar(0x2026);
+    }
+    return title;
+}
 
 const std::vector<SystemHotKeyRow>& systemHotKeyRows() {
     static const std::vector<SystemHotKeyRow> rows = {
@@ -102,7 +131,28 @@ std::optional<ShortcutGroup> systemGroup(const std::optional<ValueTree>& hotKeys
     }
     ShortcutGroup group;
     for (const auto& row : systemHotKeyRows()) {
-        if (auto item = itemFor(*dictionary, row, localized)) {
+        const ValueTree* entry = member(*dictionary, QByteArray::number(row.id).constData());
+        if (auto item = entry ? itemFor(*entry, localized(QString::fromLatin1(row.titleKey)))
+                              : std::nullopt) {
+            group.items.push_back(std::move(*item));
+        }
+    }
+    // The desktop's other bindings, in the order of their ids.
+    std::vector<std::pair<qint64, const ValueTree*>> others;
+    for (const auto& [key, entry] : *dictionary) {
+        bool number = false;
+        const qint64 id = key.toLongLong(&number);
+        if (number && !isTableId(id)) {
+            others.emplace_back(id, &entry);
+        }
+    }
+    std::sort(others.begin(), others.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [id, entry] : others) {
+        if (group.items.size() >= maximumSystemItems) {
+            break;
+        }
+        if (auto item = itemFor(*entry, ownTitle(*entry))) {
             group.items.push_back(std::move(*item));
         }
     }

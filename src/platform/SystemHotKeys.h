@@ -46,7 +46,8 @@ constexpr int nextInputSource = 61;
 // The desktop's own key bindings as a symbolic hot-key dictionary: keys are hot-key ids in
 // decimal, each entry {"enabled": number, "value": {"parameters": [character code,
 // virtual key code, modifier flags (ModifierFlag)]}}; a character code of 65535 means no
-// character.
+// character. Bindings of actions outside the id table carry their own "title" text, under
+// ids from 1000 on.
 class SystemHotKeys {
   public:
     virtual ~SystemHotKeys() = default;

@@ -143,9 +143,10 @@ TEST_F(Gesture, AStoredHoldLevelSetsTheDelay) {
     xdotool({"keyup", "super"});
 }
 
-// A GNOME desktop opens its overview on a lone Super: the program says so at start, and
-// how to choose another key, unless another key is chosen already.
-TEST_F(Gesture, ADesktopThatUsesALoneSuperIsNamedAtStart) {
+// GNOME's overview opens on a lone Super, and the program names that at start there (a
+// unit test covers the line itself). Its settings stay installed under other window
+// managers, which ignore them: under openbox nothing is said, whatever the hold key.
+TEST_F(Gesture, GnomesOverlayKeyIsNotNamedUnderAnotherWindowManager) {
     QTemporaryDir schemas;
     QFile schema(schemas.path() + "/org.gnome.mutter.gschema.xml");
     ASSERT_TRUE(schema.open(QIODevice::WriteOnly));
@@ -158,24 +159,15 @@ TEST_F(Gesture, ADesktopThatUsesALoneSuperIsNamedAtStart) {
     schema.close();
     ASSERT_EQ(QProcess::execute("glib-compile-schemas", {schemas.path()}), 0);
 
-    for (const QByteArray& settings : {QByteArray(), QByteArray("holdKey=alt\n")}) {
-        SCOPED_TRACE(settings.toStdString());
-        QTemporaryDir folder;
-        QProcessEnvironment environment = withConfigFile(
-            folder.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n" + settings);
-        environment.insert("GSETTINGS_SCHEMA_DIR", schemas.path());
-        RunningApp gnome(QStringList{HOLDSHEET_BINARY}, environment);
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-        ASSERT_EQ(gnome.terminate(), std::optional<int>(0));
-        const QByteArray err = gnome.errorOutput();
-        const bool warned = err.contains("overlay-key") && err.contains("holdKey=control") &&
-                            err.contains(QFile::encodeName(folder.path()));
-        EXPECT_EQ(warned, settings.isEmpty()) << err.toStdString();
-    }
-    // Without the schema (this session's desktop), nothing is said.
-    start();
-    ASSERT_EQ(holdsheet->terminate(), std::optional<int>(0));
-    EXPECT_FALSE(holdsheet->errorOutput().contains("overlay-key"));
+    QTemporaryDir folder;
+    QProcessEnvironment environment =
+        withConfigFile(folder.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n");
+    environment.insert("GSETTINGS_SCHEMA_DIR", schemas.path());
+    environment.insert("XDG_CURRENT_DESKTOP", "GNOME");  // left behind by a GNOME session
+    RunningApp other(QStringList{HOLDSHEET_BINARY}, environment);
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_EQ(other.terminate(), std::optional<int>(0));
+    EXPECT_FALSE(other.errorOutput().contains("overlay-key")) << other.errorOutput().toStdString();
 }
 
 }  // namespace

@@ -15,6 +15,12 @@ ValueTree hotKey(ValueTree enabled, Array parameters) {
                 {"value", Dict{{"parameters", std::move(parameters)}}}};
 }
 
+ValueTree titled(const char* title, Array parameters) {
+    auto entry = std::get<Dict>(hotKey(1, std::move(parameters)).data);
+    entry.emplace("title", QString::fromUtf8(title));
+    return entry;
+}
+
 QString bracketed(const QString& key) {
     return "[" + key + "]";
 }
@@ -65,6 +71,17 @@ TEST(SystemGroup, BuildsItemsFromEnabledRowsInTableOrder) {
         {"negative key code", Dict{{"64", hotKey(1, {65535, -1, 0})}}, "none"},
         {"reals count as numbers", Dict{{"64", hotKey(1.0, {32.0, 49.0, 1048576.0})}},
          "[group.system]: [sys.spotlight] ⌘␣ (49,1048576)"},
+        {"the desktop's own actions after the table's, in the order of their ids",
+         Dict{{"1010", titled("Second", {65535, 122, 0x100000})},
+              {"1002", titled("First", {120, 7, 0x80000})},
+              {"64", hotKey(1, {32, 49, 1048576})}},
+         "[group.system]: [sys.spotlight] ⌘␣ (49,1048576) First ⌥X (7,524288) Second ⌘F1 "
+         "(122,1048576)"},
+        {"an own title on one line", Dict{{"1000", titled("  xterm\n -e\ttop\x01 ", {120, 7, 0})}},
+         "[group.system]: xterm -e top X (7,0)"},
+        {"an own action without a title", Dict{{"1000", hotKey(1, {120, 7, 0})}}, "none"},
+        {"a title does not rename a table row", Dict{{"64", titled("Mine", {32, 49, 0})}},
+         "[group.system]: [sys.spotlight] ␣ (49,0)"},
         {"a bad row is skipped, the others stay",
          Dict{{"64", hotKey(1, {32})}, {"81", hotKey(1, {65535, 124, 0x40000})}},
          "[group.system]: [sys.spaceRight] ⌃→ (124,262144)"},

@@ -1,9 +1,8 @@
 #include "platform/linux/EwmhWorkspace.h"
 
-#include <QDir>
-#include <QFile>
+#include "platform/linux/ProcessName.h"
+
 #include <QIcon>
-#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -14,60 +13,6 @@
 namespace holdsheet {
 
 namespace {
-
-struct DesktopEntry {
-    QString name;
-    QString icon;
-};
-
-// The [Desktop Entry] of an application: by file name, else by StartupWMClass.
-std::optional<DesktopEntry> desktopEntry(const QString& applicationId, const QString& wmClass) {
-    auto parse = [](const QString& path,
-                    const QString& wantedClass) -> std::optional<DesktopEntry> {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            return std::nullopt;
-        }
-        DesktopEntry entry;
-        QString startupClass;
-        bool inEntry = false;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            if (line.startsWith(QLatin1Char('['))) {
-                inEntry = line == QLatin1String("[Desktop Entry]");
-            } else if (inEntry && line.startsWith(QLatin1String("Name="))) {
-                entry.name = line.mid(5);
-            } else if (inEntry && line.startsWith(QLatin1String("Icon="))) {
-                entry.icon = line.mid(5);
-            } else if (inEntry && line.startsWith(QLatin1String("StartupWMClass="))) {
-                startupClass = line.mid(15);
-            }
-        }
-        if (!wantedClass.isEmpty() && startupClass.compare(wantedClass, Qt::CaseInsensitive) != 0) {
-            return std::nullopt;
-        }
-        return entry;
-    };
-    const QStringList folders =
-        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
-    for (const QString& folder : folders) {
-        for (const QString& id : {applicationId, wmClass, wmClass.toLower()}) {
-            if (!id.isEmpty()) {
-                if (auto entry = parse(folder + QLatin1Char('/') + id + ".desktop", {})) {
-                    return entry;
-                }
-            }
-        }
-    }
-    for (const QString& folder : folders) {
-        for (const QString& file : QDir(folder).entryList({"*.desktop"}, QDir::Files)) {
-            if (auto entry = parse(folder + QLatin1Char('/') + file, wmClass)) {
-                return entry;
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 // The largest icon of _NET_WM_ICON up to 128 pixels.
 QImage windowIcon(Display* display, Window window, Atom property) {
@@ -93,7 +38,8 @@ QImage windowIcon(Display* display, Window window, Atom property) {
 
 }  // namespace
 
-EwmhWorkspace::EwmhWorkspace() {
+EwmhWorkspace::EwmhWorkspace(const DesktopEntryIndex& desktopEntries)
+    : desktopEntries_(desktopEntries) {
     if (!x11_.isOpen()) {
         return;
     }
@@ -153,13 +99,37 @@ std::optional<RunningApplication> EwmhWorkspace::applicationOf(unsigned long win
     if (app.applicationId.isEmpty()) {
         app.applicationId = wmClass;
     }
-    const auto entry = desktopEntry(app.applicationId, wmClass);
-    app.name = entry && !entry->name.isEmpty() ? entry->name : wmClass;
+    const auto entries = desktopEntries_.entries();
+    const auto entry = entries ? entries->find(app.applicationId, app.windowClasses) : std::nullopt;
+    app.name = entry ? entry->name : !wmClass.isEmpty() ? wmClass : processName(app.pid);
     app.icon = windowIcon(display, window, x11_.atom("_NET_WM_ICON"));
     if (app.icon.isNull() && entry && !entry->icon.isEmpty()) {
         app.icon = QIcon::fromTheme(entry->icon).pixmap(64, 64).toImage();
     }
     return app;
+}
+
+std::optional<RunningApplication> EwmhWorkspace::applicationOfProcess(pid_t pid) {
+    if (!x11_.isOpen()) {
+        return std::nullopt;
+    }
+    Display* display = x11_.display();
+    const Atom pidAtom = x11_.atom("_NET_WM_PID");
+    auto ownedBy = [&](unsigned long window) {
+        const auto owner = cardinals(display, window, pidAtom, XA_CARDINAL);
+        return !owner.empty() && static_cast<pid_t>(owner.front()) == pid;
+    };
+    // Its active window first, as the panel would see it; else its first managed window.
+    auto windows = cardinals(display, x11_.root(), x11_.atom("_NET_ACTIVE_WINDOW"), XA_WINDOW);
+    const auto clients =
+        cardinals(display, x11_.root(), x11_.atom("_NET_CLIENT_LIST"), XA_WINDOW, 4096);
+    windows.insert(windows.end(), clients.begin(), clients.end());
+    for (const unsigned long window : windows) {
+        if (window != None && ownedBy(window)) {
+            return applicationOf(window);
+        }
+    }
+    return std::nullopt;
 }
 
 pid_t EwmhWorkspace::ownPid() {

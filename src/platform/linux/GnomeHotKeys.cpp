@@ -1,8 +1,7 @@
 #include "platform/linux/GnomeHotKeys.h"
 
-#include "platform/KeyCodes.h"
+#include "platform/linux/DesktopBindings.h"
 #include "platform/linux/GSettingsRead.h"
-#include "platform/linux/KeyBindingParser.h"
 
 #include <QStringList>
 
@@ -11,18 +10,12 @@ namespace holdsheet {
 namespace {
 
 std::optional<ValueTree> parametersOf(const QString& accelerator) {
-    const auto key = parseAccelerator(accelerator);
-    if (!key) {
+    if (accelerator.size() > maximumKeyTextLength) {
         return std::nullopt;
     }
-    qint64 character = 65535;
-    qint64 virtualKey = key->virtualKey.value_or(-1);
-    if (key->character && key->character->size() == 1) {
-        character = key->character->at(0).unicode();
-        virtualKey = characterVirtualKey(key->character->at(0));
-    }
-    const auto flags = static_cast<qint64>(flagsOfMenuModifiers(key->modifiers));
-    return ValueTree(ValueTree::Array{character, virtualKey, flags});
+    const auto key = parseAccelerator(accelerator);
+    auto parameters = key ? hotKeyParameters(*key) : std::nullopt;
+    return parameters ? std::optional<ValueTree>(std::move(*parameters)) : std::nullopt;
 }
 
 }  // namespace

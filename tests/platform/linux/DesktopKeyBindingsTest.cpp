@@ -1,0 +1,259 @@
+#include "harvest/SystemShortcuts.h"
+#include "platform/linux/DesktopHotKeys.h"
+#include "platform/linux/KdeKeyBindings.h"
+#include "platform/linux/OpenboxKeyBindings.h"
+#include "platform/linux/XfceKeyBindings.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace holdsheet {
+namespace {
+
+QString bracketed(const QString& key) {
+    return "[" + key + "]";
+}
+
+// "title keys; " per item of the group the bindings make, or "none".
+std::string describe(const std::optional<std::vector<DesktopBinding>>& bindings) {
+    if (!bindings) {
+        return "refused";
+    }
+    const auto group = systemGroup(hotKeyDictionary(*bindings), bracketed);
+    if (!group) {
+        return "none";
+    }
+    std::string text;
+    for (const auto& item : group->items) {
+        text += item.title.toStdString() + " " + item.modifiers.toStdString() +
+                item.key.toStdString() + "; ";
+    }
+    return text;
+}
+
+QByteArray openbox(const QByteArray& keyboard) {
+    return "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+           "<theme><name>Clearlooks</name></theme><keyboard><chainQuitKey>C-g</chainQuitKey>" +
+           keyboard + "</keyboard><mouse/></openbox_config>";
+}
+
+QByteArray xfce(const QByteArray& groups) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<channel name=\"xfce4-keyboard-shortcuts\" version=\"1.0\">" +
+           groups + "</channel>";
+}
+
+QByteArray repeated(const QByteArray& text, int times) {
+    QByteArray all;
+    for (int i = 0; i < times; ++i) {
+        all += text;
+    }
+    return all;
+}
+
+TEST(DesktopKeyBindings, OpenboxKeybindsAreNamedAfterTheirFirstAction) {
+    const QByteArray rc = openbox(
+        "<keybind key=\"W-d\"><action name=\"ToggleShowDesktop\"/></keybind>"
+        "<keybind key=\"C-A-Right\"><action name=\"GoToDesktop\"><to>right</to>"
+        "<wrap>no</wrap></action></keybind>"
+        "<keybind key=\"C-A-Left\"><action name=\"GoToDesktop\"><to>left</to></action></keybind>"
+        "<keybind key=\"W-Left\"><action name=\"GoToDesktop\"><to>left</to></action></keybind>"
+        "<keybind key=\"W-F2\"><action name=\"GoToDesktop\"><to>2</to></action></keybind>"
+        "<keybind key=\"W-e\"><action name=\"Execute\"><startupnotify><enabled>true</enabled>"
+        "<name>Konqueror</name></startupnotify><command>kfmclient openProfile</command>"
+        "</action></keybind>"
+        "<keybind key=\"W-Return\"><action name=\"Execute\"><command>xterm</command></action>"
+        "</keybind>"
+        "<keybind key=\"A-Escape\"><action name=\"Lower\"/><action name=\"Unfocus\"/></keybind>"
+        "<keybind key=\"C-A-Tab\"><action name=\"NextWindow\"><panels>yes</panels>"
+        "<desktop>yes</desktop><finalactions><action name=\"Focus\"/></finalactions>"
+        "</action></keybind>"
+        "<keybind key=\"A-space\"><action name=\"ShowMenu\"><menu>client-menu</menu></action>"
+        "</keybind>"
+        "<keybind key=\"Print\"><action name=\"Execute\"><command>scrot -s</command></action>"
+        "</keybind>"
+        // A chain, a modifier without a name here, a key without a name, no action.
+        "<keybind key=\"C-a\"><keybind key=\"x\"><action name=\"Close\"/></keybind></keybind>"
+        "<keybind key=\"H-x\"><action name=\"Close\"/></keybind>"
+        "<keybind key=\"W-XF86AudioMute\"><action name=\"Execute\"><command>mute</command>"
+        "</action></keybind>"
+        "<keybind key=\"W-q\"/>");
+    EXPECT_EQ(describe(openboxKeyBindings(rc)),
+              "[sys.showDesktop] ⌘D; [sys.spaceLeft] ⌃⌥←; [sys.spaceRight] ⌃⌥→; "
+              "Go to desktop 2 ⌘F2; Konqueror ⌘E; xterm ⌘↩; Lower ⌥⎋; Next window ⌃⌥⇥; "
+              "Show menu client-menu ⌥␣; scrot -s Print; ");
+}
+
+TEST(DesktopKeyBindings, KdeActionsByFriendlyNameAndLaunchersByApplication) {
+    const QByteArray rc =
+        "[$Version]\nupdate_info=kglobalaccel.upd:kde3.4\n\n"
+        "[kwin]\n_k_friendly_name=KWin\n"
+        "Show Desktop=Meta+D,none,Peek at Desktop\n"
+        "Switch One Desktop to the Left=Meta+Ctrl+Left,none,Switch One Desktop to the Left\n"
+        "Walk Through Windows=Alt+Tab\\tMeta+Tab,Alt+Tab,Walk Through Windows\n"
+        "Window Close=Alt+F4,Alt+F4,Close Window\n"
+        "Window Maximize=none,Meta+PgUp,Maximize Window\n"
+        "Window Minimize=,Meta+PgDown,Minimize Window\n"
+        "Kill Window=Meta+Ctrl+Esc\\tMeta+K,Meta+Ctrl+Esc,\n"
+        "Comma=Meta+\\,,none,Comma\\sthing\n"
+        "[org.kde.spectacle.desktop]\n"
+        "RectangularRegionScreenShot=Meta+Shift+Print,Meta+Shift+Print,Capture Region\n"
+        "[services][org.kde.konsole.desktop]\n_launch=Ctrl+Alt+T\n"
+        "[services][org.kde.dolphin.desktop]\n_launch=Search\n";
+    EXPECT_EQ(describe(kdeKeyBindings(rc)),
+              "[sys.screenshotAreaFile] ⇧⌘Print; [sys.showDesktop] ⌘D; [sys.spaceLeft] ⌃⌘←; "
+              "Walk Through Windows ⌥⇥; Close Window ⌥F4; Kill Window ⌃⌘⎋; Comma thing ⌘,; "
+              "konsole ⌃⌥T; ");
+}
+
+TEST(DesktopKeyBindings, XfceUsesTheCustomListWhereThereIsOne) {
+    const QByteArray channel = xfce(
+        "<property name=\"commands\" type=\"empty\">"
+        "<property name=\"default\" type=\"empty\">"
+        "<property name=\"&lt;Alt&gt;F2\" type=\"string\" value=\"xfce4-appfinder --collapsed\"/>"
+        "</property>"
+        "<property name=\"custom\" type=\"empty\">"
+        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;t\" type=\"string\" "
+        "value=\"exo-open --launch TerminalEmulator\"/>"
+        "<property name=\"Print\" type=\"string\" value=\"xfce4-screenshooter -f\"/>"
+        "<property name=\"&lt;Super&gt;r\" type=\"string\" value=\"xfce4-appfinder\"/>"
+        "<property name=\"override\" type=\"bool\" value=\"true\"/>"
+        "</property></property>"
+        "<property name=\"xfwm4\" type=\"empty\">"
+        "<property name=\"default\" type=\"empty\">"
+        "<property name=\"&lt;Alt&gt;Tab\" type=\"string\" value=\"cycle_windows_key\"/>"
+        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;d\" type=\"string\" "
+        "value=\"show_desktop_key\"/>"
+        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;Left\" type=\"string\" "
+        "value=\"left_workspace_key\"/>"
+        "<property name=\"&lt;Nonsense&gt;x\" type=\"string\" value=\"close_window_key\"/>"
+        "<property name=\"&lt;Alt&gt;F4\" type=\"string\" value=\"\"/>"
+        "</property></property>");
+    EXPECT_EQ(describe(xfceKeyBindings(channel)),
+              "[sys.screenshotScreenFile] Print; [sys.spotlight] ⌘R; [sys.showDesktop] ⌃⌥D; "
+              "[sys.spaceLeft] ⌃⌥←; Cycle windows ⌥⇥; exo-open --launch TerminalEmulator ⌃⌥T; ");
+}
+
+TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
+    const QByteArray keybind = "<keybind key=\"W-a\"><action name=\"Execute\"><command>" +
+                               QByteArray(100000, 'x') + "</command></action></keybind>";
+    const QByteArray manyKeybinds =
+        openbox(repeated("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
+                         "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>",
+                         5000));
+    struct Case {
+        const char* what;
+        std::optional<std::vector<DesktopBinding>> bindings;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"openbox: not XML", openboxKeyBindings("\x01\xff<<>>&&"), "refused"},
+        {"openbox: another document", openboxKeyBindings("<channel/>"), "refused"},
+        {"openbox: cut short", openboxKeyBindings(openbox("<keybind key=\"W-a\">").left(150)),
+         "refused"},
+        {"openbox: nested too deep",
+         openboxKeyBindings(openbox(repeated("<a>", 100) + repeated("</a>", 100))), "refused"},
+        {"openbox: entities do not multiply",
+         openboxKeyBindings("<!DOCTYPE x [<!ENTITY a \"" + QByteArray(1000, 'a') +
+                            "\"><!ENTITY b \"" + repeated("&a;", 1000) +
+                            "\">]><openbox_config><keyboard><keybind key=\"W-a\">"
+                            "<action name=\"Execute\"><command>" +
+                            repeated("&b;", 1000) +
+                            "</command></action></keybind></keyboard></openbox_config>"),
+         "refused"},
+        {"openbox: a huge command is cut", openboxKeyBindings(openbox(keybind)),
+         std::string(maximumTitleLength - 1, 'x') + "… ⌘A; "},
+        {"openbox: a huge key",
+         openboxKeyBindings(openbox("<keybind key=\"W-" + QByteArray(100000, 'a') +
+                                    "\"><action name=\"Close\"/></keybind>")),
+         "none"},
+        {"xfce: not XML", xfceKeyBindings(QByteArray(5000, '\0')), "refused"},
+        {"xfce: another channel", xfceKeyBindings("<channel name=\"xfwm4\"/>"), "refused"},
+        {"kde: binary",
+         kdeKeyBindings(QByteArray("[kwin]\n\xff\xfe=\x01\x02,\\") + QByteArray(100000, '\\')),
+         "none"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(describe(c.bindings), c.expected) << c.what;
+    }
+    // Thousands of keybinds: the group stays within its bounds, each action once.
+    const auto many = openboxKeyBindings(manyKeybinds);
+    ASSERT_TRUE(many);
+    EXPECT_LE(many->size(), maximumDesktopBindings);
+    EXPECT_EQ(describe(many), "Close ⌘A; Iconify ⌘B; ");
+}
+
+TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto write = [&](const QString& name, const QByteArray& content) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    };
+    const QString broken = write("broken.xml", "<openbox_config><keyboard>");
+    const QString huge =
+        write("huge.xml", openbox("<keybind key=\"W-h\"><action name=\"Close\"/></keybind><!--" +
+                                  QByteArray(maximumConfigurationBytes, ' ') + "-->"));
+    const QString good =
+        write("good.xml", openbox("<keybind key=\"W-g\"><action name=\"Close\"/></keybind>"));
+    ConfigurationFileHotKeys hotKeys({dir.filePath("missing.xml"), dir.path(), broken, huge, good},
+                                     openboxKeyBindings);
+    const auto group = systemGroup(hotKeys.symbolicHotKeys(), bracketed);
+    ASSERT_TRUE(group);
+    ASSERT_EQ(group->items.size(), 1u);
+    EXPECT_EQ(group->items[0].key, "G");
+
+    ConfigurationFileHotKeys nothing({broken}, openboxKeyBindings);
+    EXPECT_FALSE(nothing.symbolicHotKeys());
+}
+
+TEST(DesktopKeyBindings, ConfigurationIsLookedUpAsTheXdgBaseDirectoriesSay) {
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_HOME", "/home/u/conf");
+    qputenv("XDG_CONFIG_DIRS", "/etc/one:relative:/etc/two/");
+    EXPECT_EQ(configurationCandidates("openbox/rc.xml"),
+              QStringList({"/home/u/conf/openbox/rc.xml", "/etc/one/openbox/rc.xml",
+                           "/etc/two/openbox/rc.xml"}));
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CONFIG_DIRS");
+    EXPECT_EQ(
+        configurationCandidates("openbox/rc.xml"),
+        QStringList({QDir::homePath() + "/.config/openbox/rc.xml", "/etc/xdg/openbox/rc.xml"}));
+}
+
+TEST(RunningDesktop, TheWindowManagerDecidesElseTheEnvironment) {
+    struct Case {
+        const char* windowManager;
+        const char* currentDesktop;
+        Desktop expected;
+    };
+    const Case cases[] = {
+        {"Openbox", "GNOME", Desktop::openbox},  // GNOME's variable outlived its shell
+        {"GNOME Shell", "ubuntu:GNOME", Desktop::gnome},
+        {"Mutter", "", Desktop::gnome},
+        {"Metacity", "GNOME-Flashback:GNOME", Desktop::gnome},
+        {"KWin", "KDE", Desktop::kde},
+        {"Xfwm4", "XFCE", Desktop::xfce},
+        {"Mutter (Muffin)", "X-Cinnamon", Desktop::none},
+        {"i3", "KDE", Desktop::none},
+        {"", "ubuntu:GNOME", Desktop::gnome},
+        {"", "X-Cinnamon:KDE", Desktop::kde},
+        {"", "xfce", Desktop::xfce},
+        {"", "Openbox", Desktop::openbox},
+        {"", "sway", Desktop::none},
+        {"", "", Desktop::none},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(desktopOf(c.windowManager, c.currentDesktop), c.expected)
+            << c.windowManager << " / " << c.currentDesktop;
+    }
+}
+
+}  // namespace
+}  // namespace holdsheet
