@@ -12,7 +12,6 @@ void parse(benchmark::State& state, Toolkit toolkit, QString text) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(holdsheet::parseKeyBinding(text, toolkit, QStringLiteral("Item")));
     }
-    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
 }
 
 // `unit` repeated to about `bytes` bytes of text, then `end`.
