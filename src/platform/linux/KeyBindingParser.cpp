@@ -309,9 +309,12 @@ std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
         return std::nullopt;
     }
     const QStringView text(binding);
+    // Other toolkits that speak GTK's shape (browsers, mail programs) give themselves away by
+    // a modifier or a mnemonic path, or by empty fields: Qt never reports ";;" or "o;;".
+    const bool emptyFields = text.endsWith(u";;") && text.size() <= 4;
     const bool gtkShape =
         toolkit == Toolkit::gtk || (toolkit == Toolkit::unknown && text.count(u';') == 2 &&
-                                    (text.contains(u'<') || text.contains(u':')));
+                                    (text.contains(u'<') || text.contains(u':') || emptyFields));
     if (gtkShape) {
         // "mnemonic;mnemonic path;accelerator": only the accelerator is a key equivalent.
         const auto first = text.indexOf(u';');

@@ -183,6 +183,10 @@ TEST(KeyBindingParser, UnknownToolkitsAreRecognisedByShape) {
                                 {"s;<Alt>f:s;<Primary>s", "char:s mods:12"},
                                 {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
                                 {"Ctrl+S", "char:S mods:12"},
+                                {"A;<Alt>M:A;a", "char:a mods:8", "Archive"},
+                                {";;", "none"},
+                                {"o;;", "none", "Open"},
+                                {"Ctrl+;;Ctrl+K", "char:; mods:12"},
                             });
     EXPECT_EQ(toolkitFromName("GTK"), Toolkit::gtk);
     EXPECT_EQ(toolkitFromName("Qt"), Toolkit::qt);
