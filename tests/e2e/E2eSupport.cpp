@@ -49,7 +49,8 @@ QString sessionDirectory() {
 
 }  // namespace
 
-RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus) {
+RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
+                       const QStringList& options) {
     directory_ = sessionDirectory();
     const QString description = directory_ + QStringLiteral("/menus.txt");
     recordPath_ = directory_ + QStringLiteral("/record.txt");
@@ -67,12 +68,19 @@ RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus) {
     }
     file.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const char* program = GTK_FIXTURE;
     if (toolkit == Toolkit::qt) {
+        program = QT_FIXTURE;
         environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    } else if (toolkit == Toolkit::gtk2) {
+        // GTK 2 joins the accessibility bus only through these modules, which a desktop
+        // session names for every application.
+        program = GTK2_FIXTURE;
+        environment.insert(QStringLiteral("GTK_MODULES"), QStringLiteral("gail:atk-bridge"));
     }
-    start({QString::fromLatin1(toolkit == Toolkit::gtk ? GTK_FIXTURE : QT_FIXTURE), description,
-           recordPath_},
-          environment);
+    start(
+        QStringList{QString::fromLatin1(program)} + options + QStringList{description, recordPath_},
+        environment);
 }
 
 RunningApp::RunningApp(const QStringList& command, const QProcessEnvironment& environment) {

@@ -33,13 +33,16 @@ struct MenuLine {
     bool hidden = false;  // the application hides it from its menu
 };
 
-enum class Toolkit { gtk, qt };
+// gtk2 is the GTK fixture built on GTK 2, with the bridge modules a desktop session loads.
+enum class Toolkit { gtk, qt, gtk2 };
 
 // A running application, ended when this goes out of scope.
 class RunningApp {
   public:
-    // A fixture application of the toolkit building these menus.
-    RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus);
+    // A fixture application of the toolkit building these menus; `options` go before its
+    // arguments (the GTK fixtures take --menu-bar-in-tool-bar).
+    RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
+               const QStringList& options = {});
     // Any program, with arguments.
     explicit RunningApp(const QStringList& command, const QProcessEnvironment& environment =
                                                         QProcessEnvironment::systemEnvironment());

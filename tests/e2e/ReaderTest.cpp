@@ -64,6 +64,14 @@ const std::vector<std::string> shapesSheet = {
     "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Screenshot ⌃Print, Files ⌘E, Space ⌃␣",
 };
 
+const std::vector<MenuLine> small = {
+    {0, "menu", "_File", "", ""},
+    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
+    {1, "item", "_Save", "<Primary>s", "Ctrl+S"},
+    {0, "menu", "_Edit", "", ""},
+    {1, "item", "_Copy", "<Primary>c", "Ctrl+C"},
+};
+
 std::vector<MenuLine> hugeMenu() {
     std::vector<MenuLine> lines{{0, "menu", "_Huge", "", ""}};
     for (int i = 0; i < 900; ++i) {
@@ -77,7 +85,15 @@ std::vector<MenuLine> hugeMenu() {
 class Toolkits : public ::testing::TestWithParam<Toolkit> {};
 
 std::string toolkitName(const ::testing::TestParamInfo<Toolkit>& info) {
-    return info.param == Toolkit::gtk ? "Gtk" : "Qt";
+    switch (info.param) {
+        case Toolkit::gtk:
+            return "Gtk";
+        case Toolkit::gtk2:
+            return "Gtk2";
+        case Toolkit::qt:
+            break;
+    }
+    return "Qt";
 }
 
 TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
@@ -116,6 +132,11 @@ TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
 }
 
 TEST_P(Toolkits, ReadsAMenuOf900ItemsWholeAndStopsThere) {
+    if (GetParam() == Toolkit::gtk2) {
+        // The item limit is the reader's, whatever the toolkit; GTK 2 answers the 2,700
+        // attribute calls of such a menu more slowly than one call may wait.
+        GTEST_SKIP() << "GTK 2 does not answer a menu of 900 items within the call timeout";
+    }
     RunningApp app(GetParam(), hugeMenu());
     ASSERT_TRUE(app.waitUntilReadable());
     const HoldsheetRun run = runHoldsheet(
@@ -209,7 +230,19 @@ TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWhole) {
     EXPECT_EQ(untrusted.load(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt), toolkitName);
+INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt, Toolkit::gtk2),
+                         toolkitName);
+
+// Browsers and mail programs keep their menu bar inside a tool bar.
+TEST(Reader, FindsTheMenuBarInsideAToolBar) {
+    RunningApp app(Toolkit::gtk, small, {"--menu-bar-in-tool-bar"});
+    ASSERT_TRUE(app.waitUntilReadable());
+    const HoldsheetRun run = runHoldsheet(
+        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(describeGroups(parseJson(run.out)),
+              (std::vector<std::string>{"File: Open ⌃O, Save ⌃S", "Edit: Copy ⌃C"}));
+}
 
 }  // namespace
 }  // namespace holdsheet::e2e

@@ -41,6 +41,7 @@ enum Role : uint {
     roleScrollPane = 49,
     roleSeparator = 50,
     roleSplitPane = 53,
+    roleToolBar = 63,
     roleViewport = 68,
     roleWindow = 69,
 };
@@ -55,7 +56,8 @@ constexpr int stateVisible = 30;
 constexpr int gtkPrefetchLevels = 3;
 constexpr int prefetchLevels = 6;
 // Levels below a window searched for its menu bar: GTK nests it in two fillers, office
-// suites show theirs under a scroll pane and a viewport.
+// suites show theirs under a scroll pane and a viewport, browsers and mail programs in a
+// tool bar.
 constexpr int menuBarSearchLevels = 8;
 
 bool isItemRole(uint role) {
@@ -74,6 +76,7 @@ bool isContainerRole(uint role) {
         case roleRootPane:
         case roleScrollPane:
         case roleSplitPane:
+        case roleToolBar:
         case roleViewport:
         case roleWindow:
             return true;

@@ -3,7 +3,9 @@
 #include "platform/KeyCodes.h"
 
 #include <QHash>
-#include <QStringList>
+#include <QStringView>
+
+#include <vector>
 
 namespace holdsheet {
 
@@ -109,14 +111,19 @@ const QHash<QString, NamedKey>& namedKeys() {
     return table;
 }
 
-std::optional<MenuKey> keyFromName(const QString& name, int modifiers) {
+// Longer texts than any real binding or chord are no key: an application may hand over
+// anything, and nothing here should grow with what it sends.
+constexpr qsizetype maxBindingLength = 256;
+constexpr qsizetype maxChordLength = 128;
+
+std::optional<MenuKey> keyFromName(QStringView name, int modifiers) {
     MenuKey key;
     key.modifiers = modifiers;
     if (name.size() == 1 || (name.size() == 2 && name.at(0).isHighSurrogate())) {
-        key.character = name;
+        key.character = name.toString();
         return key;
     }
-    auto found = namedKeys().constFind(name.toLower());
+    auto found = namedKeys().constFind(name.toString().toLower());
     if (found == namedKeys().constEnd()) {
         return std::nullopt;  // Print, Insert, Menu, media keys: no name on the sheet
     }
@@ -129,25 +136,27 @@ std::optional<MenuKey> keyFromName(const QString& name, int modifiers) {
 // Modifier words of both spellings: GTK's "<Primary>" and the "Ctrl+" of labels and Qt.
 constexpr int keypadWord = -2;  // Qt's "Num+": the key is on the keypad, no modifier
 
-std::optional<int> modifierBit(const QString& word) {
-    const QString w = word.toLower();
-    if (w == u"num") {
+std::optional<int> modifierBit(QStringView word) {
+    const auto is = [word](const char16_t* name) {
+        return word.compare(QStringView(name), Qt::CaseInsensitive) == 0;
+    };
+    if (is(u"num")) {
         return keypadWord;
     }
-    if (w == u"shift") {
+    if (is(u"shift")) {
         return shiftBit;
     }
-    if (w == u"control" || w == u"ctrl" || w == u"primary") {
+    if (is(u"control") || is(u"ctrl") || is(u"primary")) {
         return controlBit;
     }
-    if (w == u"alt" || w == u"mod1") {
+    if (is(u"alt") || is(u"mod1")) {
         return altBit;
     }
     // GTK's <Meta> is Alt on these keyboards; Qt's "Meta+" is its name for Super.
-    if (w == u"meta") {
+    if (is(u"meta")) {
         return -1;
     }
-    if (w == u"super" || w == u"mod4") {
+    if (is(u"super") || is(u"mod4")) {
         return 0;
     }
     return std::nullopt;
@@ -155,9 +164,12 @@ std::optional<int> modifierBit(const QString& word) {
 
 // "<Primary><Shift>s", or the label form "Shift+Ctrl+N". `metaIsSuper` tells the two
 // toolkits' readings of "Meta" apart.
-std::optional<MenuKey> parseChord(QString text, bool metaIsSuper) {
+std::optional<MenuKey> parseChord(QStringView text, bool metaIsSuper) {
+    if (text.size() > maxChordLength) {
+        return std::nullopt;
+    }
     int modifiers = noCommandBit;
-    auto apply = [&](const QString& word) {
+    auto apply = [&](QStringView word) {
         auto bit = modifierBit(word);
         if (!bit) {
             return false;
@@ -173,66 +185,63 @@ std::optional<MenuKey> parseChord(QString text, bool metaIsSuper) {
         }
         return true;
     };
-    while (text.startsWith(QLatin1Char('<'))) {
-        const auto close = text.indexOf(QLatin1Char('>'));
-        if (close < 0 || !apply(text.mid(1, close - 1))) {
+    while (text.startsWith(u'<')) {
+        const auto close = text.indexOf(u'>');
+        if (close < 0 || !apply(text.sliced(1, close - 1))) {
             return std::nullopt;
         }
-        text = text.mid(close + 1);
+        text = text.sliced(close + 1);
     }
     // "Ctrl++" and "Ctrl+;" end in the key itself: only a '+' with text after it separates.
-    for (auto plus = text.indexOf(QLatin1Char('+')); plus > 0 && plus < text.size() - 1;
-         plus = text.indexOf(QLatin1Char('+'))) {
-        if (!apply(text.left(plus))) {
+    for (auto plus = text.indexOf(u'+'); plus > 0 && plus < text.size() - 1;
+         plus = text.indexOf(u'+')) {
+        if (!apply(text.first(plus))) {
             return std::nullopt;
         }
-        text = text.mid(plus + 1);
+        text = text.sliced(plus + 1);
     }
     if (text.isEmpty()) {
         return std::nullopt;
     }
     // "K, Ctrl+D" is a second chord: the sheet shows one key, so such shortcuts are left out.
-    if (text.size() > 2 && text.contains(QLatin1String(", "))) {
+    if (text.size() > 2 && text.contains(u", ")) {
         return std::nullopt;
     }
     return keyFromName(text, modifiers);
 }
 
 // Qt separates several shortcuts with ';', but ';' may also be the key ("Ctrl+;").
-QStringList splitAlternatives(const QString& text) {
-    QStringList parts;
-    QString current;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool isKey = current.isEmpty() || current.endsWith(QLatin1Char('+'));
-        if (c == QLatin1Char(';') && !isKey) {
-            parts << current;
-            current.clear();
-        } else {
-            current += c;
+std::vector<QStringView> splitAlternatives(QStringView text) {
+    std::vector<QStringView> parts;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool isKey = i == start || text.at(i - 1) == u'+';
+        if (text.at(i) == u';' && !isKey) {
+            parts.push_back(text.sliced(start, i - start));
+            start = i + 1;
         }
     }
-    if (!current.isEmpty()) {
-        parts << current;
+    if (start < text.size()) {
+        parts.push_back(text.sliced(start));
     }
     return parts;
 }
 
 // White space around a binding goes, except a space that is the key itself ("<Control> ",
 // "Ctrl+ "): it follows a modifier.
-QString trimBinding(const QString& text) {
-    QString trimmed = text.trimmed();
-    if (!trimmed.isEmpty() && (trimmed.endsWith(QLatin1Char('>')) ||
-                               (trimmed.endsWith(QLatin1Char('+')) && trimmed.size() > 1))) {
-        const auto end = text.lastIndexOf(trimmed) + trimmed.size();
-        if (end < text.size() && text.at(end) == QLatin1Char(' ')) {
-            trimmed += QLatin1Char(' ');
+QStringView trimBinding(QStringView text) {
+    QStringView trimmed = text.trimmed();
+    if (!trimmed.isEmpty() &&
+        (trimmed.endsWith(u'>') || (trimmed.endsWith(u'+') && trimmed.size() > 1))) {
+        const qsizetype end = (trimmed.data() - text.data()) + trimmed.size();
+        if (end < text.size() && text.at(end) == u' ') {
+            trimmed = text.sliced(trimmed.data() - text.data(), trimmed.size() + 1);
         }
     }
     return trimmed;
 }
 
-bool isQtMnemonic(const QString& text, const QString& title) {
+bool isQtMnemonic(QStringView text, const QString& title) {
     // The mnemonic is the letter as typed in the label; a real Alt+letter shortcut whose
     // letter is not in the title still counts.
     static const QLatin1String prefix("Alt+");
@@ -283,7 +292,9 @@ std::optional<int> virtualKeyOfKeyName(const QString& name) {
 }
 
 Toolkit toolkitFromName(const QString& toolkitName) {
-    if (toolkitName.compare(QLatin1String("GTK"), Qt::CaseInsensitive) == 0) {
+    // GTK 2 names its accessibility layer rather than itself.
+    if (toolkitName.compare(QLatin1String("GTK"), Qt::CaseInsensitive) == 0 ||
+        toolkitName.compare(QLatin1String("GAIL"), Qt::CaseInsensitive) == 0) {
         return Toolkit::gtk;
     }
     if (toolkitName.compare(QLatin1String("Qt"), Qt::CaseInsensitive) == 0) {
@@ -294,28 +305,35 @@ Toolkit toolkitFromName(const QString& toolkitName) {
 
 std::optional<MenuKey> parseKeyBinding(const QString& binding, Toolkit toolkit,
                                        const QString& title) {
+    if (binding.size() > maxBindingLength) {
+        return std::nullopt;
+    }
+    const QStringView text(binding);
+    // Other toolkits that speak GTK's shape (browsers, mail programs) give themselves away by
+    // a modifier or a mnemonic path, or by empty fields: Qt never reports ";;" or "o;;".
+    const bool emptyFields = text.endsWith(u";;") && text.size() <= 4;
     const bool gtkShape =
-        toolkit == Toolkit::gtk ||
-        (toolkit == Toolkit::unknown && binding.count(QLatin1Char(';')) == 2 &&
-         (binding.contains(QLatin1Char('<')) || binding.contains(QLatin1Char(':'))));
+        toolkit == Toolkit::gtk || (toolkit == Toolkit::unknown && text.count(u';') == 2 &&
+                                    (text.contains(u'<') || text.contains(u':') || emptyFields));
     if (gtkShape) {
         // "mnemonic;mnemonic path;accelerator": only the accelerator is a key equivalent.
-        const QStringList fields = binding.split(QLatin1Char(';'));
-        if (fields.size() < 3) {
+        const auto first = text.indexOf(u';');
+        const auto second = first < 0 ? -1 : text.indexOf(u';', first + 1);
+        if (second < 0) {
             return std::nullopt;
         }
-        const QString accelerator = trimBinding(fields.mid(2).join(QLatin1Char(';')));
+        const QStringView accelerator = trimBinding(text.sliced(second + 1));
         if (accelerator.isEmpty()) {
             return std::nullopt;
         }
         return parseChord(accelerator, false);
     }
-    for (const QString& alternative : splitAlternatives(trimBinding(binding))) {
-        const QString text = trimBinding(alternative);
-        if (text.isEmpty() || isQtMnemonic(text, title)) {
+    for (const QStringView alternative : splitAlternatives(trimBinding(text))) {
+        const QStringView chord = trimBinding(alternative);
+        if (chord.isEmpty() || isQtMnemonic(chord, title)) {
             continue;
         }
-        if (auto key = parseChord(text, true)) {
+        if (auto key = parseChord(chord, true)) {
             return key;
         }
     }

@@ -144,11 +144,49 @@ TEST(KeyBindingParser, QtMnemonicsAreNoShortcuts) {
                        });
 }
 
+// GTK 2 names its accessibility layer, not itself; an item without an accelerator reports
+// empty fields or its mnemonic alone, which is no key.
+TEST(KeyBindingParser, Gtk2ReadsAsGtk) {
+    const Toolkit gail = toolkitFromName("GAIL");
+    EXPECT_EQ(gail, Toolkit::gtk);
+    check(gail, {
+                    {";;", "none"},
+                    {"o;;", "none", "Open"},
+                    {"o;;<Control>o", "char:o mods:12", "Open"},
+                    {";;<Control><Shift>s", "char:s mods:13"},
+                });
+}
+
+// Nothing real comes near these lengths: such texts are refused whole, whatever they hold.
+TEST(KeyBindingParser, RefusesTextsLongerThanAnyRealBinding) {
+    const QString manyModifiers = QString("<Primary>").repeated(40) + "s";
+    const QString manyWords = QString("Ctrl+").repeated(60) + "S";
+    const QString manyShortcuts = QString("Ctrl+S;").repeated(100);
+    const QString megabyte = QString("<Primary>").repeated(1 << 17) + "s";
+    for (const Toolkit toolkit : {Toolkit::gtk, Toolkit::qt, Toolkit::unknown}) {
+        for (const QString& binding : {";;" + manyModifiers, manyWords, manyShortcuts,
+                                       ";;" + megabyte, QString("Ctrl+").repeated(1 << 18)}) {
+            EXPECT_EQ(show(parseKeyBinding(binding, toolkit, "Item")), "none")
+                << binding.left(30).toStdString() << "... of " << binding.size();
+        }
+    }
+    EXPECT_EQ(show(parseAccelerator(manyModifiers)), "none");
+    EXPECT_EQ(show(parseAccelerator(megabyte)), "none");
+    // A long mnemonic path and padding stay within the limits.
+    check(Toolkit::gtk, {{"x;<Alt>f:r:o:x;<Primary><Shift><Alt>Page_Down                      "
+                          "                                                              ",
+                          "vk:121 mods:15"}});
+}
+
 TEST(KeyBindingParser, UnknownToolkitsAreRecognisedByShape) {
     check(Toolkit::unknown, {
                                 {"s;<Alt>f:s;<Primary>s", "char:s mods:12"},
                                 {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
                                 {"Ctrl+S", "char:S mods:12"},
+                                {"A;<Alt>M:A;a", "char:a mods:8", "Archive"},
+                                {";;", "none"},
+                                {"o;;", "none", "Open"},
+                                {"Ctrl+;;Ctrl+K", "char:; mods:12"},
                             });
     EXPECT_EQ(toolkitFromName("GTK"), Toolkit::gtk);
     EXPECT_EQ(toolkitFromName("Qt"), Toolkit::qt);
