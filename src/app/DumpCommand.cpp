@@ -4,9 +4,11 @@
 #include "app/DumpFormat.h"
 #include "app/DumpOptions.h"
 #include "app/PreferenceOverrides.h"
+#include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
 #include "harvest/AccessibilityReaders.h"
 #include "harvest/SheetLoader.h"
+#include "harvest/TitleCap.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/GnomeHotKeys.h"
@@ -20,6 +22,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <unistd.h>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -44,7 +47,10 @@ const char* const dumpUsage =
     "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
     "bus; 6 when it did not answer in time (the part read before is still printed or\n"
     "written); 7 when the whole run took longer than --timeout; 8 when the --output file\n"
-    "cannot be written; 9 when it exists and --force was not given (it is left as it is).\n";
+    "cannot be written (a folder, a FIFO, a device or a socket there is never replaced:\n"
+    "--force replaces a regular file, keeping its permissions, or a symbolic link itself);\n"
+    "9 when it exists and --force was not given (it is left as it is); 10 when standard\n"
+    "output cannot be written (a full disk, say).\n";
 
 namespace {
 
@@ -57,12 +63,23 @@ enum Exit {
     notResponding = 6,
     pastDeadline = 7,
     outputUnwritable = 8,
-    outputExists = 9
+    outputExists = 9,
+    standardOutputUnwritable = 10
 };
 
+// Messages name paths and processes, which may hold anything.
 int fail(int code, const QString& message) {
-    QTextStream(stderr) << "holdsheet dump: " << message << "\n";
+    QTextStream(stderr) << "holdsheet dump: " << printable(message) << "\n";
     return code;
+}
+
+int toStandardOutput(const QByteArray& bytes) {
+    if (const int error = writeWhole(STDOUT_FILENO, bytes)) {
+        return fail(
+            standardOutputUnwritable,
+            QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(error)));
+    }
+    return ok;
 }
 
 int outputFailure(const OutputCheck& check, const QString& path) {
@@ -97,8 +114,7 @@ int runDump(int argc, char* argv[]) {
     }
     const DumpOptions options = std::get<DumpOptions>(parsed);
     if (options.help) {
-        QTextStream(stdout) << dumpUsage;
-        return ok;
+        return toStandardOutput(dumpUsage);
     }
     const bool pdf = options.format == DumpOutput::pdf;
     if (pdf) {
@@ -184,33 +200,33 @@ int runDump(int argc, char* argv[]) {
         }
         return name.isEmpty() ? processName(*pid) : name;
     };
+    int written = ok;
     switch (options.format) {
-        case DumpOutput::json: {
-            QFile out;
-            if (!out.open(stdout, QIODevice::WriteOnly)) {
-                return fail(usageError, QStringLiteral("cannot write to standard output"));
-            }
-            out.write(sheetAsJson(DumpedApplication{*pid, applicationName()}, sheet));
+        case DumpOutput::json:
+            written = toStandardOutput(
+                sheetAsJson(DumpedApplication{*pid, cappedTitle(applicationName())}, sheet));
             break;
-        }
-        case DumpOutput::text: {
-            QTextStream out(stdout);
-            out.setEncoding(QStringConverter::Utf8);
-            out << sheetAsText(sheet);
+        case DumpOutput::text:
+            written = toStandardOutput(sheetAsText(sheet).toUtf8());
             break;
-        }
-        case DumpOutput::pdf: {
-            const FileWrite written =
-                writePDFFile(sheet.groups, applicationName(), QImage(), options.output,
-                             localization, options.force ? Existing::replace : Existing::keep);
-            if (written == FileWrite::exists) {
-                return outputFailure({OutputCheck::exists, {}}, options.output);
-            }
-            if (written == FileWrite::failed) {
-                return outputFailure({OutputCheck::unwritable, {}}, options.output);
+        case DumpOutput::pdf:
+            switch (writePDFFile(sheet.groups, cappedTitle(applicationName()), QImage(),
+                                 options.output, localization,
+                                 options.force ? Existing::replace : Existing::keep)) {
+                case FileWrite::written:
+                    break;
+                case FileWrite::exists:
+                    return outputFailure({OutputCheck::exists, {}}, options.output);
+                case FileWrite::notRegular:
+                    return outputFailure(checkOutput(options.output, options.force),
+                                         options.output);
+                case FileWrite::failed:
+                    return outputFailure({OutputCheck::unwritable, {}}, options.output);
             }
             break;
-        }
+    }
+    if (written != ok) {
+        return written;
     }
     if (sheet.notResponding) {
         return fail(
