@@ -1,7 +1,8 @@
 // One keystroke in the search field of a 1,000-item sheet: filter, rebuild the columns, lay
-// them out and draw the panel, offscreen.
+// them out and draw the panel, offscreen; and one showing of a sheet of megabyte titles.
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/SheetViewHarness.h"
+#include "support/PanelHarness.h"
 
 #include <QApplication>
 #include <QImage>
@@ -89,9 +90,41 @@ void firstLetter(benchmark::State& state) {
     }
 }
 
+// One showing of the panel over an application whose window name, a menu and an item are a
+// megabyte long each: the menus read into a sheet, the sheet and the name stored in the
+// model, the panel laid out and drawn once.
+void megabyteTitles(benchmark::State& state) {
+    const QString flood = QStringLiteral("Flood ").repeated((1 << 20) / 6);
+    constexpr pid_t pid = 7;
+    testing::FakeAccessibility ax;
+    ax.menuBar(pid).menu("System");
+    ax.menuBar(pid).menu("File").item("Open").key("o");
+    ax.menuBar(pid).menu(flood).item(flood).key("f");
+    testing::NoHotKeys hotKeys;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto panel = std::make_unique<testing::SheetViewHarness>();
+        auto root = std::make_unique<CheatSheetRoot>(panel->model, panel->services, true);
+        QImage frame(1100, 700, QImage::Format_ARGB32_Premultiplied);
+        state.ResumeTiming();
+        panel->model.setAppName(flood);
+        panel->loaded(SheetLoader(panel->scheduler, ax, panel->store, hotKeys, panel->localization)
+                          .readGroups(pid, {true, true, false}));
+        root->resize(frame.size());
+        root->show();
+        QCoreApplication::processEvents();
+        root->render(&frame);
+        state.PauseTiming();
+        root.reset();
+        panel.reset();
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(typing)->Unit(benchmark::kMillisecond);
 BENCHMARK(clearing)->Unit(benchmark::kMillisecond);
 BENCHMARK(firstLetter)->Unit(benchmark::kMillisecond);
+BENCHMARK(megabyteTitles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -3,7 +3,8 @@
 // X its action a menu press, A the application name, P its pid, N not responding. An upper-
 // case letter takes the rest as UTF-8, a lower-case one as raw UTF-16 code units, so that
 // texts can hold any code unit, lone surrogates too.
-// The JSON must parse and give every text back; the text form must be written.
+// The JSON must parse and give every text back; the text form must hold no control character
+// but its own line breaks.
 #include "app/DumpFormat.h"
 
 #include <QJsonArray>
@@ -93,7 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
 
-    sheetAsText(sheet);
+    // Nothing a terminal would act on, but the line breaks the text form puts itself.
+    for (const QChar c : sheetAsText(sheet)) {
+        const char16_t u = c.unicode();
+        expect(u == '\n' || (u >= 0x20 && u != 0x7f && (u < 0x80 || u > 0x9f)));
+    }
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(sheetAsJson(application, sheet), &error);

@@ -4,8 +4,10 @@
 #include "app/DumpFormat.h"
 #include "app/DumpOptions.h"
 #include "app/PreferenceOverrides.h"
+#include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
 #include "harvest/SheetLoader.h"
+#include "harvest/TitleCap.h"
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DesktopEntryIndex.h"
@@ -22,6 +24,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <unistd.h>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -46,8 +49,10 @@ const char* const dumpUsage =
     "accessibility bus that answers; 4 when accessibility is off; 5 when the application\n"
     "is not on the bus; 6 when it did not answer in time (the part read before is still\n"
     "printed or written); 7 when the whole run took longer than --timeout; 8 when the\n"
-    "--output file cannot be written; 9 when it exists and --force was not given (it is\n"
-    "left as it is).\n";
+    "--output file cannot be written (a folder, a FIFO, a device or a socket there is never\n"
+    "replaced: --force replaces a regular file, keeping its permissions, or a symbolic link\n"
+    "itself); 9 when it exists and --force was not given (it is left as it is); 10 when\n"
+    "standard output cannot be written (a full disk, say).\n";
 
 namespace {
 
@@ -60,12 +65,23 @@ enum Exit {
     notResponding = 6,
     pastDeadline = 7,
     outputUnwritable = 8,
-    outputExists = 9
+    outputExists = 9,
+    standardOutputUnwritable = 10
 };
 
+// Messages name paths and processes, which may hold anything.
 int fail(int code, const QString& message) {
-    QTextStream(stderr) << "holdsheet dump: " << message << "\n";
+    QTextStream(stderr) << "holdsheet dump: " << printable(message) << "\n";
     return code;
+}
+
+int toStandardOutput(const QByteArray& bytes) {
+    if (const int error = writeWhole(STDOUT_FILENO, bytes)) {
+        return fail(
+            standardOutputUnwritable,
+            QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(error)));
+    }
+    return ok;
 }
 
 int outputFailure(const OutputCheck& check, const QString& path) {
@@ -105,8 +121,7 @@ int runDump(int argc, char* argv[]) {
     }
     const DumpOptions options = std::get<DumpOptions>(parsed);
     if (options.help) {
-        QTextStream(stdout) << dumpUsage;
-        return ok;
+        return toStandardOutput(dumpUsage);
     }
     const bool pdf = options.format == DumpOutput::pdf;
     if (pdf) {
@@ -193,33 +208,33 @@ int runDump(int argc, char* argv[]) {
         }
         return *named;
     };
+    int written = ok;
     switch (options.format) {
-        case DumpOutput::json: {
-            QFile out;
-            if (!out.open(stdout, QIODevice::WriteOnly)) {
-                return fail(usageError, QStringLiteral("cannot write to standard output"));
-            }
-            out.write(sheetAsJson(DumpedApplication{*pid, name()}, sheet));
+        case DumpOutput::json:
+            written =
+                toStandardOutput(sheetAsJson(DumpedApplication{*pid, cappedTitle(name())}, sheet));
             break;
-        }
-        case DumpOutput::text: {
-            QTextStream out(stdout);
-            out.setEncoding(QStringConverter::Utf8);
-            out << sheetAsText(sheet);
+        case DumpOutput::text:
+            written = toStandardOutput(sheetAsText(sheet).toUtf8());
             break;
-        }
-        case DumpOutput::pdf: {
-            const FileWrite written =
-                writePDFFile(sheet.groups, name(), QImage(), options.output, localization,
-                             options.force ? Existing::replace : Existing::keep);
-            if (written == FileWrite::exists) {
-                return outputFailure({OutputCheck::exists, {}}, options.output);
-            }
-            if (written == FileWrite::failed) {
-                return outputFailure({OutputCheck::unwritable, {}}, options.output);
+        case DumpOutput::pdf:
+            switch (writePDFFile(sheet.groups, cappedTitle(name()), QImage(), options.output,
+                                 localization,
+                                 options.force ? Existing::replace : Existing::keep)) {
+                case FileWrite::written:
+                    break;
+                case FileWrite::exists:
+                    return outputFailure({OutputCheck::exists, {}}, options.output);
+                case FileWrite::notRegular:
+                    return outputFailure(checkOutput(options.output, options.force),
+                                         options.output);
+                case FileWrite::failed:
+                    return outputFailure({OutputCheck::unwritable, {}}, options.output);
             }
             break;
-        }
+    }
+    if (written != ok) {
+        return written;
     }
     if (sheet.notResponding) {
         return fail(notResponding,

@@ -10,6 +10,15 @@ qsizetype visibleLength(const QString& text) {
     return text.toUcs4().size();
 }
 
+// C0 and C1 controls and DEL: what a terminal may act on rather than show.
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+QString hexEscape(char16_t c, const char* prefix, int digits) {
+    return QLatin1String(prefix) + QStringLiteral("%1").arg(uint(c), digits, 16, QLatin1Char('0'));
+}
+
 QString jsonString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -19,7 +28,7 @@ QString jsonString(const QString& text) {
             (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
             (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate());
         if (c.isSurrogate() && !paired) {
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            out += hexEscape(c.unicode(), "\\u", 4);
             continue;
         }
         switch (c.unicode()) {
@@ -39,8 +48,10 @@ QString jsonString(const QString& text) {
                 out += QLatin1String("\\t");
                 break;
             default:
-                if (c.unicode() < 0x20) {
-                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                // Beyond what JSON requires, DEL and C1 too: the object may well be read on
+                // a terminal.
+                if (isControl(c.unicode())) {
+                    out += hexEscape(c.unicode(), "\\u", 4);
                 } else {
                     out += c;
                 }
@@ -55,11 +66,39 @@ const char* actionName(const ShortcutAction& action) {
 
 }  // namespace
 
+QString printable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case '\\':
+                out += QLatin1String("\\\\");
+                break;
+            case '\n':
+                out += QLatin1String("\\n");
+                break;
+            case '\r':
+                out += QLatin1String("\\r");
+                break;
+            case '\t':
+                out += QLatin1String("\\t");
+                break;
+            default:
+                if (isControl(c.unicode())) {
+                    out += hexEscape(c.unicode(), "\\x", 2);
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out;
+}
+
 QString sheetAsText(const ShortcutSheet& sheet) {
     qsizetype width = 0;
     for (const auto& group : sheet.groups) {
         for (const auto& item : group.items) {
-            width = std::max(width, visibleLength(item.modifiers + item.key));
+            width = std::max(width, visibleLength(printable(item.modifiers + item.key)));
         }
     }
     QString out;
@@ -67,11 +106,11 @@ QString sheetAsText(const ShortcutSheet& sheet) {
         if (!out.isEmpty()) {
             out += QLatin1Char('\n');
         }
-        out += group.title + QLatin1Char('\n');
+        out += printable(group.title) + QLatin1Char('\n');
         for (const auto& item : group.items) {
-            const QString caps = item.modifiers + item.key;
+            const QString caps = printable(item.modifiers + item.key);
             out += QString(width - visibleLength(caps) + 2, QLatin1Char(' ')) + caps + "  " +
-                   item.title;
+                   printable(item.title);
             if (!item.isEnabled) {
                 out += QLatin1String(" (disabled)");
             }

@@ -105,6 +105,14 @@ OutputCheck checkOutput(const QString& path, bool force) {
         if (S_ISDIR(there.st_mode)) {
             return {OutputCheck::unwritable, QStringLiteral("it is a folder")};
         }
+        // Whoever made a FIFO or a device there meant it for something else than a PDF.
+        if (!S_ISREG(there.st_mode) && !S_ISLNK(there.st_mode)) {
+            const QString kind = S_ISFIFO(there.st_mode)   ? QStringLiteral("a FIFO")
+                                 : S_ISSOCK(there.st_mode) ? QStringLiteral("a socket")
+                                                           : QStringLiteral("a device");
+            return {OutputCheck::unwritable,
+                    QStringLiteral("it is %1; only a regular file is replaced").arg(kind)};
+        }
         if (!force) {
             return {OutputCheck::exists, {}};
         }

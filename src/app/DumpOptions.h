@@ -28,7 +28,8 @@ struct DumpOptions {
 std::variant<DumpOptions, QString> parseDumpOptions(const QStringList& arguments);
 
 // Whether the PDF may go to `path`, asked before the sheet is read so that a run bound to
-// fail does not make the user wait for the read first. The write checks again.
+// fail does not make the user wait for the read first. The write checks again. Only a
+// regular file (or a symbolic link, itself replaced) may be replaced, and only with `force`.
 struct OutputCheck {
     enum State { writable, exists, unwritable } state = writable;
     QString reason;  // why it is unwritable

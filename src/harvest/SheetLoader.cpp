@@ -2,6 +2,7 @@
 
 #include "harvest/MenuBarReader.h"
 #include "harvest/SystemShortcuts.h"
+#include "harvest/TitleCap.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 
@@ -49,6 +50,9 @@ ShortcutSheet SheetLoader::read(const Parts& parts, pid_t pid, const Settings& s
             sheet.groups.push_back(std::move(*system));
         }
     }
+    // Here, off the main thread, so that the views, the search, the export and `dump` all
+    // get titles of a sane length.
+    capTitles(sheet);
     return sheet;
 }
 

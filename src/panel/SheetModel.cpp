@@ -1,5 +1,7 @@
 #include "panel/SheetModel.h"
 
+#include "harvest/TitleCap.h"
+
 namespace holdsheet {
 
 SheetModel::SheetModel(std::function<QString(const QString&)> localized)
@@ -32,8 +34,9 @@ void SheetModel::setContentHeight(double height) {
     emit contentHeightChanged(height);
 }
 void SheetModel::setAppName(const QString& name) {
-    appName_ = name;
-    emit appNameChanged(name);
+    // A window can call itself anything: the header and the PDF show a name, not a flood.
+    appName_ = cappedTitle(name);
+    emit appNameChanged(appName_);
 }
 void SheetModel::setAppIcon(const QImage& icon) {
     appIcon_ = icon;

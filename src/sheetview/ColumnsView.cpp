@@ -3,9 +3,12 @@
 #include "sheetview/SheetLayout.h"
 #include "sheetview/SheetStyle.h"
 
+#include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QVariantAnimation>
 
 #include <algorithm>
@@ -25,7 +28,8 @@ ColumnsView::ColumnsView(const std::vector<ShortcutGroup>& groups, int columnCou
         }
         columns_.push_back(std::move(column));
     }
-    setMouseTracking(true);  // hover, also while another application is active
+    setMouseTracking(true);                   // hover, also while another application is active
+    setAttribute(Qt::WA_AlwaysShowToolTips);  // the panel is never the active window
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -132,6 +136,39 @@ void ColumnsView::activate(std::size_t element) {
     if (item.isEnabled && onClick_) {
         onClick_(item);
     }
+}
+
+QString ColumnsView::toolTipAt(const QPointF& point) const {
+    const auto element = elementAt(point);
+    if (!element) {
+        return {};
+    }
+    const Placed& placed = placement()[*element];
+    if (placed.isRow()) {
+        const ShortcutRow& row = rowOf(placed);
+        return row.isTitleCut(placed.frame.width()) ? row.item().title : QString();
+    }
+    const GroupView& group = groupOf(placed);
+    const double room = placed.frame.width() - 2 * GroupView::titlePadding;
+    return QFontMetricsF(group.titleFont()).horizontalAdvance(group.title()) > room ? group.title()
+                                                                                    : QString();
+}
+
+bool ColumnsView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        // Never read as markup, which a tool tip guesses at; as a paragraph it wraps.
+        QToolTip::showText(help->globalPos(), QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()),
+                           this);
+    }
+    return true;
 }
 
 int ColumnsView::heightForWidth(int width) const {

@@ -59,6 +59,9 @@ class ColumnsView : public QWidget {
     double highlight(std::size_t element) const;
     // A click on an element: runs an enabled row's command, nothing otherwise.
     void activate(std::size_t element);
+    // The whole title of the group or row at `point` when what is drawn of it is cut short,
+    // else nothing: the tool tip there.
+    QString toolTipAt(const QPointF& point) const;
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -69,6 +72,7 @@ class ColumnsView : public QWidget {
     void heightChanged(double height);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

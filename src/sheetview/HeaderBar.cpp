@@ -60,7 +60,7 @@ void HeaderBar::refresh() {
     if (!image.isNull()) {
         icon_->setPixmap(QPixmap::fromImage(image));
     }
-    name_->setText(model_.displayName());
+    name_->setElidedText(model_.displayName());
     const auto& sheet = model_.sheet();
     count_->setVisible(sheet.has_value());
     if (sheet) {

@@ -18,7 +18,42 @@ SheetLabel::SheetLabel(const QString& text, const QFont& font, Tone tone, QWidge
     applyTone();
 }
 
+void SheetLabel::setElidedText(const QString& text) {
+    whole_ = text;
+    setAccessibleName(text);  // a screen reader reads the whole of it
+    elide();
+    updateGeometry();
+}
+
+void SheetLabel::elide() {
+    const QString shown =
+        QFontMetricsF(font()).elidedText(*whole_, Qt::ElideRight, contentsRect().width());
+    setText(shown);
+    setToolTip(shown == *whole_ ? QString() : *whole_);
+}
+
+void SheetLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (whole_) {
+        elide();
+    }
+}
+
+QSize SheetLabel::minimumSizeHint() const {
+    if (whole_) {
+        return {0, QLabel::minimumSizeHint().height()};
+    }
+    return QLabel::minimumSizeHint();
+}
+
 QSize SheetLabel::sizeHint() const {
+    if (whole_) {
+        // Measured on the whole text, not on what is shown of it at the present width.
+        const QMargins margins = contentsMargins();
+        return {static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(*whole_))) +
+                    margins.left() + margins.right() + 2 * margin(),
+                QLabel::sizeHint().height()};
+    }
     if (!wordWrap()) {
         return QLabel::sizeHint();
     }

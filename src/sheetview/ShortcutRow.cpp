@@ -12,8 +12,10 @@
 namespace holdsheet {
 
 namespace {
-// The title broken into lines of `width`, the last one elided when more would follow.
-QStringList wrapTitle(const QString& title, const QFont& font, double width, int maximumLines) {
+// The title broken into lines of `width`, the last one elided when more would follow;
+// `cut` tells whether anything was left out.
+QStringList wrapTitle(const QString& title, const QFont& font, double width, int maximumLines,
+                      bool* cut = nullptr) {
     QStringList lines;
     QTextLayout layout(title, font);
     QTextOption option;
@@ -29,6 +31,9 @@ QStringList wrapTitle(const QString& title, const QFont& font, double width, int
         if (static_cast<int>(lines.size()) == maximumLines - 1) {
             const QString rest = title.mid(line.textStart()).trimmed();
             lines << QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width);
+            if (cut) {
+                *cut = lines.back() != rest;
+            }
             break;
         }
         lines << title.mid(line.textStart(), line.textLength()).trimmed();
@@ -83,6 +88,14 @@ QStringList ShortcutRow::titleLines(double width) const {
     return fitsOneLine(width)
                ? QStringList{item_.title}
                : wrapTitle(item_.title, fonts_->title, titleWidth(width), maximumTitleLines);
+}
+
+bool ShortcutRow::isTitleCut(double width) const {
+    bool cut = false;
+    if (!fitsOneLine(width)) {
+        wrapTitle(item_.title, fonts_->title, titleWidth(width), maximumTitleLines, &cut);
+    }
+    return cut;
 }
 
 bool ShortcutRow::fitsOneLine(double width) const {

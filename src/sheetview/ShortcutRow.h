@@ -51,6 +51,8 @@ class ShortcutRow {
     // The title's lines in a row of `width`, as many as its geometry counts; shaping them
     // costs, so only rows that are drawn ask.
     QStringList titleLines(double width) const;
+    // Whether those lines leave part of the title out.
+    bool isTitleCut(double width) const;
 
     // Draws the row in `frame` with the geometry and title lines for the frame's width.
     // `highlight` from 0 to 1: how strongly the row is lit under the pointer.

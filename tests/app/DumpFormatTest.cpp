@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace holdsheet {
 namespace {
+
+using namespace std::string_view_literals;
 
 ShortcutItem item(const char* title, const char* modifiers, const char* key, bool enabled = true) {
     ShortcutItem i;
@@ -41,8 +45,47 @@ TEST(DumpFormat, TextRightAlignsKeyCapsAcrossTheSheet) {
               "   F1  Help (disabled)\n"
               "\n"
               "Edit \"quoted\" %2\n"
-              "   ⌘↩  Tab\there\\\n");
+              "   ⌘↩  Tab\\there\\\\\n");
     EXPECT_EQ(sheetAsText(ShortcutSheet{}), QString());
+}
+
+// A menu title is the application's to choose: nothing in it may reach the terminal as a
+// control (an escape sequence, a carriage return over the line, a line of its own).
+TEST(DumpFormat, TextShowsControlCharactersEscaped) {
+    struct Case {
+        std::u16string_view title;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {u"Plain Title"sv, "Plain Title"},
+        {u"\x1b]0;pwned\x07Title"sv, "\\x1b]0;pwned\\x07Title"},
+        {u"\x1b[2J\x1b[HClear"sv, "\\x1b[2J\\x1b[HClear"},
+        {u"Over\rwritten"sv, "Over\\rwritten"},
+        {u"Two\nLines"sv, "Two\\nLines"},
+        {u"Tab\tbed"sv, "Tab\\tbed"},
+        {u"Nul\x00"
+         u"Del\x7f"sv,
+         "Nul\\x00Del\\x7f"},
+        {u"C1 \x9b"
+         "31m CSI \x85 NEL"sv,
+         "C1 \\x9b31m CSI \\x85 NEL"},
+        {u"C:\\new"sv, "C:\\\\new"},  // not read as a line break
+        {u"Ünïcødé ⌘ 日本 😀"sv, "Ünïcødé ⌘ 日本 😀"},
+    };
+    for (const Case& c : cases) {
+        ShortcutSheet sheet;
+        sheet.groups = {ShortcutGroup{}};
+        const QString title = QString::fromUtf16(c.title.data(), qsizetype(c.title.size()));
+        sheet.groups[0].title = title;
+        sheet.groups[0].items = {item("x", "", "A")};
+        sheet.groups[0].items[0].title = title;
+        sheet.groups[0].items[0].key = title;
+        const QString printed = QString::fromUtf8(c.printed);
+        EXPECT_EQ(printable(title), printed) << c.printed;
+        // The group's title, the key and the item's title, and nothing else, on two lines.
+        EXPECT_EQ(sheetAsText(sheet), printed + "\n  " + printed + "  " + printed + "\n")
+            << c.printed;
+    }
 }
 
 TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
@@ -70,6 +113,12 @@ TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
     control.groups[0].items[0].action = ShortcutAction::keys(0, 0);
     const QByteArray escaped = sheetAsJson({1, ""}, control);
     EXPECT_TRUE(escaped.contains("\"title\": \"\\u0001\"")) << escaped.toStdString();
+    // DEL and C1 are valid JSON as they are, but a terminal may act on them.
+    control.groups[0].title = QString::fromUtf16(u"\x7f\x9b\x85");
+    const QByteArray c1 = sheetAsJson({1, ""}, control);
+    EXPECT_TRUE(c1.contains("\"title\": \"\\u007f\\u009b\\u0085\"")) << c1.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(c1)["groups"][0]["title"].toString(),
+              control.groups[0].title);
     EXPECT_TRUE(escaped.contains("\"action\": \"keys\""));
 }
 

@@ -66,6 +66,9 @@ TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.close();
     ASSERT_EQ(::symlink("nowhere", QFile::encodeName(dir.filePath("dangling.pdf")).constData()), 0);
+    ASSERT_EQ(::symlink("existing.pdf", QFile::encodeName(dir.filePath("link.pdf")).constData()),
+              0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.pdf")).constData(), 0600), 0);
     struct Case {
         QString path;
         bool force;
@@ -77,6 +80,12 @@ TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
         {dir.filePath("existing.pdf"), true, OutputCheck::writable},
         {dir.filePath("dangling.pdf"), false, OutputCheck::exists},
         {dir.filePath("folder"), true, OutputCheck::unwritable},
+        // --force replaces a regular file, and a link itself (never what it points to).
+        {dir.filePath("link.pdf"), false, OutputCheck::exists},
+        {dir.filePath("link.pdf"), true, OutputCheck::writable},
+        // A FIFO is nothing to replace, --force or not (and no use asking for --force).
+        {dir.filePath("fifo.pdf"), true, OutputCheck::unwritable},
+        {dir.filePath("fifo.pdf"), false, OutputCheck::unwritable},
         {dir.filePath("missing/new.pdf"), false, OutputCheck::unwritable},
         {dir.filePath("existing.pdf/new.pdf"), false, OutputCheck::unwritable},
     };
@@ -95,6 +104,8 @@ TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
         EXPECT_EQ(check.reason.isEmpty(), c.state != OutputCheck::unwritable)
             << c.path.toStdString();
     }
+    EXPECT_EQ(checkOutput(dir.filePath("fifo.pdf"), true).reason,
+              "it is a FIFO; only a regular file is replaced");
 }
 
 }  // namespace

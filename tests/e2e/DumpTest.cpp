@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
 
@@ -239,6 +240,187 @@ TEST(Dump, EndsInTimeWhenTheAccessibilityBusHangs) {
         EXPECT_LT(run.elapsed, 10s) << "never a hang";
     }
     ::kill(daemon, SIGCONT);
+}
+
+// A menu title is the application's to choose; a terminal must not act on what it holds.
+TEST(Dump, TheTextShowsControlCharactersOfTitlesEscaped) {
+    RunningApp app(Toolkit::gtk,
+                   {{0, "menu", "_File", "", ""},
+                    {1, "item", "Evil\x1b]0;owned\x07 Title\rOver", "<Primary>e", "Ctrl+E"}});
+    ASSERT_TRUE(app.waitUntilReadable());
+    const QString pid = QString::number(app.pid());
+    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid, "--no-system"});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_EQ(text.out, "File\n  ⌃E  Evil\\x1b]0;owned\\x07 Title\\rOver\n");
+    const HoldsheetRun json =
+        runHoldsheet({"dump", "--pid", pid, "--no-system", "--format", "json"});
+    EXPECT_FALSE(json.out.contains('\x1b')) << json.out.toStdString();
+    EXPECT_EQ(describeGroups(parseJson(json.out)),
+              std::vector<std::string>{"File: Evil\x1b]0;owned\x07 Title\rOver ⌃E"});
+}
+
+// A standard output that takes nothing (a full disk, here the always-full device) fails the
+// run with its own status, whatever the format.
+TEST(Dump, AStandardOutputThatCannotBeWrittenFailsTheRun) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    const QString pid = QString::number(app.pid());
+    for (const QStringList& arguments :
+         {QStringList{"dump", "--pid", pid}, QStringList{"dump", "--pid", pid, "--format", "json"},
+          QStringList{"dump", "--help"}}) {
+        QProcess process;
+        process.setStandardOutputFile("/dev/full", QIODevice::Append);  // opened, never replaced
+        process.start(QString::fromLatin1(HOLDSHEET_BINARY), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 10) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains(
+            "holdsheet dump: cannot write to standard output: No space left on device"))
+            << arguments.join(' ').toStdString();
+    }
+    EXPECT_TRUE(runHoldsheet({"dump", "--help"}).out.contains("10 when standard\noutput cannot"));
+}
+
+TEST(Dump, ForceReplacesOnlyARegularFileAndKeepsItsPermissions) {
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString pid = QString::number(app.pid());
+    for (const QString& force : {QString(), QStringLiteral("--force")}) {
+        QStringList arguments = {"dump", "--pid", pid, "--format", "pdf", "--output", fifo};
+        if (!force.isEmpty()) {
+            arguments << force;
+        }
+        const HoldsheetRun run = runHoldsheet(arguments);
+        EXPECT_EQ(run.exitCode, 8) << force.toStdString();
+        EXPECT_TRUE(run.err.contains("it is a FIFO; only a regular file is replaced"))
+            << run.err.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "left as it was";
+    }
+
+    const QString shared = dir.filePath("shared.pdf");
+    QFile file(shared);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0640), 0);
+    const HoldsheetRun forced =
+        runHoldsheet({"dump", "--pid", pid, "--format", "pdf", "--output", shared, "--force"});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
+}
+
+// A private mount namespace with a small, full tmpfs: neither the text nor the PDF is
+// reported written, and the PDF that was there is still there, alone.
+TEST(Dump, AFullDiskFailsTheRunAndKeepsTheOldFile) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "mounting a small tmpfs in a private mount namespace takes root";
+    }
+    RunningApp app(Toolkit::gtk, small);
+    ASSERT_TRUE(app.waitUntilReadable());
+    QTemporaryDir dir;
+    const char* script = R"sh(
+        set -u
+        mount -t tmpfs -o size=64k holdsheet-full "$1" || exit 97
+        printf old > "$1/sheet.pdf"
+        head -c 1048576 /dev/zero > "$1/filler" 2>/dev/null
+        "$2" dump --pid "$3" --no-system > "$1/sheet.txt"
+        echo "text $?"
+        "$2" dump --pid "$3" --no-system --format pdf --output "$1/sheet.pdf" --force
+        echo "pdf $?"
+        echo "old $(cat "$1/sheet.pdf")"
+        echo "entries $(ls -A "$1" | tr '\n' ' ')"
+    )sh";
+    QProcess process;
+    process.start("unshare",
+                  {"--mount", "--propagation", "private", "sh", "-c", script, "sh", dir.path(),
+                   QString::fromLatin1(HOLDSHEET_BINARY), QString::number(app.pid())});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    ASSERT_EQ(process.exitCode(), 0) << err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
+              "text 10\npdf 8\nold old\nentries filler sheet.pdf sheet.txt \n")
+        << err.toStdString();
+    EXPECT_TRUE(err.contains("cannot write to standard output: No space left on device"))
+        << err.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "the tmpfs was private to the namespace";
+}
+
+// Where `pid` has a file open inside `folder`: it is writing there.
+bool writesInto(pid_t pid, const QString& folder) {
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    const QByteArray prefix = QFile::encodeName(folder) + '/';
+    for (const QString& fd :
+         QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[4096];
+        const ssize_t length =
+            ::readlink(QFile::encodeName(fds + '/' + fd).constData(), target, sizeof target);
+        if (length > 0 && QByteArray(target, length).startsWith(prefix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// SIGINT or SIGTERM while the PDF is written: the old file stays, and nothing else is left.
+TEST(Dump, AnInterruptedPdfLeavesNothingBehind) {
+    std::vector<MenuLine> menus;
+    for (int m = 0; m < 8; ++m) {
+        menus.push_back({0, "menu", "Menu " + std::to_string(m), "", ""});
+        for (int i = 0; i < 100; ++i) {
+            const std::string key = std::string(1, static_cast<char>('a' + i % 26));
+            menus.push_back({1, "item",
+                             "A long command title for a long sheet " + std::to_string(i),
+                             "<Primary>" + key, "Ctrl+" + key});
+        }
+    }
+    RunningApp app(Toolkit::gtk, menus);
+    ASSERT_TRUE(app.waitUntilReadable());
+    int caught = 0;
+    for (int attempt = 0; attempt < 6 && caught < 2; ++attempt) {
+        const int signal = caught == 0 ? SIGINT : SIGTERM;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QProcess process;
+        process.start(QString::fromLatin1(HOLDSHEET_BINARY),
+                      {"dump", "--pid", QString::number(app.pid()), "--format", "pdf", "--output",
+                       pdf, "--force", "--timeout", "60"});
+        ASSERT_TRUE(process.waitForStarted());
+        const pid_t dump = static_cast<pid_t>(process.processId());
+        bool writing = false;
+        const auto limit = std::chrono::steady_clock::now() + 60s;
+        // Looks every millisecond, until it writes or is gone.
+        while (!writing && !process.waitForFinished(1) &&
+               std::chrono::steady_clock::now() < limit) {
+            writing = writesInto(dump, dir.path());
+        }
+        if (writing) {
+            ::kill(dump, signal);
+        }
+        ASSERT_TRUE(process.waitForFinished(60000));
+        caught += writing ? 1 : 0;
+        EXPECT_EQ(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"sheet.pdf"})
+            << signal;
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        const QByteArray content = old.readAll();
+        old.close();
+        EXPECT_TRUE(writing ? content == "old" : content.startsWith("%PDF-"));
+    }
+    EXPECT_EQ(caught, 2) << "the write was over before it could be interrupted";
 }
 
 }  // namespace

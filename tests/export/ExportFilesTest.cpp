@@ -1,4 +1,6 @@
 #include "export/AtomicFile.h"
+#include "export/FileDescriptor.h"
+#include "export/PdfWriter.h"
 #include "export/PrivateFolder.h"
 #include "export/TemporaryPdf.h"
 #include "prefs/Localization.h"
@@ -12,8 +14,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstring>
 
 namespace holdsheet {
 namespace {
@@ -114,8 +123,10 @@ TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     writeText(dir.filePath("plain"), "x");
-    for (const QString& target : {dir.filePath("folder"), dir.filePath("missing/sheet.pdf"),
-                                  dir.filePath("plain/sheet.pdf"), dir.path() + "/"}) {
+    EXPECT_EQ(writeFileAtomically(dir.filePath("folder"), 0666, Existing::replace, writing("new")),
+              FileWrite::notRegular);
+    for (const QString& target :
+         {dir.filePath("missing/sheet.pdf"), dir.filePath("plain/sheet.pdf"), dir.path() + "/"}) {
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::failed)
             << target.toStdString();
@@ -124,6 +135,168 @@ TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
     EXPECT_EQ(contentOf(dir.filePath("plain")), "x");
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"folder", "plain"}));
     EXPECT_TRUE(entriesOf(dir.filePath("folder")).isEmpty());
+}
+
+// Whatever made a FIFO, a socket or a folder there meant it for something else.
+TEST(AtomicFile, OnlyARegularFileOrALinkIsReplaced) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"));
+    const QString socketPath = dir.filePath("socket.pdf");
+    const FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketName = QFile::encodeName(socketPath);
+    ASSERT_LT(static_cast<std::size_t>(socketName.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, socketName.constData(),
+                static_cast<std::size_t>(socketName.size()));
+    ASSERT_EQ(::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)),
+              0);
+    for (const QString& target : {fifo, dir.filePath("folder.pdf"), socketPath}) {
+        EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
+                  FileWrite::notRegular)
+            << target.toStdString();
+        EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")),
+                  FileWrite::exists)
+            << target.toStdString();
+    }
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::lstat(socketName.constData(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"fifo.pdf", "folder.pdf", "socket.pdf"}));
+}
+
+TEST(AtomicFile, TheReplacementKeepsThePermissionsOfTheFileItReplaces) {
+    QTemporaryDir dir;
+    const mode_t umaskBefore = ::umask(022);
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> arrange;
+        mode_t mode;  // afterwards
+    };
+    const Case cases[] = {
+        {"a new file: the mode asked for, less the umask", [](const QString&) {}, 0644},
+        {"a file only its owner reads",
+         [](const QString& path) {
+             writeText(path, "old");
+             ::chmod(QFile::encodeName(path).constData(), 0600);
+         },
+         0600},
+        {"a file its group writes",
+         [](const QString& path) {
+             writeText(path, "old");
+             ::chmod(QFile::encodeName(path).constData(), 0664);
+         },
+         0664},
+        {"a link: a new file",
+         [&dir](const QString& path) {
+             writeText(dir.filePath("elsewhere"), "old");
+             ::chmod(QFile::encodeName(dir.filePath("elsewhere")).constData(), 0600);
+             ::symlink("elsewhere", QFile::encodeName(path).constData());
+         },
+         0644},
+    };
+    for (const Case& c : cases) {
+        const QString target = dir.filePath("sheet.pdf");
+        QFile::remove(target);
+        c.arrange(target);
+        EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
+                  FileWrite::written)
+            << c.name;
+        EXPECT_EQ(modeOf(target), c.mode) << c.name;
+        EXPECT_EQ(contentOf(target), "new") << c.name;
+    }
+    EXPECT_EQ(modeOf(dir.filePath("elsewhere")), 0600u);
+    ::umask(umaskBefore);
+}
+
+// The process may not write more than a few bytes: a disk that fills up under the write.
+class FullDisk {
+  public:
+    explicit FullDisk(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ignored_ = ::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        ::signal(SIGXFSZ, ignored_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+  private:
+    rlimit before_{};
+    sighandler_t ignored_ = SIG_DFL;
+};
+
+TEST(AtomicFile, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("sheet.pdf");
+    writeText(target, "old");
+    std::vector<ShortcutGroup> groups(40, Group().group);
+    for (auto& group : groups) {
+        group.items.resize(40, group.items.front());
+    }
+    MemoryPreferenceStore store;
+    const Localization l10n(store);
+    {
+        const FullDisk full(4096);
+        EXPECT_EQ(
+            writeFileAtomically(target, 0666, Existing::replace, writing(QByteArray(65536, 'x'))),
+            FileWrite::failed);
+        EXPECT_EQ(writePDFFile(groups, "Mousepad", QImage(), target, l10n, Existing::replace),
+                  FileWrite::failed);
+    }
+    EXPECT_EQ(contentOf(target), "old");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"sheet.pdf"});
+    EXPECT_EQ(writePDFFile(groups, "Mousepad", QImage(), target, l10n, Existing::replace),
+              FileWrite::written)
+        << "the same document, with room for it";
+    EXPECT_GT(QFileInfo(target).size(), 4096);
+}
+
+// SIGINT or SIGTERM while the PDF is being written: nothing of it is left in the folder.
+TEST(AtomicFile, AnInterruptedWriteLeavesNothingBehind) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("sheet.pdf");
+        writeText(target, "old");
+        int ready[2];
+        ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::signal(signal, SIG_DFL);
+            writeFileAtomically(target, 0666, Existing::replace, [&](QFileDevice& file) {
+                file.write(QByteArray(65536, 'x'));
+                file.flush();
+                [[maybe_unused]] const auto noted = ::write(ready[1], "w", 1);
+                while (true) {
+                    ::pause();  // until the signal ends the process
+                }
+                return true;
+            });
+            ::_exit(1);
+        }
+        ::close(ready[1]);
+        char note = 0;
+        // Until the child is in the middle of the write, or gone.
+        const bool writing = ::read(ready[0], &note, 1) == 1;
+        ::close(ready[0]);
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(writing) << "the child never started writing";
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(entriesOf(dir.path()), QStringList{"sheet.pdf"}) << signal;
+        EXPECT_EQ(contentOf(target), "old") << signal;
+    }
 }
 
 TEST(TemporaryPdf, TheFileNameKeepsSlashesAndColonsOutOfTheName) {

@@ -1,5 +1,7 @@
 #include "harvest/SheetLoader.h"
 
+#include "harvest/TitleCap.h"
+
 #include "prefs/Localization.h"
 #include "support/FakeAccessibility.h"
 #include "support/MemoryPreferenceStore.h"
@@ -189,6 +191,22 @@ TEST(FilterGroups, TurkishCaseRulesUnderATurkishLocale) {
     EXPECT_EQ(describe(filterGroups("işık", groups, turkish)), Lines{});  // I is ı in Turkish
     // Elsewhere the default mapping: I pairs with i.
     EXPECT_EQ(describe(filterGroups("işık", groups, QLocale("en_US"))), Lines{"Menü: Işık"});
+}
+
+// Everything that shows, searches or exports a sheet gets it from here.
+TEST_F(Loader, AFloodOfATitleIsCutToATitle) {
+    const QString flood(1 << 20, QLatin1Char('W'));
+    ax.menuBar(pid).menu(flood).item(flood + "Open").key("p");
+    const ShortcutSheet sheet = SheetLoader(scheduler, ax, store, hotKeys, localization)
+                                    .readGroups(pid, {true, true, false});
+    ASSERT_EQ(sheet.groups.size(), 3u);
+    const ShortcutGroup& group = sheet.groups.back();
+    EXPECT_EQ(group.title.size(), titleLimit);
+    EXPECT_TRUE(group.title.endsWith(QChar(0x2026)));
+    ASSERT_EQ(group.items.size(), 1u);
+    EXPECT_EQ(group.items[0].title.size(), titleLimit);
+    EXPECT_TRUE(group.items[0].title.startsWith("WWW"));
+    EXPECT_EQ(sheet.groups[0].title, "File") << "a title of a sane length is kept";
 }
 
 }  // namespace

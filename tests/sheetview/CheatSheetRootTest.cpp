@@ -50,6 +50,27 @@ TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenTh
     EXPECT_EQ(root.footer()->height(), 52);
 }
 
+// A window may call itself anything: a name of any length leaves the search field in view,
+// cut short with its whole text in the tool tip.
+TEST_F(CheatSheetRootTest, ALongApplicationNameIsCutAndKeepsTheSearchFieldInView) {
+    loaded(makeSheet({4, 1}));
+    const QString name = QStringLiteral("Document Editor ").repeated(60);
+    model.setAppName(name);
+    settle();
+    HeaderBar* header = root.header();
+    const QRect search = header->searchField()->geometry();
+    EXPECT_LE(search.right(), header->width()) << "the search field in view";
+    EXPECT_GE(search.width(), header->searchField()->minimumSizeHint().width());
+    const QRect nameFrame = header->name()->geometry();
+    EXPECT_LT(nameFrame.right(), search.left());
+    EXPECT_TRUE(header->name()->text().endsWith(QChar(0x2026))) << "cut short, and says so";
+    EXPECT_EQ(header->name()->toolTip(), model.appName());
+    EXPECT_EQ(header->name()->accessibleName(), model.appName());
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    EXPECT_TRUE(root.grab().toImage().save(artifacts + "/sheet-long-name.png"));
+}
+
 TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderTheHeader) {
     NotRespondingLine* line = root.notRespondingLine();
     EXPECT_TRUE(line->isHidden());

@@ -114,6 +114,30 @@ TEST(ColumnsViewTest, RightToLeftStartsTheColumnsOnTheRight) {
     EXPECT_NEAR(c.view.placement()[0].frame.right(), 800 - ltr, 1e-9);
 }
 
+// What the sheet cuts short, the tool tip gives whole; what it shows whole needs none.
+TEST(ColumnsViewTest, ATitleCutShortIsWholeInItsToolTip) {
+    const QString longTitle =
+        QStringLiteral("Export the selection as a sequence of numbered images ").repeated(4);
+    const QString longGroup = QStringLiteral("Filters and Effects ").repeated(8);
+    const std::vector<ShortcutGroup> groups = {
+        {QUuid::createUuid(),
+         longGroup,
+         {makeItem(longTitle, "⌘", "E"), makeItem("Copy", "⌘", "C"),
+          makeItem("Export the selection as numbered images", "⌘", "X")}}};
+    Columns c(groups, 1);
+    c.view.resize(400, c.view.heightForWidth(400));
+    const QPointF title = c.view.placement()[0].frame.center();
+    EXPECT_EQ(c.view.toolTipAt(title), longGroup);
+    EXPECT_EQ(c.view.toolTipAt(c.centreOf(longTitle)), longTitle);
+    EXPECT_EQ(c.view.toolTipAt(c.centreOf("Copy")), QString());
+    EXPECT_EQ(c.view.toolTipAt(c.centreOf("Export the selection as numbered images")), QString())
+        << "wrapped but whole";
+    EXPECT_EQ(c.view.toolTipAt(QPointF(1, 1)), QString()) << "no element there";
+    // Wide enough for all of it: no tool tip.
+    c.view.resize(20000, c.view.heightForWidth(20000));
+    EXPECT_EQ(c.view.toolTipAt(c.centreOf(longTitle)), QString());
+}
+
 TEST(ColumnsViewTest, TitlesAndRowsAreOnTheAccessibilityTree) {
     Columns c(editMenu());
     QAccessibleInterface* columns = QAccessible::queryAccessibleInterface(&c.view);
