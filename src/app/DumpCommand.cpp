@@ -42,9 +42,10 @@ const char* const dumpUsage =
     "\n"
     "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
     "accessibility bus; 4 when accessibility is off; 5 when the application is not on the\n"
-    "bus; 6 when it did not answer in time (the part read before is still printed or\n"
-    "written); 7 when the whole run took longer than --timeout; 8 when the --output file\n"
-    "cannot be written; 9 when it exists and --force was not given (it is left as it is).\n";
+    "bus; 6 when it did not answer in time or its menus could be read only in part (the\n"
+    "part read is still printed or written); 7 when the whole run took longer than\n"
+    "--timeout; 8 when the --output file cannot be written; 9 when it exists and --force\n"
+    "was not given (it is left as it is).\n";
 
 namespace {
 
@@ -178,7 +179,7 @@ int runDump(int argc, char* argv[]) {
     // Ask a silent application nothing more: its process name will do.
     auto applicationName = [&] {
         QString name;
-        if (answered && !sheet.notResponding) {
+        if (answered && !sheet.notResponding && !sheet.cutShort) {
             name = stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
                        .value_or(QString());
         }
@@ -212,10 +213,12 @@ int runDump(int argc, char* argv[]) {
             break;
         }
     }
-    if (sheet.notResponding) {
-        return fail(
-            notResponding,
-            localization.localized(QStringLiteral("header.notResponding")).arg(processName(*pid)));
+    if (sheet.notResponding || sheet.cutShort) {
+        return fail(notResponding,
+                    localization
+                        .localized(sheet.notResponding ? QStringLiteral("header.notResponding")
+                                                       : QStringLiteral("header.cutShort"))
+                        .arg(processName(*pid)));
     }
     return ok;
 }

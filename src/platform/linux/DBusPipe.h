@@ -5,7 +5,10 @@
 #include <QByteArray>
 
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace holdsheet {
 
@@ -38,6 +41,14 @@ class DBusPipe {
     std::vector<Reply> run(const std::vector<DBusMessagePtr>& calls, int timeoutMs);
     // Sent without waiting, and without asking for a reply.
     void send(const DBusMessagePtr& call);
+
+    struct Credentials {
+        pid_t pid = 0;
+        uid_t uid = 0;
+    };
+    // The process and user at the other end of a local socket, as the kernel knows them;
+    // none for any other kind of connection.
+    std::optional<Credentials> peerCredentials() const;
 
   private:
     struct ConnectionClose {
