@@ -179,7 +179,7 @@ int runDump(int argc, char* argv[]) {
     // Ask a silent application nothing more: its process name will do.
     auto applicationName = [&] {
         QString name;
-        if (answered && !sheet.notResponding && !sheet.cutShort) {
+        if (answered && !sheet.notResponding) {
             name = stringAttribute(ax, ax.createApplication(*pid), QStringLiteral("AXTitle"))
                        .value_or(QString());
         }
