@@ -44,6 +44,8 @@ class Hostile {
         return waitUntil([&] { return QFileInfo::exists(marker_); }, 1500ms);
     }
     QByteArray errorOutput() const { return app_.errorOutput(); }
+    // Whether a reader asked for its socket's address since the last call.
+    bool addressAsked() const { return QFile::remove(marker_ + ".asked"); }
 
   private:
     QTemporaryDir folder_;
@@ -157,6 +159,23 @@ TEST(HostileApplication, LoopsAndHugeTextsEndInBoundedMemoryWithAPartialSheet) {
             EXPECT_LT(groups[0].size(), 8u * 4096u) << "titles cut where they are decoded";
         }
     }
+}
+
+// A hold of the key reads the application in front ahead of the panel: over this one, that
+// read runs no command either, whether the panel opens or not.
+TEST(HostileApplication, AHoldOverItRunsNothing) {
+    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    Hostile app("unixexec");
+    ASSERT_TRUE(app.registered()) << app.errorOutput().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    app.addressAsked();  // the registration check asked
+    runTool("xdotool", {"keydown", "super"});
+    const bool read = waitUntil([&] { return app.addressAsked(); }, 20s);
+    runTool("xdotool", {"keyup", "super"});
+    EXPECT_TRUE(read) << "the hold read the application";
+    EXPECT_FALSE(app.markerAppears());
+    runHoldsheet({"hide"});
 }
 
 // The running program reads the application in front on a worker: its main thread answers
