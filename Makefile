@@ -6,7 +6,7 @@ JOBS     ?= 2
 RUNS     ?= 30
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 30
-FUZZERS      := key_binding accelerator ini_store dump_format desktop_files
+FUZZERS      := key_binding accelerator ini_store dump_format desktop_files atspi_walk
 PREFIX       ?= /usr/local
 DESTDIR      ?=
 

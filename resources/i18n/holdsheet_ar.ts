@@ -66,6 +66,10 @@
             <numerusform>%n أمر</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>لم يُقرأ سوى جزء من قوائم %1؛ ورقة الاختصارات غير مكتملة.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 لا يستجيب؛ قد تكون ورقة الاختصارات غير مكتملة.</translation>

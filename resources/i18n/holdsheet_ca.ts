@@ -62,6 +62,10 @@
             <numerusform>%n ordres</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Només s’ha pogut llegir una part dels menús de %1; el full és incomplet.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 no respon; pot ser que el full estigui incomplet.</translation>

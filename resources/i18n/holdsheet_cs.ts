@@ -63,6 +63,10 @@
             <numerusform>%n příkazů</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Nabídky aplikace %1 se podařilo přečíst jen zčásti; tahák není úplný.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 neodpovídá; tahák nemusí být úplný.</translation>

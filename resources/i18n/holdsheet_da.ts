@@ -62,6 +62,10 @@
             <numerusform>%n kommandoer</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Kun en del af menuerne i %1 kunne læses; oversigten er ufuldstændig.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarer ikke; oversigten er måske ufuldstændig.</translation>

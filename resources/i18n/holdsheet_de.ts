@@ -62,6 +62,10 @@
             <numerusform>%n Befehle</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Die Menüs von %1 konnten nur teilweise gelesen werden; der Spickzettel ist unvollständig.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 reagiert nicht; der Spickzettel ist möglicherweise unvollständig.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n εντολές</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Μόνο μέρος των μενού της εφαρμογής %1 ήταν δυνατό να διαβαστεί· το φύλλο είναι ελλιπές.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>Η εφαρμογή %1 δεν αποκρίνεται· το φύλλο ενδέχεται να είναι ελλιπές.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n commands</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Only part of the menus of %1 could be read; the sheet is incomplete.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 is not responding; the sheet may be incomplete.</translation>

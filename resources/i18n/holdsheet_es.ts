@@ -62,6 +62,10 @@
             <numerusform>%n comandos</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Solo se ha podido leer una parte de los menús de %1; la hoja está incompleta.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 no responde; es posible que la hoja esté incompleta.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n commandes</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Seule une partie des menus de %1 a pu être lue ; l’aide-mémoire est incomplet.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ne répond pas ; l’aide-mémoire est peut-être incomplet.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n פקודות</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>ניתן היה לקרוא רק חלק מהתפריטים של %1; הדף אינו שלם.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 אינו מגיב; ייתכן שהדף אינו שלם.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n कमांड</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>%1 के मेनू का केवल एक भाग पढ़ा जा सका; शीट अधूरी है।</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 प्रतिक्रिया नहीं दे रहा है; शीट अधूरी हो सकती है।</translation>

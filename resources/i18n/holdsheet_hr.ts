@@ -63,6 +63,10 @@
             <numerusform>%n naredbi</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Izbornici aplikacije %1 mogli su se pročitati samo djelomično; popis nije potpun.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ne odgovara; popis možda nije potpun.</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n parancs</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>%1 menüiből csak egy részt sikerült beolvasni; a puska hiányos.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nem válaszol; a puska hiányos lehet.</translation>

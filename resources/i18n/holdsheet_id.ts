@@ -61,6 +61,10 @@
             <numerusform>%n perintah</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Hanya sebagian menu %1 yang dapat dibaca; lembar ini tidak lengkap.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 tidak merespons; lembar ini mungkin tidak lengkap.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n comandi</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>È stato possibile leggere solo una parte dei menu di %1; il foglio è incompleto.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 non risponde; il foglio potrebbe essere incompleto.</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n 個のコマンド</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>%1 のメニューは一部しか読み取れませんでした。チートシートは不完全です。</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 が応答していません。チートシートが不完全な可能性があります。</translation>

@@ -61,6 +61,10 @@
             <numerusform>명령 %n개</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>%1의 메뉴를 일부만 읽을 수 있었습니다. 시트가 불완전합니다.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1이(가) 응답하지 않습니다. 시트가 불완전할 수 있습니다.</translation>

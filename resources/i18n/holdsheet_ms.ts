@@ -61,6 +61,10 @@
             <numerusform>%n perintah</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Hanya sebahagian menu %1 dapat dibaca; helaian tidak lengkap.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 tidak bertindak balas; helaian mungkin tidak lengkap.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n kommandoer</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Bare en del av menyene i %1 kunne leses; oversikten er ufullstendig.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarer ikke; oversikten kan være ufullstendig.</translation>

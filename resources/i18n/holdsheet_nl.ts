@@ -62,6 +62,10 @@
             <numerusform>%n opdrachten</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Slechts een deel van de menu’s van %1 kon worden gelezen; het spiekbriefje is onvolledig.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 reageert niet; het spiekbriefje is mogelijk onvolledig.</translation>

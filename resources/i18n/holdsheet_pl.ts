@@ -63,6 +63,10 @@
             <numerusform>%n poleceń</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Udało się odczytać tylko część menu aplikacji %1; ściągawka jest niekompletna.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nie odpowiada; ściągawka może być niekompletna.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n comandos</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Só foi possível ler parte dos menus de %1; a folha está incompleta.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 não está respondendo; a folha pode estar incompleta.</translation>

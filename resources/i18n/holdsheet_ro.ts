@@ -63,6 +63,10 @@
             <numerusform>%n de comenzi</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Doar o parte din meniurile aplicației %1 a putut fi citită; foaia este incompletă.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nu răspunde; foaia poate fi incompletă.</translation>

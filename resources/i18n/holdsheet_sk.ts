@@ -63,6 +63,10 @@
             <numerusform>%n príkazov</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Ponuky aplikácie %1 sa podarilo prečítať len čiastočne; ťahák nie je úplný.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 neodpovedá; ťahák nemusí byť úplný.</translation>

@@ -62,6 +62,10 @@
             <numerusform>%n kommandon</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Bara en del av menyerna i %1 kunde läsas; fusklappen är ofullständig.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarar inte; fusklappen kan vara ofullständig.</translation>

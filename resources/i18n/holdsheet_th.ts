@@ -61,6 +61,10 @@
             <numerusform>%n คำสั่ง</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>อ่านเมนูของ %1 ได้เพียงบางส่วน ชีตไม่สมบูรณ์</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ไม่ตอบสนอง ชีตอาจไม่สมบูรณ์</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n komut</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>%1 menülerinin yalnızca bir kısmı okunabildi; kopya kâğıdı eksik.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 yanıt vermiyor; kopya kâğıdı eksik olabilir.</translation>

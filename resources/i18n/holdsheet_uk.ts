@@ -63,6 +63,10 @@
             <numerusform>%n команд</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Вдалося прочитати лише частину меню %1; шпаргалка неповна.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 не відповідає; шпаргалка може бути неповною.</translation>

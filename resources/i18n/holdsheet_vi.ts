@@ -61,6 +61,10 @@
             <numerusform>%n lệnh</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>Chỉ đọc được một phần menu của %1; bảng chưa đầy đủ.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 không phản hồi; bảng có thể chưa đầy đủ.</translation>

@@ -61,6 +61,10 @@
             <numerusform>%n 个命令</numerusform>
         </translation>
     </message>
+    <message id="header.cutShort">
+        <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
+        <translation>只能读取 %1 的部分菜单，速查表不完整。</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 未响应，速查表可能不完整。</translation>

@@ -47,12 +47,13 @@ const char* const dumpUsage =
     "\n"
     "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
     "accessibility bus that answers; 4 when accessibility is off; 5 when the application\n"
-    "is not on the bus; 6 when it did not answer in time (the part read before is still\n"
-    "printed or written); 7 when the whole run took longer than --timeout; 8 when the\n"
-    "--output file cannot be written (a folder, a FIFO, a device or a socket there is never\n"
-    "replaced: --force replaces a regular file, keeping its permissions, or a symbolic link\n"
-    "itself); 9 when it exists and --force was not given (it is left as it is); 10 when\n"
-    "standard output cannot be written (a full disk, say).\n";
+    "is not on the bus; 6 when it did not answer in time or its menus could be read only\n"
+    "in part (the part read is still printed or written); 7 when the whole run took\n"
+    "longer than --timeout; 8 when the --output file cannot be written (a folder, a FIFO,\n"
+    "a device or a socket there is never replaced: --force replaces a regular file,\n"
+    "keeping its permissions, or a symbolic link itself); 9 when it exists and --force\n"
+    "was not given (it is left as it is); 10 when standard output cannot be written (a\n"
+    "full disk, say).\n";
 
 namespace {
 
@@ -236,9 +237,12 @@ int runDump(int argc, char* argv[]) {
     if (written != ok) {
         return written;
     }
-    if (sheet.notResponding) {
+    if (sheet.notResponding || sheet.cutShort) {
         return fail(notResponding,
-                    localization.localized(QStringLiteral("header.notResponding")).arg(name()));
+                    localization
+                        .localized(sheet.notResponding ? QStringLiteral("header.notResponding")
+                                                       : QStringLiteral("header.cutShort"))
+                        .arg(name()));
     }
     return ok;
 }

@@ -123,10 +123,11 @@ QString sheetAsText(const ShortcutSheet& sheet) {
 QByteArray sheetAsJson(const DumpedApplication& application, const ShortcutSheet& sheet) {
     QString out = QStringLiteral(
                       "{\"application\": {\"pid\": %1, \"name\": %2}, \"itemCount\": %3, "
-                      "\"notResponding\": %4, \"groups\": [")
+                      "\"notResponding\": %4, \"cutShort\": %5, \"groups\": [")
                       .arg(QString::number(application.pid), jsonString(application.name),
                            QString::number(sheet.itemCount()),
-                           sheet.notResponding ? QStringLiteral("true") : QStringLiteral("false"));
+                           sheet.notResponding ? QStringLiteral("true") : QStringLiteral("false"),
+                           sheet.cutShort ? QStringLiteral("true") : QStringLiteral("false"));
     bool firstGroup = true;
     for (const auto& group : sheet.groups) {
         out += firstGroup ? "" : ", ";

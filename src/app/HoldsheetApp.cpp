@@ -208,6 +208,7 @@ QVariantMap HoldsheetApp::status() {
         {"loading", model.isLoading()},
         {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
         {"notResponding", model.sheet() && model.sheet()->notResponding},
+        {"cutShort", model.sheet() && model.sheet()->cutShort},
         {"query", model.query()},
         {"contentHeight", model.contentHeight()},
         {"dark", isDarkPalette(QApplication::palette())},

@@ -10,6 +10,7 @@ std::vector<ShortcutGroup> MenuBarReader::readMenus(pid_t pid, bool includeDisab
     ax_.setMessagingTimeout(application, messagingTimeout);
     auto groups = readMenuBar(application, includeDisabled);
     timedOut_ = ax_.hasTimedOut(application);
+    cutShort_ = ax_.wasCutShort(application);
     return groups;
 }
 

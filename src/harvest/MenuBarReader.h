@@ -30,12 +30,15 @@ class MenuBarReader {
 
     // Whether the application of the last read stopped answering during it.
     bool timedOut() const { return timedOut_; }
+    // Whether part of its menus was left out, to keep the read within its bounds.
+    bool cutShort() const { return cutShort_; }
 
   private:
     std::vector<ShortcutGroup> readMenuBar(const AXElementRef& application, bool includeDisabled);
 
     Accessibility& ax_;
     bool timedOut_ = false;
+    bool cutShort_ = false;
 };
 
 }  // namespace holdsheet

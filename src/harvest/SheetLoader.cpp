@@ -41,6 +41,7 @@ ShortcutSheet SheetLoader::read(const Parts& parts, pid_t pid, const Settings& s
         MenuBarReader reader(parts.ax);
         sheet.groups = reader.readMenus(pid, settings.showDisabled);
         sheet.notResponding = reader.timedOut();
+        sheet.cutShort = reader.cutShort();
     }
     if (settings.showSystemShortcuts) {
         auto system = systemGroup(parts.hotKeys.symbolicHotKeys(), [&parts](const QString& key) {

@@ -63,6 +63,9 @@ struct ShortcutSheet {
     std::vector<ShortcutGroup> groups;
     // The application stopped answering during the read: the groups are what came before.
     bool notResponding = false;
+    // Its menus were larger or deeper than a read takes, or looped back on themselves: the
+    // groups are what fitted.
+    bool cutShort = false;
 
     int itemCount() const;
 };

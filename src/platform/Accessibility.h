@@ -69,6 +69,11 @@ class Accessibility {
     // was read of it since may be incomplete.
     virtual bool hasTimedOut(const AXElementRef& application) = 0;
 
+    // True once something of this application's tree was left out to keep a read within
+    // its bounds (elements, depth, text lengths) or because the tree looped back on itself:
+    // what was read of it is then incomplete.
+    virtual bool wasCutShort(const AXElementRef& application) = 0;
+
     // Copies one attribute into `value`. Anything but `success` leaves `value` null.
     virtual AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                        AXValue& value) = 0;

@@ -19,6 +19,7 @@ const std::vector<QString>& localizationKeys() {
         "glass.more",
         "group.system",
         "header.count",
+        "header.cutShort",
         "header.notResponding",
         "lang.system",
         "material.frosted",

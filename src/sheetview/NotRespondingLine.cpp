@@ -21,9 +21,11 @@ NotRespondingLine::NotRespondingLine(SheetModel& model, const Localization& loca
 
 void NotRespondingLine::refresh() {
     const auto& sheet = model_.sheet();
-    const bool shown = sheet && sheet->notResponding;
+    const bool shown = sheet && (sheet->notResponding || sheet->cutShort);
     if (shown) {
-        setText(localization_.localized(QStringLiteral("header.notResponding"))
+        setText(localization_
+                    .localized(sheet->notResponding ? QStringLiteral("header.notResponding")
+                                                    : QStringLiteral("header.cutShort"))
                     .arg(model_.displayName()));
     }
     setVisible(shown);

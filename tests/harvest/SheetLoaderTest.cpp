@@ -47,6 +47,7 @@ class Loader : public ::testing::Test {
         EXPECT_FALSE(result) << "the result arrives on a later turn of the main thread";
         scheduler.runUntilIdle();
         notResponding = result.value().notResponding;
+        cutShort = result.value().cutShort;
         std::vector<std::string> lines;
         for (const auto& group : result.value().groups) {
             lines.push_back(group.title.toStdString() + " " + std::to_string(group.items.size()));
@@ -60,6 +61,7 @@ class Loader : public ::testing::Test {
     FixedHotKeys hotKeys;
     Localization localization;
     bool notResponding = false;
+    bool cutShort = false;
 };
 
 using Lines = std::vector<std::string>;
@@ -78,6 +80,18 @@ TEST_F(Loader, AnApplicationThatStopsAnsweringGivesWhatWasReadMarkedSo) {
     ax.trusted = false;  // nothing asked, nothing timed out
     load();
     EXPECT_FALSE(notResponding);
+}
+
+TEST_F(Loader, MenusReadOnlyInPartGiveWhatFittedMarkedSo) {
+    load();
+    EXPECT_FALSE(cutShort);
+    ax.oversized.insert(pid);
+    EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
+    EXPECT_TRUE(cutShort);
+    EXPECT_FALSE(notResponding);
+    ax.trusted = false;  // nothing read, nothing left out
+    load();
+    EXPECT_FALSE(cutShort);
 }
 
 TEST_F(Loader, ALoadSupersededBeforeItsReadIsAnsweredEmptyAndUnread) {

@@ -84,6 +84,17 @@ TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderT
     EXPECT_GE(line->height(), line->fontMetrics().height()) << "never cut";
     loaded(makeSheet({2}));  // the next read answered
     EXPECT_TRUE(line->isHidden());
+
+    // Menus read only in part say so in their own words; not answering is said first.
+    partial.notResponding = false;
+    partial.cutShort = true;
+    loaded(partial);
+    ASSERT_FALSE(line->isHidden());
+    EXPECT_EQ(line->text(),
+              "Only part of the menus of Editor could be read; the sheet is incomplete.");
+    partial.notResponding = true;
+    loaded(partial);
+    EXPECT_EQ(line->text(), "Editor is not responding; the sheet may be incomplete.");
 }
 
 TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheClearButtonEmptiesTheQuery) {

@@ -79,15 +79,30 @@ void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, dou
     }
 }
 
-bool FakeAccessibility::hasTimedOut(const AXElementRef& application) {
-    std::lock_guard lock(mutex_);
-    for (pid_t pid : silent) {
-        auto found = applications_.find(pid);
-        if (found != applications_.end() && found->second == application) {
+namespace {
+
+template <typename Applications>
+bool anyIs(const Applications& applications, const std::set<pid_t>& pids,
+           const AXElementRef& application) {
+    for (pid_t pid : pids) {
+        auto found = applications.find(pid);
+        if (found != applications.end() && found->second == application) {
             return true;
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool FakeAccessibility::hasTimedOut(const AXElementRef& application) {
+    std::lock_guard lock(mutex_);
+    return anyIs(applications_, silent, application);
+}
+
+bool FakeAccessibility::wasCutShort(const AXElementRef& application) {
+    std::lock_guard lock(mutex_);
+    return anyIs(applications_, oversized, application);
 }
 
 AXError FakeAccessibility::copyAttributeValue(const AXElementRef& element, const QString& attribute,

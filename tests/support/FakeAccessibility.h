@@ -62,6 +62,7 @@ class FakeAccessibility : public Accessibility {
     AXElementRef createApplication(pid_t pid) override;
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
     bool hasTimedOut(const AXElementRef& application) override;
+    bool wasCutShort(const AXElementRef& application) override;
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
@@ -72,7 +73,8 @@ class FakeAccessibility : public Accessibility {
     bool trusted = true;
     bool systemMenuFirst = true;  // trees here are built with a system menu first
     int prompts = 0;
-    std::set<pid_t> silent;  // applications that stop answering: their reads time out
+    std::set<pid_t> silent;     // applications that stop answering: their reads time out
+    std::set<pid_t> oversized;  // applications whose trees exceed the bounds of a read
 
     std::vector<Read> reads() const;
     bool wasRead(const FakeElement& element, const QString& attribute = {}) const;

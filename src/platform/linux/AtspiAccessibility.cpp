@@ -1,9 +1,11 @@
 #include "platform/linux/AtspiAccessibility.h"
 
 #include "platform/linux/AtspiBus.h"
+#include "platform/linux/AtspiChannel.h"
 #include "platform/linux/BusLink.h"
 #include "platform/linux/CachedCheck.h"
 #include "platform/linux/KeyBindingParser.h"
+#include "platform/linux/PeerAddress.h"
 
 #include <QHash>
 #include <QMutex>
@@ -60,6 +62,13 @@ constexpr int prefetchLevels = 6;
 // tool bar.
 constexpr int menuBarSearchLevels = 8;
 
+// Bounds of one read, whatever the application answers: elements kept, levels below a
+// window, and items whose key binding is asked for. Far beyond any real menu (an office
+// suite's whole menu tree is a few thousand elements).
+constexpr qsizetype maximumNodes = 20000;
+constexpr int maximumTreeDepth = 32;
+constexpr int maximumItems = 8000;
+
 bool isItemRole(uint role) {
     return role == roleMenuItem || role == roleCheckMenuItem || role == roleRadioMenuItem;
 }
@@ -101,6 +110,13 @@ struct Node {
     bool noExtent = false;
     bool childrenLoaded = false;
     QStringList children;  // object paths on the application's bus name
+    // Where the element sits in the tree kept of the application: each path under the
+    // first parent that listed it, never twice.
+    bool placed = false;
+    QString parent;
+    int depth = 0;
+    bool nameCut = false;
+    bool bindingCut = false;
 };
 
 // Applications whose cache took longer to hand out than walking their menus takes. GTK
@@ -128,9 +144,9 @@ class SlowCaches {
 // One application on the bus, shared by all its elements. Elements stay valid as long as
 // anything holds them; reads after the application went away simply fail.
 struct AppState {
-    std::shared_ptr<AtspiBus> bus;
+    std::shared_ptr<AtspiChannel> bus;
     // GTK's private socket, when open: quicker than the bus, and the only way to its cache.
-    std::shared_ptr<AtspiBus> peer;
+    std::shared_ptr<AtspiChannel> peer;
     std::shared_ptr<SlowCaches> slowCaches;
     pid_t pid = 0;
     std::atomic<int> timeoutMs{1500};
@@ -139,6 +155,8 @@ struct AppState {
     QString busName;
     Toolkit toolkit = Toolkit::unknown;
     QHash<QString, Node> nodes;
+    qsizetype placedNodes = 0;
+    int itemsAsked = 0;
 
     // Calls on this application, in one batch. The first call that times out marks the
     // application unreachable: later calls fail at once, so a hung application costs one
@@ -158,9 +176,11 @@ struct AppState {
 
     void send(const AtspiBus::Call& call) { channel().send(call); }
 
-    AtspiBus& channel() { return peer ? *peer : *bus; }
+    AtspiChannel& channel() { return peer ? *peer : *bus; }
 
     std::atomic<bool> unreachable{false};
+    // Something was left out to keep within the bounds of a read, or the tree looped.
+    std::atomic<bool> cutShort{false};
 };
 
 namespace {
@@ -188,13 +208,60 @@ void noteLeaf(const AppState& app, Node& node) {
     }
 }
 
-void storeChildren(const AppState& app, Node& node, const AtspiBus::Reply& reply) {
-    node.childrenLoaded = true;
-    for (const auto& [name, path] : AtspiBus::references(reply)) {
-        // Children living on another connection (embedded plugs) are not menus.
-        if (name == app.busName && path != AtspiBus::nullPath) {
-            node.children << path;
+// Whether `path` is `parent` or one of its ancestors in the tree kept so far.
+bool closesLoop(const AppState& app, const QString& parent, const QString& path) {
+    QString current = parent;
+    for (int step = 0; step <= maximumTreeDepth + 1; ++step) {
+        if (current == path) {
+            return true;
         }
+        const auto found = app.nodes.constFind(current);
+        if (found == app.nodes.cend() || !found->placed) {
+            return false;
+        }
+        current = found->parent;
+    }
+    return true;
+}
+
+// Keeps what makes a tree of the children an application lists: a path already placed
+// elsewhere is left there, one that loops back (the element itself or an ancestor) is
+// dropped, and the bounds on elements and depth end the list. What the reader is shown is
+// therefore always a tree, each element read once.
+void storeChildren(AppState& app, const QString& parentPath, const AtspiBus::Reply& reply) {
+    bool cut = false;
+    const auto references = AtspiBus::references(reply, cut);
+    const int depth = app.nodes[parentPath].depth + 1;
+    QStringList kept;
+    for (const auto& [name, path] : references) {
+        // Children living on another connection (embedded plugs) are not menus.
+        if (name != app.busName || path == AtspiBus::nullPath) {
+            continue;
+        }
+        const auto found = app.nodes.constFind(path);
+        if (found != app.nodes.cend()) {
+            const bool loop = closesLoop(app, parentPath, path);
+            if (loop || found->placed) {
+                cut = cut || loop;
+                continue;
+            }
+        }
+        if (depth > maximumTreeDepth || app.placedNodes >= maximumNodes) {
+            cut = true;
+            break;
+        }
+        Node& child = app.nodes[path];
+        child.placed = true;
+        child.parent = parentPath;
+        child.depth = depth;
+        ++app.placedNodes;
+        kept << path;
+    }
+    Node& parent = app.nodes[parentPath];
+    parent.childrenLoaded = true;
+    parent.children = std::move(kept);
+    if (cut) {
+        app.cutShort.store(true);
     }
 }
 
@@ -251,28 +318,39 @@ void loadAttributes(AppState& app, const QStringList& paths, bool inMenu = false
     }
     const auto replies = app.run(calls);
     for (qsizetype i = 0; i < missing.size(); ++i) {
-        Node& node = app.nodes[missing[i]];
         const auto* r = &replies[std::size_t(i) * stride];
-        node.attributesLoaded = true;
-        node.role = AtspiBus::unsignedValue(r[0]);
-        node.name = AtspiBus::textValue(r[1]);
-        node.states = AtspiBus::stateValue(r[2]);
-        if (ahead) {
-            node.bindingLoaded = true;
-            if (node.role && isItemRole(*node.role)) {
-                node.binding = AtspiBus::textValue(r[3]);
-            }
-            if (!node.childrenLoaded) {
-                storeChildren(app, node, r[4]);
+        bool childrenWanted = false;
+        {
+            Node& node = app.nodes[missing[i]];
+            node.attributesLoaded = true;
+            node.role = AtspiBus::unsignedValue(r[0]);
+            node.name = AtspiBus::textValue(r[1], AtspiBus::textBytes, node.nameCut);
+            node.states = AtspiBus::stateValue(r[2]);
+            if (ahead) {
+                node.bindingLoaded = true;
+                if (node.role && isItemRole(*node.role)) {
+                    node.binding =
+                        AtspiBus::textValue(r[3], AtspiBus::bindingBytes, node.bindingCut);
+                    ++app.itemsAsked;
+                }
+                childrenWanted = !node.childrenLoaded;
             }
         }
-        noteLeaf(app, node);
+        if (childrenWanted) {
+            storeChildren(app, missing[i], r[4]);  // may grow the table: no reference held
+        }
+        noteLeaf(app, app.nodes[missing[i]]);
     }
     std::vector<AtspiBus::Call> bindingCalls;
     QStringList items;
     for (const QString& path : paths) {
         Node& node = app.nodes[path];
         if (!node.bindingLoaded && node.role && isItemRole(*node.role)) {
+            if (app.itemsAsked >= maximumItems) {
+                app.cutShort.store(true);
+                break;
+            }
+            ++app.itemsAsked;
             // Disabled GTK items report no actions but still answer with their binding.
             bindingCalls.push_back({app.busName, path, actionInterface, "GetKeyBinding", {0}});
             items << path;
@@ -282,15 +360,18 @@ void loadAttributes(AppState& app, const QStringList& paths, bool inMenu = false
     for (qsizetype i = 0; i < items.size(); ++i) {
         Node& node = app.nodes[items[i]];
         node.bindingLoaded = true;
-        node.binding = AtspiBus::textValue(bindings[std::size_t(i)]);
+        node.binding =
+            AtspiBus::textValue(bindings[std::size_t(i)], AtspiBus::bindingBytes, node.bindingCut);
     }
     loadHiddenMarks(app, paths);
 }
 
 // GTK hands out role, name and state of every element it knows in one call, menus closed
-// or open; child order is not in it, so children are still asked for.
+// or open; child order is not in it, so children are still asked for. Only a head start:
+// what does not fit in the bounds is asked for element by element, as without a cache.
 void loadCache(AppState& app, const AtspiBus::Reply& reply) {
-    for (const auto& entry : AtspiBus::cacheItems(reply)) {
+    bool cut = false;
+    for (const auto& entry : AtspiBus::cacheItems(reply, std::size_t(maximumNodes), cut)) {
         if (entry.busName != app.busName) {
             continue;
         }
@@ -298,6 +379,7 @@ void loadCache(AppState& app, const AtspiBus::Reply& reply) {
         node.attributesLoaded = true;
         node.role = entry.role;
         node.name = entry.name;
+        node.nameCut = entry.nameCut;
         node.states = entry.states;
         noteLeaf(app, node);
     }
@@ -316,7 +398,7 @@ QStringList loadLevel(AppState& app, const QStringList& parents, bool inMenu = f
     }
     const auto childReplies = app.run(childCalls);
     for (qsizetype i = 0; i < asked.size(); ++i) {
-        storeChildren(app, app.nodes[asked[i]], childReplies[std::size_t(i)]);
+        storeChildren(app, asked[i], childReplies[std::size_t(i)]);
     }
     QStringList all;
     for (const QString& parent : parents) {
@@ -392,6 +474,26 @@ std::optional<QString> firstShown(AppState& app, const QStringList& bars) {
     return std::nullopt;
 }
 
+// The application's private socket, only if the process listening there is the
+// application itself (as the bus daemon knows it): an address may name anything.
+std::shared_ptr<AtspiChannel> openOwnSocket(AppState& app, const QString& address) {
+    const auto checked = peerSocketAddress(address.toUtf8());
+    if (!checked) {
+        return nullptr;
+    }
+    const QString daemon = QStringLiteral("org.freedesktop.DBus");
+    const AtspiBus::Call userCall{daemon,
+                                  QStringLiteral("/org/freedesktop/DBus"),
+                                  daemon,
+                                  QStringLiteral("GetConnectionUnixUser"),
+                                  {app.busName}};
+    const auto user = AtspiBus::unsignedValue(app.bus->run({userCall}, app.timeoutMs.load())[0]);
+    if (!user) {
+        return nullptr;
+    }
+    return app.bus->openPeer(QString::fromUtf8(*checked), {app.pid, static_cast<uid_t>(*user)});
+}
+
 // The menu bar the user sees in the window in front: the ACTIVE window first (a dialog in
 // front has none), wherever the bar sits in it. When no bar shows, the first one found.
 std::optional<QString> findMenuBar(AppState& app) {
@@ -403,8 +505,8 @@ std::optional<QString> findMenuBar(AppState& app) {
     app.toolkit = toolkitFromName(AtspiBus::textValue(first[1]).value_or(QString()));
     if (app.toolkit == Toolkit::gtk) {
         const QString address = AtspiBus::textValue(first[2]).value_or(QString());
-        if (!address.isEmpty()) {
-            app.peer = AtspiBus::openPeer(address);
+        if (!address.isEmpty() && !app.peer) {
+            app.peer = openOwnSocket(app, address);
         }
         if (app.peer && !app.slowCaches->contains(app.busName)) {
             const auto start = std::chrono::steady_clock::now();
@@ -418,7 +520,7 @@ std::optional<QString> findMenuBar(AppState& app) {
     }
     QStringList windows;
     for (const auto& [name, path] : AtspiBus::references(first[0])) {
-        if (name == app.busName) {
+        if (name == app.busName && !windows.contains(path)) {
             windows << path;
         }
     }
@@ -512,6 +614,9 @@ struct AccessibilityBusDialer {
 }  // namespace
 
 struct AtspiAccessibility::Private {
+    std::shared_ptr<AtspiChannel> replay;  // when set, every read goes through it
+    std::shared_ptr<SlowCaches> replaySlowCaches = std::make_shared<SlowCaches>();
+
     // The bus as it is now: a daemon that restarted or hung up is replaced on the next use.
     // Connecting to a daemon that does not answer waits for the handshake's deadline, so the
     // main thread never asks. Empty while there is no bus to use.
@@ -562,6 +667,11 @@ struct AtspiAccessibility::Private {
 };
 
 AtspiAccessibility::AtspiAccessibility() : d_(std::make_shared<Private>()) {}
+
+AtspiAccessibility::AtspiAccessibility(std::shared_ptr<AtspiChannel> channel)
+    : AtspiAccessibility() {
+    d_->replay = std::move(channel);
+}
 AtspiAccessibility::~AtspiAccessibility() = default;
 
 AtspiAccessibility::Status AtspiAccessibility::status() {
@@ -574,9 +684,16 @@ bool AtspiAccessibility::hasApplication(pid_t pid) {
 
 AXElementRef AtspiAccessibility::createApplication(pid_t pid) {
     auto app = std::make_shared<AppState>();
-    const BusSession session = d_->session();
-    app->bus = session.bus;
-    app->slowCaches = session.slowCaches;
+    if (d_->replay) {
+        app->bus = d_->replay;
+        app->slowCaches = d_->replaySlowCaches;
+    } else {
+        const BusSession session = d_->session();
+        if (session.bus) {
+            app->bus = std::make_shared<BusChannel>(session.bus);
+        }
+        app->slowCaches = session.slowCaches;
+    }
     app->pid = pid;
     return makeElement(app, Kind::application, rootPath);
 }
@@ -590,6 +707,11 @@ void AtspiAccessibility::setMessagingTimeout(const AXElementRef& application, do
 bool AtspiAccessibility::hasTimedOut(const AXElementRef& application) {
     const auto* element = dynamic_cast<const AtspiElement*>(application.get());
     return element && element->app->unreachable.load();
+}
+
+bool AtspiAccessibility::wasCutShort(const AXElementRef& application) {
+    const auto* element = dynamic_cast<const AtspiElement*>(application.get());
+    return element && element->app->cutShort.load();
 }
 
 AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QString& attribute,
@@ -695,6 +817,9 @@ AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QS
         if (!node.name) {
             return AXError::cannotComplete;
         }
+        if (node.nameCut) {
+            app.cutShort.store(true);
+        }
         value = *node.name;
         return AXError::success;
     }
@@ -709,6 +834,9 @@ AXError AtspiAccessibility::copyAttributeValue(const AXElementRef& ref, const QS
                               attribute == QLatin1String("AXMenuItemCmdVirtualKey") ||
                               attribute == QLatin1String("AXMenuItemCmdModifiers");
     if (keyAttribute) {
+        if (node.bindingCut) {
+            app.cutShort.store(true);
+        }
         const auto key = parseKeyBinding(node.binding.value_or(QString()), app.toolkit,
                                          node.name.value_or(QString()));
         if (!key) {

@@ -9,6 +9,7 @@
 
 namespace holdsheet {
 
+class AtspiChannel;
 class CachedCheck;
 
 // The accessibility port over AT-SPI2 on D-Bus. The tree is presented in the vocabulary the
@@ -21,6 +22,8 @@ class AtspiAccessibility : public Accessibility {
     enum class Status { noBus, notAnswering, disabled, ready };
 
     AtspiAccessibility();
+    // Reads every application through this channel instead of the accessibility bus.
+    explicit AtspiAccessibility(std::shared_ptr<AtspiChannel> channel);
     ~AtspiAccessibility() override;
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
@@ -35,6 +38,7 @@ class AtspiAccessibility : public Accessibility {
     AXElementRef createApplication(pid_t pid) override;
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
     bool hasTimedOut(const AXElementRef& application) override;
+    bool wasCutShort(const AXElementRef& application) override;
     // Menu bars here hold the application's menus only.
     bool menuBarLeadsWithSystemMenu() const override { return false; }
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,

@@ -1,5 +1,7 @@
 #include "platform/linux/AtspiBus.h"
 
+#include "platform/linux/PeerAddress.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -73,15 +75,46 @@ bool firstArgument(const AtspiBus::Reply& reply, const char* signature, DBusMess
     return matches;
 }
 
-// Reads a text or object path and moves on.
-QString nextText(DBusMessageIter& iter) {
+// The raw bytes of a text or object path, and moves on; null for any other type.
+const char* nextBytes(DBusMessageIter& iter) {
     const char* text = nullptr;
     const int type = dbus_message_iter_get_arg_type(&iter);
     if (type == DBUS_TYPE_STRING || type == DBUS_TYPE_OBJECT_PATH) {
         dbus_message_iter_get_basic(&iter, &text);
     }
     dbus_message_iter_next(&iter);
-    return text ? QString::fromUtf8(text) : QString();
+    return text;
+}
+
+// At most `maxBytes` of a UTF-8 text (libdbus has checked the encoding), cut before a
+// character that would not fit whole.
+QString cutText(const char* text, int maxBytes, bool& cut) {
+    if (!text) {
+        return {};
+    }
+    const std::size_t length = ::strnlen(text, std::size_t(maxBytes) + 1);
+    if (length <= std::size_t(maxBytes)) {
+        return QString::fromUtf8(text, qsizetype(length));
+    }
+    cut = true;
+    std::size_t end = std::size_t(maxBytes);
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return QString::fromUtf8(text, qsizetype(end));
+}
+
+QString nextText(DBusMessageIter& iter, int maxBytes, bool& cut) {
+    return cutText(nextBytes(iter), maxBytes, cut);
+}
+
+// A text that must be whole to mean anything (a bus name, a path): none when longer.
+std::optional<QString> nextWhole(DBusMessageIter& iter, int maxBytes) {
+    const char* text = nextBytes(iter);
+    if (!text || ::strnlen(text, std::size_t(maxBytes) + 1) > std::size_t(maxBytes)) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(text);
 }
 
 // An AT-SPI state set ("au", two 32-bit words, state n is bit n); none when empty.
@@ -109,9 +142,22 @@ std::optional<quint64> stateWords(DBusMessageIter& array) {
 
 const QString AtspiBus::nullPath = QStringLiteral("/org/a11y/atspi/null");
 
-AtspiBus::AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address, bool peer)
-    : address_(std::move(address)), peer_(peer) {
+AtspiBus::AtspiBus(std::unique_ptr<DBusPipe> pipe, QByteArray address,
+                   std::optional<DBusPipe::Credentials> peerOwner)
+    : address_(std::move(address)), peerOwner_(peerOwner), peer_(peerOwner.has_value()) {
     idle_.push_back(std::move(pipe));
+}
+
+std::unique_ptr<DBusPipe> AtspiBus::openPipe() const {
+    auto pipe = DBusPipe::open(address_, !peer_);
+    if (pipe && peerOwner_) {
+        // The socket's file may have been swapped for someone else's since.
+        const auto listener = pipe->peerCredentials();
+        if (!listener || listener->pid != peerOwner_->pid || listener->uid != peerOwner_->uid) {
+            return nullptr;
+        }
+    }
+    return pipe;
 }
 
 std::unique_ptr<DBusPipe> AtspiBus::takePipe() {
@@ -123,7 +169,7 @@ std::unique_ptr<DBusPipe> AtspiBus::takePipe() {
             return pipe;
         }
     }
-    return DBusPipe::open(address_, !peer_);
+    return openPipe();
 }
 
 void AtspiBus::giveBack(std::unique_ptr<DBusPipe> pipe) {
@@ -189,17 +235,24 @@ DBusMessagePtr AtspiBus::toMessage(const Call& call) const {
     return message;
 }
 
-std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address) {
-    auto pipe = DBusPipe::open(address.toUtf8(), false);
-    if (!pipe) {
+std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address,
+                                             const DBusPipe::Credentials& owner) {
+    const auto checked = peerSocketAddress(address.toUtf8());
+    if (!checked) {
         return nullptr;
     }
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), address.toUtf8(), true));
+    // Connecting sends nothing yet: the listener is known before a byte reaches it.
+    auto pipe = DBusPipe::open(*checked, false);
+    const auto listener = pipe ? pipe->peerCredentials() : std::nullopt;
+    if (!listener || listener->pid != owner.pid || listener->uid != owner.uid) {
+        return nullptr;
+    }
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), *checked, owner));
 }
 
 std::shared_ptr<AtspiBus> AtspiBus::adopt(std::unique_ptr<DBusPipe> pipe, QByteArray address) {
     // Each instance has connections of its own, shared with no other instance.
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), std::move(address), false));
+    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), std::move(address), std::nullopt));
 }
 
 bool AtspiBus::answers() {
@@ -276,6 +329,11 @@ AtspiBus::Call AtspiBus::property(const QString& service, const QString& path,
 }
 
 std::vector<std::pair<QString, QString>> AtspiBus::references(const Reply& reply) {
+    bool cut = false;
+    return references(reply, cut);
+}
+
+std::vector<std::pair<QString, QString>> AtspiBus::references(const Reply& reply, bool& cut) {
     std::vector<std::pair<QString, QString>> result;
     DBusMessageIter array;
     if (!firstArgument(reply, "a(so)", array)) {
@@ -284,10 +342,19 @@ std::vector<std::pair<QString, QString>> AtspiBus::references(const Reply& reply
     DBusMessageIter entry;
     dbus_message_iter_recurse(&array, &entry);
     while (dbus_message_iter_get_arg_type(&entry) == DBUS_TYPE_STRUCT) {
+        if (result.size() == std::size_t(referencesPerReply)) {
+            cut = true;
+            break;
+        }
         DBusMessageIter field;
         dbus_message_iter_recurse(&entry, &field);
-        const QString name = nextText(field);
-        result.emplace_back(name, nextText(field));
+        auto name = nextWhole(field, nameBytes);
+        auto path = nextWhole(field, pathBytes);
+        if (name && path) {
+            result.emplace_back(std::move(*name), std::move(*path));
+        } else {
+            cut = true;
+        }
         dbus_message_iter_next(&entry);
     }
     return result;
@@ -304,11 +371,16 @@ std::optional<uint> AtspiBus::unsignedValue(const Reply& reply) {
 }
 
 std::optional<QString> AtspiBus::textValue(const Reply& reply) {
+    bool cut = false;
+    return textValue(reply, textBytes, cut);
+}
+
+std::optional<QString> AtspiBus::textValue(const Reply& reply, int maxBytes, bool& cut) {
     DBusMessageIter value;
     if (!firstArgument(reply, "s", value)) {
         return std::nullopt;
     }
-    return nextText(value);
+    return nextText(value, maxBytes, cut);
 }
 
 std::optional<quint64> AtspiBus::stateValue(const Reply& reply) {
@@ -334,7 +406,8 @@ std::optional<QSize> AtspiBus::extentSize(const Reply& reply) {
     return QSize(values[2], values[3]);
 }
 
-std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply) {
+std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply, std::size_t maxItems,
+                                                      bool& cut) {
     std::vector<CacheItem> items;
     DBusMessageIter array;
     // (self, application, parent, index in parent, child count, interfaces, name, role,
@@ -345,18 +418,29 @@ std::vector<AtspiBus::CacheItem> AtspiBus::cacheItems(const Reply& reply) {
     DBusMessageIter entry;
     dbus_message_iter_recurse(&array, &entry);
     while (dbus_message_iter_get_arg_type(&entry) == DBUS_TYPE_STRUCT) {
+        if (items.size() == maxItems) {
+            cut = true;
+            break;
+        }
         DBusMessageIter field;
         dbus_message_iter_recurse(&entry, &field);
         CacheItem item;
         DBusMessageIter self;
         dbus_message_iter_recurse(&field, &self);
-        item.busName = nextText(self);
-        item.path = nextText(self);
+        auto busName = nextWhole(self, nameBytes);
+        auto path = nextWhole(self, pathBytes);
+        if (!busName || !path) {
+            cut = true;
+            dbus_message_iter_next(&entry);
+            continue;
+        }
+        item.busName = std::move(*busName);
+        item.path = std::move(*path);
         // Past self, application, parent, index, child count and interfaces.
         for (int skipped = 0; skipped < 6; ++skipped) {
             dbus_message_iter_next(&field);
         }
-        item.name = nextText(field);
+        item.name = nextText(field, textBytes, item.nameCut);
         dbus_uint32_t role = 0;
         dbus_message_iter_get_basic(&field, &role);
         item.role = role;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <unordered_map>
 
+#include <sys/socket.h>
+
 namespace holdsheet {
 
 namespace {
@@ -149,6 +151,20 @@ void DBusPipe::send(const DBusMessagePtr& call) {
     dbus_message_set_no_reply(call.get(), TRUE);
     dbus_connection_send(connection_.get(), call.get(), nullptr);
     dbus_connection_flush(connection_.get());
+}
+
+std::optional<DBusPipe::Credentials> DBusPipe::peerCredentials() const {
+    int socket = -1;
+    if (!dbus_connection_get_socket(connection_.get(), &socket) || socket < 0) {
+        return std::nullopt;
+    }
+    ucred credentials{};
+    socklen_t length = sizeof credentials;
+    if (getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0 ||
+        length != sizeof credentials || credentials.pid <= 0) {
+        return std::nullopt;
+    }
+    return Credentials{credentials.pid, credentials.uid};
 }
 
 }  // namespace holdsheet

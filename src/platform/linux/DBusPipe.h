@@ -7,7 +7,10 @@
 #include <chrono>
 #include <memory>
 #include <unordered_map>
+#include <optional>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace holdsheet {
 
@@ -54,6 +57,13 @@ class DBusPipe {
     bool hello(int timeoutMs);
     // False once the other end hung up (noticed even while the connection was idle).
     bool connected();
+    struct Credentials {
+        pid_t pid = 0;
+        uid_t uid = 0;
+    };
+    // The process and user at the other end of a local socket, as the kernel knows them;
+    // none for any other kind of connection.
+    std::optional<Credentials> peerCredentials() const;
 
   private:
     struct ConnectionClose {

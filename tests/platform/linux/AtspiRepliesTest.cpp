@@ -2,64 +2,14 @@
 // deliver them.
 #include "platform/linux/AtspiBus.h"
 
-#include <gtest/gtest.h>
+#include "support/AtspiReplyBuilder.h"
 
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace holdsheet {
 namespace {
 
-using Append = std::function<void(DBusMessageIter&)>;
-
-void appendText(DBusMessageIter& iter, int type, const char* text) {
-    dbus_message_iter_append_basic(&iter, type, &text);
-}
-
-void appendVariant(DBusMessageIter& iter, const char* signature, const Append& inner) {
-    DBusMessageIter variant;
-    dbus_message_iter_open_container(&iter, DBUS_TYPE_VARIANT, signature, &variant);
-    inner(variant);
-    dbus_message_iter_close_container(&iter, &variant);
-}
-
-void appendStates(DBusMessageIter& iter, std::vector<dbus_uint32_t> words) {
-    DBusMessageIter array;
-    dbus_message_iter_open_container(&iter, DBUS_TYPE_ARRAY, "u", &array);
-    for (dbus_uint32_t word : words) {
-        dbus_message_iter_append_basic(&array, DBUS_TYPE_UINT32, &word);
-    }
-    dbus_message_iter_close_container(&iter, &array);
-}
-
-void appendReference(DBusMessageIter& iter, const char* name, const char* path) {
-    DBusMessageIter reference;
-    dbus_message_iter_open_container(&iter, DBUS_TYPE_STRUCT, nullptr, &reference);
-    appendText(reference, DBUS_TYPE_STRING, name);
-    appendText(reference, DBUS_TYPE_OBJECT_PATH, path);
-    dbus_message_iter_close_container(&iter, &reference);
-}
-
-// A reply as it arrives: built, marshalled and read back.
-AtspiBus::Reply reply(const Append& body, bool error = false) {
-    DBusMessagePtr call(dbus_message_new_method_call(":1.7", "/org/a11y/atspi/accessible/1",
-                                                     "org.a11y.atspi.Accessible", "GetRole"));
-    dbus_message_set_serial(call.get(), 1);
-    DBusMessagePtr built(
-        error ? dbus_message_new_error(call.get(), DBUS_ERROR_UNKNOWN_METHOD, "no such method")
-              : dbus_message_new_method_return(call.get()));
-    if (!error) {
-        DBusMessageIter iter;
-        dbus_message_iter_init_append(built.get(), &iter);
-        body(iter);
-    }
-    dbus_message_set_serial(built.get(), 2);
-    char* bytes = nullptr;
-    int length = 0;
-    EXPECT_TRUE(dbus_message_marshal(built.get(), &bytes, &length));
-    DBusMessagePtr received(dbus_message_demarshal(bytes, length, nullptr));
-    dbus_free(bytes);
-    return {std::move(received), !error, false};
-}
+using namespace holdsheet::testing;
 
 TEST(AtspiReplies, ScalarValuesPlainOrAsProperties) {
     const Append text = [](DBusMessageIter& i) { appendText(i, DBUS_TYPE_STRING, "Save "); };
@@ -115,35 +65,93 @@ TEST(AtspiReplies, ChildReferencesInOrder) {
 }
 
 TEST(AtspiReplies, CacheItemsKeepNameRoleAndStates) {
-    const auto items = AtspiBus::cacheItems(reply([](DBusMessageIter& i) {
-        DBusMessageIter array;
-        dbus_message_iter_open_container(&i, DBUS_TYPE_ARRAY, "((so)(so)(so)iiassusau)", &array);
-        DBusMessageIter entry;
-        dbus_message_iter_open_container(&array, DBUS_TYPE_STRUCT, nullptr, &entry);
-        appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/12");
-        appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/root");
-        appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/11");
-        const dbus_int32_t index = -1, childCount = 3;
-        dbus_message_iter_append_basic(&entry, DBUS_TYPE_INT32, &index);
-        dbus_message_iter_append_basic(&entry, DBUS_TYPE_INT32, &childCount);
-        DBusMessageIter interfaces;
-        dbus_message_iter_open_container(&entry, DBUS_TYPE_ARRAY, "s", &interfaces);
-        appendText(interfaces, DBUS_TYPE_STRING, "org.a11y.atspi.Accessible");
-        dbus_message_iter_close_container(&entry, &interfaces);
-        appendText(entry, DBUS_TYPE_STRING, "Edit");
-        const dbus_uint32_t role = 33;
-        dbus_message_iter_append_basic(&entry, DBUS_TYPE_UINT32, &role);
-        appendText(entry, DBUS_TYPE_STRING, "a description");
-        appendStates(entry, {1U << 8, 1U << 10});
-        dbus_message_iter_close_container(&array, &entry);
-        dbus_message_iter_close_container(&i, &array);
-    }));
+    bool cut = false;
+    const auto items = AtspiBus::cacheItems(
+        reply([](DBusMessageIter& i) {
+            DBusMessageIter array;
+            dbus_message_iter_open_container(&i, DBUS_TYPE_ARRAY, "((so)(so)(so)iiassusau)",
+                                             &array);
+            DBusMessageIter entry;
+            dbus_message_iter_open_container(&array, DBUS_TYPE_STRUCT, nullptr, &entry);
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/12");
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/root");
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/11");
+            const dbus_int32_t index = -1, childCount = 3;
+            dbus_message_iter_append_basic(&entry, DBUS_TYPE_INT32, &index);
+            dbus_message_iter_append_basic(&entry, DBUS_TYPE_INT32, &childCount);
+            DBusMessageIter interfaces;
+            dbus_message_iter_open_container(&entry, DBUS_TYPE_ARRAY, "s", &interfaces);
+            appendText(interfaces, DBUS_TYPE_STRING, "org.a11y.atspi.Accessible");
+            dbus_message_iter_close_container(&entry, &interfaces);
+            appendText(entry, DBUS_TYPE_STRING, "Edit");
+            const dbus_uint32_t role = 33;
+            dbus_message_iter_append_basic(&entry, DBUS_TYPE_UINT32, &role);
+            appendText(entry, DBUS_TYPE_STRING, "a description");
+            appendStates(entry, {1U << 8, 1U << 10});
+            dbus_message_iter_close_container(&array, &entry);
+            dbus_message_iter_close_container(&i, &array);
+        }),
+        10, cut);
+    EXPECT_FALSE(cut);
     ASSERT_EQ(items.size(), 1U);
     EXPECT_EQ(items[0].busName, QStringLiteral(":1.7"));
     EXPECT_EQ(items[0].path, QStringLiteral("/org/a11y/atspi/accessible/12"));
     EXPECT_EQ(items[0].name, QStringLiteral("Edit"));
     EXPECT_EQ(items[0].role, 33U);
     EXPECT_EQ(items[0].states, (quint64{1} << 8) | (quint64{1} << 42));
+}
+
+TEST(AtspiReplies, TextsAreCutAtACharacterWithinTheirBound) {
+    struct Case {
+        std::string text;
+        int maxBytes;
+        std::string kept;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"Save", 4, "Save", false},
+        {"Saves", 4, "Save", true},
+        {"ab\u00e9", 3, "ab", true},  // é is two bytes: not cut in half
+        {"a\u20ac", 3, "a", true},    // € is three
+        {"\u20ac\u20ac", 6, "\u20ac\u20ac", false},
+        {std::string(1 << 20, 'x'), AtspiBus::textBytes, std::string(AtspiBus::textBytes, 'x'),
+         true},
+    };
+    for (const Case& c : cases) {
+        bool cut = false;
+        const auto text = AtspiBus::textValue(
+            reply([&](auto& i) { appendText(i, DBUS_TYPE_STRING, c.text.c_str()); }), c.maxBytes,
+            cut);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->toStdString(), c.kept) << c.text.substr(0, 20);
+        EXPECT_EQ(cut, c.cut) << c.text.substr(0, 20);
+    }
+}
+
+TEST(AtspiReplies, ReferenceListsEndAtTheirBoundAndOverlongOnesAreDropped) {
+    std::vector<std::pair<std::string, std::string>> many(AtspiBus::referencesPerReply + 5,
+                                                          {":1.7", "/a"});
+    bool cut = false;
+    EXPECT_EQ(AtspiBus::references(reply([&](auto& i) { appendReferences(i, many); }), cut).size(),
+              std::size_t(AtspiBus::referencesPerReply));
+    EXPECT_TRUE(cut);
+
+    const std::string longPath = "/" + std::string(AtspiBus::pathBytes, 'p');
+    const std::string longName = ":" + std::string(AtspiBus::nameBytes, '1');
+    cut = false;
+    const auto kept = AtspiBus::references(
+        reply([&](auto& i) {
+            appendReferences(
+                i, {{":1.7", "/a"}, {":1.7", longPath}, {longName, "/b"}, {":1.7", "/c"}});
+        }),
+        cut);
+    const std::vector<std::pair<QString, QString>> expected{{":1.7", "/a"}, {":1.7", "/c"}};
+    EXPECT_EQ(kept, expected);
+    EXPECT_TRUE(cut);
+
+    cut = false;
+    AtspiBus::references(reply([&](auto& i) { appendReferences(i, {{":1.7", "/a"}}); }), cut);
+    EXPECT_FALSE(cut);
 }
 
 }  // namespace
