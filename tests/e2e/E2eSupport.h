@@ -35,14 +35,23 @@ struct MenuLine {
 
 enum class Toolkit { gtk, qt };
 
+// Where a started program's standard output and error go: descriptors of the test's own,
+// or (-1) the usual places: the test's own output, and a file for errorOutput().
+struct Outputs {
+    int out = -1;
+    int err = -1;
+};
+
 // A running application, ended when this goes out of scope.
 class RunningApp {
   public:
     // A fixture application of the toolkit building these menus.
     RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus);
     // Any program, with arguments.
-    explicit RunningApp(const QStringList& command, const QProcessEnvironment& environment =
-                                                        QProcessEnvironment::systemEnvironment());
+    explicit RunningApp(
+        const QStringList& command,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        Outputs outputs = {});
     ~RunningApp();
     RunningApp(const RunningApp&) = delete;
     RunningApp& operator=(const RunningApp&) = delete;
@@ -61,7 +70,8 @@ class RunningApp {
     QByteArray errorOutput() const;
 
   private:
-    void start(const QStringList& command, const QProcessEnvironment& environment);
+    void start(const QStringList& command, const QProcessEnvironment& environment,
+               Outputs outputs = {});
     pid_t pid_ = -1;
     QString directory_;
     QString recordPath_;
