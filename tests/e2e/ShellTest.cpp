@@ -151,19 +151,17 @@ TEST(Shell, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
         return text;
     };
 
-    const auto running = showAtOnce(300);
-    std::printf("[measure] 300 parallel shows: %s\n", describe(running).c_str());
-    EXPECT_GT(running.count(0) ? running.at(0) : 0, 0) << describe(running);
-    EXPECT_EQ((running.count(0) ? running.at(0) : 0) + (running.count(7) ? running.at(7) : 0),
-              300)
-        << describe(running);
+    auto running = showAtOnce(100);
+    std::printf("[measure] 100 parallel shows: %s\n", describe(running).c_str());
+    EXPECT_GT(running[0], 0) << describe(running);
+    EXPECT_EQ(running[0] + running[7], 100) << describe(running);
     EXPECT_TRUE(panelStatus().value("visible").toBool());
 
     // Stopped, it holds the name and answers nothing.
     ASSERT_EQ(::kill(holdsheet->pid(), SIGSTOP), 0);
-    const auto stopped = showAtOnce(20);
+    const auto stopped = showAtOnce(10);
     ::kill(holdsheet->pid(), SIGCONT);
-    EXPECT_EQ(stopped, (std::map<int, int>{{7, 20}})) << describe(stopped);
+    EXPECT_EQ(stopped, (std::map<int, int>{{7, 10}})) << describe(stopped);
 
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
     holdsheet.reset();
