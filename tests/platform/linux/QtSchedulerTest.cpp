@@ -10,14 +10,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// At shut-down: a piece of work that does not end is given up on, the waiting work is
-// dropped, and work handed over by then (the next step of the piece that runs) is refused.
-TEST(QtScheduler, ADrainGivesUpOnWorkThatRunsOnAndTakesNoMore) {
+// At shut-down: a piece of work that does not end is given up on, and the waiting work is
+// dropped.
+TEST(QtScheduler, ADrainGivesUpOnWorkThatRunsOn) {
     std::promise<void> started;
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::atomic<bool> waitingRan{false};
-    std::atomic<bool> handedOverRan{false};
     QtScheduler scheduler;
     scheduler.detach([&] {
         started.set_value();
@@ -27,11 +26,9 @@ TEST(QtScheduler, ADrainGivesUpOnWorkThatRunsOnAndTakesNoMore) {
     started.get_future().wait();
 
     EXPECT_FALSE(scheduler.drain(0ms)) << "the running piece holds on";
-    scheduler.detach([&] { handedOverRan = true; });
     release.set_value();
     EXPECT_TRUE(scheduler.drain(1h));
     EXPECT_FALSE(waitingRan);
-    EXPECT_FALSE(handedOverRan);
 }
 
 }  // namespace
