@@ -21,6 +21,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr auto answered = holdsheet::DBusControl::Answer::answered;
 
 bool panelViewable(Display* display) {
     Window root = 0, parent = 0;
@@ -86,7 +87,7 @@ int main(int argc, char* argv[]) {
                 }
                 // Visible only from the showing on, so "not loading" is this showing's sheet.
                 QVariantMap status;
-                if (!isStored && holdsheet::DBusControl::call("Status", &status) &&
+                if (!isStored && holdsheet::DBusControl::call("Status", &status) == answered &&
                     status.value("visible").toBool() && !status.value("loading").toBool()) {
                     isStored = true;
                     stored.push_back(ms - holdDelayMs);
@@ -110,7 +111,7 @@ int main(int argc, char* argv[]) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         const auto start = Clock::now();
-        if (!holdsheet::DBusControl::call("Show")) {
+        if (holdsheet::DBusControl::call("Show") != answered) {
             std::fprintf(stderr, "Holdsheet does not answer\n");
             return 1;
         }
@@ -123,7 +124,7 @@ int main(int argc, char* argv[]) {
                 mapped.push_back(ms);
             }
             QVariantMap status;
-            if (!isStored && holdsheet::DBusControl::call("Status", &status) &&
+            if (!isStored && holdsheet::DBusControl::call("Status", &status) == answered &&
                 !status.value("loading").toBool()) {
                 isStored = true;
                 stored.push_back(ms);

@@ -92,9 +92,9 @@ void AppDelegate::shutDown() {
 void AppDelegate::quitApplication() {
     shutDown();
     platform_.application.terminate();
-    // The event loop ends after this turn; should it not, the process ends regardless.
-    exitTask_ = platform_.scheduler.after(exitFallback,
-                                          [this](bool) { platform_.application.exitProcess(0); });
+    // The event loop ends after this turn. Should the process not end with it (the loop
+    // held up, or the teardown after it), it ends regardless.
+    platform_.application.exitProcessAfter(exitFallback, 0);
 }
 
 }  // namespace holdsheet

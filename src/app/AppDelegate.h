@@ -3,7 +3,6 @@
 #include "platform/Appearance.h"
 #include "platform/ApplicationControl.h"
 #include "platform/PreferenceStore.h"
-#include "platform/Scheduler.h"
 #include "platform/SharedInstance.h"
 #include "platform/SystemLog.h"
 
@@ -12,7 +11,6 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 
 namespace holdsheet {
 
@@ -33,7 +31,6 @@ class AppDelegate : public SharedInstance<AppDelegate> {
 
     struct Platform {
         PreferenceStore& store;
-        Scheduler& scheduler;
         Appearance& appearance;
         SystemLog& log;
         ApplicationControl& application;
@@ -78,7 +75,6 @@ class AppDelegate : public SharedInstance<AppDelegate> {
     bool didShutDown_ = false;
     PreferenceStore::Subscription preferencesObserver_;
     QMetaObject::Connection trustObserver_;
-    std::shared_ptr<Scheduler::Delay> exitTask_;
 };
 
 }  // namespace holdsheet

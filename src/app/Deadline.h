@@ -10,8 +10,9 @@
 namespace holdsheet {
 
 // Ends the process with a message and a status once the limit passes, whatever the main
-// thread is blocked in (a bus that never answers, a file that never opens). Gone before
-// then, it does nothing.
+// thread is blocked in (a bus that never answers, a file that never opens, standard output
+// into a pipe nobody reads). Going, it first writes out what standard output holds, still
+// within the limit; gone before the limit, it does nothing.
 class Deadline {
   public:
     Deadline(std::chrono::milliseconds limit, int status, QByteArray message);

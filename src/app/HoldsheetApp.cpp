@@ -109,7 +109,7 @@ HoldsheetApp::HoldsheetApp()
       export_({controller_, workspace_, exportDialogs_, fileHandlers_, fileViewer_, runner_, menus_,
                localization_, [this] { beep(); }, [this] { return panelContentView(); }}),
       delegate_(
-          {store_, scheduler_, appearance_, log_, application_}, {permission_, hold_, controller_},
+          {store_, appearance_, log_, application_}, {permission_, hold_, controller_},
           {[this] { settings_.show(); }, [this] { welcome_.show(); }, [this] { tour_.show(); },
            [this] {
                if (QWidget* window = welcome_.window()) {
@@ -175,7 +175,11 @@ void HoldsheetApp::shutDown() {
     }
     started_ = false;
     delegate_.applicationWillTerminate();
-    scheduler_.drain();  // a read or press in flight uses the adapters below
+    // A read or press in flight uses the adapters below. One that does not end in time
+    // (a slow application, a huge menu) is ended with the process, before they go.
+    if (!scheduler_.drain(AppDelegate::exitFallback)) {
+        application_.exitProcess(0);
+    }
     AppDelegate::setShared(nullptr);
     TourWindowController::setShared(nullptr);
     WelcomeWindowController::setShared(nullptr);

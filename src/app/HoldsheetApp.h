@@ -42,8 +42,8 @@ class OverlayPanel;
 
 // The running program: every adapter and singleton, declared in the order they depend on
 // each other, so they are destroyed the other way round. The scheduler comes after what its
-// background worker uses and drains that worker when it goes, and `shutDown` drains it
-// before anything else is torn down.
+// background worker uses, and `shutDown` drains it before anything else is torn down; a
+// worker that does not finish in time ends with the process instead.
 class HoldsheetApp {
   public:
     HoldsheetApp();
@@ -53,7 +53,8 @@ class HoldsheetApp {
 
     // The launch sequence; the singletons are handed out from here on.
     void start();
-    // Stops the trigger and polling, tears the panel down and drains background work. Once.
+    // Stops the trigger and polling, tears the panel down and drains background work, or
+    // ends the process when that work does not end in time. Once.
     void shutDown();
 
     void show() { controller_.show(); }

@@ -69,7 +69,7 @@ int runProgram(int argc, char* argv[]) {
             QTextStream(stderr) << "holdsheet: no session bus (DBUS_SESSION_BUS_ADDRESS)\n";
             return exitNoSessionBus;
         case DBusControl::Registration::alreadyRunning:
-            if (!DBusControl::call(QStringLiteral("Reopen"))) {
+            if (DBusControl::call(QStringLiteral("Reopen")) != DBusControl::Answer::answered) {
                 QTextStream(stderr) << "holdsheet: another instance holds the name "
                                     << DBusControl::serviceName << " but does not answer\n";
                 return exitNotResponding;

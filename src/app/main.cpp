@@ -46,12 +46,22 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == QLatin1String("show") || command == QLatin1String("hide")) {
+        using Answer = holdsheet::DBusControl::Answer;
         const QString method = command == QLatin1String("show") ? "Show" : "Hide";
-        if (!holdsheet::DBusControl::call(method)) {
-            QTextStream(stderr) << "holdsheet: Holdsheet is not running in this session\n";
-            return holdsheet::exitNotRunning;
+        switch (holdsheet::DBusControl::call(method)) {
+            case Answer::answered:
+                return 0;
+            case Answer::notRunning:
+                QTextStream(stderr) << "holdsheet: Holdsheet is not running in this session\n";
+                return holdsheet::exitNotRunning;
+            case Answer::notAnswering:
+                QTextStream(stderr) << "holdsheet: Holdsheet runs but did not answer in time\n";
+                return holdsheet::exitNotResponding;
+            case Answer::noSessionBus:
+                break;
         }
-        return 0;
+        QTextStream(stderr) << "holdsheet: no session bus (DBUS_SESSION_BUS_ADDRESS)\n";
+        return holdsheet::exitNoSessionBus;
     }
     QTextStream(stderr) << "holdsheet: unknown command '" << command << "'\n\n" << usage;
     return holdsheet::exitUsage;

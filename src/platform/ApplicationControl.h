@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 namespace holdsheet {
 
 // Ending the program: asking the event loop to finish (it does so after the current turn,
@@ -9,6 +11,9 @@ class ApplicationControl {
     virtual ~ApplicationControl() = default;
     virtual void terminate() = 0;
     virtual void exitProcess(int status) = 0;
+    // Ends the process once `delay` has passed, unless it ended before: whatever the main
+    // thread does then, and whether the event loop still runs or not.
+    virtual void exitProcessAfter(std::chrono::milliseconds delay, int status) = 0;
 };
 
 }  // namespace holdsheet

@@ -83,12 +83,14 @@ RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
         environment);
 }
 
-RunningApp::RunningApp(const QStringList& command, const QProcessEnvironment& environment) {
+RunningApp::RunningApp(const QStringList& command, const QProcessEnvironment& environment,
+                       Outputs outputs) {
     directory_ = sessionDirectory();
-    start(command, environment);
+    start(command, environment, outputs);
 }
 
-void RunningApp::start(const QStringList& command, const QProcessEnvironment& environment) {
+void RunningApp::start(const QStringList& command, const QProcessEnvironment& environment,
+                       Outputs outputs) {
     std::vector<std::string> arguments;
     for (const QString& argument : command) {
         arguments.push_back(argument.toStdString());
@@ -97,12 +99,19 @@ void RunningApp::start(const QStringList& command, const QProcessEnvironment& en
     for (const QString& variable : environment.toStringList()) {
         variables.push_back(variable.toStdString());
     }
-    // Standard error goes to a file of the app's own, for errorOutput().
+    // Standard error goes to a file of the app's own, for errorOutput(), unless told.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const std::string errorPath = (directory_ + QStringLiteral("/stderr.txt")).toStdString();
-    posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    if (outputs.err >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, outputs.err, 2);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    }
+    if (outputs.out >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, outputs.out, 1);
+    }
     std::vector<char*> argv, envp;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());

@@ -36,6 +36,13 @@ struct MenuLine {
 // gtk2 is the GTK fixture built on GTK 2, with the bridge modules a desktop session loads.
 enum class Toolkit { gtk, qt, gtk2 };
 
+// Where a started program's standard output and error go: descriptors of the test's own,
+// or (-1) the usual places: the test's own output, and a file for errorOutput().
+struct Outputs {
+    int out = -1;
+    int err = -1;
+};
+
 // A running application, ended when this goes out of scope.
 class RunningApp {
   public:
@@ -44,8 +51,10 @@ class RunningApp {
     RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                const QStringList& options = {});
     // Any program, with arguments.
-    explicit RunningApp(const QStringList& command, const QProcessEnvironment& environment =
-                                                        QProcessEnvironment::systemEnvironment());
+    explicit RunningApp(
+        const QStringList& command,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        Outputs outputs = {});
     ~RunningApp();
     RunningApp(const RunningApp&) = delete;
     RunningApp& operator=(const RunningApp&) = delete;
@@ -64,7 +73,8 @@ class RunningApp {
     QByteArray errorOutput() const;
 
   private:
-    void start(const QStringList& command, const QProcessEnvironment& environment);
+    void start(const QStringList& command, const QProcessEnvironment& environment,
+               Outputs outputs = {});
     pid_t pid_ = -1;
     QString directory_;
     QString recordPath_;

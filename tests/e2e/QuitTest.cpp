@@ -2,15 +2,74 @@
 
 #include "platform/linux/ActiveWindow.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
 
-// Ending the program the orderly way while work is in flight. (SIGTERM while the
-// accessibility bus is stopped: StoppedAccessibilityBus in PanelTest.)
+#include <fcntl.h>
+#include <unistd.h>
+
+// Ending the program: the orderly way while work is in flight, and the last resort when its
+// main thread is blocked writing. (SIGTERM while the accessibility bus is stopped:
+// StoppedAccessibilityBus in PanelTest.)
 
 namespace holdsheet::e2e {
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long msSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+// A pipe nobody reads, as small as the kernel makes one: a program writing to it soon
+// blocks. The test keeps the read end; the program gets the write end.
+class UnreadPipe {
+  public:
+    UnreadPipe() {
+        if (pipe2(ends_, O_CLOEXEC) != 0) {
+            ADD_FAILURE() << "no pipe";
+            ends_[0] = ends_[1] = -1;
+            return;
+        }
+        fcntl(ends_[1], F_SETPIPE_SZ, 4096);
+    }
+    ~UnreadPipe() {
+        closeWriteEnd();
+        if (ends_[0] >= 0) {
+            close(ends_[0]);
+        }
+    }
+    UnreadPipe(const UnreadPipe&) = delete;
+    UnreadPipe& operator=(const UnreadPipe&) = delete;
+
+    int writeEnd() const { return ends_[1]; }
+    // Once the program has it, so that only the program holds it.
+    void closeWriteEnd() {
+        if (ends_[1] >= 0) {
+            close(ends_[1]);
+            ends_[1] = -1;
+        }
+    }
+
+  private:
+    int ends_[2];
+};
+
+// Whether the process's main thread waits in a write to this descriptor.
+bool mainThreadWritesTo(pid_t pid, int descriptor) {
+    QFile syscall(QStringLiteral("/proc/%1/syscall").arg(pid));
+    if (!syscall.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QList<QByteArray> fields = syscall.readAll().split(' ');
+    // write(2) and writev(2) on x86-64 and aarch64
+    static const QList<QByteArray> writes{"1", "20", "64", "66"};
+    return fields.size() > 1 && writes.contains(fields[0]) &&
+           fields[1].toLongLong(nullptr, 16) == descriptor;
+}
 
 // A read of a stopped application waits for its timeout on the background worker, which
 // uses the accessibility adapter: quitting then must wait for it, not tear the adapter down
@@ -32,6 +91,52 @@ TEST(Quit, WhileAReadIsInFlightEndsCleanly) {
     const QByteArray errors = holdsheet.errorOutput();
     EXPECT_FALSE(errors.contains("AddressSanitizer") || errors.contains("runtime error"))
         << errors.toStdString();
+}
+
+// Qt writing its log to standard error, a pipe nobody reads: the main thread blocks in the
+// write, holding the stream. The forced end after SIGTERM must not wait for that stream.
+TEST(Quit, SigtermEndsAProgramBlockedWritingToAFullStandardError) {
+    UnreadPipe errors;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_LOGGING_RULES", "*.debug=true");
+    environment.insert("QT_DEBUG_PLUGINS", "1");
+    RunningApp holdsheet(QStringList{HOLDSHEET_BINARY}, environment, {-1, errors.writeEnd()});
+    errors.closeWriteEnd();
+    const bool blocked = waitUntil([&] { return mainThreadWritesTo(holdsheet.pid(), 2); }, 30s);
+    const auto terminating = Clock::now();
+    const auto ended = holdsheet.terminate(20s);
+    std::printf("[measure] main thread blocked on a full stderr: SIGTERM to exit %lld ms\n",
+                msSince(terminating));
+    ASSERT_TRUE(blocked);
+    EXPECT_EQ(ended, std::optional<int>(0));
+}
+
+// `dump` keeps its deadline with its output a pipe nobody reads: the sheet fills the pipe,
+// and the write of the rest blocks until the deadline ends the run.
+TEST(Quit, DumpKeepsItsDeadlineWhenNobodyReadsItsOutput) {
+    std::vector<MenuLine> menus{{0, "menu", "_File", "", ""}};
+    for (const std::string modifiers : {"<Primary>", "<Primary><Shift>", "<Primary><Alt>"}) {
+        for (char key = 'a'; key <= 'z'; ++key) {
+            menus.push_back({1, "item", "A command with a long label, " + modifiers + key,
+                             modifiers + key, ""});
+        }
+    }
+    RunningApp app(Toolkit::gtk, menus);
+    ASSERT_TRUE(app.waitUntilReadable());
+    UnreadPipe output;
+    const auto started = Clock::now();
+    RunningApp dump(QStringList{HOLDSHEET_BINARY, "dump", "--pid", QString::number(app.pid()),
+                                "--format", "json", "--timeout", "3"},
+                    QProcessEnvironment::systemEnvironment(), {output.writeEnd(), -1});
+    output.closeWriteEnd();
+    const bool blocked = waitUntil([&] { return mainThreadWritesTo(dump.pid(), 1); }, 20s);
+    const auto ended = dump.waitForExit(20s);
+    std::printf("[measure] dump --timeout 3 into an unread pipe: exit after %lld ms\n",
+                msSince(started));
+    EXPECT_TRUE(blocked) << "the sheet did not fill the pipe";
+    EXPECT_EQ(ended, std::optional<int>(7)) << dump.errorOutput().toStdString();
+    EXPECT_TRUE(dump.errorOutput().contains("no sheet within 3 s"))
+        << dump.errorOutput().toStdString();
 }
 
 }  // namespace

@@ -5,8 +5,12 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +118,55 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
     ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
     EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+}
+
+// `show` from many processes at once: each says whether the program answered; it is "not
+// running" only when no program holds the name.
+TEST(Shell, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
+    RunningApp app(Toolkit::gtk,
+                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    std::optional<RunningApp> holdsheet;
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+
+    // Exit statuses of `holdsheet show` run `count` times at once, -1 for one that did not end.
+    auto showAtOnce = [](int count) {
+        std::vector<std::unique_ptr<RunningApp>> shows;
+        for (int i = 0; i < count; ++i) {
+            shows.push_back(std::make_unique<RunningApp>(QStringList{HOLDSHEET_BINARY, "show"}));
+        }
+        std::map<int, int> statuses;
+        for (auto& show : shows) {
+            ++statuses[show->waitForExit(120s).value_or(-1)];
+        }
+        return statuses;
+    };
+    auto describe = [](const std::map<int, int>& statuses) {
+        std::string text;
+        for (const auto& [status, count] : statuses) {
+            text += std::to_string(count) + " exited " + std::to_string(status) + "; ";
+        }
+        return text;
+    };
+
+    auto running = showAtOnce(100);
+    std::printf("[measure] 100 parallel shows: %s\n", describe(running).c_str());
+    EXPECT_GT(running[0], 0) << describe(running);
+    EXPECT_EQ(running[0] + running[7], 100) << describe(running);
+    EXPECT_TRUE(panelStatus().value("visible").toBool());
+
+    // Stopped, it holds the name and answers nothing.
+    ASSERT_EQ(::kill(holdsheet->pid(), SIGSTOP), 0);
+    const auto stopped = showAtOnce(10);
+    ::kill(holdsheet->pid(), SIGCONT);
+    EXPECT_EQ(stopped, (std::map<int, int>{{7, 10}})) << describe(stopped);
+
+    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
+    holdsheet.reset();
+    const HoldsheetRun gone = runHoldsheet({"show"});
+    EXPECT_EQ(gone.exitCode, 5) << gone.err.toStdString();
 }
 
 }  // namespace

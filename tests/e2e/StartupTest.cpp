@@ -27,6 +27,11 @@ TEST(Startup, EveryFailureSaysWhatHappenedWithItsOwnStatus) {
          6,
          "no session bus"},
         {"show without a running Holdsheet", {"show"}, [](auto&) {}, 5, "is not running"},
+        {"show without a session bus",
+         {"show"},
+         [](auto& e) { e.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus"); },
+         6,
+         "no session bus"},
         {"an unknown command", {"frobnicate"}, [](auto&) {}, 2, "unknown command"},
     };
     for (const auto& c : cases) {

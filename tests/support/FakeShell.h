@@ -6,7 +6,9 @@
 
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace holdsheet::testing {
@@ -32,8 +34,12 @@ class FakeApplicationControl : public ApplicationControl {
   public:
     void terminate() override { ++terminations; }
     void exitProcess(int status) override { exits.push_back(status); }
+    void exitProcessAfter(std::chrono::milliseconds delay, int status) override {
+        delayedExits.emplace_back(delay, status);
+    }
     int terminations = 0;
     std::vector<int> exits;
+    std::vector<std::pair<std::chrono::milliseconds, int>> delayedExits;
 };
 
 }  // namespace holdsheet::testing

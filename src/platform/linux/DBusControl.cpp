@@ -25,19 +25,35 @@ DBusControl::Registration DBusControl::registerOnSessionBus() {
     return Registration::registered;
 }
 
-bool DBusControl::call(const QString& method, QVariantMap* status) {
+DBusControl::Answer DBusControl::call(const QString& method, QVariantMap* status) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        return Answer::noSessionBus;
+    }
     QDBusMessage message = QDBusMessage::createMethodCall(
         QString::fromLatin1(serviceName), QString::fromLatin1(objectPath),
         QStringLiteral("org.holdsheet.Holdsheet"), method);
     message.setAutoStartService(false);
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        return false;
+    const QDBusMessage reply = bus.call(message, QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        if (status && !reply.arguments().isEmpty()) {
+            *status = qdbus_cast<QVariantMap>(reply.arguments().first());
+        }
+        return Answer::answered;
     }
-    if (status && !reply.arguments().isEmpty()) {
-        *status = qdbus_cast<QVariantMap>(reply.arguments().first());
+    // The bus routes by the name's owner at the time of the call: it knows.
+    if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+        return Answer::notRunning;
     }
-    return true;
+    // No reply in time, or an error of the bus's own: the owner, should there still be one,
+    // did not answer.
+    const QDBusReply<bool> owned =
+        bus.interface()->isServiceRegistered(QString::fromLatin1(serviceName));
+    if (!owned.isValid()) {
+        return bus.isConnected() ? Answer::notAnswering : Answer::noSessionBus;
+    }
+    return owned.value() ? Answer::notAnswering : Answer::notRunning;
 }
 
 void DBusControl::Show() {

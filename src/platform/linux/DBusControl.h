@@ -29,8 +29,11 @@ class DBusControl : public QObject {
     enum class Registration { registered, noSessionBus, alreadyRunning };
     Registration registerOnSessionBus();
 
-    // Calls a method of the running instance; false when none answers.
-    static bool call(const QString& method, QVariantMap* status = nullptr);
+    // Calls a method of the running instance. Not running only when no process holds the
+    // name; one that holds it but does not answer in time (busy, stopped, flooded with
+    // calls) is not answering.
+    enum class Answer { answered, notRunning, notAnswering, noSessionBus };
+    static Answer call(const QString& method, QVariantMap* status = nullptr);
 
   public slots:
     Q_SCRIPTABLE void Show();

@@ -8,6 +8,7 @@ class QtApplicationControl : public ApplicationControl {
   public:
     void terminate() override;
     void exitProcess(int status) override;
+    void exitProcessAfter(std::chrono::milliseconds delay, int status) override;
 };
 
 }  // namespace holdsheet

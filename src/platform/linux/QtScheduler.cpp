@@ -58,12 +58,15 @@ QtScheduler::QtScheduler() {
 }
 
 QtScheduler::~QtScheduler() {
-    drain();
-}
-
-void QtScheduler::drain() {
+    drained_ = true;
     worker_.clear();
     worker_.waitForDone();
+}
+
+bool QtScheduler::drain(std::chrono::milliseconds limit) {
+    drained_ = true;
+    worker_.clear();
+    return worker_.waitForDone(static_cast<int>(limit.count()));
 }
 
 void QtScheduler::post(Task task) {
@@ -83,7 +86,10 @@ std::shared_ptr<Scheduler::Delay> QtScheduler::after(std::chrono::milliseconds d
 }
 
 void QtScheduler::detach(Task task) {
-    worker_.start(std::move(task));
+    // A piece still running at the drain may hand over the next step of its work: dropped.
+    if (!drained_) {
+        worker_.start(std::move(task));
+    }
 }
 
 }  // namespace holdsheet

@@ -1,5 +1,7 @@
 #include "platform/linux/QuitSignal.h"
 
+#include "platform/linux/ImmediateExit.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 
@@ -70,8 +72,10 @@ void QuitSignal::watch() {
             return;  // the orderly end arrived
         }
         if (ready == 0 || (quitting && fds[1].revents != 0)) {
-            std::fflush(nullptr);
-            _exit(0);  // the main thread is stuck, or the user insists
+            // The main thread is stuck, or the user insists. It may be stuck in a write to
+            // standard error, holding the stream: nothing here may wait for it.
+            exitImmediately(0, ready == 0 ? "holdsheet: did not end in time; ending now\n"
+                                          : "holdsheet: ending now\n");
         }
         signalfd_siginfo info{};
         if (read(signalFd_, &info, sizeof info) != sizeof info) {
