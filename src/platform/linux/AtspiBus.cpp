@@ -184,11 +184,8 @@ void AtspiBus::giveBack(std::unique_ptr<DBusPipe> pipe) {
 bool AtspiBus::healthy() {
     {
         const std::lock_guard lock(mutex_);
-        const auto gone =
-            std::ranges::remove_if(idle_, [](auto& pipe) { return !pipe->connected(); });
-        if (!gone.empty()) {
+        if (std::erase_if(idle_, [](auto& pipe) { return !pipe->connected(); }) > 0) {
             lost_ = true;
-            idle_.erase(gone.begin(), gone.end());
         }
     }
     return !lost_ && !stalled_;
