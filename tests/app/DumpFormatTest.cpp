@@ -90,11 +90,12 @@ TEST(DumpFormat, TextShowsControlCharactersEscaped) {
 
 TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
     const QByteArray json = sheetAsJson({42, "Name with %1 and \"quotes\""}, sampleSheet());
-    EXPECT_TRUE(json.startsWith(
-        "{\"application\": {\"pid\": 42, \"name\": \"Name with %1 and "
-        "\\\"quotes\\\"\"}, \"itemCount\": 4, \"notResponding\": false, \"cutShort\": false, \"groups\": [{\"title\": "
-        "\"File\", \"items\": [{\"title\": \"New\", \"modifiers\": "
-        "\"⌃\", \"key\": \"N\", \"enabled\": true, \"action\": \"menu\"}"))
+    EXPECT_TRUE(
+        json.startsWith("{\"application\": {\"pid\": 42, \"name\": \"Name with %1 and "
+                        "\\\"quotes\\\"\"}, \"itemCount\": 4, \"notResponding\": false, "
+                        "\"cutShort\": false, \"groups\": [{\"title\": "
+                        "\"File\", \"items\": [{\"title\": \"New\", \"modifiers\": "
+                        "\"⌃\", \"key\": \"N\", \"enabled\": true, \"action\": \"menu\"}"))
         << json.toStdString();
     QJsonParseError error{};
     const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();

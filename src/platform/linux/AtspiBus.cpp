@@ -249,7 +249,8 @@ std::shared_ptr<AtspiBus> AtspiBus::openPeer(const QString& address,
 
 std::shared_ptr<AtspiBus> AtspiBus::adopt(std::unique_ptr<DBusPipe> pipe, QByteArray address) {
     // Each instance has connections of its own, shared with no other instance.
-    return std::shared_ptr<AtspiBus>(new AtspiBus(std::move(pipe), std::move(address), std::nullopt));
+    return std::shared_ptr<AtspiBus>(
+        new AtspiBus(std::move(pipe), std::move(address), std::nullopt));
 }
 
 bool AtspiBus::answers() {

@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <memory>
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include <sys/types.h>
