@@ -19,6 +19,22 @@ QString hexEscape(char16_t c, const char* prefix, int digits) {
     return QLatin1String(prefix) + QStringLiteral("%1").arg(uint(c), digits, 16, QLatin1Char('0'));
 }
 
+// The escapes JSON and the text form share; null for any other character.
+const char* commonEscape(char16_t c) {
+    switch (c) {
+        case '\\':
+            return "\\\\";
+        case '\n':
+            return "\\n";
+        case '\r':
+            return "\\r";
+        case '\t':
+            return "\\t";
+        default:
+            return nullptr;
+    }
+}
+
 QString jsonString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -31,30 +47,16 @@ QString jsonString(const QString& text) {
             out += hexEscape(c.unicode(), "\\u", 4);
             continue;
         }
-        switch (c.unicode()) {
-            case '"':
-                out += QLatin1String("\\\"");
-                break;
-            case '\\':
-                out += QLatin1String("\\\\");
-                break;
-            case '\n':
-                out += QLatin1String("\\n");
-                break;
-            case '\r':
-                out += QLatin1String("\\r");
-                break;
-            case '\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                // Beyond what JSON requires, DEL and C1 too: the object may well be read on
-                // a terminal.
-                if (isControl(c.unicode())) {
-                    out += hexEscape(c.unicode(), "\\u", 4);
-                } else {
-                    out += c;
-                }
+        if (c == QLatin1Char('"')) {
+            out += QLatin1String("\\\"");
+        } else if (const char* escape = commonEscape(c.unicode())) {
+            out += QLatin1String(escape);
+        } else if (isControl(c.unicode())) {
+            // Beyond what JSON requires, DEL and C1 too: the object may well be read on a
+            // terminal.
+            out += hexEscape(c.unicode(), "\\u", 4);
+        } else {
+            out += c;
         }
     }
     return out + QLatin1Char('"');
@@ -70,25 +72,12 @@ QString printable(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        switch (c.unicode()) {
-            case '\\':
-                out += QLatin1String("\\\\");
-                break;
-            case '\n':
-                out += QLatin1String("\\n");
-                break;
-            case '\r':
-                out += QLatin1String("\\r");
-                break;
-            case '\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                if (isControl(c.unicode())) {
-                    out += hexEscape(c.unicode(), "\\x", 2);
-                } else {
-                    out += c;
-                }
+        if (const char* escape = commonEscape(c.unicode())) {
+            out += QLatin1String(escape);
+        } else if (isControl(c.unicode())) {
+            out += hexEscape(c.unicode(), "\\x", 2);
+        } else {
+            out += c;
         }
     }
     return out;
