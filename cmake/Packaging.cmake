@@ -45,8 +45,6 @@ set(CPACK_PACKAGE_DESCRIPTION "Hold the Super key alone for a moment and Holdshe
 floating cheat sheet of the menu commands of the application in front that have keyboard \
 shortcuts, read live through the desktop's accessibility interface (AT-SPI). Type to filter \
 it, click a row to run the command. Runs on X11.")
-set(CPACK_PACKAGE_VENDOR Holdsheet)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HOLDSHEET_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HOLDSHEET_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
