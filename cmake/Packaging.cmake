@@ -3,8 +3,13 @@
 include(GNUInstallDirs)
 
 set(HOLDSHEET_APP_ID org.holdsheet.Holdsheet)
-set(HOLDSHEET_MAINTAINER "Holdsheet developers <holdsheet@localhost>"
-    CACHE STRING "Maintainer field of the Debian package")
+set(HOLDSHEET_MAINTAINER "Holdsheet <maintainers@holdsheet.org>"
+    CACHE STRING "Maintainer of the Debian package and contact in its copyright file")
+# A build directory configured before the project had an address keeps the old placeholder.
+if(HOLDSHEET_MAINTAINER MATCHES "@localhost>$")
+    set(HOLDSHEET_MAINTAINER "Holdsheet <maintainers@holdsheet.org>" CACHE STRING
+        "Maintainer of the Debian package and contact in its copyright file" FORCE)
+endif()
 
 # Every library comes from the system: no search path of the program's own (Qt's project
 # setup would ask for $ORIGIN/../lib).
@@ -14,6 +19,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian's machine-readable copyright file; the licence's text is in LICENSE.
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in
+    ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/holdsheet)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/brand/BrandMark.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${HOLDSHEET_APP_ID}.svg)
@@ -36,6 +46,7 @@ floating cheat sheet of the menu commands of the application in front that have 
 shortcuts, read live through the desktop's accessibility interface (AT-SPI). Type to filter \
 it, click a row to run the command. Runs on X11.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HOLDSHEET_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HOLDSHEET_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries come from what the binary links; the services it talks to are named here:

@@ -3,6 +3,7 @@
 #include "app/Deadline.h"
 #include "app/DumpFormat.h"
 #include "app/DumpOptions.h"
+#include "app/ExitStatus.h"
 #include "app/PreferenceOverrides.h"
 #include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
@@ -31,7 +32,9 @@
 
 namespace holdsheet {
 
-const char* const dumpUsage =
+namespace {
+
+const char* const dumpUsageText =
     "Usage: holdsheet dump [--pid PID] [--format text|json] [--filter TEXT]\n"
     "                      [--include-disabled | --exclude-disabled] [--system | --no-system]\n"
     "                      [--timeout SECONDS]\n"
@@ -45,30 +48,16 @@ const char* const dumpUsage =
     "--format pdf writes the sheet as a paginated landscape-A4 PDF to the --output\n"
     "file, which must not exist unless --force is given.\n"
     "\n"
-    "Exit status: 0 when the sheet was read; 2 for wrong options; 3 without an\n"
-    "accessibility bus that answers; 4 when accessibility is off; 5 when the application\n"
-    "is not on the bus; 6 when it did not answer in time or its menus could be read only\n"
-    "in part (the part read is still printed or written); 7 when the whole run took\n"
-    "longer than --timeout; 8 when the --output file cannot be written (a folder, a FIFO,\n"
-    "a device or a socket there is never replaced: --force replaces a regular file,\n"
-    "keeping its permissions, or a symbolic link itself); 9 when it exists and --force\n"
-    "was not given (it is left as it is); 10 when standard output cannot be written (a\n"
-    "full disk, say).\n";
+    "A partial sheet is one the application did not finish in time, or whose menus went\n"
+    "past the bounds of a read. --output never replaces a folder, a FIFO, a device or a\n"
+    "socket: --force replaces a regular file, keeping its permissions, or a symbolic link\n"
+    "itself; without --force an existing file is left as it is.\n"
+    "\n"
+    "Exit status:\n";
 
-namespace {
-
-enum Exit {
-    ok = 0,
-    usageError = 2,
-    noBus = 3,
-    disabled = 4,
-    noApplication = 5,
-    notResponding = 6,
-    pastDeadline = 7,
-    outputUnwritable = 8,
-    outputExists = 9,
-    standardOutputUnwritable = 10
-};
+QString dumpUsage() {
+    return QString::fromLatin1(dumpUsageText) + exitStatusTable("dump");
+}
 
 // Messages name paths and processes, which may hold anything.
 int fail(int code, const QString& message) {
@@ -79,17 +68,18 @@ int fail(int code, const QString& message) {
 int toStandardOutput(const QByteArray& bytes) {
     if (const int error = writeWhole(STDOUT_FILENO, bytes)) {
         return fail(
-            standardOutputUnwritable,
+            exitStandardOutputUnwritable,
             QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(error)));
     }
-    return ok;
+    return exitOk;
 }
 
 int outputFailure(const OutputCheck& check, const QString& path) {
     if (check.state == OutputCheck::exists) {
-        return fail(outputExists, QStringLiteral("%1 exists; add --force to replace it").arg(path));
+        return fail(exitOutputExists,
+                    QStringLiteral("%1 exists; add --force to replace it").arg(path));
     }
-    return fail(outputUnwritable,
+    return fail(exitOutputUnwritable,
                 check.reason.isEmpty()
                     ? QStringLiteral("cannot write %1").arg(path)
                     : QStringLiteral("cannot write %1: %2").arg(path, check.reason));
@@ -117,12 +107,12 @@ int runDump(int argc, char* argv[]) {
     }
     const auto parsed = parseDumpOptions(arguments);
     if (const auto* error = std::get_if<QString>(&parsed)) {
-        QTextStream(stderr) << "holdsheet dump: " << *error << "\n\n" << dumpUsage;
-        return usageError;
+        QTextStream(stderr) << "holdsheet dump: " << *error << "\n\n" << dumpUsage();
+        return exitUsage;
     }
     const DumpOptions options = std::get<DumpOptions>(parsed);
     if (options.help) {
-        return toStandardOutput(dumpUsage);
+        return toStandardOutput(dumpUsage().toUtf8());
     }
     const bool pdf = options.format == DumpOutput::pdf;
     if (pdf) {
@@ -143,7 +133,8 @@ int runDump(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Holdsheet"));
 
     const Deadline deadline(
-        std::chrono::milliseconds(static_cast<qint64>(options.timeoutSeconds * 1000)), pastDeadline,
+        std::chrono::milliseconds(static_cast<qint64>(options.timeoutSeconds * 1000)),
+        exitPastTimeout,
         QStringLiteral("holdsheet dump: no sheet within %1 s (see --timeout)\n")
             .arg(options.timeoutSeconds)
             .toLocal8Bit());
@@ -151,11 +142,13 @@ int runDump(int argc, char* argv[]) {
     AtspiAccessibility ax;
     switch (ax.status()) {
         case AtspiAccessibility::Status::noBus:
-            return fail(noBus, QStringLiteral("no accessibility bus (is at-spi2-core running?)"));
+            return fail(exitNoAccessibilityBus,
+                        QStringLiteral("no accessibility bus (is at-spi2-core running?)"));
         case AtspiAccessibility::Status::notAnswering:
-            return fail(noBus, QStringLiteral("the accessibility bus does not answer"));
+            return fail(exitNoAccessibilityBus,
+                        QStringLiteral("the accessibility bus does not answer"));
         case AtspiAccessibility::Status::disabled:
-            return fail(disabled,
+            return fail(exitAccessibilityOff,
                         QStringLiteral("accessibility is not enabled on this desktop; turn it on "
                                        "(org.a11y.Status IsEnabled) and restart the application"));
         case AtspiAccessibility::Status::ready:
@@ -165,12 +158,12 @@ int runDump(int argc, char* argv[]) {
     if (!pid) {
         pid = activeWindowPid();
         if (!pid) {
-            return fail(noApplication, QStringLiteral("no active window; name one with --pid"));
+            return fail(exitNoApplication, QStringLiteral("no active window; name one with --pid"));
         }
     }
     if (!ax.hasApplication(*pid)) {
         return fail(
-            noApplication,
+            exitNoApplication,
             QStringLiteral("no application with pid %1 on the accessibility bus").arg(*pid));
     }
 
@@ -209,7 +202,7 @@ int runDump(int argc, char* argv[]) {
         }
         return *named;
     };
-    int written = ok;
+    int written = exitOk;
     switch (options.format) {
         case DumpOutput::json:
             written =
@@ -234,17 +227,17 @@ int runDump(int argc, char* argv[]) {
             }
             break;
     }
-    if (written != ok) {
+    if (written != exitOk) {
         return written;
     }
     if (sheet.notResponding || sheet.cutShort) {
-        return fail(notResponding,
+        return fail(exitPartialSheet,
                     localization
                         .localized(sheet.notResponding ? QStringLiteral("header.notResponding")
                                                        : QStringLiteral("header.cutShort"))
                         .arg(name()));
     }
-    return ok;
+    return exitOk;
 }
 
 }  // namespace holdsheet

@@ -7,6 +7,4 @@ namespace holdsheet {
 // itself, since the PDF needs a GUI one. Returns the process exit code.
 int runDump(int argc, char* argv[]);
 
-extern const char* const dumpUsage;
-
 }  // namespace holdsheet

@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "app/ExitStatus.h"
+
 #include "brand/BrandArt.h"
 
 #include "app/HoldsheetApp.h"

@@ -1,13 +1,17 @@
 #include "app/DumpCommand.h"
+#include "app/ExitStatus.h"
 #include "app/Program.h"
+#include "app/WholeWrite.h"
 #include "platform/linux/DBusControl.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <unistd.h>
+
 namespace {
 
-const char* const usage =
+const char* const usageText =
     "Usage: holdsheet [command] [options]\n"
     "\n"
     "Shows the keyboard shortcuts of the application you are working in.\n"
@@ -22,10 +26,11 @@ const char* const usage =
     "\n"
     "Started while it runs, Holdsheet brings its settings window to the front.\n"
     "\n"
-    "Exit status: 0 when Holdsheet ran and quit, or was running already; 2 for an unknown\n"
-    "command; 3 when DISPLAY is not set; 4 when the X display cannot be opened; 5 when\n"
-    "show or hide finds no Holdsheet running; 6 without a session bus; 7 when the running\n"
-    "Holdsheet does not answer. 'holdsheet dump --help' lists the statuses of dump.\n";
+    "Exit status:\n";
+
+QString usage() {
+    return QString::fromLatin1(usageText) + holdsheet::exitStatusTable();
+}
 
 }  // namespace
 
@@ -42,15 +47,19 @@ int main(int argc, char* argv[]) {
 
     if (command == QLatin1String("help") || command == QLatin1String("--help") ||
         command == QLatin1String("-h")) {
-        QTextStream(stdout) << usage;
-        return 0;
+        if (const int error = holdsheet::writeWhole(STDOUT_FILENO, usage().toUtf8())) {
+            QTextStream(stderr) << "holdsheet: cannot write to standard output: "
+                                << qt_error_string(error) << "\n";
+            return holdsheet::exitStandardOutputUnwritable;
+        }
+        return holdsheet::exitOk;
     }
     if (command == QLatin1String("show") || command == QLatin1String("hide")) {
         using Answer = holdsheet::DBusControl::Answer;
         const QString method = command == QLatin1String("show") ? "Show" : "Hide";
         switch (holdsheet::DBusControl::call(method)) {
             case Answer::answered:
-                return 0;
+                return holdsheet::exitOk;
             case Answer::notRunning:
                 QTextStream(stderr) << "holdsheet: Holdsheet is not running in this session\n";
                 return holdsheet::exitNotRunning;
@@ -63,6 +72,6 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "holdsheet: no session bus (DBUS_SESSION_BUS_ADDRESS)\n";
         return holdsheet::exitNoSessionBus;
     }
-    QTextStream(stderr) << "holdsheet: unknown command '" << command << "'\n\n" << usage;
+    QTextStream(stderr) << "holdsheet: unknown command '" << command << "'\n\n" << usage();
     return holdsheet::exitUsage;
 }

@@ -1,5 +1,6 @@
 #include "E2eSupport.h"
 
+#include "app/ExitStatus.h"
 #include "platform/linux/ActiveWindow.h"
 
 #include <QDir>
@@ -98,7 +99,7 @@ TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
         runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"});
     const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid});
     ::kill(app.pid(), SIGCONT);
-    EXPECT_EQ(stopped.exitCode, 6) << stopped.err.toStdString();
+    EXPECT_EQ(stopped.exitCode, exitPartialSheet) << stopped.err.toStdString();
     // Named as the panel names it, by its window class here.
     EXPECT_TRUE(stopped.err.contains(
         "holdsheet dump: Holdsheet-gtk-fixture is not responding; the sheet may be incomplete"))
@@ -107,7 +108,7 @@ TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
     const QJsonObject sheet = parseJson(stopped.out);
     EXPECT_EQ(sheet.value("itemCount").toInt(), 0);
     EXPECT_TRUE(sheet.value("notResponding").toBool());
-    EXPECT_EQ(text.exitCode, 6);
+    EXPECT_EQ(text.exitCode, exitPartialSheet);
     EXPECT_TRUE(text.out.startsWith("Desktop Shortcuts\n")) << "the part that could be read";
 
     // Once it runs again it reads as before.
@@ -116,7 +117,6 @@ TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
     EXPECT_EQ(resumed.exitCode, 0);
     EXPECT_EQ(parseJson(resumed.out).value("itemCount").toInt(), 1);
     EXPECT_FALSE(parseJson(resumed.out).value("notResponding").toBool());
-    EXPECT_TRUE(runHoldsheet({"dump", "--help"}).out.contains("6 when it did not answer in time"));
 }
 
 TEST(Dump, ReportsWhatIsWrong) {
@@ -126,23 +126,27 @@ TEST(Dump, ReportsWhatIsWrong) {
         const char* message;
     };
     const Case cases[] = {
-        {{"dump", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
-        {{"dump", "--pid"}, 2, "--pid needs a process id"},
-        {{"dump", "--pid", "abc"}, 2, "--pid needs a process id"},
-        {{"dump", "--format", "xml"}, 2, "--format takes text, json or pdf"},
-        {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
-        {{"dump", "--system", "--no-system"}, 2, "exclude each other"},
-        {{"dump", "--filter"}, 2, "--filter needs a text"},
-        {{"dump", "--timeout", "0"}, 2, "--timeout needs a number of seconds"},
-        {{"dump", "--timeout", "soon"}, 2, "--timeout needs a number of seconds"},
-        {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
-        {{"dump", "--format", "pdf"}, 2, "--format pdf needs --output FILE"},
-        {{"dump", "--output", "sheet.pdf"}, 2, "--output goes with --format pdf"},
+        {{"dump", "--frobnicate"}, exitUsage, "unknown option '--frobnicate'"},
+        {{"dump", "--pid"}, exitUsage, "--pid needs a process id"},
+        {{"dump", "--pid", "abc"}, exitUsage, "--pid needs a process id"},
+        {{"dump", "--format", "xml"}, exitUsage, "--format takes text, json or pdf"},
+        {{"dump", "--include-disabled", "--exclude-disabled"}, exitUsage, "exclude each other"},
+        {{"dump", "--system", "--no-system"}, exitUsage, "exclude each other"},
+        {{"dump", "--filter"}, exitUsage, "--filter needs a text"},
+        {{"dump", "--timeout", "0"}, exitUsage, "--timeout needs a number of seconds"},
+        {{"dump", "--timeout", "soon"}, exitUsage, "--timeout needs a number of seconds"},
+        {{"dump", "--pid", QString::number(getpid())},
+         exitNoApplication,
+         "no application with pid"},
+        {{"dump", "--format", "pdf"}, exitUsage, "--format pdf needs --output FILE"},
+        {{"dump", "--output", "sheet.pdf"}, exitUsage, "--output goes with --format pdf"},
         {{"dump", "--format", "pdf", "--output", "/nonexistent/sheet.pdf"},
-         8,
+         exitOutputUnwritable,
          "cannot write /nonexistent/sheet.pdf: its folder does not exist"},
-        {{"dump", "--format", "pdf", "--output", "/tmp", "--force"}, 8, "it is a folder"},
-        {{"frobnicate"}, 2, "unknown command"},
+        {{"dump", "--format", "pdf", "--output", "/tmp", "--force"},
+         exitOutputUnwritable,
+         "it is a folder"},
+        {{"frobnicate"}, exitUsage, "unknown command"},
     };
     for (const auto& c : cases) {
         const HoldsheetRun run = runHoldsheet(c.arguments);
@@ -157,13 +161,13 @@ TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
     noBus.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     noBus.remove("AT_SPI_BUS_ADDRESS");
     const HoldsheetRun withoutBus = runHoldsheet({"dump"}, noBus);
-    EXPECT_EQ(withoutBus.exitCode, 3);
+    EXPECT_EQ(withoutBus.exitCode, exitNoAccessibilityBus);
     EXPECT_TRUE(withoutBus.err.contains("no accessibility bus")) << withoutBus.err.toStdString();
 
     ASSERT_TRUE(setAccessibilityEnabled(false));
     const HoldsheetRun disabled = runHoldsheet({"dump"});
     ASSERT_TRUE(setAccessibilityEnabled(true));
-    EXPECT_EQ(disabled.exitCode, 4);
+    EXPECT_EQ(disabled.exitCode, exitAccessibilityOff);
     EXPECT_TRUE(disabled.err.contains("accessibility is not enabled"))
         << disabled.err.toStdString();
 }
@@ -192,7 +196,7 @@ TEST(Dump, WritesThePdfAndReplacesAFileOnlyWhenForced) {
     file.write("keep me");
     file.close();
     const HoldsheetRun kept = runHoldsheet(arguments);
-    EXPECT_EQ(kept.exitCode, 9);
+    EXPECT_EQ(kept.exitCode, exitOutputExists);
     EXPECT_TRUE(kept.err.contains("exists; add --force")) << kept.err.toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "keep me");
@@ -227,8 +231,8 @@ TEST(Dump, EndsInTimeWhenTheAccessibilityBusHangs) {
         int exitCode;
         const char* message;
     } cases[] = {
-        {"10", 3, "the accessibility bus does not answer"},
-        {"0.3", 7, "no sheet within 0.3 s"},
+        {"10", exitNoAccessibilityBus, "the accessibility bus does not answer"},
+        {"0.3", exitPastTimeout, "no sheet within 0.3 s"},
     };
     ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
     for (const auto& c : cases) {
@@ -260,27 +264,32 @@ TEST(Dump, TheTextShowsControlCharactersOfTitlesEscaped) {
 }
 
 // A standard output that takes nothing (a full disk, here the always-full device) fails the
-// run with its own status, whatever the format.
+// run with its own status, whatever the format, and so does the help.
 TEST(Dump, AStandardOutputThatCannotBeWrittenFailsTheRun) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     const QString pid = QString::number(app.pid());
     for (const QStringList& arguments :
          {QStringList{"dump", "--pid", pid}, QStringList{"dump", "--pid", pid, "--format", "json"},
-          QStringList{"dump", "--help"}}) {
+          QStringList{"dump", "--help"}, QStringList{"help"}}) {
         QProcess process;
         process.setStandardOutputFile("/dev/full", QIODevice::Append);  // opened, never replaced
         process.start(QString::fromLatin1(HOLDSHEET_BINARY), arguments);
         ASSERT_TRUE(process.waitForFinished(60000)) << arguments.join(' ').toStdString();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process.exitCode(), 10) << arguments.join(' ').toStdString();
+        EXPECT_EQ(process.exitCode(), exitStandardOutputUnwritable)
+            << arguments.join(' ').toStdString();
         EXPECT_TRUE(process.readAllStandardError().contains(
-            "holdsheet dump: cannot write to standard output: No space left on device"))
+            "cannot write to standard output: No space left on device"))
             << arguments.join(' ').toStdString();
     }
-    EXPECT_TRUE(QString::fromUtf8(runHoldsheet({"dump", "--help"}).out)
-                    .simplified()
-                    .contains("10 when standard output cannot be written"));
+    // Its help lists the statuses dump can end with, and only those.
+    const QString help = QString::fromUtf8(runHoldsheet({"dump", "--help"}).out);
+    for (const auto& row : exitStatuses) {
+        const bool dumps = row.commands == "all" || row.commands.find("dump") == 0;
+        EXPECT_EQ(help.contains(QString::fromUtf8(row.meaning.data(), row.meaning.size())), dumps)
+            << row.meaning;
+    }
 }
 
 TEST(Dump, ForceReplacesOnlyARegularFileAndKeepsItsPermissions) {
@@ -296,7 +305,7 @@ TEST(Dump, ForceReplacesOnlyARegularFileAndKeepsItsPermissions) {
             arguments << force;
         }
         const HoldsheetRun run = runHoldsheet(arguments);
-        EXPECT_EQ(run.exitCode, 8) << force.toStdString();
+        EXPECT_EQ(run.exitCode, exitOutputUnwritable) << force.toStdString();
         EXPECT_TRUE(run.err.contains("it is a FIFO; only a regular file is replaced"))
             << run.err.toStdString();
         struct stat info {};

@@ -1,5 +1,6 @@
 #include "E2eSupport.h"
 
+#include "app/ExitStatus.h"
 #include "platform/linux/ActiveWindow.h"
 
 #include <QTemporaryDir>
@@ -154,19 +155,19 @@ TEST(Shell, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
     auto running = showAtOnce(100);
     std::printf("[measure] 100 parallel shows: %s\n", describe(running).c_str());
     EXPECT_GT(running[0], 0) << describe(running);
-    EXPECT_EQ(running[0] + running[7], 100) << describe(running);
+    EXPECT_EQ(running[0] + running[exitNotResponding], 100) << describe(running);
     EXPECT_TRUE(panelStatus().value("visible").toBool());
 
     // Stopped, it holds the name and answers nothing.
     ASSERT_EQ(::kill(holdsheet->pid(), SIGSTOP), 0);
     const auto stopped = showAtOnce(10);
     ::kill(holdsheet->pid(), SIGCONT);
-    EXPECT_EQ(stopped, (std::map<int, int>{{7, 10}})) << describe(stopped);
+    EXPECT_EQ(stopped, (std::map<int, int>{{exitNotResponding, 10}})) << describe(stopped);
 
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
     holdsheet.reset();
     const HoldsheetRun gone = runHoldsheet({"show"});
-    EXPECT_EQ(gone.exitCode, 5) << gone.err.toStdString();
+    EXPECT_EQ(gone.exitCode, exitNotRunning) << gone.err.toStdString();
 }
 
 }  // namespace

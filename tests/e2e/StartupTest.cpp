@@ -1,6 +1,8 @@
 // How the program says what keeps it from starting, each with a status of its own.
 #include "E2eSupport.h"
 
+#include "app/ExitStatus.h"
+
 #include <gtest/gtest.h>
 
 namespace holdsheet::e2e {
@@ -15,24 +17,32 @@ TEST(Startup, EveryFailureSaysWhatHappenedWithItsOwnStatus) {
         const char* message;
     };
     const Case cases[] = {
-        {"no DISPLAY", {}, [](auto& e) { e.remove("DISPLAY"); }, 3, "DISPLAY is not set"},
+        {"no DISPLAY",
+         {},
+         [](auto& e) { e.remove("DISPLAY"); },
+         exitNoDisplay,
+         "DISPLAY is not set"},
         {"a display that does not exist",
          {},
          [](auto& e) { e.insert("DISPLAY", ":97"); },
-         4,
+         exitDisplayUnavailable,
          "cannot open the X display :97"},
         {"no session bus",
          {},
          [](auto& e) { e.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus"); },
-         6,
+         exitNoSessionBus,
          "no session bus"},
-        {"show without a running Holdsheet", {"show"}, [](auto&) {}, 5, "is not running"},
+        {"show without a running Holdsheet",
+         {"show"},
+         [](auto&) {},
+         exitNotRunning,
+         "is not running"},
         {"show without a session bus",
          {"show"},
          [](auto& e) { e.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus"); },
-         6,
+         exitNoSessionBus,
          "no session bus"},
-        {"an unknown command", {"frobnicate"}, [](auto&) {}, 2, "unknown command"},
+        {"an unknown command", {"frobnicate"}, [](auto&) {}, exitUsage, "unknown command"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -43,8 +53,11 @@ TEST(Startup, EveryFailureSaysWhatHappenedWithItsOwnStatus) {
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
     }
     const HoldsheetRun help = runHoldsheet({"help"});
-    EXPECT_TRUE(help.out.contains("4 when the X display cannot be opened"));
-    EXPECT_TRUE(help.out.contains("6 without a session bus"));
+    ASSERT_EQ(help.exitCode, exitOk);
+    for (const auto& row : exitStatuses) {
+        EXPECT_TRUE(help.out.contains(QByteArrayView(row.meaning.data(), row.meaning.size())))
+            << row.meaning;
+    }
 }
 
 }  // namespace
