@@ -1,6 +1,8 @@
 #include "E2eSupport.h"
 
-#include <QFile>
+#include "platform/linux/FileLock.h"
+
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,10 +38,14 @@ TEST(Theme, FollowsThePreferenceAndTheDesktopsColourScheme) {
     ::kill(portal.pid(), SIGUSR1);
     EXPECT_TRUE(darkBecomes(false)) << "the portal turned light";
 
+    // As a careful editor writes: under the program's lock and whole, so that a write of
+    // the program's own in the same instant neither loses this one nor reads half of it.
     const auto writeTheme = [&](const QByteArray& theme) {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const FileLock lock(file + ".lock", 10s);
+        QSaveFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write("[General]\nhasOnboarded=true\ntheme=" + theme + "\n");
+        ASSERT_TRUE(out.commit());
     };
     writeTheme("dark");
     EXPECT_TRUE(darkBecomes(true)) << "theme=dark by hand";
