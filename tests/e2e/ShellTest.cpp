@@ -27,28 +27,18 @@ QString activeWindowName() {
     return runTool("xdotool", {"getactivewindow", "getwindowname"}).trimmed();
 }
 
-TEST(Shell, ASecondLaunchBringsTheSettingsToTheFrontAndExitsZero) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+class ShellOverAnApp : public OverOneMenuApp {};
+
+TEST_F(ShellOverAnApp, ASecondLaunchBringsTheSettingsToTheFrontAndExitsZero) {
     EXPECT_TRUE(openWindows().isEmpty()) << "onboarded: no window at launch";
 
     for (int launch = 0; launch < 2; ++launch) {  // once new, once from behind the app
         const HoldsheetRun second = runHoldsheet({});
         EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
-        EXPECT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet.pid(); }, 20s));
+        EXPECT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
         EXPECT_EQ(activeWindowName(), "Holdsheet Settings");
         EXPECT_EQ(openWindows(), QStringList{"settings"});
-        runTool(
-            "xdotool",
-            {"windowactivate", "--sync",
-             runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.pid())})
-                 .split('\n')
-                 .value(0)});
-        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+        ASSERT_TRUE(activate(app.pid()));
     }
 }
 
@@ -69,7 +59,7 @@ TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
 
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
 }
 
@@ -116,21 +106,13 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
     EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
 
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
 }
 
 // `show` from many processes at once: each says whether the program answered; it is "not
 // running" only when no program holds the name.
-TEST(Shell, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    std::optional<RunningApp> holdsheet;
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-
+TEST_F(ShellOverAnApp, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
     // Exit statuses of `holdsheet show` run `count` times at once, -1 for one that did not end.
     auto showAtOnce = [](int count) {
         std::vector<std::unique_ptr<RunningApp>> shows;
