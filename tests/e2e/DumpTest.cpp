@@ -129,15 +129,12 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--frobnicate"}, 2, "unknown option '--frobnicate'"},
         {{"dump", "--pid"}, 2, "--pid needs a process id"},
         {{"dump", "--pid", "abc"}, 2, "--pid needs a process id"},
-        {{"dump", "--format", "xml"}, 2, "--format takes text, json or pdf"},
         {{"dump", "--include-disabled", "--exclude-disabled"}, 2, "exclude each other"},
         {{"dump", "--system", "--no-system"}, 2, "exclude each other"},
         {{"dump", "--filter"}, 2, "--filter needs a text"},
         {{"dump", "--timeout", "0"}, 2, "--timeout needs a number of seconds"},
         {{"dump", "--timeout", "soon"}, 2, "--timeout needs a number of seconds"},
         {{"dump", "--pid", QString::number(getpid())}, 5, "no application with pid"},
-        {{"dump", "--format", "pdf"}, 2, "--format pdf needs --output FILE"},
-        {{"dump", "--output", "sheet.pdf"}, 2, "--output goes with --format pdf"},
         {{"dump", "--format", "pdf", "--output", "/nonexistent/sheet.pdf"},
          8,
          "cannot write /nonexistent/sheet.pdf: its folder does not exist"},
@@ -283,27 +280,13 @@ TEST(Dump, AStandardOutputThatCannotBeWrittenFailsTheRun) {
                     .contains("10 when standard output cannot be written"));
 }
 
-TEST(Dump, ForceReplacesOnlyARegularFileAndKeepsItsPermissions) {
+// The parsing and the check of --output are unit tested; here, that the PDF written over a
+// file with --force takes that file's permissions.
+TEST(Dump, ForceKeepsThePermissionsOfTheFileItReplaces) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString pid = QString::number(app.pid());
-    for (const QString& force : {QString(), QStringLiteral("--force")}) {
-        QStringList arguments = {"dump", "--pid", pid, "--format", "pdf", "--output", fifo};
-        if (!force.isEmpty()) {
-            arguments << force;
-        }
-        const HoldsheetRun run = runHoldsheet(arguments);
-        EXPECT_EQ(run.exitCode, 8) << force.toStdString();
-        EXPECT_TRUE(run.err.contains("it is a FIFO; only a regular file is replaced"))
-            << run.err.toStdString();
-        struct stat info {};
-        ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
-        EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "left as it was";
-    }
-
     const QString shared = dir.filePath("shared.pdf");
     QFile file(shared);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -42,6 +42,20 @@ TEST_F(ShellOverAnApp, ASecondLaunchBringsTheSettingsToTheFrontAndExitsZero) {
     }
 }
 
+// With the tour in front: Escape closes it, and the next launch opens no window.
+void closeTheTourForGood(std::optional<RunningApp>& holdsheet,
+                         const QProcessEnvironment& environment) {
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    screenshot("tour-window-desktop.png");
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
+    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
+
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, environment);
+    ASSERT_TRUE(holdsheetAnswers());
+    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+}
+
 // Launched for the first time with accessibility on: the tour, which Escape closes for good.
 TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     QTemporaryDir config;
@@ -52,15 +66,7 @@ TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
     ASSERT_TRUE(waitUntil([] { return openWindows() == QStringList{"tour"}; }, 30s))
         << openWindows().join(',').toStdString();
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
-    screenshot("tour-window-desktop.png");
-    runTool("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
-    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
-
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(holdsheetAnswers());
-    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+    closeTheTourForGood(holdsheet, firstLaunch);
 }
 
 // Launched for the first time with accessibility off: the welcome window. Its button asks,
@@ -99,15 +105,7 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
     std::printf("[measure] accessibility confirmed -> tour shown: %lld ms\n",
                 static_cast<long long>(tookMs));
 
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
-    screenshot("tour-window-desktop.png");
-    runTool("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
-    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
-
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(holdsheetAnswers());
-    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+    closeTheTourForGood(holdsheet, firstLaunch);
 }
 
 // `show` from many processes at once: each says whether the program answered; it is "not
