@@ -74,11 +74,13 @@ TEST(WelcomeWindowController, OpenSettingsFinishesThenShowsTheSettings) {
 
 // Without a compositor the rounded corners are cut out of the window, as translucency would
 // show black there; with one, they are see-through and the window keeps its full shape.
-TEST(TourWindowController, CornersAreCutOutOnlyWithoutACompositor) {
+// Round corners: drawn see-through under a compositing manager, else cut out of the window.
+TEST(TourWindowController, RoundCornersSeeThroughOrCutOut) {
     for (const bool compositing : {false, true}) {
         WindowHarness platform;
         TourWindowController tour(platform.platform(), compositing, {});
         tour.show();
+        EXPECT_EQ(tour.window()->testAttribute(Qt::WA_TranslucentBackground), compositing);
         const QRegion mask = tour.window()->mask();
         if (compositing) {
             EXPECT_TRUE(mask.isEmpty());
@@ -142,15 +144,6 @@ TEST(TourWindowController, EveryShowingAfterACloseBuildsAFreshCentredFloatingWin
         window->close();
         EXPECT_EQ(platform.policy.current(), Policy::accessory);
         WindowHarness::runDeferredDeletes();
-    }
-}
-
-TEST(TourWindowController, SeeThroughOnlyUnderACompositingManager) {
-    for (bool compositing : {false, true}) {
-        WindowHarness platform;
-        TourWindowController tour(platform.platform(), compositing, {});
-        tour.show();
-        EXPECT_EQ(tour.window()->testAttribute(Qt::WA_TranslucentBackground), compositing);
     }
 }
 

@@ -49,12 +49,7 @@ bool shareEnvironmentWithActivatedServices() {
 
 // Opens the panel over the application and waits for its sheet to be read.
 QVariantMap sheetShownOver(const RunningApp& app) {
-    const QString window =
-        runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.pid())})
-            .split('\n')
-            .value(0);
-    runTool("xdotool", {"windowactivate", "--sync", window});
-    EXPECT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    EXPECT_TRUE(activate(app.pid()));
     EXPECT_EQ(runHoldsheet({"show"}).exitCode, 0);
     QVariantMap status;
     EXPECT_TRUE(waitUntil(
@@ -74,7 +69,7 @@ QVariantMap sheetShownOver(const RunningApp& app) {
 TEST(AccessibilityBusRestart, TheRunningProgramMovesToTheNewBus) {
     ASSERT_TRUE(shareEnvironmentWithActivatedServices());
     RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     {
         RunningApp before(Toolkit::gtk, menus);
         ASSERT_TRUE(before.waitUntilReadable());

@@ -129,7 +129,6 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--frobnicate"}, exitUsage, "unknown option '--frobnicate'"},
         {{"dump", "--pid"}, exitUsage, "--pid needs a process id"},
         {{"dump", "--pid", "abc"}, exitUsage, "--pid needs a process id"},
-        {{"dump", "--format", "xml"}, exitUsage, "--format takes text, json or pdf"},
         {{"dump", "--include-disabled", "--exclude-disabled"}, exitUsage, "exclude each other"},
         {{"dump", "--system", "--no-system"}, exitUsage, "exclude each other"},
         {{"dump", "--filter"}, exitUsage, "--filter needs a text"},
@@ -138,8 +137,6 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--pid", QString::number(getpid())},
          exitNoApplication,
          "no application with pid"},
-        {{"dump", "--format", "pdf"}, exitUsage, "--format pdf needs --output FILE"},
-        {{"dump", "--output", "sheet.pdf"}, exitUsage, "--output goes with --format pdf"},
         {{"dump", "--format", "pdf", "--output", "/nonexistent/sheet.pdf"},
          exitOutputUnwritable,
          "cannot write /nonexistent/sheet.pdf: its folder does not exist"},
@@ -273,27 +270,13 @@ TEST(Dump, ItsHelpListsTheStatusesItCanEndWith) {
     }
 }
 
-TEST(Dump, ForceReplacesOnlyARegularFileAndKeepsItsPermissions) {
+// The parsing and the check of --output are unit tested; here, that the PDF written over a
+// file with --force takes that file's permissions.
+TEST(Dump, ForceKeepsThePermissionsOfTheFileItReplaces) {
     RunningApp app(Toolkit::gtk, small);
     ASSERT_TRUE(app.waitUntilReadable());
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString pid = QString::number(app.pid());
-    for (const QString& force : {QString(), QStringLiteral("--force")}) {
-        QStringList arguments = {"dump", "--pid", pid, "--format", "pdf", "--output", fifo};
-        if (!force.isEmpty()) {
-            arguments << force;
-        }
-        const HoldsheetRun run = runHoldsheet(arguments);
-        EXPECT_EQ(run.exitCode, exitOutputUnwritable) << force.toStdString();
-        EXPECT_TRUE(run.err.contains("it is a FIFO; only a regular file is replaced"))
-            << run.err.toStdString();
-        struct stat info {};
-        ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
-        EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "left as it was";
-    }
-
     const QString shared = dir.filePath("shared.pdf");
     QFile file(shared);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -350,76 +333,6 @@ TEST(Dump, AFullDiskFailsTheRunAndKeepsTheOldFile) {
     EXPECT_TRUE(err.contains("cannot write to standard output: No space left on device"))
         << err.toStdString();
     EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "the tmpfs was private to the namespace";
-}
-
-// Where `pid` has a file open inside `folder`: it is writing there.
-bool writesInto(pid_t pid, const QString& folder) {
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
-    const QByteArray prefix = QFile::encodeName(folder) + '/';
-    for (const QString& fd :
-         QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        char target[4096];
-        const ssize_t length =
-            ::readlink(QFile::encodeName(fds + '/' + fd).constData(), target, sizeof target);
-        if (length > 0 && QByteArray(target, length).startsWith(prefix)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// SIGINT or SIGTERM while the PDF is written: the old file stays, and nothing else is left.
-TEST(Dump, AnInterruptedPdfLeavesNothingBehind) {
-    std::vector<MenuLine> menus;
-    for (int m = 0; m < 8; ++m) {
-        menus.push_back({0, "menu", "Menu " + std::to_string(m), "", ""});
-        for (int i = 0; i < 100; ++i) {
-            const std::string key = std::string(1, static_cast<char>('a' + i % 26));
-            menus.push_back({1, "item",
-                             "A long command title for a long sheet " + std::to_string(i),
-                             "<Primary>" + key, "Ctrl+" + key});
-        }
-    }
-    RunningApp app(Toolkit::gtk, menus);
-    ASSERT_TRUE(app.waitUntilReadable());
-    int caught = 0;
-    for (int attempt = 0; attempt < 6 && caught < 2; ++attempt) {
-        const int signal = caught == 0 ? SIGINT : SIGTERM;
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("sheet.pdf");
-        QFile old(pdf);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
-        QProcess process;
-        process.start(QString::fromLatin1(HOLDSHEET_BINARY),
-                      {"dump", "--pid", QString::number(app.pid()), "--format", "pdf", "--output",
-                       pdf, "--force", "--timeout", "60"});
-        ASSERT_TRUE(process.waitForStarted());
-        const pid_t dump = static_cast<pid_t>(process.processId());
-        bool writing = false;
-        const auto limit = std::chrono::steady_clock::now() + 60s;
-        // Looks every millisecond, until it writes or is gone.
-        while (!writing && !process.waitForFinished(1) &&
-               std::chrono::steady_clock::now() < limit) {
-            writing = writesInto(dump, dir.path());
-        }
-        if (writing) {
-            ::kill(dump, signal);
-        }
-        ASSERT_TRUE(process.waitForFinished(60000));
-        caught += writing ? 1 : 0;
-        EXPECT_EQ(
-            QDir(dir.path())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-            QStringList{"sheet.pdf"})
-            << signal;
-        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-        const QByteArray content = old.readAll();
-        old.close();
-        EXPECT_TRUE(writing ? content == "old" : content.startsWith("%PDF-"));
-    }
-    EXPECT_EQ(caught, 2) << "the write was over before it could be interrupted";
 }
 
 }  // namespace

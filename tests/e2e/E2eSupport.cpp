@@ -1,6 +1,7 @@
 #include "E2eSupport.h"
 
 #include "harvest/MenuBarReader.h"
+#include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DBusControl.h"
 
@@ -340,6 +341,71 @@ std::vector<std::string> describeGroups(const QJsonObject& sheet) {
         lines.push_back(line.toStdString());
     }
     return lines;
+}
+
+void xdotool(const QStringList& arguments) {
+    runTool(QStringLiteral("xdotool"), arguments);
+}
+
+bool panelVisible() {
+    return panelStatus().value(QStringLiteral("visible")).toBool();
+}
+
+bool holdsheetAnswers(std::chrono::milliseconds limit) {
+    return waitUntil([] { return !panelStatus().isEmpty(); }, limit);
+}
+
+QString windowOf(qint64 pid, const QString& name) {
+    QStringList arguments{"search", "--onlyvisible", "--pid", QString::number(pid)};
+    if (!name.isEmpty()) {
+        arguments << "--name" << name;
+    }
+    return runTool(QStringLiteral("xdotool"), arguments).split('\n').value(0);
+}
+
+bool activate(qint64 pid, std::chrono::milliseconds limit) {
+    const QString window = windowOf(pid);
+    if (window.isEmpty()) {
+        return false;
+    }
+    xdotool({"windowactivate", "--sync", window});
+    return waitUntil([&] { return activeWindowPid() == pid; }, limit);
+}
+
+void showPanel() {
+    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
+    ASSERT_TRUE(panelOpens());
+    ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+}
+
+std::vector<MenuLine> oneMenu() {
+    return {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}};
+}
+
+void OverOneMenuApp::SetUp() {
+    ASSERT_TRUE(app.waitUntilReadable());
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
+    ASSERT_TRUE(holdsheetAnswers()) << "holdsheet never answered";
+}
+
+void OverEditor::start(const QByteArray& settings) {
+    ASSERT_TRUE(config.isValid());
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
+                      withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                     "[General]\nhasOnboarded=true\n" + settings));
+    ASSERT_TRUE(editor.waitUntilReadable());
+    ASSERT_TRUE(holdsheetAnswers()) << "holdsheet never answered";
+    ASSERT_TRUE(activate(editor.pid()));
+}
+
+void OverEditor::TearDown() {
+    xdotool({"keyup", "super", "ctrl", "shift", "alt"});
+}
+
+QString OverEditor::settingsFile() const {
+    QFile file(config.path() + "/Holdsheet/Holdsheet.conf");
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 }  // namespace holdsheet::e2e

@@ -5,7 +5,10 @@
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariantMap>
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
@@ -135,5 +138,41 @@ bool clickAccessible(qint64 pid, const QString& name, bool exact = false,
 
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);
+
+void xdotool(const QStringList& arguments);
+bool panelVisible();
+// Waits until a running holdsheet answers Status on the bus.
+bool holdsheetAnswers(std::chrono::milliseconds limit = 30s);
+// The first visible window of a process (with this name, when given); empty when none.
+QString windowOf(qint64 pid, const QString& name = {});
+// Raises the process's first visible window; true once it is the active one.
+bool activate(qint64 pid, std::chrono::milliseconds limit = 20s);
+// `holdsheet show`, then waits for the panel to open and its sheet to be read.
+void showPanel();
+// A File menu holding Open ⌃O: the least an application needs for a sheet.
+std::vector<MenuLine> oneMenu();
+
+// A GTK application of one menu in front, and holdsheet answering over it.
+class OverOneMenuApp : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    RunningApp app{Toolkit::gtk, oneMenu()};
+    std::optional<RunningApp> holdsheet;
+};
+
+// Mousepad in front, and holdsheet, onboarded, reading a settings file of the test's own.
+// No key is left down after a test.
+class OverEditor : public ::testing::Test {
+  protected:
+    // Starts holdsheet with these lines added to the settings.
+    void start(const QByteArray& settings = {});
+    void TearDown() override;
+    QString settingsFile() const;
+
+    QTemporaryDir config;
+    RunningApp editor{QStringList{"mousepad"}};
+    std::optional<RunningApp> holdsheet;
+};
 
 }  // namespace holdsheet::e2e

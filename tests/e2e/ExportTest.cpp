@@ -94,12 +94,6 @@ QString activeWindowTitle() {
     return runTool("xdotool", {"getactivewindow", "getwindowname"});
 }
 
-QString windowOf(pid_t pid) {
-    return runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)})
-        .split('\n')
-        .value(0);
-}
-
 // A file removed when this goes out of scope.
 struct RemovedAtEnd {
     QString path;
@@ -127,13 +121,6 @@ int beeps() {
     return panelStatus().value("beeps").toInt();
 }
 
-bool onBus(const QString& name) {
-    return runTool("dbus-send",
-                   {"--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                    "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name})
-        .contains("boolean true");
-}
-
 QStringList linesOf(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -148,7 +135,7 @@ class Export : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        ASSERT_TRUE(waitUntil([] { return onBus("org.freedesktop.FileManager1"); }, 30s));
+        ASSERT_TRUE(waitUntil([] { return nameOnBus("org.freedesktop.FileManager1"); }, 30s));
         ASSERT_TRUE(target.waitUntilReadable());
         ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == target.pid(); }, 20s));
     }
@@ -177,13 +164,8 @@ class Export : public ::testing::Test {
             environment.insert(name, value);
         }
         holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, environment);
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+        ASSERT_TRUE(holdsheetAnswers());
         showPanel();
-    }
-    void showPanel() {
-        ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
-        ASSERT_TRUE(panelOpens());
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
     }
     // Clicks a footer button, found by its accessible name, and waits for its menu.
     void openMenuOf(const QString& button, const QString& firstItem) {
@@ -247,8 +229,7 @@ TEST_F(Export, ACancelledSaveBringsTheTargetBack) {
     RunningApp other(Toolkit::gtk, someShortcuts);
     ASSERT_TRUE(other.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return !windowOf(other.pid()).isEmpty(); }, 20s));
-    runTool("xdotool", {"windowactivate", "--sync", windowOf(target.pid())});
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == target.pid(); }, 20s));
+    ASSERT_TRUE(activate(target.pid()));
     start();
     ASSERT_EQ(panelStatus().value("targetPid").toInt(), target.pid());
     openMenuOf("Export", "Print…");
@@ -319,8 +300,7 @@ TEST_F(Export, TheProgramMenuOpensTheSettingsAndQuits) {
         20s));
     EXPECT_TRUE(panelCloses());
 
-    runTool("xdotool", {"windowactivate", "--sync", windowOf(target.pid())});
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == target.pid(); }, 20s));
+    ASSERT_TRUE(activate(target.pid()));
     showPanel();
     openMenuOf("Settings", "Settings");
     ASSERT_TRUE(chooseFromMenu(openMenuTitles().value(1)));

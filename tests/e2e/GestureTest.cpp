@@ -2,53 +2,24 @@
 // over a real editor, the panel watched through the program's Status on the bus.
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
-
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace holdsheet::e2e {
 namespace {
 
-void xdotool(const QStringList& arguments) {
-    runTool("xdotool", arguments);
-}
-
-bool visible() {
-    return panelStatus().value("visible").toBool();
-}
-
 // Nothing opens within `time`; bounded, since this waits for a non-event.
 bool staysClosed(std::chrono::milliseconds time) {
-    return !waitUntil(visible, time);
+    return !waitUntil(panelVisible, time);
 }
 bool staysOpen(std::chrono::milliseconds time) {
-    return !waitUntil([] { return !visible(); }, time);
+    return !waitUntil([] { return !panelVisible(); }, time);
 }
 
-class Gesture : public ::testing::Test {
-  protected:
-    // Holdsheet with these settings, over mousepad in front.
-    void start(const QByteArray& settings = {}) {
-        holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
-                          withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
-                                         "[General]\nhasOnboarded=true\n" + settings));
-        ASSERT_TRUE(editor.waitUntilReadable());
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
-    }
-    void TearDown() override {
-        xdotool({"keyup", "super", "ctrl", "shift", "alt"});  // never leave a key down
-    }
-
-    QTemporaryDir config;
-    RunningApp editor{QStringList{"mousepad"}};
-    std::optional<RunningApp> holdsheet;
-};
+class Gesture : public OverEditor {};
 
 TEST_F(Gesture, ATapOfSuperClosesThePanelUnlessAKeyCameBetween) {
     start();
@@ -112,7 +83,7 @@ TEST_F(Gesture, AShortcutNeverOpensItAndShiftRestartsTheHold) {
     EXPECT_TRUE(staysClosed(3s));
     xdotool({"keyup", "shift"});
     const auto released = std::chrono::steady_clock::now();
-    ASSERT_TRUE(waitUntil(visible, 20s));
+    ASSERT_TRUE(waitUntil(panelVisible, 20s));
     EXPECT_GE(std::chrono::steady_clock::now() - released, 1900ms) << "a full 2 s delay";
     xdotool({"keyup", "super"});
     xdotool({"key", "Escape"});
@@ -138,7 +109,7 @@ TEST_F(Gesture, AStoredHoldLevelSetsTheDelay) {
     xdotool({"keydown", "super"});
     const auto pressed = std::chrono::steady_clock::now();
     EXPECT_TRUE(staysClosed(2400ms)) << "the default 2 s would have opened it";
-    ASSERT_TRUE(waitUntil(visible, 20s));
+    ASSERT_TRUE(waitUntil(panelVisible, 20s));
     EXPECT_GE(std::chrono::steady_clock::now() - pressed, 2900ms);
     xdotool({"keyup", "super"});
 }

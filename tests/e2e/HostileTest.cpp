@@ -167,7 +167,7 @@ TEST(HostileApplication, LoopsAndHugeTextsEndInBoundedMemoryWithAPartialSheet) {
 // read runs no command either, whether the panel opens or not.
 TEST(HostileApplication, AHoldOverItRunsNothing) {
     RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     Hostile app("unixexec");
     ASSERT_TRUE(app.registered()) << app.errorOutput().toStdString();
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
@@ -184,7 +184,7 @@ TEST(HostileApplication, AHoldOverItRunsNothing) {
 // every Status call quickly while a show reads a looping, huge or silent application.
 TEST(HostileApplication, TheRunningProgramAnswersWhileItReadsOne) {
     RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     for (const char* mode : {"self-items", "self-menu", "huge", "hang", "unixexec"}) {
         Hostile app(mode);
         ASSERT_TRUE(app.registered()) << mode << app.errorOutput().toStdString();

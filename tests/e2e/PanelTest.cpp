@@ -3,11 +3,7 @@
 #include "platform/linux/ActiveWindow.h"
 #include "platform/linux/AtspiAccessibility.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRect>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,23 +14,10 @@
 namespace holdsheet::e2e {
 namespace {
 
-class Panel : public ::testing::Test {
+class Panel : public OverEditor {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(editor.waitUntilReadable());
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s))
-            << "holdsheet never answered";
-        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
-    }
-    void showPanel() {
-        ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
-        ASSERT_TRUE(panelOpens());
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
-    }
+    void SetUp() override { start(); }
     static bool closed() { return panelCloses(); }
-
-    RunningApp editor{QStringList{"mousepad"}};
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
 };
 
 TEST_F(Panel, OpensOverTheAppInFrontTakesTypingAndClosesOnEscape) {
@@ -66,16 +49,16 @@ TEST_F(Panel, FilteredRowsAreNamedOnTheBusAndAClickRunsTheCommand) {
     ASSERT_GE(windowsBefore, 1);
     std::optional<Accessible> undo;
     ASSERT_TRUE(waitUntil(
-        [&] { return (undo = findAccessible(holdsheet.pid(), "Undo, ")).has_value(); }, 20s));
+        [&] { return (undo = findAccessible(holdsheet->pid(), "Undo, ")).has_value(); }, 20s));
     EXPECT_FALSE(undo->enabled) << "nothing to undo in a fresh editor";
 
     runTool("xdotool", {"type", "--delay", "20", "window"});
     ASSERT_TRUE(waitUntil([] { return panelStatus().value("query").toString() == "window"; }, 20s));
     std::optional<Accessible> row;
     ASSERT_TRUE(waitUntil(
-        [&] { return (row = findAccessible(holdsheet.pid(), "New Window, ")).has_value(); }, 20s));
+        [&] { return (row = findAccessible(holdsheet->pid(), "New Window, ")).has_value(); }, 20s));
     EXPECT_TRUE(row->enabled);
-    EXPECT_FALSE(findAccessible(holdsheet.pid(), "Undo, ").has_value()) << "filtered out";
+    EXPECT_FALSE(findAccessible(holdsheet->pid(), "Undo, ").has_value()) << "filtered out";
 
     const QPoint centre = row->frame.center();
     runTool("xdotool",
@@ -86,28 +69,23 @@ TEST_F(Panel, FilteredRowsAreNamedOnTheBusAndAClickRunsTheCommand) {
 }
 
 TEST_F(Panel, AScreenshotAtEveryTextSize) {
-    ASSERT_EQ(holdsheet.terminate(), std::optional<int>(0));
     std::vector<int> rowHeights;
     for (const QString size : {"small", "medium", "large"}) {
         SCOPED_TRACE(size.toStdString());
-        QTemporaryDir config;
-        RunningApp sized(
-            QStringList{HOLDSHEET_BINARY},
-            withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
-                           ("[General]\nhasOnboarded=true\ntextSize=" + size + "\n").toUtf8()));
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+        ASSERT_EQ(holdsheet->terminate(), std::optional<int>(0));
+        start(("textSize=" + size + "\n").toUtf8());
         showPanel();
         // Sized to the sheet: the measured height replaced the opening one.
         ASSERT_TRUE(waitUntil(
             [] { return panelStatus().value("contentHeight").toDouble() != 160.0; }, 20s));
         std::optional<Accessible> row;
         ASSERT_TRUE(waitUntil(
-            [&] { return (row = findAccessible(sized.pid(), "New Window, ")).has_value(); }, 20s));
+            [&] { return (row = findAccessible(holdsheet->pid(), "New Window, ")).has_value(); },
+            20s));
         rowHeights.push_back(row->frame.height());
         screenshot("panel-" + size + ".png");
         EXPECT_EQ(runHoldsheet({"hide"}).exitCode, 0);
         ASSERT_TRUE(closed());
-        ASSERT_EQ(sized.terminate(), std::optional<int>(0));
     }
     ASSERT_EQ(rowHeights.size(), 3u);
     EXPECT_LT(rowHeights[0], rowHeights[1]);
@@ -132,19 +110,15 @@ TEST_F(Panel, HideAndASecondStart) {
     EXPECT_TRUE(second.err.contains("already running")) << second.err.toStdString();
     EXPECT_FALSE(panelStatus().isEmpty()) << "the first one still answers";
 
-    EXPECT_EQ(holdsheet.terminate(), std::optional<int>(0)) << "SIGTERM ends it cleanly";
+    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0)) << "SIGTERM ends it cleanly";
     EXPECT_TRUE(panelStatus().isEmpty());
 }
 
 // An application that stops answering: the panel shows what could be read (the desktop's
 // group) and says so under the header.
-TEST(StoppedApplication, ThePanelSaysItIsNotResponding) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+class StoppedApplication : public OverOneMenuApp {};
+
+TEST_F(StoppedApplication, ThePanelSaysItIsNotResponding) {
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     const bool loaded = waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s);
@@ -185,7 +159,7 @@ TEST_P(StoppedAccessibilityBus, TheProgramStaysResponsive) {
     const auto starting = std::chrono::steady_clock::now();
     std::optional<RunningApp> holdsheet;
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     const auto firstAnswer = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - starting);
     if (!stoppedAtStart) {
@@ -212,12 +186,7 @@ TEST_P(StoppedAccessibilityBus, TheProgramStaysResponsive) {
     EXPECT_LT(longest, 1000ms) << "the main thread waited on the bus";
 
     ASSERT_EQ(::kill(daemon, SIGCONT), 0);
-    runTool("xdotool",
-            {"windowactivate", "--sync",
-             runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(editor.pid())})
-                 .split('\n')
-                 .value(0)});
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
+    ASSERT_TRUE(activate(editor.pid()));
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     EXPECT_TRUE(panelOpens());
     EXPECT_TRUE(waitUntil([] { return panelStatus().value("itemCount").toInt() > 30; }, 30s))

@@ -1,7 +1,5 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
-
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -74,21 +72,17 @@ bool mainThreadWritesTo(pid_t pid, int descriptor) {
 // A read of a stopped application waits for its timeout on the background worker, which
 // uses the accessibility adapter: quitting then must wait for it, not tear the adapter down
 // under it (an ASan build reports that).
-TEST(Quit, WhileAReadIsInFlightEndsCleanly) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+class QuitWhileReading : public OverOneMenuApp {};
+
+TEST_F(QuitWhileReading, EndsCleanly) {
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     const bool reading = waitUntil([] { return panelStatus().value("loading").toBool(); }, 20s);
-    const auto ended = holdsheet.terminate(20s);
+    const auto ended = holdsheet->terminate(20s);
     ::kill(app.pid(), SIGCONT);
     ASSERT_TRUE(reading);
     EXPECT_EQ(ended, std::optional<int>(0));
-    const QByteArray errors = holdsheet.errorOutput();
+    const QByteArray errors = holdsheet->errorOutput();
     EXPECT_FALSE(errors.contains("AddressSanitizer") || errors.contains("runtime error"))
         << errors.toStdString();
 }
@@ -134,7 +128,7 @@ TEST(Quit, DumpKeepsItsDeadlineWhenNobodyReadsItsOutput) {
     std::printf("[measure] dump --timeout 3 into an unread pipe: exit after %lld ms\n",
                 msSince(started));
     EXPECT_TRUE(blocked) << "the sheet did not fill the pipe";
-    EXPECT_EQ(ended, std::optional<int>(7)) << dump.errorOutput().toStdString();
+    EXPECT_EQ(ended, std::optional<int>(exitPastTimeout)) << dump.errorOutput().toStdString();
     EXPECT_TRUE(dump.errorOutput().contains("no sheet within 3 s"))
         << dump.errorOutput().toStdString();
 }

@@ -5,56 +5,14 @@
 
 #include "platform/linux/ActiveWindow.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace holdsheet::e2e {
 namespace {
 
-void xdotool(const QStringList& arguments) {
-    runTool("xdotool", arguments);
-}
-
-bool visible() {
-    return panelStatus().value("visible").toBool();
-}
-
-class SettingsTabs : public ::testing::Test {
+class SettingsTabs : public OverEditor {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(config.isValid());
-        holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
-                          withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
-                                         "[General]\nhasOnboarded=true\n"));
-        ASSERT_TRUE(editor.waitUntilReadable());
-        ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-        activateEditor();
-    }
-    void TearDown() override {
-        xdotool({"keyup", "super", "ctrl", "shift", "alt"});  // never leave a key down
-    }
-
-    void activateEditor() {
-        const QString window = windowOf(editor.pid(), {});
-        ASSERT_FALSE(window.isEmpty());
-        xdotool({"windowactivate", "--sync", window});
-        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == editor.pid(); }, 20s));
-    }
-    static QString windowOf(qint64 pid, const QString& name) {
-        QStringList arguments{"search", "--onlyvisible", "--pid", QString::number(pid)};
-        if (!name.isEmpty()) {
-            arguments << "--name" << name;
-        }
-        return runTool("xdotool", arguments).split('\n').value(0);
-    }
-    QString settingsFile() const {
-        QFile file(config.path() + "/Holdsheet/Holdsheet.conf");
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    void SetUp() override { start(); }
     bool showing(const QString& name, bool exact = false) const {
         return findAccessible(holdsheet->pid(), name, exact).has_value();
     }
@@ -92,9 +50,6 @@ class SettingsTabs : public ::testing::Test {
         screenshot(name + ".png", {"-window", settingsWindow});
     }
 
-    QTemporaryDir config;
-    RunningApp editor{QStringList{"mousepad"}};
-    std::optional<RunningApp> holdsheet;
     QString settingsWindow;
 };
 
@@ -149,7 +104,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     screenshotOfWindow(QStringLiteral("settings-window-content-excluded"));
 
     // Over the editor again: the panel's rows are larger, and holding Super opens nothing.
-    activateEditor();
+    ASSERT_TRUE(activate(editor.pid()));
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     ASSERT_TRUE(panelOpens());
     ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
@@ -162,7 +117,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
 
     ASSERT_EQ(activeWindowPid(), editor.pid());
     xdotool({"keydown", "super"});
-    EXPECT_FALSE(waitUntil(visible, 4s)) << "excluded: a hold twice the delay opens nothing";
+    EXPECT_FALSE(waitUntil(panelVisible, 4s)) << "excluded: a hold twice the delay opens nothing";
     xdotool({"keyup", "super"});
 }
 

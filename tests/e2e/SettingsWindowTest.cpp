@@ -50,11 +50,6 @@ class SettingsWindow : public ::testing::Test {
         EXPECT_TRUE(answered) << "no answer to " << line;
         return QString::fromLatin1(driver.readLine()).trimmed();
     }
-    static QString windowOf(qint64 pid) {
-        return runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid)})
-            .split('\n')
-            .value(0);
-    }
     static QString activeWindow() { return runTool("xdotool", {"getactivewindow"}); }
     void activateApp() {
         runTool("xdotool", {"windowactivate", appWindow});

@@ -28,29 +28,33 @@ QString activeWindowName() {
     return runTool("xdotool", {"getactivewindow", "getwindowname"}).trimmed();
 }
 
-TEST(Shell, ASecondLaunchBringsTheSettingsToTheFrontAndExitsZero) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+class ShellOverAnApp : public OverOneMenuApp {};
+
+TEST_F(ShellOverAnApp, ASecondLaunchBringsTheSettingsToTheFrontAndExitsZero) {
     EXPECT_TRUE(openWindows().isEmpty()) << "onboarded: no window at launch";
 
     for (int launch = 0; launch < 2; ++launch) {  // once new, once from behind the app
         const HoldsheetRun second = runHoldsheet({});
         EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
-        EXPECT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet.pid(); }, 20s));
+        EXPECT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
         EXPECT_EQ(activeWindowName(), "Holdsheet Settings");
         EXPECT_EQ(openWindows(), QStringList{"settings"});
-        runTool(
-            "xdotool",
-            {"windowactivate", "--sync",
-             runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(app.pid())})
-                 .split('\n')
-                 .value(0)});
-        ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+        ASSERT_TRUE(activate(app.pid()));
     }
+}
+
+// With the tour in front: Escape closes it, and the next launch opens no window.
+void closeTheTourForGood(std::optional<RunningApp>& holdsheet,
+                         const QProcessEnvironment& environment) {
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    screenshot("tour-window-desktop.png");
+    xdotool({"key", "Escape"});
+    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
+    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
+
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, environment);
+    ASSERT_TRUE(holdsheetAnswers());
+    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
 }
 
 // Launched for the first time with accessibility on: the tour, which Escape closes for good.
@@ -63,15 +67,7 @@ TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
     ASSERT_TRUE(waitUntil([] { return openWindows() == QStringList{"tour"}; }, 30s))
         << openWindows().join(',').toStdString();
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
-    screenshot("tour-window-desktop.png");
-    runTool("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
-    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
-
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+    closeTheTourForGood(holdsheet, firstLaunch);
 }
 
 // Launched for the first time with accessibility off: the welcome window. Its button asks,
@@ -110,28 +106,12 @@ TEST(Shell, TheWelcomeWindowSwitchesAccessibilityOnAndTheTourTakesOver) {
     std::printf("[measure] accessibility confirmed -> tour shown: %lld ms\n",
                 static_cast<long long>(tookMs));
 
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
-    screenshot("tour-window-desktop.png");
-    runTool("xdotool", {"key", "Escape"});
-    EXPECT_TRUE(waitUntil([] { return openWindows().isEmpty(); }, 20s));
-    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
-
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-    EXPECT_TRUE(openWindows().isEmpty()) << "onboarded once the tour closed";
+    closeTheTourForGood(holdsheet, firstLaunch);
 }
 
 // `show` from many processes at once: each says whether the program answered; it is "not
 // running" only when no program holds the name.
-TEST(Shell, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
-    std::optional<RunningApp> holdsheet;
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
-
+TEST_F(ShellOverAnApp, ParallelShowsSayTrulyWhetherTheProgramAnswered) {
     // Exit statuses of `holdsheet show` run `count` times at once, -1 for one that did not end.
     auto showAtOnce = [](int count) {
         std::vector<std::unique_ptr<RunningApp>> shows;

@@ -32,7 +32,7 @@ TEST(Theme, FollowsThePreferenceAndTheDesktopsColourScheme) {
     const auto environment =
         withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n");
     RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}, environment};
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     EXPECT_TRUE(darkBecomes(true)) << "the portal prefers dark";
 
     ::kill(portal.pid(), SIGUSR1);

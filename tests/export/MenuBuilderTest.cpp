@@ -105,20 +105,16 @@ TEST_F(MenuBuilderTest, TheProgramMenuOpensSettingsAndQuitsBelowASeparator) {
     EXPECT_EQ(ran, (std::vector<std::string>{"settings", "quit"}));
 }
 
-// Tags index the one list every pop-up adds to, so an item of any menu runs the action it
-// was built with.
-TEST_F(MenuBuilderTest, TheThirdShareMenuTagsItsItemsSixToEightAndRunsItsOwnActions) {
+// Every pop-up adds to one list of actions, so an item of any menu runs the action it was
+// built with.
+TEST_F(MenuBuilderTest, AnItemOfALaterMenuRunsItsOwnAction) {
     std::vector<QMenu*> menus;
     for (int i = 0; i < 3; ++i) {
         menus.push_back(builder.showShareMenu());
         ASSERT_NE(menus.back(), nullptr);
     }
-    EXPECT_EQ(builder.actionCount(), 9);
     const auto third = items(menus[2]);
     ASSERT_EQ(third.size(), 3u);
-    EXPECT_EQ(third[0]->data().toInt(), 6);
-    EXPECT_EQ(third[1]->data().toInt(), 7);
-    EXPECT_EQ(third[2]->data().toInt(), 8);
     choose(third[0]);
     EXPECT_EQ(ran, std::vector<std::string>{"print"});
 
@@ -134,7 +130,6 @@ TEST_F(MenuBuilderTest, TheThirdShareMenuTagsItsItemsSixToEightAndRunsItsOwnActi
     choose(items(own[2])[1]);
     choose(items(own[0])[0]);
     EXPECT_EQ(ran, (std::vector<std::string>{"print", "b3", "a1"}));
-    EXPECT_EQ(items(own[2])[1]->data().toInt(), 14) << "separators take no tag";
 }
 
 TEST_F(MenuBuilderTest, ATagOutsideTheListDoesNothing) {

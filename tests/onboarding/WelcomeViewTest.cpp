@@ -1,7 +1,6 @@
 #include "onboarding/StepRow.h"
 #include "onboarding/WelcomeView.h"
 #include "permissions/PermissionMonitor.h"
-#include "platform/linux/PaletteAppearance.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
@@ -13,8 +12,6 @@
 #include "support/VirtualScheduler.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QImage>
 #include <QLayout>
 #include <QPushButton>
 #include <QTest>
@@ -236,34 +233,6 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
                 }
             }
         }
-    }
-}
-
-// Pictures for a person to look at: both blocks, the dark look, and Arabic.
-TEST(WelcomeView, IsDrawnInEachStateLookAndDirection) {
-    struct Case {
-        const char* name;
-        bool trusted;
-        bool dark;
-        const char* language;
-    };
-    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(folder);
-    for (const Case& c :
-         {Case{"welcome-steps", false, false, "en"}, Case{"welcome-ready", true, false, "en"},
-          Case{"welcome-steps-dark", false, true, "en"},
-          Case{"welcome-steps-ar", false, false, "ar"}}) {
-        Welcome welcome(c.trusted);
-        if (c.dark) {
-            welcome.window.setPalette(darkPalette());
-        }
-        welcome.window.setAutoFillBackground(true);
-        welcome.store.set(Preferences::Key::language, QString::fromLatin1(c.language));
-        Welcome::settle();
-        const QImage image = welcome.window.grab().toImage();
-        EXPECT_EQ(image.size(), QSize(WelcomeView::viewWidth, welcome.window.height())) << c.name;
-        const QString path = folder + QStringLiteral("/%1.png").arg(QString::fromLatin1(c.name));
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
     }
 }
 

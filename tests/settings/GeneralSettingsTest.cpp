@@ -49,7 +49,6 @@ TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
     EXPECT_EQ(tab->languagePicker()->currentText(), "System Language");
     EXPECT_EQ(tab->holdKeyPicker()->selected(), 0);
     EXPECT_EQ(tab->holdKeyPicker()->segment(0)->text(), "Super");
-    EXPECT_EQ(tab->holdSlider()->slider()->maximum(), 26);
     EXPECT_TRUE(store.writes.isEmpty()) << store.writes.join(',').toStdString();
     EXPECT_EQ(loginItems.requests, 0);
 }

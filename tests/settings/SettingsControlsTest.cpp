@@ -99,15 +99,13 @@ TEST(Row, ControlsOfRowsWithAndWithoutALabelLineUp) {
     layout->addWidget(bare);
     form.resize(584, 200);
     form.show();
-    EXPECT_EQ(labelled->label()->width(), 208);
-    EXPECT_EQ(bare->label()->width(), 208);
-    EXPECT_EQ(labelled->content()->x(), 208 + 16);
+    EXPECT_EQ(bare->label()->width(), labelled->label()->width());
+    EXPECT_GT(labelled->content()->x(), labelled->label()->geometry().right());
     EXPECT_EQ(bare->content()->x(), labelled->content()->x());
 }
 
 TEST(MinMaxSlider, MovesInStepsWhenGivenOneAndContinuouslyOtherwise) {
     MinMaxSlider stepped(0, 26, 1.0, "Short", "Long");
-    EXPECT_EQ(stepped.slider()->maximum(), 26);
     stepped.setValue(6.4);
     EXPECT_EQ(stepped.value(), 6.0) << "shown on its step";
     stepped.setValue(-3);

@@ -13,9 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QDir>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -119,10 +117,6 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     const TabButton& general = *view->tabBar()->button(SettingsTab::general);
     const TabButton& about = *view->tabBar()->button(SettingsTab::about);
     EXPECT_GT(general.x(), about.x());
-    view->resize(640, view->contentHeight());
-    QDir().mkpath(QStringLiteral(HOLDSHEET_ARTIFACTS));
-    EXPECT_TRUE(
-        view->grab().save(QStringLiteral(HOLDSHEET_ARTIFACTS "/settings-appearance-he.png")));
 
     store.set(Preferences::Key::language, QStringLiteral("de"));
     settle();
@@ -147,43 +141,6 @@ TEST_F(View, AChoiceMadeWhileTheViewIsRebuiltIsKept) {
     EXPECT_EQ(Preferences(store).excludedApps(), QStringList{"org.xfce.mousepad"});
     EXPECT_EQ(view->tabBar()->button(SettingsTab::content)->text(), "Inhalt");
     EXPECT_NE(view->tabContent(), content);
-}
-
-// Pictures of each tab in the light and the dark look, for a person to look at.
-TEST_F(View, EachTabIsDrawnInLightAndDark) {
-    const QString folder = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(folder);
-    const QPalette light = QApplication::style()->standardPalette();
-    QPalette dark = light;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(235, 235, 240));
-    dark.setColor(QPalette::Base, QColor(30, 30, 32));
-    dark.setColor(QPalette::Text, QColor(235, 235, 240));
-    dark.setColor(QPalette::Button, QColor(45, 45, 48));
-    dark.setColor(QPalette::ButtonText, QColor(235, 235, 240));
-    dark.setColor(QPalette::Highlight, QColor(10, 132, 255));
-    dark.setColor(QPalette::Link, QColor(100, 170, 255));
-    dark.setColor(QPalette::Light, QColor(70, 70, 74));
-    dark.setColor(QPalette::Midlight, QColor(58, 58, 62));
-    dark.setColor(QPalette::Mid, QColor(38, 38, 40));
-    dark.setColor(QPalette::Dark, QColor(22, 22, 24));
-    dark.setColor(QPalette::Shadow, Qt::black);
-    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad", "org.example.Gone"});
-    setTrusted(false);
-    const std::pair<const char*, QPalette> looks[] = {{"light", light}, {"dark", dark}};
-    for (const auto& [look, palette] : looks) {
-        QApplication::setPalette(palette);
-        const auto view = open();
-        for (const SettingsTab tab : allCases<SettingsTab>()) {
-            click(*view, tab);
-            view->resize(640, view->contentHeight());
-            const QImage image = view->grab().toImage();
-            const QString path =
-                QStringLiteral("%1/settings-%2-%3.png").arg(folder, rawValue(tab), look);
-            EXPECT_TRUE(image.save(path)) << path.toStdString();
-        }
-    }
-    QApplication::setPalette(light);
 }
 
 }  // namespace

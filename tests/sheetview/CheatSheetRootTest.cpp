@@ -10,7 +10,6 @@
 
 #include "SheetViewHarness.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -45,9 +44,6 @@ TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenTh
     icon.fill(Qt::red);
     model.setAppIcon(icon);
     EXPECT_FALSE(header->icon()->isHidden());
-    EXPECT_EQ(header->icon()->size(), QSize(32, 32));
-    EXPECT_EQ(header->height(), 64);
-    EXPECT_EQ(root.footer()->height(), 52);
 }
 
 // A window may call itself anything: a name of any length leaves the search field in view,
@@ -66,9 +62,6 @@ TEST_F(CheatSheetRootTest, ALongApplicationNameIsCutAndKeepsTheSearchFieldInView
     EXPECT_TRUE(header->name()->text().endsWith(QChar(0x2026))) << "cut short, and says so";
     EXPECT_EQ(header->name()->toolTip(), model.appName());
     EXPECT_EQ(header->name()->accessibleName(), model.appName());
-    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(artifacts);
-    EXPECT_TRUE(root.grab().toImage().save(artifacts + "/sheet-long-name.png"));
 }
 
 TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderTheHeader) {
@@ -149,13 +142,10 @@ TEST_F(CheatSheetRootTest, ADarkPaletteGivesLightTextInEveryStyle) {
     EXPECT_EQ(name.rgb(), QColor(235, 235, 240).rgb());
     EXPECT_EQ(count.rgb(), QColor(235, 235, 240).rgb());
     EXPECT_NEAR(count.alphaF(), 0.55, 0.01);
-    // Kept for a person to look at: the sheet drawn dark, opaque as without a compositor.
+    // Drawn dark, opaque as without a compositor.
     settle();
     const QImage image = root.grab().toImage();
     EXPECT_LT(qGray(image.pixel(image.width() / 2, image.height() - 80)), 80);
-    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-    QDir().mkpath(artifacts);
-    EXPECT_TRUE(image.save(artifacts + "/sheet-dark.png"));
 }
 
 TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {

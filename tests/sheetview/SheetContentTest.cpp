@@ -11,7 +11,6 @@
 
 #include "SheetViewHarness.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QScrollArea>
@@ -308,13 +307,6 @@ TEST_F(NoticeTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
                 EXPECT_EQ(body->maximumWidth(), c.width);
                 expectWhole(*body, content);
                 expectWhole(*title, content);
-                if (width == 1100 && QString(textSize) == "medium") {
-                    // Kept for a person to look at.
-                    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
-                    QDir().mkpath(artifacts);
-                    EXPECT_TRUE(root.grab().toImage().save(
-                        QStringLiteral("%1/sheet-notice-%2.png").arg(artifacts, c.key)));
-                }
             }
         }
     }

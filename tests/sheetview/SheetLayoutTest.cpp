@@ -5,12 +5,6 @@
 namespace holdsheet {
 namespace {
 
-TEST(SheetLayout, TextSizeFactors) {
-    EXPECT_EQ(textSizeFactor(TextSize::small), 0.9);
-    EXPECT_EQ(textSizeFactor(TextSize::medium), 1.0);
-    EXPECT_EQ(textSizeFactor(TextSize::large), 1.18);
-}
-
 TEST(SheetLayout, ColumnCountsForWidths) {
     struct Case {
         double width;
