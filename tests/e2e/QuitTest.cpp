@@ -1,5 +1,7 @@
 #include "E2eSupport.h"
 
+#include "app/ExitStatus.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
