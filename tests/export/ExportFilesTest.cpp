@@ -331,10 +331,13 @@ TEST_F(ExportFolderTest, AnExportLandsInTheRuntimeFolderForItsOwnerOnly) {
     EXPECT_EQ(modeOf(*first) & 0777, 0600u);
     EXPECT_TRUE(contentOf(*first).startsWith("%PDF-"));
 
-    // The next export of the same application replaces it, leaving nothing else.
+    // The next export of the same application replaces it, leaving nothing else, and closes
+    // the folder again if it was opened to others.
     writeText(*first, "stale");
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime() + "/Holdsheet").constData(), 0777), 0);
     EXPECT_EQ(exportSheet(), first);
     EXPECT_TRUE(contentOf(*first).startsWith("%PDF-"));
+    EXPECT_EQ(modeOf(runtime() + "/Holdsheet"), 0700u);
     EXPECT_EQ(entriesOf(runtime() + "/Holdsheet"), QStringList{"Holdsheet - Mousepad.pdf"});
 }
 
@@ -359,13 +362,6 @@ TEST_F(ExportFolderTest, WithoutAPrivateRuntimeFolderTheCacheTakesIt) {
         EXPECT_EQ(modeOf(cache() + "/Holdsheet/tmp"), 0700u) << c.name;
     }
     EXPECT_FALSE(QFileInfo::exists(runtime() + "/Holdsheet"));
-}
-
-TEST_F(ExportFolderTest, AFolderOfOursOpenToOthersIsClosed) {
-    ASSERT_TRUE(QDir().mkdir(runtime() + "/Holdsheet"));
-    ASSERT_EQ(::chmod(QFile::encodeName(runtime() + "/Holdsheet").constData(), 0777), 0);
-    ASSERT_TRUE(exportSheet());
-    EXPECT_EQ(modeOf(runtime() + "/Holdsheet"), 0700u);
 }
 
 TEST_F(ExportFolderTest, ALinkAFileOrAnotherUsersFolderInItsPlaceIsRefused) {
