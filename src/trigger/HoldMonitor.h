@@ -5,7 +5,6 @@
 #include "platform/EventMonitors.h"
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
-#include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
 #include "prefs/Preferences.h"
 
@@ -19,7 +18,7 @@ namespace holdsheet {
 // the hold delay toggles the panel; a click, key press or scroll meanwhile cancels, so the
 // key used in a shortcut never opens it. Released, it lets the controller close the panel
 // when "closeOnRelease" is on; otherwise a short tap of the key alone closes it.
-class HoldMonitor : public SharedInstance<HoldMonitor> {
+class HoldMonitor {
   public:
     static constexpr quint64 countedModifiers = ModifierFlag::shift | ModifierFlag::control |
                                                 ModifierFlag::option | ModifierFlag::command |

@@ -34,7 +34,7 @@ struct Welcome {
         ax.trusted = trusted;
         permission = std::make_unique<PermissionMonitor>(
             PermissionMonitor::Platform{ax, store, scheduler, runner});
-        permission->startPolling();
+        permission->startWatching();
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,8 +46,7 @@ struct Welcome {
         settle();
     }
     void setTrusted(bool trusted) {
-        ax.trusted = trusted;
-        scheduler.advance(PermissionMonitor::pollInterval);
+        ax.setTrusted(trusted);
         settle();
     }
     static void settle() {

@@ -280,14 +280,14 @@ TEST_F(Controller, AShowingFromTheHoldTakesTheReadAheadEvenWhileItRuns) {
 TEST_F(Controller, AShowFromTheBusNeverTakesAReadAhead) {
     controller.prefetch();
     scheduler.runUntilIdle();
-    ax.menuBar(editor.pid).child(1).set("AXTitle", "Renamed");
+    ax.menuBar(editor.pid).child(0).set("AXTitle", "Renamed");
     controller.show();
     EXPECT_TRUE(controller.model().isLoading());
     scheduler.runUntilIdle();
     EXPECT_EQ(loadedTitle(), "Renamed");
     controller.hide();
     // Dropped: a later showing from the hold loads anew as well.
-    ax.menuBar(editor.pid).child(1).set("AXTitle", "Again");
+    ax.menuBar(editor.pid).child(0).set("AXTitle", "Again");
     controller.showFromHold();
     scheduler.runUntilIdle();
     EXPECT_EQ(loadedTitle(), "Again");

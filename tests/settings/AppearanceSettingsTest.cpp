@@ -1,5 +1,7 @@
 #include "settings/AppearanceSettings.h"
 
+#include "harvest/KeyNaming.h"
+#include "platform/KeyCodes.h"
 #include "prefs/Preferences.h"
 #include "settings/Hint.h"
 #include "settings/MinMaxSlider.h"
@@ -50,6 +52,20 @@ TEST_F(Appearance, WithNothingStoredShowsTheDefaults) {
     EXPECT_EQ(preview.height(), 176);
     EXPECT_DOUBLE_EQ(preview.panelRect().width(), 340);
     EXPECT_TRUE(store.writes.isEmpty()) << store.writes.join(',').toStdString();
+}
+
+// The preview is a sheet of this desktop: its keys are written as the reader writes the
+// desktop's menus, which hold no Command key.
+TEST(SheetPreviewRows, ShowKeysAsTheReaderNamesThisDesktopsMenus) {
+    for (const auto& row : SheetPreview::sampleRows()) {
+        const QString modifiers = QString::fromUtf8(row.modifiers);
+        bool named = false;
+        for (qint64 held = 0; held < MenuModifier::noCommand; ++held) {
+            named = named || modifierSymbols(held | MenuModifier::noCommand) == modifiers;
+        }
+        EXPECT_TRUE(named) << row.titleKey << ": " << row.modifiers;
+        EXPECT_FALSE(QString::fromUtf8(row.key).isEmpty()) << row.titleKey;
+    }
 }
 
 TEST_F(Appearance, EachTextSizeSetsThePreviewsFontsAndCapsAtOnce) {
