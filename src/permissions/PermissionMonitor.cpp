@@ -1,5 +1,7 @@
 #include "permissions/PermissionMonitor.h"
 
+#include "prefs/Preferences.h"
+
 namespace holdsheet {
 
 PermissionMonitor::PermissionMonitor(Platform platform)
@@ -10,14 +12,15 @@ PermissionMonitor::~PermissionMonitor() {
 }
 
 void PermissionMonitor::resetStaleGrant() {
+    Preferences prefs(platform_.store);
     if (platform_.ax.isProcessTrusted()) {
-        platform_.store.set(hadAccessKey, true);
+        prefs.setHadAccessibilityAccess(true);
         return;
     }
-    if (!platform_.store.boolean(hadAccessKey)) {
+    if (!prefs.hadAccessibilityAccess()) {
         return;  // never held, or already repaired
     }
-    platform_.store.set(hadAccessKey, false);  // first, so the repair runs once per loss
+    prefs.setHadAccessibilityAccess(false);  // first, so the repair runs once per loss
     std::weak_ptr<int> alive = lifetime_;
     platform_.scheduler.detach(
         [this, alive, runner = &platform_.runner, scheduler = &platform_.scheduler] {
@@ -50,7 +53,7 @@ void PermissionMonitor::scheduleCycle() {
         }
         const bool now = platform_.ax.isProcessTrusted();
         if (now) {
-            platform_.store.set(hadAccessKey, true);
+            Preferences(platform_.store).setHadAccessibilityAccess(true);
         }
         if (now != trusted_) {
             trusted_ = now;

@@ -18,7 +18,6 @@ class PermissionMonitor : public QObject, public SharedInstance<PermissionMonito
     Q_OBJECT
   public:
     static constexpr auto pollInterval = std::chrono::milliseconds(1000);
-    static inline const QString hadAccessKey = QStringLiteral("hadAccessibilityAccess");
     static inline const QString trustChangedNotification =
         QStringLiteral("org.holdsheet.Holdsheet.accessibilityTrustChanged");
     static inline const QString applicationId = QStringLiteral("org.holdsheet.Holdsheet");

@@ -2,6 +2,7 @@
 
 #include "app/WelcomeWindowController.h"
 #include "app/WindowHarness.h"
+#include "prefs/Preferences.h"
 #include "settings/SettingsHarness.h"
 #include "settings/SettingsView.h"
 #include "settings/TabBar.h"
@@ -89,7 +90,7 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(settings.window(), window) << "kept when closed";
-    platform.store.set(QStringLiteral("language"), QStringLiteral("de"));
+    Preferences(platform.store).setLanguage(QStringLiteral("de"));
     settings.show();
     EXPECT_EQ(settings.window(), window);
     EXPECT_TRUE(window->isVisible());

@@ -54,8 +54,11 @@ class TourViewTest : public ::testing::Test {
         }
     }
 
-    void set(const QString& key, const QString& value) {
-        store.set(key, value);
+    // A change made elsewhere, with what the views do about it done.
+    template <typename Edit>
+    void change(Edit edit) {
+        Preferences prefs(store);
+        edit(prefs);
         settle();
     }
 
@@ -204,12 +207,14 @@ TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAc
 // Every font of the header and the cards follows the text size; the footer's do not.
 TEST_F(TourViewTest, EveryFontOfTheHeaderAndTheCardsScalesWithTheTextSize) {
     const struct {
-        const char* textSize;
+        TextSize textSize;
         double factor;
-    } sizes[] = {{"small", 0.9}, {"medium", 1.0}, {"large", 1.18}};  // large: a title of 35.4
+    } sizes[] = {{TextSize::small, 0.9},
+                 {TextSize::medium, 1.0},
+                 {TextSize::large, 1.18}};  // large: a title of 35.4
     for (const auto& [textSize, factor] : sizes) {
-        SCOPED_TRACE(textSize);
-        store.set(Preferences::Key::textSize, QString::fromLatin1(textSize));
+        SCOPED_TRACE(rawValue(textSize).toStdString());
+        Preferences(store).setTextSize(textSize);
         const auto view = open();
         EXPECT_DOUBLE_EQ(view->scale(), factor);
         EXPECT_NEAR(sheetFontSize(view->title()->font()), 30 * factor, 1e-9);
@@ -230,28 +235,28 @@ TEST_F(TourViewTest, EveryFontOfTheHeaderAndTheCardsScalesWithTheTextSize) {
 TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
     const auto view = open();
     const QPointer<FeatureCard> before = view->cards().front();
-    set(Preferences::Key::textSize, QStringLiteral("large"));
+    change([&](Preferences& prefs) { prefs.setTextSize(TextSize::large); });
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9);
     EXPECT_TRUE(before.isNull()) << "built anew";
     EXPECT_NEAR(sheetFontSize(view->cards().front()->text()->font()), 12.5 * 1.18, 1e-9);
 
-    set(Preferences::Key::language, QStringLiteral("de"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("de")); });
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
     EXPECT_EQ(view->doneButton()->text(), "Fertig");
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
 
-    set(Preferences::Key::language, QStringLiteral("ar"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("ar")); });
     EXPECT_EQ(view->title()->text(), QString::fromUtf8("تعرّف على Holdsheet"));
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
     EXPECT_TRUE(view->cards().front()->isRightToLeft());
-    set(Preferences::Key::textSize, QStringLiteral("medium"));
+    change([&](Preferences& prefs) { prefs.setTextSize(TextSize::medium); });
     expectRowsOfTwo(*view, true);
     EXPECT_GT(inView(*view, *view->settingsButton()).left(),
               inView(*view, *view->doneButton()).left())
         << "the settings button on the leading, right side";
 
-    set(Preferences::Key::language, QStringLiteral("en"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("en")); });
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     expectRowsOfTwo(*view, false);
 }
@@ -262,7 +267,7 @@ TEST_F(TourViewTest, TheHoldCardNamesTheChosenHoldKey) {
     for (const HoldKey key : {HoldKey::control, HoldKey::alt, HoldKey::super}) {
         const QString name = holdKeyName(localization, key);
         SCOPED_TRACE(name.toStdString());
-        set(Preferences::Key::holdKey, rawValue(key));
+        change([&](Preferences& prefs) { prefs.setHoldKey(key); });
         const FeatureCard* hold = view->cards().front();
         ASSERT_EQ(hold->id(), "hold");
         EXPECT_EQ(hold->title()->text(), "Hold " + name);
@@ -279,12 +284,12 @@ TEST_F(TourViewTest, TheHoldCardNamesTheChosenHoldKey) {
 }
 
 TEST_F(TourViewTest, TheBackdropFollowsTheMaterialWithoutARebuild) {
-    store.set(Preferences::Key::material, QStringLiteral("frosted"));
+    Preferences(store).setMaterial(PanelMaterial::frosted);
     const auto view = open();
     const QPointer<FeatureCard> card = view->cards().front();
     const QPoint inside(view->width() / 2, 8);  // above the header's content
     const QColor frosted = view->grab().toImage().pixelColor(inside);
-    set(Preferences::Key::material, QStringLiteral("solid"));
+    change([&](Preferences& prefs) { prefs.setMaterial(PanelMaterial::solid); });
     const QColor solid = view->grab().toImage().pixelColor(inside);
     EXPECT_NE(frosted, solid);
     EXPECT_EQ(solid, view->palette().color(QPalette::Window)) << "solid: the window colour alone";
@@ -316,10 +321,10 @@ TEST_F(TourViewTest, TheBackdropFollowsTheMaterialWithoutARebuild) {
 TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
     const auto view = open();
     for (const TextSize size : allCases<TextSize>()) {
-        set(Preferences::Key::textSize, rawValue(size));
+        change([&](Preferences& prefs) { prefs.setTextSize(size); });
         for (const Language& language : selectableLanguages()) {
             SCOPED_TRACE(language.code.toStdString() + " " + rawValue(size).toStdString());
-            set(Preferences::Key::language, language.code);
+            change([&](Preferences& prefs) { prefs.setLanguage(language.code); });
             for (const SheetLabel* label : view->findChildren<SheetLabel*>()) {
                 EXPECT_TRUE(showsAll(*label)) << label->text().toStdString();
             }
@@ -367,17 +372,17 @@ TEST_F(TourViewTest, TheTourIsDrawnInEachLook) {
         const char* name;
         const QPalette& palette;
         const char* language;
-        const char* textSize;
-    } looks[] = {{"light", light, "en", "medium"},
-                 {"dark", dark, "en", "medium"},
-                 {"ar", light, "ar", "medium"},
-                 {"el", light, "el", "medium"},
-                 {"large", dark, "de", "large"}};
+        TextSize textSize;
+    } looks[] = {{"light", light, "en", TextSize::medium},
+                 {"dark", dark, "en", TextSize::medium},
+                 {"ar", light, "ar", TextSize::medium},
+                 {"el", light, "el", TextSize::medium},
+                 {"large", dark, "de", TextSize::large}};
     for (const auto& look : looks) {
         SCOPED_TRACE(look.name);
         QApplication::setPalette(look.palette);
-        store.set(Preferences::Key::language, QString::fromLatin1(look.language));
-        store.set(Preferences::Key::textSize, QString::fromLatin1(look.textSize));
+        Preferences(store).setLanguage(QString::fromLatin1(look.language));
+        Preferences(store).setTextSize(look.textSize);
         const auto view = open(true);
         const QImage image = view->grab().toImage();
         EXPECT_EQ(image.size(), QSize(780, 580));

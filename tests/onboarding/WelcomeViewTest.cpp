@@ -151,7 +151,7 @@ TEST(WelcomeView, TheButtonsDoWhatTheySay) {
 TEST(WelcomeView, StepsNumberedInTheLanguageAndLevelWithTheirFirstLine) {
     for (const char* language : {"en", "ar", "ja"}) {
         Welcome welcome(false);
-        welcome.store.set(Preferences::Key::language, QString::fromLatin1(language));
+        Preferences(welcome.store).setLanguage(QString::fromLatin1(language));
         Welcome::settle();
         const auto steps = welcome.steps();
         ASSERT_EQ(steps.size(), 3u) << language;
@@ -179,7 +179,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         const QStringList english = welcome.shownTexts();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::LeftToRight);
 
-        welcome.store.set(Preferences::Key::language, QStringLiteral("ar"));
+        Preferences(welcome.store).setLanguage(QStringLiteral("ar"));
         Welcome::settle();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::RightToLeft) << trusted;
         const QStringList arabic = welcome.shownTexts();
@@ -192,7 +192,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         EXPECT_TRUE(arabic.contains(
             holdKeyText(welcome.localization, QStringLiteral("welcome.subtitle"), HoldKey::super)));
 
-        welcome.store.set(Preferences::Key::holdKey, QStringLiteral("control"));
+        Preferences(welcome.store).setHoldKey(HoldKey::control);
         Welcome::settle();
         const QString ctrl = holdKeyName(welcome.localization, HoldKey::control);
         EXPECT_TRUE(welcome.view->subtitle()->text().contains(ctrl)) << trusted;
@@ -209,7 +209,7 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
     for (const bool trusted : {false, true}) {
         Welcome welcome(trusted);
         for (const Language& language : selectableLanguages()) {
-            welcome.store.set(Preferences::Key::language, language.code);
+            Preferences(welcome.store).setLanguage(language.code);
             Welcome::settle();
             const std::string name = language.code.toStdString() + (trusted ? " ready" : "");
             EXPECT_EQ(welcome.window.width(), WelcomeView::viewWidth) << name;
@@ -258,7 +258,7 @@ TEST(WelcomeView, IsDrawnInEachStateLookAndDirection) {
             welcome.window.setPalette(darkPalette());
         }
         welcome.window.setAutoFillBackground(true);
-        welcome.store.set(Preferences::Key::language, QString::fromLatin1(c.language));
+        Preferences(welcome.store).setLanguage(QString::fromLatin1(c.language));
         Welcome::settle();
         const QImage image = welcome.window.grab().toImage();
         EXPECT_EQ(image.size(), QSize(WelcomeView::viewWidth, welcome.window.height())) << c.name;

@@ -1,5 +1,6 @@
 #include "permissions/PermissionMonitor.h"
 
+#include "prefs/Preferences.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
 #include "support/MemoryPreferenceStore.h"
@@ -28,7 +29,7 @@ TEST_F(Permission, HeldAtLaunchIsRemembered) {
     auto monitor = make();
     monitor.resetStaleGrant();
     scheduler.runUntilIdle();
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
     EXPECT_TRUE(runner.log.empty());
     EXPECT_EQ(ax.prompts, 0);
 }
@@ -40,15 +41,15 @@ TEST_F(Permission, FirstLaunchWithoutItDoesNothing) {
     scheduler.runUntilIdle();
     EXPECT_TRUE(runner.log.empty());
     EXPECT_EQ(ax.prompts, 0);
-    EXPECT_FALSE(store.object("hadAccessibilityAccess"));
+    EXPECT_TRUE(store.isEmpty());
 }
 
 TEST_F(Permission, ALostGrantIsRepairedOnceThenPrompted) {
     ax.trusted = false;
-    store.set("hadAccessibilityAccess", true);
+    Preferences(store).setHadAccessibilityAccess(true);
     auto monitor = make();
     monitor.resetStaleGrant();
-    EXPECT_FALSE(store.boolean("hadAccessibilityAccess")) << "cleared before anything runs";
+    EXPECT_FALSE(Preferences(store).hadAccessibilityAccess()) << "cleared before anything runs";
     EXPECT_EQ(ax.prompts, 0);
     scheduler.runUntilIdle();
     EXPECT_EQ(runner.log, (std::vector<std::string>{
@@ -79,7 +80,7 @@ TEST_F(Permission, PollingNotifiesOncePerChange) {
     scheduler.advance(1ms);
     EXPECT_TRUE(monitor.trusted());
     EXPECT_EQ(notifications, 1);
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
     scheduler.advance(10s);
     EXPECT_EQ(notifications, 1);
 
@@ -87,7 +88,7 @@ TEST_F(Permission, PollingNotifiesOncePerChange) {
     scheduler.advance(1s);
     EXPECT_FALSE(monitor.trusted());
     EXPECT_EQ(notifications, 2);
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
 }
 
 TEST_F(Permission, StoppingWakesTheLoopForOneLastCheck) {

@@ -110,7 +110,7 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     const auto view = open();
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     click(*view, SettingsTab::appearance);
-    store.set(Preferences::Key::language, QStringLiteral("he"));
+    Preferences(store).setLanguage(QStringLiteral("he"));
     settle();
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "כללי");
@@ -124,7 +124,7 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     EXPECT_TRUE(
         view->grab().save(QStringLiteral(HOLDSHEET_ARTIFACTS "/settings-appearance-he.png")));
 
-    store.set(Preferences::Key::language, QStringLiteral("de"));
+    Preferences(store).setLanguage(QStringLiteral("de"));
     settle();
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "Allgemein");
@@ -139,7 +139,7 @@ TEST_F(View, AChoiceMadeWhileTheViewIsRebuiltIsKept) {
     ASSERT_NE(content, nullptr);
     chosen = QStringLiteral("org.xfce.mousepad");
     whileChoosing = [this] {
-        store.set(Preferences::Key::language, QStringLiteral("de"));
+        Preferences(store).setLanguage(QStringLiteral("de"));
         QCoreApplication::processEvents();  // the chooser's own loop
     };
     QTest::mouseClick(content->addButton(), Qt::LeftButton);
@@ -168,7 +168,7 @@ TEST_F(View, EachTabIsDrawnInLightAndDark) {
     dark.setColor(QPalette::Mid, QColor(38, 38, 40));
     dark.setColor(QPalette::Dark, QColor(22, 22, 24));
     dark.setColor(QPalette::Shadow, Qt::black);
-    store.set(Preferences::Key::excludedApps, QStringList{"org.xfce.mousepad", "org.example.Gone"});
+    Preferences(store).setExcludedApps(QStringList{"org.xfce.mousepad", "org.example.Gone"});
     setTrusted(false);
     const std::pair<const char*, QPalette> looks[] = {{"light", light}, {"dark", dark}};
     for (const auto& [look, palette] : looks) {
