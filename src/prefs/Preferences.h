@@ -21,8 +21,6 @@ class Preferences {
 
     explicit Preferences(PreferenceStore& store) : store_(store) {}
 
-    PreferenceStore& store() const { return store_; }
-
     bool hasOnboarded() const;
     AppTheme theme() const;
     PanelMaterial material() const;
