@@ -53,7 +53,7 @@ void TourWindowController::close() {
 }
 
 void TourWindowController::windowWillClose() {
-    platform_.store.set(Preferences::Key::hasOnboarded, true);
+    Preferences(platform_.store).setHasOnboarded(true);
     // We are inside the window's own close: Qt deletes it once that has unwound.
     window_.release()->deleteLater();
 }

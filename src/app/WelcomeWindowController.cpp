@@ -47,7 +47,7 @@ void WelcomeWindowController::build() {
 }
 
 void WelcomeWindowController::done() {
-    platform_.store.set(Preferences::Key::hasOnboarded, true);
+    Preferences(platform_.store).setHasOnboarded(true);
     if (window_) {
         window_->close();
     }

@@ -1,5 +1,7 @@
 #include "permissions/PermissionMonitor.h"
 
+#include "prefs/Preferences.h"
+
 namespace holdsheet {
 
 PermissionMonitor::PermissionMonitor(Platform platform)
@@ -10,14 +12,15 @@ PermissionMonitor::~PermissionMonitor() {
 }
 
 void PermissionMonitor::resetStaleGrant() {
+    Preferences prefs(platform_.store);
     if (platform_.ax.isProcessTrusted()) {
-        platform_.store.set(hadAccessKey, true);
+        prefs.setHadAccessibilityAccess(true);
         return;
     }
-    if (!platform_.store.boolean(hadAccessKey)) {
+    if (!prefs.hadAccessibilityAccess()) {
         return;  // never held, or already repaired
     }
-    platform_.store.set(hadAccessKey, false);  // first, so the repair runs once per loss
+    prefs.setHadAccessibilityAccess(false);  // first, so the repair runs once per loss
     // Once the launch is done: the prompt may ask the user.
     platform_.scheduler.post([this, alive = std::weak_ptr<int>(lifetime_)] {
         if (alive.lock()) {
@@ -37,7 +40,7 @@ void PermissionMonitor::startWatching() {
 void PermissionMonitor::check() {
     const bool now = platform_.ax.isProcessTrusted();
     if (now) {
-        platform_.store.set(hadAccessKey, true);
+        Preferences(platform_.store).setHadAccessibilityAccess(true);
     }
     if (now != trusted_) {
         trusted_ = now;

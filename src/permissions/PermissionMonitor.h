@@ -16,7 +16,6 @@ namespace holdsheet {
 class PermissionMonitor : public QObject {
     Q_OBJECT
   public:
-    static inline const QString hadAccessKey = QStringLiteral("hadAccessibilityAccess");
     static inline const QString trustChangedNotification =
         QStringLiteral("org.holdsheet.Holdsheet.accessibilityTrustChanged");
     // The desktop's accessibility settings (GNOME Settings' panel, where installed); there

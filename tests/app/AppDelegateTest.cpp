@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "permissions/PermissionMonitor.h"
+#include "prefs/Preferences.h"
 #include "trigger/HoldMonitor.h"
 
 #include "support/FakeRunner.h"
@@ -60,7 +61,7 @@ TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
         Delegate d;
         d.ax.trusted = row.trusted;
         if (row.onboarded) {
-            d.store.set("hasOnboarded", *row.onboarded);
+            Preferences(d.store).setHasOnboarded(*row.onboarded);
         }
         d.launch();
         EXPECT_EQ(d.windows, row.opened) << "trusted " << row.trusted;
@@ -80,17 +81,16 @@ TEST(AppDelegate, TheThemeIsSetOnlyWhenItsLookChanges) {
     d.launch();
     EXPECT_EQ(d.appearance.changes, 0) << "system at launch: nothing to set";
 
-    d.store.set("theme", "dark");
+    Preferences(d.store).setTheme(AppTheme::dark);
     EXPECT_EQ(d.appearance.look, Look::dark);
-    d.store.set("textSize", "large");  // unrelated
-    d.store.set("theme", "dark");
+    Preferences(d.store).setTextSize(TextSize::large);  // unrelated
+    Preferences(d.store).setTheme(AppTheme::dark);
     EXPECT_EQ(d.appearance.changes, 1);
 
-    d.store.set("theme", "system");
+    Preferences(d.store).setTheme(AppTheme::system);
     EXPECT_EQ(d.appearance.look, std::nullopt);
     EXPECT_EQ(d.appearance.changes, 2);
-    d.store.set("theme", "sepia");  // unknown: system, already in force
-    d.store.set("theme", "light");
+    Preferences(d.store).setTheme(AppTheme::light);
     EXPECT_EQ(d.appearance.look, Look::light);
     EXPECT_EQ(d.appearance.changes, 3);
 }
@@ -106,14 +106,14 @@ TEST(AppDelegate, ThePermissionArrivingOpensTheTourUntilOnboarded) {
     EXPECT_EQ(d.monitors.count(), monitorsBefore) << "re-armed, not doubled";
 
     d.ax.setTrusted(false);  // withdrawn: no window
-    d.store.set("hasOnboarded", true);
+    Preferences(d.store).setHasOnboarded(true);
     d.ax.setTrusted(true);  // back, but onboarding is done
     EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
 }
 
 TEST(AppDelegate, ReopenBringsTheSettings) {
     Delegate d;
-    d.store.set("hasOnboarded", true);
+    Preferences(d.store).setHasOnboarded(true);
     d.ax.trusted = true;
     d.launch();
     EXPECT_FALSE(d.delegate->applicationShouldHandleReopen(false));

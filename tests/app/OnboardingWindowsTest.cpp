@@ -48,7 +48,7 @@ TEST(WelcomeWindowController, ClosingItAnotherWayDoesNotRecordOnboarding) {
     WelcomeWindowController welcome(platform.platform(), platform.permission, {});
     welcome.show();
     welcome.window()->close();
-    EXPECT_FALSE(platform.store.object(Preferences::Key::hasOnboarded).has_value());
+    EXPECT_FALSE(Preferences(platform.store).hasOnboarded());
 }
 
 // The settings window opens after the welcome window has closed and onboarding is recorded,

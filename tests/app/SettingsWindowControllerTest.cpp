@@ -1,6 +1,7 @@
 #include "app/SettingsWindowController.h"
 
 #include "app/WindowHarness.h"
+#include "prefs/Preferences.h"
 #include "settings/SettingsHarness.h"
 #include "settings/SettingsView.h"
 #include "settings/TabBar.h"
@@ -82,7 +83,7 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(settings.window(), window) << "kept when closed";
-    platform.store.set(QStringLiteral("language"), QStringLiteral("de"));
+    Preferences(platform.store).setLanguage(QStringLiteral("de"));
     settings.show();
     EXPECT_EQ(settings.window(), window);
     EXPECT_TRUE(window->isVisible());

@@ -1,6 +1,7 @@
 #include "app/StatusMenu.h"
 
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ TEST(StatusMenu, ListsItsCommandsInTheChosenLanguage) {
         SCOPED_TRACE(c.language ? c.language : "absent");
         MemoryPreferenceStore store;
         if (c.language) {
-            store.set("language", c.language);
+            Preferences(store).setLanguage(c.language);
         }
         const Localization localization(store, englishDesktop());
         const StatusMenu status(store, localization, {});
@@ -67,7 +68,7 @@ TEST(StatusMenu, ListsItsCommandsInTheChosenLanguage) {
     }
     // The catalogues really differ, so the table above tells the languages apart.
     MemoryPreferenceStore store;
-    store.set("language", "de");
+    Preferences(store).setLanguage("de");
     const Localization german(store, englishDesktop());
     EXPECT_EQ(titles(StatusMenu(store, german, {})),
               (QStringList{"Spickzettel anzeigen", "Einstellungen", "-", "Holdsheet beenden"}));
@@ -86,22 +87,22 @@ TEST(StatusMenu, EachEntryRunsItsOwnCommand) {
 
 TEST(StatusMenu, IsMadeAnewOnlyWhenTheLanguageChanges) {
     Fixture f;
-    f.store.set("language", "de");
+    Preferences(f.store).setLanguage("de");
     const StatusMenu status = f.make();
     QPointer<QMenu> first = status.menu();
 
-    f.store.set("theme", "dark");
-    f.store.set("showMenuBarIcon", false);
-    f.store.set("language", "de");
+    Preferences(f.store).setTheme(AppTheme::dark);
+    Preferences(f.store).setShowMenuBarIcon(false);
+    Preferences(f.store).setLanguage("de");
     EXPECT_EQ(status.menu(), first.data()) << "unrelated changes keep the menu";
 
-    f.store.set("language", "fr");
+    Preferences(f.store).setLanguage("fr");
     EXPECT_TRUE(first.isNull()) << "the old menu is gone";
     EXPECT_EQ(titles(status), titlesFromCatalogue("fr"));
     EXPECT_EQ(status.item().contextMenu(), status.menu());
 
     QPointer<QMenu> french = status.menu();
-    f.store.remove("language");  // back to the desktop's language
+    Preferences(f.store).setLanguage("system");  // back to the desktop's language
     EXPECT_TRUE(french.isNull());
     EXPECT_EQ(titles(status), titlesFromCatalogue("en"));
 
@@ -114,26 +115,13 @@ TEST(StatusMenu, IsPresentWhileThePreferenceHolds) {
     Fixture f;
     const StatusMenu status = f.make();
     EXPECT_TRUE(status.present()) << "absent reads as shown";
-    struct Step {
-        QVariant value;  // invalid: removed
-        bool present;
-    };
-    const Step steps[] = {
-        {false, false},     {true, true},   {0.0, false},
-        {QVariant(), true}, {false, false}, {"maybe", true},  // not a flag: the default
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.value.toString().toStdString());
-        if (step.value.isValid()) {
-            f.store.set("showMenuBarIcon", step.value);
-        } else {
-            f.store.remove("showMenuBarIcon");
-        }
-        EXPECT_EQ(status.present(), step.present);
+    for (const bool shown : {false, true, false, false, true}) {
+        Preferences(f.store).setShowMenuBarIcon(shown);
+        EXPECT_EQ(status.present(), shown);
     }
 
     MemoryPreferenceStore hidden;
-    hidden.set("showMenuBarIcon", false);
+    Preferences(hidden).setShowMenuBarIcon(false);
     const Localization localization(hidden, englishDesktop());
     EXPECT_FALSE(StatusMenu(hidden, localization, {}).present()) << "false at start";
 }
@@ -143,8 +131,8 @@ TEST(StatusMenu, ChangesFromAnotherThreadAreTakenUpOnTheMainThread) {
     const StatusMenu status = f.make();
     QPointer<QMenu> first = status.menu();
     std::thread writer([&] {
-        f.store.set("showMenuBarIcon", false);
-        f.store.set("language", "de");
+        Preferences(f.store).setShowMenuBarIcon(false);
+        Preferences(f.store).setLanguage("de");
     });
     writer.join();
     EXPECT_TRUE(status.present()) << "the item is not touched off the main thread";

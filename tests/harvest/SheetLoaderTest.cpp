@@ -1,6 +1,7 @@
 #include "harvest/SheetLoader.h"
 
 #include "harvest/TitleCap.h"
+#include "prefs/Preferences.h"
 
 #include "prefs/Localization.h"
 #include "support/FakeAccessibility.h"
@@ -106,10 +107,10 @@ TEST_F(Loader, ALoadSupersededBeforeItsReadIsAnsweredEmptyAndUnread) {
 }
 
 TEST_F(Loader, ThePreferencesDecide) {
-    store.set("showDisabled", false);
-    store.set("showSystemShortcuts", false);
+    Preferences(store).setShowDisabled(false);
+    Preferences(store).setShowSystemShortcuts(false);
     EXPECT_EQ(load(), (Lines{"File 1"}));
-    store.set("showSystemShortcuts", true);
+    Preferences(store).setShowSystemShortcuts(true);
     hotKeys.tree.reset();  // no bindings to read: no system group
     EXPECT_EQ(load(), (Lines{"File 1"}));
 }
@@ -118,7 +119,7 @@ TEST_F(Loader, WithoutThePermissionOnlyTheSystemGroupAndNoAccessibilityCall) {
     ax.trusted = false;
     EXPECT_EQ(load(), (Lines{"Desktop Shortcuts 1"}));
     EXPECT_TRUE(ax.reads().empty());
-    store.set("showSystemShortcuts", false);
+    Preferences(store).setShowSystemShortcuts(false);
     EXPECT_EQ(load(), Lines{});
 }
 

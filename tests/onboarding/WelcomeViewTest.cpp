@@ -147,7 +147,7 @@ TEST(WelcomeView, TheButtonsDoWhatTheySay) {
 TEST(WelcomeView, StepsNumberedInTheLanguageAndLevelWithTheirFirstLine) {
     for (const char* language : {"en", "ar", "ja"}) {
         Welcome welcome(false);
-        welcome.store.set(Preferences::Key::language, QString::fromLatin1(language));
+        Preferences(welcome.store).setLanguage(QString::fromLatin1(language));
         Welcome::settle();
         const auto steps = welcome.steps();
         ASSERT_EQ(steps.size(), 3u) << language;
@@ -175,7 +175,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         const QStringList english = welcome.shownTexts();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::LeftToRight);
 
-        welcome.store.set(Preferences::Key::language, QStringLiteral("ar"));
+        Preferences(welcome.store).setLanguage(QStringLiteral("ar"));
         Welcome::settle();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::RightToLeft) << trusted;
         const QStringList arabic = welcome.shownTexts();
@@ -188,7 +188,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         EXPECT_TRUE(arabic.contains(
             holdKeyText(welcome.localization, QStringLiteral("welcome.subtitle"), HoldKey::super)));
 
-        welcome.store.set(Preferences::Key::holdKey, QStringLiteral("control"));
+        Preferences(welcome.store).setHoldKey(HoldKey::control);
         Welcome::settle();
         const QString ctrl = holdKeyName(welcome.localization, HoldKey::control);
         EXPECT_TRUE(welcome.view->subtitle()->text().contains(ctrl)) << trusted;
@@ -205,7 +205,7 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
     for (const bool trusted : {false, true}) {
         Welcome welcome(trusted);
         for (const Language& language : selectableLanguages()) {
-            welcome.store.set(Preferences::Key::language, language.code);
+            Preferences(welcome.store).setLanguage(language.code);
             Welcome::settle();
             const std::string name = language.code.toStdString() + (trusted ? " ready" : "");
             EXPECT_EQ(welcome.window.width(), WelcomeView::viewWidth) << name;

@@ -1,5 +1,6 @@
 #include "panel/PanelController.h"
 
+#include "prefs/Preferences.h"
 #include "support/PanelHarness.h"
 #include "support/QtPrinters.h"
 
@@ -245,7 +246,7 @@ TEST_F(Controller, CommandReleasedClosesOnlyWhenAskedAndNotWhileTyping) {
     controller.commandReleased();
     scheduler.advance(1s);
     EXPECT_TRUE(window->visible);  // closeOnRelease off
-    store.set("closeOnRelease", true);
+    Preferences(store).setCloseOnRelease(true);
     window->editing = true;
     controller.commandReleased();
     scheduler.advance(1s);

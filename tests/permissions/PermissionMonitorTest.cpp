@@ -1,5 +1,6 @@
 #include "permissions/PermissionMonitor.h"
 
+#include "prefs/Preferences.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
 #include "support/MemoryPreferenceStore.h"
@@ -27,7 +28,7 @@ TEST_F(Permission, HeldAtLaunchIsRemembered) {
     auto monitor = make();
     monitor.resetStaleGrant();
     scheduler.runUntilIdle();
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
     EXPECT_TRUE(runner.log.empty());
     EXPECT_EQ(ax.prompts, 0);
 }
@@ -39,15 +40,15 @@ TEST_F(Permission, FirstLaunchWithoutItDoesNothing) {
     scheduler.runUntilIdle();
     EXPECT_TRUE(runner.log.empty());
     EXPECT_EQ(ax.prompts, 0);
-    EXPECT_FALSE(store.object("hadAccessibilityAccess"));
+    EXPECT_TRUE(store.isEmpty());
 }
 
 TEST_F(Permission, ALostGrantPromptsOnceAfterTheLaunch) {
     ax.trusted = false;
-    store.set("hadAccessibilityAccess", true);
+    Preferences(store).setHadAccessibilityAccess(true);
     auto monitor = make();
     monitor.resetStaleGrant();
-    EXPECT_FALSE(store.boolean("hadAccessibilityAccess")) << "cleared before anything runs";
+    EXPECT_FALSE(Preferences(store).hadAccessibilityAccess()) << "cleared before anything runs";
     EXPECT_EQ(ax.prompts, 0);
     scheduler.runUntilIdle();
     EXPECT_EQ(ax.prompts, 1);
@@ -69,12 +70,12 @@ TEST_F(Permission, FollowsTheSwitchWithOneNotificationPerChange) {
     monitor.startWatching();
     EXPECT_TRUE(monitor.trusted());
     EXPECT_EQ(notifications, 1);
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
 
     ax.setTrusted(false);  // withdrawn while running
     EXPECT_FALSE(monitor.trusted());
     EXPECT_EQ(notifications, 2);
-    EXPECT_TRUE(store.boolean("hadAccessibilityAccess"));
+    EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
     ax.setTrusted(true);
     EXPECT_TRUE(monitor.trusted());
     EXPECT_EQ(notifications, 3);
