@@ -97,7 +97,6 @@ void megabyteTitles(benchmark::State& state) {
     const QString flood = QStringLiteral("Flood ").repeated((1 << 20) / 6);
     constexpr pid_t pid = 7;
     testing::FakeAccessibility ax;
-    ax.menuBar(pid).menu("System");
     ax.menuBar(pid).menu("File").item("Open").key("o");
     ax.menuBar(pid).menu(flood).item(flood).key("f");
     testing::NoHotKeys hotKeys;

@@ -3,6 +3,7 @@
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
 #include "prefs/Preferences.h"
+#include "settings/VersionText.h"
 #include "trigger/HoldMonitor.h"
 
 namespace holdsheet {
@@ -24,11 +25,15 @@ std::optional<Appearance::Look> lookOf(AppTheme theme) {
 }  // namespace
 
 AppDelegate::AppDelegate(Platform platform, Machinery machinery, Windows windows,
-                         std::function<QString()> signatureSummary)
+                         QString startupLine)
     : platform_(platform),
       machinery_(machinery),
       windows_(std::move(windows)),
-      signatureSummary_(std::move(signatureSummary)) {}
+      startupLine_(std::move(startupLine)) {}
+
+QString AppDelegate::startupLine(const VersionInfo& version) {
+    return QStringLiteral("Holdsheet %1").arg(versionText(version));
+}
 
 AppDelegate::~AppDelegate() {
     QObject::disconnect(trustObserver_);
@@ -36,13 +41,9 @@ AppDelegate::~AppDelegate() {
 
 void AppDelegate::applicationDidFinishLaunching() {
     applyTheme();
-    const QString summary = signatureSummary_();
-    platform_.log.log(signatureFormat.arg(summary));
-    if (summary.contains(QLatin1String("cdhash"))) {
-        platform_.log.log(adHocWarning);
-    }
+    platform_.log.log(startupLine_);
     machinery_.permission.resetStaleGrant();
-    machinery_.permission.startPolling();
+    machinery_.permission.startWatching();
     machinery_.hold.start();
     // Every change of preferences, the program's own included, may be a change of theme.
     preferencesObserver_ = platform_.store.observe([this] { applyTheme(); });
@@ -85,7 +86,7 @@ void AppDelegate::shutDown() {
     // The poll's last check still runs once stopped; a window it opened would outlive us.
     QObject::disconnect(trustObserver_);
     machinery_.hold.stop();
-    machinery_.permission.stopPolling();
+    machinery_.permission.stopWatching();
     machinery_.panel.tearDown();
 }
 

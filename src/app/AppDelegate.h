@@ -3,8 +3,8 @@
 #include "platform/Appearance.h"
 #include "platform/ApplicationControl.h"
 #include "platform/PreferenceStore.h"
-#include "platform/SharedInstance.h"
 #include "platform/SystemLog.h"
+#include "settings/SettingsServices.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -20,13 +20,8 @@ class PermissionMonitor;
 
 // The program's answers to its own life: the launch sequence, the look, onboarding at
 // launch and when the permission arrives, reopening, and shutting down exactly once.
-class AppDelegate : public SharedInstance<AppDelegate> {
+class AppDelegate {
   public:
-    static inline const QString signatureFormat = QStringLiteral("Holdsheet signatur: %1");
-    static inline const QString adHocWarning = QStringLiteral(
-        "Holdsheet ADVARSEL: appen er signert ad hoc (Sign to Run Locally). Velg Team og "
-        "Signing Certificate 'Apple Development' i Xcode, ellers må tilgang gis på nytt etter "
-        "hvert bygg.");
     static constexpr auto exitFallback = std::chrono::milliseconds(1500);
 
     struct Platform {
@@ -48,8 +43,8 @@ class AppDelegate : public SharedInstance<AppDelegate> {
         std::function<void()> closeWelcome;
     };
 
-    AppDelegate(Platform platform, Machinery machinery, Windows windows,
-                std::function<QString()> signatureSummary);
+    // `startupLine` is the launch's first line in the log.
+    AppDelegate(Platform platform, Machinery machinery, Windows windows, QString startupLine);
     ~AppDelegate();
     AppDelegate(const AppDelegate&) = delete;
     AppDelegate& operator=(const AppDelegate&) = delete;
@@ -67,11 +62,15 @@ class AppDelegate : public SharedInstance<AppDelegate> {
 
     bool didShutDown() const { return didShutDown_; }
 
+    // "Holdsheet 2.3 (45)": what a report of a problem needs to name first. The session type
+    // joins it once the program runs on more than one kind.
+    static QString startupLine(const VersionInfo& version);
+
   private:
     Platform platform_;
     Machinery machinery_;
     Windows windows_;
-    std::function<QString()> signatureSummary_;
+    QString startupLine_;
     bool didShutDown_ = false;
     PreferenceStore::Subscription preferencesObserver_;
     QMetaObject::Connection trustObserver_;

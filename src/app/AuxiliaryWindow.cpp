@@ -1,9 +1,11 @@
 #include "app/AuxiliaryWindow.h"
 
-#include "app/WindowPresence.h"
+#include "platform/Scheduler.h"
+#include "platform/WindowRaiser.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -11,7 +13,6 @@
 namespace holdsheet {
 
 AuxiliaryWindow::AuxiliaryWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {
-    WindowPresence::markMainCapable(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }
@@ -32,6 +33,17 @@ void AuxiliaryWindow::centre() {
     const QSize frame = frameGeometry().size();
     move(area.x() + (area.width() - frame.width()) / 2,
          area.y() + (area.height() - frame.height()) / 2);
+}
+
+void AuxiliaryWindow::bringToFront(Scheduler& scheduler, WindowRaiser& raiser) {
+    show();
+    raiser.bringToFront(*this);
+    scheduler.post([&raiser, target = QPointer<AuxiliaryWindow>(this)] {
+        // Closed within the same turn: raising it again would reopen it.
+        if (target && target->isVisible()) {
+            raiser.bringToFront(*target);
+        }
+    });
 }
 
 void AuxiliaryWindow::closeEvent(QCloseEvent* event) {

@@ -8,9 +8,12 @@
 
 namespace holdsheet {
 
-// A top-level window of the program other than the panel: main-capable, filled by one
-// content view, and telling its controller when it closes, however it is closed (its close
-// button, the window manager, Escape, the program).
+class Scheduler;
+class WindowRaiser;
+
+// A top-level window of the program other than the panel, filled by one content view, and telling
+// its controller when it closes, however it is closed (its close button, the window manager,
+// Escape, the program).
 class AuxiliaryWindow : public QWidget {
   public:
     explicit AuxiliaryWindow(Qt::WindowFlags flags);
@@ -27,6 +30,11 @@ class AuxiliaryWindow : public QWidget {
 
     // Centres the window on the free area of its screen.
     void centre();
+
+    // Shows the window and raises it; once more a turn later, when whatever else this turn
+    // does (hiding the panel, closing another window) has settled. A window closed or gone
+    // by then stays so.
+    void bringToFront(Scheduler& scheduler, WindowRaiser& raiser);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

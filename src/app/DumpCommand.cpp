@@ -169,11 +169,12 @@ int runDump(int argc, char* argv[]) {
 
     IniPreferenceStore stored;
     PreferenceOverrides prefs(stored);
+    Preferences overrides(prefs.overrides());
     if (options.includeDisabled) {
-        prefs.override(Preferences::Key::showDisabled, *options.includeDisabled);
+        overrides.setShowDisabled(*options.includeDisabled);
     }
     if (options.includeSystem) {
-        prefs.override(Preferences::Key::showSystemShortcuts, *options.includeSystem);
+        overrides.setShowSystemShortcuts(*options.includeSystem);
     }
     // The same loader the panel uses: settings and trust read in the background, the
     // menus read on a detached task, the result back on this (main) thread.

@@ -116,7 +116,7 @@ HoldsheetApp::HoldsheetApp()
                    window->close();
                }
            }},
-          [] { return codeSignatureSummary(); }),
+          AppDelegate::startupLine(buildVersion())),
       statusMenu_(store_, localization_,
                   {[this] { controller_.show(); }, [this] { settings_.show(); },
                    [this] { delegate_.quitApplication(); }}) {
@@ -141,7 +141,7 @@ void HoldsheetApp::beep() {
 }
 
 WindowPlatform HoldsheetApp::windowPlatform() {
-    return {store_, localization_, scheduler_, policy_, raiser_};
+    return {store_, localization_, scheduler_, raiser_};
 }
 
 std::unique_ptr<QWidget> HoldsheetApp::makeSettingsView(std::function<void(double)> onHeight) {
@@ -155,14 +155,6 @@ HoldsheetApp::~HoldsheetApp() {
 }
 
 void HoldsheetApp::start() {
-    PanelController::setShared(&controller_);
-    MenuBuilder::setShared(&menus_);
-    PermissionMonitor::setShared(&permission_);
-    SettingsWindowController::setShared(&settings_);
-    WelcomeWindowController::setShared(&welcome_);
-    TourWindowController::setShared(&tour_);
-    HoldMonitor::setShared(&hold_);
-    AppDelegate::setShared(&delegate_);
     started_ = true;
     warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
                           desktop_);
@@ -180,14 +172,6 @@ void HoldsheetApp::shutDown() {
     if (!scheduler_.drain(AppDelegate::exitFallback)) {
         application_.exitProcess(0);
     }
-    AppDelegate::setShared(nullptr);
-    TourWindowController::setShared(nullptr);
-    WelcomeWindowController::setShared(nullptr);
-    SettingsWindowController::setShared(nullptr);
-    HoldMonitor::setShared(nullptr);
-    PermissionMonitor::setShared(nullptr);
-    MenuBuilder::setShared(nullptr);
-    PanelController::setShared(nullptr);
 }
 
 QStringList HoldsheetApp::openWindows() const {

@@ -26,7 +26,6 @@
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/SyslogLog.h"
-#include "platform/linux/TaskbarActivationPolicy.h"
 #include "platform/linux/X11EventMonitors.h"
 #include "platform/linux/X11WindowRaiser.h"
 #include "platform/linux/XTestKeyPoster.h"
@@ -98,7 +97,6 @@ class HoldsheetApp {
     Performer performer_;
     PanelController controller_;
     HoldMonitor hold_;
-    TaskbarActivationPolicy policy_;
     X11WindowRaiser raiser_;
     SyslogLog log_;
     XdgAutostart loginItems_;

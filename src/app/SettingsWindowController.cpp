@@ -10,10 +10,7 @@ namespace holdsheet {
 SettingsWindowController::SettingsWindowController(WindowPlatform platform,
                                                    std::function<void()> hidePanel,
                                                    ViewFactory makeView)
-    : platform_(platform),
-      hidePanel_(std::move(hidePanel)),
-      makeView_(std::move(makeView)),
-      presence_(platform.scheduler, platform.policy, platform.raiser) {}
+    : platform_(platform), hidePanel_(std::move(hidePanel)), makeView_(std::move(makeView)) {}
 
 SettingsWindowController::~SettingsWindowController() = default;
 
@@ -25,7 +22,7 @@ void SettingsWindowController::show() {
         build();
     }
     window_->setWindowTitle(platform_.localization.localized(QStringLiteral("settings.title")));
-    presence_.bringToFront(*window_);
+    window_->bringToFront(platform_.scheduler, platform_.raiser);
 }
 
 void SettingsWindowController::build() {
@@ -46,11 +43,6 @@ void SettingsWindowController::build() {
     window_->setFixedSize(
         static_cast<int>(SettingsWindowSize::width),
         static_cast<int>(std::lround(SettingsWindowSize::initialHeight(fitting))));
-    window_->onClose([this, alive = std::weak_ptr<int>(lifetime_)] {
-        if (!alive.expired()) {
-            windowWillClose();
-        }
-    });
     window_->centre();
 }
 
@@ -67,10 +59,6 @@ void SettingsWindowController::onHeight(double reported) {
     const double decoration = frame.height() - window_->height();
     window_->setFixedSize(window_->width(),
                           static_cast<int>(std::lround(resized->height() - decoration)));
-}
-
-void SettingsWindowController::windowWillClose() {
-    presence_.releaseDockPresence(*window_);
 }
 
 }  // namespace holdsheet

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/AuxiliaryWindow.h"
-#include "app/WindowPresence.h"
-#include "platform/SharedInstance.h"
+#include "app/WindowPlatform.h"
 
 #include <functional>
 #include <memory>
@@ -12,7 +11,7 @@ namespace holdsheet {
 // Owns the settings window: built on first showing, kept when closed and shown again,
 // 640 wide and as high as its content reports, with the top edge kept when it grows.
 // Opening it closes the cheat sheet.
-class SettingsWindowController : public SharedInstance<SettingsWindowController> {
+class SettingsWindowController {
   public:
     // The window's content, given the handler it reports the height it needs to.
     using ViewFactory =
@@ -35,12 +34,10 @@ class SettingsWindowController : public SharedInstance<SettingsWindowController>
   private:
     void build();
     void onHeight(double reported);
-    void windowWillClose();
 
     WindowPlatform platform_;
     std::function<void()> hidePanel_;
     ViewFactory makeView_;
-    WindowPresence presence_;
     std::unique_ptr<AuxiliaryWindow> window_;
     // The view's handlers hold this weakly: once the controller is gone they do nothing.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

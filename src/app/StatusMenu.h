@@ -15,7 +15,7 @@ namespace holdsheet {
 class Localization;
 
 // The program's item in the desktop's status area, with its three-command menu. Present
-// while "showMenuBarIcon" holds; the menu is made anew whenever "language" changes.
+// while the user wants the tray icon; the menu is made anew whenever the language changes.
 class StatusMenu {
   public:
     struct Actions {

@@ -7,10 +7,7 @@ namespace holdsheet {
 
 TourWindowController::TourWindowController(WindowPlatform platform, bool compositing,
                                            std::function<void()> showSettings)
-    : platform_(platform),
-      compositing_(compositing),
-      showSettings_(std::move(showSettings)),
-      presence_(platform.scheduler, platform.policy, platform.raiser) {}
+    : platform_(platform), compositing_(compositing), showSettings_(std::move(showSettings)) {}
 
 TourWindowController::~TourWindowController() = default;
 
@@ -18,7 +15,7 @@ void TourWindowController::show() {
     if (!window_) {
         build();
     }
-    presence_.bringToFront(*window_);
+    window_->bringToFront(platform_.scheduler, platform_.raiser);
 }
 
 void TourWindowController::build() {
@@ -56,8 +53,7 @@ void TourWindowController::close() {
 }
 
 void TourWindowController::windowWillClose() {
-    platform_.store.set(Preferences::Key::hasOnboarded, true);
-    presence_.releaseDockPresence(*window_);
+    Preferences(platform_.store).setHasOnboarded(true);
     // We are inside the window's own close: Qt deletes it once that has unwound.
     window_.release()->deleteLater();
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/TourWindow.h"
-#include "app/WindowPresence.h"
-#include "platform/SharedInstance.h"
+#include "app/WindowPlatform.h"
 
 #include <functional>
 #include <memory>
@@ -12,7 +11,7 @@ namespace holdsheet {
 // Owns the feature tour: a fresh window at every showing after a close, 780 × 580 and
 // centred. Closing the tour in any way, Escape and its own buttons included, records that
 // onboarding is done.
-class TourWindowController : public SharedInstance<TourWindowController> {
+class TourWindowController {
   public:
     static constexpr int width = 780;
     static constexpr int height = 580;
@@ -37,7 +36,6 @@ class TourWindowController : public SharedInstance<TourWindowController> {
     WindowPlatform platform_;
     bool compositing_;
     std::function<void()> showSettings_;
-    WindowPresence presence_;
     std::unique_ptr<TourWindow> window_;
     // The view's handlers hold this weakly: once the controller is gone they do nothing.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

@@ -11,10 +11,7 @@ namespace holdsheet {
 WelcomeWindowController::WelcomeWindowController(WindowPlatform platform,
                                                  PermissionMonitor& permission,
                                                  std::function<void()> showSettings)
-    : platform_(platform),
-      permission_(permission),
-      showSettings_(std::move(showSettings)),
-      presence_(platform.scheduler, platform.policy, platform.raiser) {}
+    : platform_(platform), permission_(permission), showSettings_(std::move(showSettings)) {}
 
 WelcomeWindowController::~WelcomeWindowController() = default;
 
@@ -24,7 +21,7 @@ void WelcomeWindowController::show() {
     }
     window_->setWindowTitle(platform_.localization.localized(QStringLiteral("welcome.title"))
                                 .arg(platform_.localization.localized(QStringLiteral("app.name"))));
-    presence_.bringToFront(*window_);
+    window_->bringToFront(platform_.scheduler, platform_.raiser);
 }
 
 void WelcomeWindowController::build() {
@@ -46,23 +43,14 @@ void WelcomeWindowController::build() {
     // As large as the content, and following it when it changes.
     window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window_->adjustSize();
-    window_->onClose([this, alive] {
-        if (!alive.expired()) {
-            windowWillClose();
-        }
-    });
     window_->centre();
 }
 
 void WelcomeWindowController::done() {
-    platform_.store.set(Preferences::Key::hasOnboarded, true);
+    Preferences(platform_.store).setHasOnboarded(true);
     if (window_) {
         window_->close();
     }
-}
-
-void WelcomeWindowController::windowWillClose() {
-    presence_.releaseDockPresence(*window_);
 }
 
 }  // namespace holdsheet

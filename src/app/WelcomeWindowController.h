@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/AuxiliaryWindow.h"
-#include "app/WindowPresence.h"
-#include "platform/SharedInstance.h"
+#include "app/WindowPlatform.h"
 
 #include <functional>
 #include <memory>
@@ -14,7 +13,7 @@ class PermissionMonitor;
 // Owns the welcome window, which guides a first-time user to the accessibility permission:
 // built on first showing, as large as its content, kept when closed. Finishing it records
 // that onboarding is done.
-class WelcomeWindowController : public SharedInstance<WelcomeWindowController> {
+class WelcomeWindowController {
   public:
     // The view follows `permission`; its "open settings" button calls `showSettings`.
     WelcomeWindowController(WindowPlatform platform, PermissionMonitor& permission,
@@ -31,12 +30,10 @@ class WelcomeWindowController : public SharedInstance<WelcomeWindowController> {
   private:
     void build();
     void done();
-    void windowWillClose();
 
     WindowPlatform platform_;
     PermissionMonitor& permission_;
     std::function<void()> showSettings_;
-    WindowPresence presence_;
     std::unique_ptr<AuxiliaryWindow> window_;
     // The view's handler holds this weakly: once the controller is gone it does nothing.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Scheduler.h"
-#include "platform/SharedInstance.h"
 
 #include <QIcon>
 #include <QRect>
@@ -26,7 +25,7 @@ namespace holdsheet {
 // built with. A chosen item's action runs at the main thread's next turn, once the menu has
 // closed: an action may open a modal dialog, pop up another menu, or tear the panel and the
 // menu with it down.
-class MenuBuilder : public SharedInstance<MenuBuilder> {
+class MenuBuilder {
   public:
     struct Item {
         QString title;   // already localised

@@ -9,46 +9,8 @@ namespace {
 const QString returnSymbol = QStringLiteral("\u21A9");
 const QString spaceSymbol = QStringLiteral("\u2423");
 
-// Both tables are built on first use; naming runs on background threads, and a function
-// local static is initialised exactly once.
-const QHash<qint64, QString>& glyphTable() {
-    static const QHash<qint64, QString> table = [] {
-        QHash<qint64, QString> t{
-            {2, QStringLiteral("\u21E5")},
-            {3, QStringLiteral("\u21E4")},
-            {4, QStringLiteral("\u2324")},
-            {9, spaceSymbol},
-            {10, QStringLiteral("\u2326")},
-            {11, returnSymbol},
-            {12, returnSymbol},
-            {13, returnSymbol},
-            {23, QStringLiteral("\u232B")},
-            {27, QStringLiteral("\u238B")},
-            {28, QStringLiteral("\u2327")},
-            {98, QStringLiteral("\u21DE")},
-            {99, QStringLiteral("\u21EA")},
-            {100, QStringLiteral("\u2190")},
-            {101, QStringLiteral("\u2192")},
-            {102, QStringLiteral("\u2196")},
-            {103, QStringLiteral("?")},
-            {104, QStringLiteral("\u2191")},
-            {105, QStringLiteral("\u2198")},
-            {106, QStringLiteral("\u2193")},
-            {107, QStringLiteral("\u21DF")},
-        };
-        const std::pair<qint64, int> functionKeys[] = {
-            {111, 1},  {112, 2},  {113, 3},  {114, 4},  {115, 5},  {116, 6},  {117, 7},
-            {118, 8},  {119, 9},  {120, 10}, {121, 11}, {122, 12}, {135, 13}, {136, 14},
-            {137, 15}, {139, 16}, {140, 17}, {141, 18}, {142, 19},
-        };
-        for (const auto& [code, number] : functionKeys) {
-            t.insert(code, QStringLiteral("F%1").arg(number));
-        }
-        return t;
-    }();
-    return table;
-}
-
+// Built on first use; naming runs on background threads, and a function local static is
+// initialised exactly once.
 const QHash<qint64, QString>& virtualKeyTable() {
     static const QHash<qint64, QString> table = [] {
         QHash<qint64, QString> t{
@@ -141,13 +103,8 @@ QString flagSymbols(std::uint64_t flags) {
     return symbols;
 }
 
-std::optional<QString> keyName(const std::optional<QString>& character, std::optional<qint64> glyph,
+std::optional<QString> keyName(const std::optional<QString>& character,
                                std::optional<qint64> virtualKey) {
-    if (glyph && *glyph != 0) {
-        if (auto name = lookUp(glyphTable(), *glyph)) {
-            return name;
-        }
-    }
     if (character) {
         if (auto scalar = firstScalar(*character); scalar && *scalar >= 32 && *scalar != 127) {
             if (*character == QStringLiteral(" ")) {

@@ -16,7 +16,7 @@ QString modifierSymbols(qint64 mask);
 QString flagSymbols(std::uint64_t flags);
 
 // Display name of a menu item's key equivalent, or none when it cannot be named.
-std::optional<QString> keyName(const std::optional<QString>& character, std::optional<qint64> glyph,
+std::optional<QString> keyName(const std::optional<QString>& character,
                                std::optional<qint64> virtualKey);
 
 // Display name of a system hot key; character code 65535 stands for no character.

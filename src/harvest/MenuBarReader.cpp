@@ -29,10 +29,7 @@ std::vector<ShortcutGroup> MenuBarReader::readMenuBar(const AXElementRef& applic
     const std::vector<AXElementRef> menus = childElements(ax_, *menuBar);
     std::vector<ShortcutGroup> groups;
     int count = 0;
-    // A leading menu that belongs to the system, not to the application, is never read.
-    const std::size_t first = ax_.menuBarLeadsWithSystemMenu() ? 1 : 0;
-    for (std::size_t index = first; index < menus.size(); ++index) {
-        const AXElementRef& menu = menus[index];
+    for (const AXElementRef& menu : menus) {
         const QString title =
             stringAttribute(ax_, menu, QStringLiteral("AXTitle")).value_or(QString());
         if (title.isEmpty()) {
@@ -89,9 +86,8 @@ std::optional<ShortcutItem> MenuBarReader::makeItem(const AXElementRef& element,
         return std::nullopt;
     }
     const auto character = stringAttribute(ax_, element, QStringLiteral("AXMenuItemCmdChar"));
-    const auto glyph = intAttribute(ax_, element, QStringLiteral("AXMenuItemCmdGlyph"));
     const auto virtualKey = intAttribute(ax_, element, QStringLiteral("AXMenuItemCmdVirtualKey"));
-    auto key = keyName(character, glyph, virtualKey);
+    auto key = keyName(character, virtualKey);
     if (!key) {
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "panel/PanelController.h"
 
+#include "prefs/Preferences.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -136,7 +138,7 @@ void PanelController::commandReleased() {
     if (!panel_ || !panel_->isVisible()) {
         return;
     }
-    if (!platform_.store.boolean(QStringLiteral("closeOnRelease"))) {
+    if (!Preferences(platform_.store).closeOnRelease()) {
         return;
     }
     if (panel_->isEditingText()) {

@@ -7,7 +7,6 @@
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
 #include "platform/Screens.h"
-#include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
 
 #include <functional>
@@ -19,7 +18,7 @@ namespace holdsheet {
 
 // Opens and closes the panel for one target application: resets the model, sizes the panel
 // on the screen under the pointer, fades it, loads the sheet and watches for what closes it.
-class PanelController : public SharedInstance<PanelController> {
+class PanelController {
   public:
     using PanelFactory = std::function<std::unique_ptr<PanelWindow>(SheetModel&)>;
 

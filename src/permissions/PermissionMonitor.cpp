@@ -1,76 +1,58 @@
 #include "permissions/PermissionMonitor.h"
 
+#include "prefs/Preferences.h"
+
 namespace holdsheet {
 
 PermissionMonitor::PermissionMonitor(Platform platform)
     : platform_(platform), trusted_(platform.ax.isProcessTrusted()) {}
 
 PermissionMonitor::~PermissionMonitor() {
-    stopPolling();
+    stopWatching();
 }
 
 void PermissionMonitor::resetStaleGrant() {
+    Preferences prefs(platform_.store);
     if (platform_.ax.isProcessTrusted()) {
-        platform_.store.set(hadAccessKey, true);
+        prefs.setHadAccessibilityAccess(true);
         return;
     }
-    if (!platform_.store.boolean(hadAccessKey)) {
+    if (!prefs.hadAccessibilityAccess()) {
         return;  // never held, or already repaired
     }
-    platform_.store.set(hadAccessKey, false);  // first, so the repair runs once per loss
-    std::weak_ptr<int> alive = lifetime_;
-    platform_.scheduler.detach(
-        [this, alive, runner = &platform_.runner, scheduler = &platform_.scheduler] {
-            for (const char* service : {"Accessibility", "ListenEvent", "PostEvent"}) {
-                // A tool that cannot start is skipped; exit codes are not looked at.
-                runner->run(resetTool,
-                            {QStringLiteral("reset"), QString::fromLatin1(service), applicationId});
-            }
-            scheduler->post([this, alive] {
-                if (alive.lock()) {
-                    prompt();
-                }
-            });
-        });
-}
-
-void PermissionMonitor::startPolling() {
-    stopPolling();
-    polling_ = std::make_shared<bool>(true);
-    scheduleCycle();
-}
-
-void PermissionMonitor::scheduleCycle() {
-    std::weak_ptr<int> alive = lifetime_;
-    auto polling = polling_;
-    task_ = platform_.scheduler.after(pollInterval, [this, alive, polling](bool) {
-        // A sleep cut short by stopPolling still finishes its check, then ends.
-        if (!alive.lock()) {
-            return;
-        }
-        const bool now = platform_.ax.isProcessTrusted();
-        if (now) {
-            platform_.store.set(hadAccessKey, true);
-        }
-        if (now != trusted_) {
-            trusted_ = now;
-            emit trustedChanged(now);
-            emit trustChanged();
-        }
-        if (*polling) {
-            scheduleCycle();
+    prefs.setHadAccessibilityAccess(false);  // first, so the repair runs once per loss
+    // Once the launch is done: the prompt may ask the user.
+    platform_.scheduler.post([this, alive = std::weak_ptr<int>(lifetime_)] {
+        if (alive.lock()) {
+            prompt();
         }
     });
 }
 
-void PermissionMonitor::stopPolling() {
-    if (polling_) {
-        *polling_ = false;
-        polling_.reset();
+void PermissionMonitor::startWatching() {
+    watching_ = true;
+    platform_.ax.observeTrust([this] { check(); });
+    if (platform_.ax.isProcessTrusted() != trusted_) {
+        check();  // changed since the monitor was made
     }
-    if (task_) {
-        task_->cancel();
-        task_.reset();
+}
+
+void PermissionMonitor::check() {
+    const bool now = platform_.ax.isProcessTrusted();
+    if (now) {
+        Preferences(platform_.store).setHadAccessibilityAccess(true);
+    }
+    if (now != trusted_) {
+        trusted_ = now;
+        emit trustedChanged(now);
+        emit trustChanged();
+    }
+}
+
+void PermissionMonitor::stopWatching() {
+    if (watching_) {
+        watching_ = false;
+        platform_.ax.observeTrust({});
     }
 }
 
@@ -90,10 +72,6 @@ void PermissionMonitor::openInputMonitoringSettings() {
 void PermissionMonitor::openAccessibilitySettings() {
     // Not installed: nothing opens.
     platform_.runner.launch(settingsProgram, {accessibilityPanel});
-}
-
-QString codeSignatureSummary() {
-    return PermissionMonitor::unknownSignature;
 }
 
 }  // namespace holdsheet

@@ -4,7 +4,6 @@
 #include "platform/PreferenceStore.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Scheduler.h"
-#include "platform/SharedInstance.h"
 
 #include <QObject>
 
@@ -13,17 +12,12 @@
 namespace holdsheet {
 
 // Whether the program may read other applications' menus right now: sampled at creation,
-// polled every second, with one notification per change.
-class PermissionMonitor : public QObject, public SharedInstance<PermissionMonitor> {
+// then followed through the port's change calls, with one notification per change.
+class PermissionMonitor : public QObject {
     Q_OBJECT
   public:
-    static constexpr auto pollInterval = std::chrono::milliseconds(1000);
-    static inline const QString hadAccessKey = QStringLiteral("hadAccessibilityAccess");
     static inline const QString trustChangedNotification =
         QStringLiteral("org.holdsheet.Holdsheet.accessibilityTrustChanged");
-    static inline const QString applicationId = QStringLiteral("org.holdsheet.Holdsheet");
-    static inline const QString resetTool = QStringLiteral("/usr/bin/tccutil");
-    static inline const QString unknownSignature = QStringLiteral("ukjent");
     // The desktop's accessibility settings (GNOME Settings' panel, where installed); there
     // is no input-monitoring page under X11.
     static inline const QString settingsProgram = QStringLiteral("gnome-control-center");
@@ -41,8 +35,8 @@ class PermissionMonitor : public QObject, public SharedInstance<PermissionMonito
 
     bool trusted() const { return trusted_; }
     void resetStaleGrant();
-    void startPolling();
-    void stopPolling();
+    void startWatching();
+    void stopWatching();
     void prompt();
     void request();
     void openInputMonitoringSettings();
@@ -53,18 +47,13 @@ class PermissionMonitor : public QObject, public SharedInstance<PermissionMonito
     void trustChanged();
 
   private:
-    void scheduleCycle();
+    void check();
     void openAccessibilitySettings();
 
     Platform platform_;
     bool trusted_;
-    std::shared_ptr<Scheduler::Delay> task_;
-    std::shared_ptr<bool> polling_;
+    bool watching_ = false;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
-
-// The program's code-signature summary for the launch log. There is no code signing on
-// this desktop, so it is always the unknown text.
-QString codeSignatureSummary();
 
 }  // namespace holdsheet

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -81,15 +82,15 @@ class Accessibility {
     // Performs a named action ("AXPress"); the outcome is not reported.
     virtual void performAction(const AXElementRef& element, const QString& action) = 0;
 
-    // Whether a menu bar's first menu is the system's rather than the application's: it is
-    // then never read.
-    virtual bool menuBarLeadsWithSystemMenu() const = 0;
-
     // True while this program may read other applications' trees.
     virtual bool isProcessTrusted() = 0;
 
     // Asks the user to grant access (for its side effect only).
     virtual void isProcessTrustedWithPrompt() = 0;
+
+    // Calls `changed` on the main thread whenever isProcessTrusted's answer has changed;
+    // an empty function stops the calls. One observer at a time.
+    virtual void observeTrust(std::function<void()> changed) = 0;
 };
 
 }  // namespace holdsheet

@@ -6,7 +6,7 @@
 
 namespace holdsheet {
 
-// An interface language: its code (stored in "language", names its catalogue) and its name
+// An interface language: its code (stored as the chosen language, names its catalogue) and its name
 // in the language itself.
 struct Language {
     QString code;

@@ -1,6 +1,7 @@
 #include "prefs/Localization.h"
 
 #include "prefs/Languages.h"
+#include "prefs/Preferences.h"
 
 #include <QTranslator>
 
@@ -71,7 +72,7 @@ Localization::Localization(PreferenceStore& store, System system)
     : store_(store), system_(std::move(system)) {}
 
 QString Localization::storedLanguage() const {
-    return store_.string(QStringLiteral("language")).value_or(QStringLiteral("system"));
+    return Preferences(store_).language();
 }
 
 QString Localization::systemCatalogueCode() const {

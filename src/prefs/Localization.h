@@ -32,7 +32,7 @@ class Catalogue {
     std::unique_ptr<QTranslator> translator_;
 };
 
-// Chooses the string table, locale and writing direction from the stored "language".
+// Chooses the string table, locale and writing direction from the stored language.
 // Safe to use from several threads: lookups run on background tasks too.
 class Localization {
   public:
@@ -45,7 +45,7 @@ class Localization {
 
     explicit Localization(PreferenceStore& store, System system = currentSystem());
 
-    // The table that answers lookups; chosen anew only when "language" changed.
+    // The table that answers lookups; chosen anew only when the stored language changed.
     std::shared_ptr<const Catalogue> languageBundle() const;
     // The text of a key; a missing key reads as the key itself.
     QString localized(const QString& key) const;

@@ -3,36 +3,23 @@
 #include "platform/PreferenceStore.h"
 #include "prefs/StoredEnum.h"
 
+#include <chrono>
+
 namespace holdsheet {
 
-// The stored settings with their defaults. Nothing is registered: a missing key, or a value
-// of the wrong kind, always reads as the default.
+// The stored settings: every key's name, kind, default and range, read and written only
+// here. Nothing is registered: a missing key, or a value of the wrong kind, always reads as
+// the default. The key names and value formats are those of users' settings files.
 class Preferences {
   public:
-    struct Key {
-        static inline const QString hasOnboarded = QStringLiteral("hasOnboarded");
-        static inline const QString theme = QStringLiteral("theme");
-        static inline const QString material = QStringLiteral("material");
-        static inline const QString glassAmount = QStringLiteral("glassAmount");
-        static inline const QString textSize = QStringLiteral("textSize");
-        static inline const QString holdLevel = QStringLiteral("holdLevel");
-        static inline const QString holdKey = QStringLiteral("holdKey");
-        static inline const QString closeOnRelease = QStringLiteral("closeOnRelease");
-        static inline const QString showMenuBarIcon = QStringLiteral("showMenuBarIcon");
-        static inline const QString language = QStringLiteral("language");
-        static inline const QString showSystemShortcuts = QStringLiteral("showSystemShortcuts");
-        static inline const QString showDisabled = QStringLiteral("showDisabled");
-        static inline const QString excludedApps = QStringLiteral("excludedApps");
-        static inline const QString hadAccessibilityAccess =
-            QStringLiteral("hadAccessibilityAccess");
-    };
-
     static constexpr double defaultGlassAmount = 0.65;
+    // The hold level is a step of the settings slider: 0.5 s plus a quarter second a step.
     static constexpr double defaultHoldLevel = 6;
+    static constexpr double lowestHoldLevel = 0;
+    static constexpr double highestHoldLevel = 26;
+    static constexpr double holdLevelStep = 1;
 
     explicit Preferences(PreferenceStore& store) : store_(store) {}
-
-    PreferenceStore& store() const { return store_; }
 
     bool hasOnboarded() const;
     AppTheme theme() const;
@@ -40,6 +27,8 @@ class Preferences {
     double glassAmount() const;
     TextSize textSize() const;
     double holdLevel() const;
+    // How long the hold key must be held alone: 0.5 s to 7.0 s in quarter seconds.
+    std::chrono::milliseconds holdDelay() const;
     HoldKey holdKey() const;
     bool closeOnRelease() const;
     bool showMenuBarIcon() const;
@@ -49,9 +38,28 @@ class Preferences {
     QStringList excludedApps() const;
     bool hadAccessibilityAccess() const;
 
+    // Each write reaches the store's observers; numbers are kept within their ranges.
+    void setHasOnboarded(bool on);
+    void setTheme(AppTheme theme);
+    void setMaterial(PanelMaterial material);
+    void setGlassAmount(double amount);
+    void setTextSize(TextSize size);
+    void setHoldLevel(double level);
+    void setHoldKey(HoldKey key);
+    void setCloseOnRelease(bool on);
+    void setShowMenuBarIcon(bool on);
+    void setLanguage(const QString& language);
+    void setShowSystemShortcuts(bool on);
+    void setShowDisabled(bool on);
+    void setExcludedApps(const QStringList& ids);
+    void setHadAccessibilityAccess(bool had);
+
   private:
+    struct Key;
+
     bool flag(const QString& key, bool fallback) const;
-    double number(const QString& key, double fallback) const;
+    std::optional<double> number(const QString& key) const;
+    double finiteNumber(const QString& key, double fallback) const;
     template <typename E>
     E choice(const QString& key, E fallback) const;
 

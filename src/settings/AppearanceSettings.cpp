@@ -20,8 +20,8 @@ namespace holdsheet {
 namespace {
 
 template <typename E>
-void store(PreferenceStore& store, const QString& key, int index) {
-    store.set(key, rawValue(allCases<E>()[static_cast<std::size_t>(index)]));
+E caseAt(int index) {
+    return allCases<E>()[static_cast<std::size_t>(index)];
 }
 
 }  // namespace
@@ -36,9 +36,8 @@ AppearanceSettings::AppearanceSettings(SettingsServices services, QWidget* paren
     glassSlider_ =
         new MinMaxSlider(0, 1, std::nullopt, localized("glass.less"), localized("glass.more"));
     glassSlider_->slider()->setAccessibleName(localized("settings.glassAmount"));
-    glassSlider_->onChange([&store = services_.store](double amount) {
-        store.set(Preferences::Key::glassAmount, amount);
-    });
+    glassSlider_->onChange(
+        [&store = services_.store](double amount) { Preferences(store).setGlassAmount(amount); });
     glassRow_ = new Row(localized("settings.glassAmount"), false, glassSlider_);
     auto* top = new QVBoxLayout;
     top->setSpacing(previewSpacing);
@@ -62,7 +61,7 @@ AppearanceSettings::AppearanceSettings(SettingsServices services, QWidget* paren
     unavailable_ = new Hint(localized("material.glass.unavailable"), materials);
     materialStack->addWidget(unavailable_);
     connect(material_, &QButtonGroup::idClicked, this, [this](int index) {
-        store<PanelMaterial>(services_.store, Preferences::Key::material, index);
+        Preferences(services_.store).setMaterial(caseAt<PanelMaterial>(index));
     });
     auto* materialRow = new Row(localized("settings.appearance.material"), true, materials);
     materialRow->setFirstLineHeight(material_->button(0)->sizeHint().height());
@@ -71,12 +70,12 @@ AppearanceSettings::AppearanceSettings(SettingsServices services, QWidget* paren
         {localized("theme.system"), localized("theme.light"), localized("theme.dark")},
         static_cast<int>(stored.theme()));
     theme_->onChange(
-        [this](int index) { store<AppTheme>(services_.store, Preferences::Key::theme, index); });
+        [this](int index) { Preferences(services_.store).setTheme(caseAt<AppTheme>(index)); });
     textSize_ = new SegmentedPicker(
         {localized("size.small"), localized("size.medium"), localized("size.large")},
         static_cast<int>(stored.textSize()));
     textSize_->onChange(
-        [this](int index) { store<TextSize>(services_.store, Preferences::Key::textSize, index); });
+        [this](int index) { Preferences(services_.store).setTextSize(caseAt<TextSize>(index)); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

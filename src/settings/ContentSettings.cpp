@@ -22,13 +22,12 @@ ContentSettings::ContentSettings(SettingsServices services, QWidget* parent)
     auto localized = [&text](const char* key) { return text.localized(QLatin1String(key)); };
     const Preferences stored(services_.store);
 
-    showSystem_ = new ToggleRow(localized("settings.showSystem"), stored.showSystemShortcuts(),
-                                [&store = services_.store](bool on) {
-                                    store.set(Preferences::Key::showSystemShortcuts, on);
-                                });
+    showSystem_ = new ToggleRow(
+        localized("settings.showSystem"), stored.showSystemShortcuts(),
+        [&store = services_.store](bool on) { Preferences(store).setShowSystemShortcuts(on); });
     showDisabled_ = new ToggleRow(
         localized("settings.showDisabled"), stored.showDisabled(),
-        [&store = services_.store](bool on) { store.set(Preferences::Key::showDisabled, on); });
+        [&store = services_.store](bool on) { Preferences(store).setShowDisabled(on); });
 
     auto* box = new QWidget;
     auto* stack = new QVBoxLayout(box);

@@ -10,14 +10,14 @@ bool addExcludedApp(PreferenceStore& store, const QString& id) {
         return false;
     }
     excluded << id;
-    store.set(Preferences::Key::excludedApps, excluded);
+    Preferences(store).setExcludedApps(excluded);
     return true;
 }
 
 void removeExcludedApp(PreferenceStore& store, const QString& id) {
     QStringList excluded = Preferences(store).excludedApps();
     excluded.removeAll(id);
-    store.set(Preferences::Key::excludedApps, excluded);
+    Preferences(store).setExcludedApps(excluded);
 }
 
 }  // namespace holdsheet

@@ -39,18 +39,16 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
 
     holdKey_ = new SegmentedPicker(holdKeyNames(text), static_cast<int>(stored.holdKey()));
     holdKey_->onChange([&store = services_.store](int index) {
-        store.set(Preferences::Key::holdKey,
-                  rawValue(allCases<HoldKey>()[static_cast<std::size_t>(index)]));
+        Preferences(store).setHoldKey(allCases<HoldKey>()[static_cast<std::size_t>(index)]);
     });
 
-    holdSlider_ =
-        new MinMaxSlider(0, highestHoldLevel, holdLevelStep, localized("settings.hold.short"),
-                         localized("settings.hold.long"));
+    holdSlider_ = new MinMaxSlider(Preferences::lowestHoldLevel, Preferences::highestHoldLevel,
+                                   Preferences::holdLevelStep, localized("settings.hold.short"),
+                                   localized("settings.hold.long"));
     holdSlider_->slider()->setAccessibleName(localized("settings.hold.label"));
     holdSlider_->setValue(stored.holdLevel());
-    holdSlider_->onChange([&store = services_.store](double level) {
-        store.set(Preferences::Key::holdLevel, level);
-    });
+    holdSlider_->onChange(
+        [&store = services_.store](double level) { Preferences(store).setHoldLevel(level); });
     holdHint_ = new Hint(QString());
     auto* hold = new QWidget;
     auto* holdStack = new QVBoxLayout(hold);
@@ -61,10 +59,10 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
 
     closeOnRelease_ = new ToggleRow(
         QString(), stored.closeOnRelease(),
-        [&store = services_.store](bool on) { store.set(Preferences::Key::closeOnRelease, on); });
+        [&store = services_.store](bool on) { Preferences(store).setCloseOnRelease(on); });
     menuBarIcon_ = new ToggleRow(
         localized("settings.menuBarIcon"), stored.showMenuBarIcon(),
-        [&store = services_.store](bool on) { store.set(Preferences::Key::showMenuBarIcon, on); });
+        [&store = services_.store](bool on) { Preferences(store).setShowMenuBarIcon(on); });
     // Read from the desktop now: it may have changed since the tab was last shown.
     launchAtLogin_ = new ToggleRow(
         localized("settings.launchAtLogin"), services_.loginItems.enabled(), [this](bool on) {
@@ -76,7 +74,7 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
     language_ = new LanguagePicker(text);
     language_->setLanguage(stored.language());
     connect(language_, &QComboBox::activated, this,
-            [this] { services_.store.set(Preferences::Key::language, language_->language()); });
+            [this] { Preferences(services_.store).setLanguage(language_->language()); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

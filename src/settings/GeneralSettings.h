@@ -21,8 +21,6 @@ class ToggleRow;
 class GeneralSettings : public QWidget {
   public:
     static constexpr int spacing = 18;
-    static constexpr double holdLevelStep = 1;
-    static constexpr double highestHoldLevel = 26;
 
     explicit GeneralSettings(SettingsServices services, QWidget* parent = nullptr);
 

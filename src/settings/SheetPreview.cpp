@@ -35,10 +35,10 @@ ShortcutItem sampleItem(const SheetPreview::SampleRow& row, const QString& title
 
 const std::vector<SheetPreview::SampleRow>& SheetPreview::sampleRows() {
     static const std::vector<SampleRow> rows = {
-        {"⌘", "N", "preview.newWindow"},
-        {"⇧⌘", "T", "preview.reopenTab"},
-        {"⌥⌘", "F", "preview.findReplace"},
-        {"⌃⌘", "F", "preview.fullScreen"},
+        {"⌃", "N", "preview.newWindow"},
+        {"⌃⇧", "T", "preview.reopenTab"},
+        {"⌃", "H", "preview.findReplace"},
+        {"", "F11", "preview.fullScreen"},
     };
     return rows;
 }

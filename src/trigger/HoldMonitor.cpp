@@ -1,7 +1,5 @@
 #include "trigger/HoldMonitor.h"
 
-#include <cmath>
-
 static_assert(holdsheet::HoldMonitor::countedModifiers == 0x9E0000);
 
 namespace holdsheet {
@@ -51,19 +49,6 @@ void HoldMonitor::stop() {
     tapClosePending_ = false;
 }
 
-std::chrono::milliseconds HoldMonitor::holdDelay(const PreferenceStore& store) {
-    double level = defaultHoldLevel;
-    if (const auto value = store.object(QStringLiteral("holdLevel"));
-        value && value->metaType() == QMetaType::fromType<double>()) {
-        level = value->toDouble();
-    }
-    const double rounded = std::round(level);  // halves away from zero
-    if (!(rounded < 26)) {
-        return std::chrono::milliseconds(7000);  // 26 or more, or not a number
-    }
-    return std::chrono::milliseconds(static_cast<long>(std::max(rounded, 0.0) * 250 + 500));
-}
-
 quint64 HoldMonitor::holdKeyBit(HoldKey key) {
     switch (key) {
         case HoldKey::control:
@@ -78,14 +63,14 @@ quint64 HoldMonitor::holdKeyBit(HoldKey key) {
 
 void HoldMonitor::handleFlags(quint64 flags) {
     // Read at every change, so a newly chosen key counts from its next press.
-    const quint64 holdBit = holdKeyBit(Preferences(platform_.store).holdKey());
+    const Preferences prefs(platform_.store);
+    const quint64 holdBit = holdKeyBit(prefs.holdKey());
     if ((flags & countedModifiers) == holdBit) {
         if (commandDown_) {
             return;  // the same press seen twice
         }
         commandDown_ = true;
-        const bool closeOnRelease = platform_.store.boolean(QStringLiteral("closeOnRelease"));
-        if (!platform_.panel.panel() || closeOnRelease || !panelVisible()) {
+        if (!platform_.panel.panel() || prefs.closeOnRelease() || !panelVisible()) {
             beginHold();
         } else {
             tapClosePending_ = true;  // holding while the panel stays open never toggles it
@@ -115,14 +100,14 @@ void HoldMonitor::beginHold() {
     cancelHoldTask();
     tapClosePending_ = false;
     std::weak_ptr<int> alive = lifetime_;
-    holdTask_ =
-        platform_.scheduler.after(holdDelay(platform_.store), [this, alive](bool cancelled) {
-            // A cancelled hold still wakes, and ends here.
-            if (cancelled || !alive.lock() || !commandDown_) {
-                return;
-            }
-            holdElapsed();
-        });
+    holdTask_ = platform_.scheduler.after(Preferences(platform_.store).holdDelay(),
+                                          [this, alive](bool cancelled) {
+                                              // A cancelled hold still wakes, and ends here.
+                                              if (cancelled || !alive.lock() || !commandDown_) {
+                                                  return;
+                                              }
+                                              holdElapsed();
+                                          });
     prefetchTask_ = platform_.scheduler.after(prefetchAfter, [this, alive](bool cancelled) {
         if (cancelled || !alive.lock() || !commandDown_ || panelVisible() || !mayActOnFront()) {
             return;  // a visible panel is closed by the hold: nothing to read
@@ -150,9 +135,7 @@ bool HoldMonitor::mayActOnFront() const {
         return false;
     }
     const auto front = platform_.workspace.frontmostApplication();
-    const QStringList excluded =
-        platform_.store.stringList(QStringLiteral("excludedApps")).value_or(QStringList());
-    return !(front && front->isNamedIn(excluded));
+    return !(front && front->isNamedIn(Preferences(platform_.store).excludedApps()));
 }
 
 void HoldMonitor::cancelHoldTask() {

@@ -5,7 +5,6 @@
 #include "platform/EventMonitors.h"
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
-#include "platform/SharedInstance.h"
 #include "platform/Workspace.h"
 #include "prefs/Preferences.h"
 
@@ -15,18 +14,17 @@
 
 namespace holdsheet {
 
-// The trigger: the hold key ("holdKey": Super by default, or Control or Alt) held alone for
-// the hold delay toggles the panel; a click, key press or scroll meanwhile cancels, so the
-// key used in a shortcut never opens it. Released, it lets the controller close the panel
-// when "closeOnRelease" is on; otherwise a short tap of the key alone closes it.
-class HoldMonitor : public SharedInstance<HoldMonitor> {
+// The trigger: the hold key (Super by default, or Control or Alt) held alone for the hold
+// delay toggles the panel; a click, key press or scroll meanwhile cancels, so the key used
+// in a shortcut never opens it. Released, it lets the controller close the panel when the
+// user chose closing on release; otherwise a short tap of the key alone closes it.
+class HoldMonitor {
   public:
     static constexpr quint64 countedModifiers = ModifierFlag::shift | ModifierFlag::control |
                                                 ModifierFlag::option | ModifierFlag::command |
                                                 ModifierFlag::function;
     static constexpr quint64 flagsChangedMask = 0x1000;
     static constexpr quint64 cancellingInputMask = 0x240040A;
-    static constexpr double defaultHoldLevel = 6;
     // From here on a hold reads the sheet ahead, so the panel opens with it. A shortcut's key
     // follows the modifier well within this (typing, 100–250 ms), so shortcuts read nothing;
     // even the shortest delay (500 ms) leaves the read a head start.
@@ -49,8 +47,6 @@ class HoldMonitor : public SharedInstance<HoldMonitor> {
     void start();
     void stop();
 
-    // From the stored "holdLevel": 0.5 s to 7.0 s in quarter seconds.
-    static std::chrono::milliseconds holdDelay(const PreferenceStore& store);
     static quint64 holdKeyBit(HoldKey key);
 
     bool commandDown() const { return commandDown_; }

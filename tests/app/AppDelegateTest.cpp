@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "permissions/PermissionMonitor.h"
+#include "prefs/Preferences.h"
 #include "trigger/HoldMonitor.h"
 
 #include "support/FakeRunner.h"
@@ -19,7 +20,7 @@ using Look = Appearance::Look;
 
 struct Delegate : PanelHarness {
     Delegate() { ax.trusted = false; }
-    AppDelegate& launch(const QString& summary = PermissionMonitor::unknownSignature) {
+    AppDelegate& launch() {
         permission = std::make_unique<PermissionMonitor>(
             PermissionMonitor::Platform{ax, store, scheduler, runner});
         hold = std::make_unique<HoldMonitor>(
@@ -30,7 +31,7 @@ struct Delegate : PanelHarness {
             AppDelegate::Windows{[this] { windows << "settings"; },
                                  [this] { windows << "welcome"; }, [this] { windows << "tour"; },
                                  [this] { windows << "close welcome"; }},
-            [summary] { return summary; });
+            AppDelegate::startupLine({"2.3", "45", {}}));
         delegate->applicationDidFinishLaunching();
         return *delegate;
     }
@@ -60,7 +61,7 @@ TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
         Delegate d;
         d.ax.trusted = row.trusted;
         if (row.onboarded) {
-            d.store.set("hasOnboarded", *row.onboarded);
+            Preferences(d.store).setHasOnboarded(*row.onboarded);
         }
         d.launch();
         EXPECT_EQ(d.windows, row.opened) << "trusted " << row.trusted;
@@ -68,16 +69,11 @@ TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
     }
 }
 
-TEST(AppDelegate, TheSignatureIsLoggedAndAnAdHocOneWarned) {
-    Delegate plain;
-    plain.launch("ukjent");
-    EXPECT_EQ(plain.log.lines, QStringList{"Holdsheet signatur: ukjent"});
-
-    Delegate adHoc;
-    adHoc.launch("Identifier=x cdhash=ab12 flags=adhoc");
-    ASSERT_EQ(adHoc.log.lines.size(), 2);
-    EXPECT_EQ(adHoc.log.lines[0], "Holdsheet signatur: Identifier=x cdhash=ab12 flags=adhoc");
-    EXPECT_EQ(adHoc.log.lines[1], AppDelegate::adHocWarning);
+TEST(AppDelegate, EveryLaunchLogsOneLineNamingTheBuild) {
+    Delegate d;
+    d.launch();
+    EXPECT_EQ(d.log.lines, QStringList{"Holdsheet 2.3 (45)"});
+    EXPECT_EQ(AppDelegate::startupLine({}), "Holdsheet 1.0 (1)") << "a build configured bare";
 }
 
 TEST(AppDelegate, TheThemeIsSetOnlyWhenItsLookChanges) {
@@ -85,17 +81,16 @@ TEST(AppDelegate, TheThemeIsSetOnlyWhenItsLookChanges) {
     d.launch();
     EXPECT_EQ(d.appearance.changes, 0) << "system at launch: nothing to set";
 
-    d.store.set("theme", "dark");
+    Preferences(d.store).setTheme(AppTheme::dark);
     EXPECT_EQ(d.appearance.look, Look::dark);
-    d.store.set("textSize", "large");  // unrelated
-    d.store.set("theme", "dark");
+    Preferences(d.store).setTextSize(TextSize::large);  // unrelated
+    Preferences(d.store).setTheme(AppTheme::dark);
     EXPECT_EQ(d.appearance.changes, 1);
 
-    d.store.set("theme", "system");
+    Preferences(d.store).setTheme(AppTheme::system);
     EXPECT_EQ(d.appearance.look, std::nullopt);
     EXPECT_EQ(d.appearance.changes, 2);
-    d.store.set("theme", "sepia");  // unknown: system, already in force
-    d.store.set("theme", "light");
+    Preferences(d.store).setTheme(AppTheme::light);
     EXPECT_EQ(d.appearance.look, Look::light);
     EXPECT_EQ(d.appearance.changes, 3);
 }
@@ -106,22 +101,19 @@ TEST(AppDelegate, ThePermissionArrivingOpensTheTourUntilOnboarded) {
     ASSERT_EQ(d.windows, QStringList{"welcome"});
     const int monitorsBefore = d.monitors.count();
 
-    d.ax.trusted = true;
-    d.scheduler.advance(PermissionMonitor::pollInterval);
+    d.ax.setTrusted(true);
     EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
     EXPECT_EQ(d.monitors.count(), monitorsBefore) << "re-armed, not doubled";
 
-    d.ax.trusted = false;  // withdrawn: no window
-    d.scheduler.advance(PermissionMonitor::pollInterval);
-    d.store.set("hasOnboarded", true);
-    d.ax.trusted = true;  // back, but onboarding is done
-    d.scheduler.advance(PermissionMonitor::pollInterval);
+    d.ax.setTrusted(false);  // withdrawn: no window
+    Preferences(d.store).setHasOnboarded(true);
+    d.ax.setTrusted(true);  // back, but onboarding is done
     EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
 }
 
 TEST(AppDelegate, ReopenBringsTheSettings) {
     Delegate d;
-    d.store.set("hasOnboarded", true);
+    Preferences(d.store).setHasOnboarded(true);
     d.ax.trusted = true;
     d.launch();
     EXPECT_FALSE(d.delegate->applicationShouldHandleReopen(false));
@@ -145,7 +137,7 @@ TEST(AppDelegate, QuitShutsDownOnceAndEndsTheProcessIfTheLoopDoesNot) {
     d.delegate->applicationWillTerminate();
     EXPECT_GT(d.monitors.count(), 0);
 
-    d.ax.trusted = true;  // polling stopped: the grant is never noticed
+    d.ax.setTrusted(true);  // no longer watched: the grant is never noticed
     d.scheduler.advance(AppDelegate::exitFallback);
     EXPECT_EQ(d.windows, QStringList{"welcome"});
     // Not a timer of the event loop, which has ended by then.

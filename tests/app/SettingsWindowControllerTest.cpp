@@ -1,7 +1,7 @@
 #include "app/SettingsWindowController.h"
 
-#include "app/WelcomeWindowController.h"
 #include "app/WindowHarness.h"
+#include "prefs/Preferences.h"
 #include "settings/SettingsHarness.h"
 #include "settings/SettingsView.h"
 #include "settings/TabBar.h"
@@ -18,7 +18,6 @@ namespace holdsheet {
 namespace {
 
 using testing::WindowHarness;
-using Policy = ActivationPolicy::Policy;
 
 class HintedView : public QWidget {
   public:
@@ -46,9 +45,6 @@ TEST(SettingsWindowController, HidesThePanelFirstThenBringsTheWindowToTheFrontTw
     WindowHarness platform;
     std::vector<std::string> journal;
     SettingsWindowController* controller = nullptr;
-    platform.policy.onChange = [&](Policy policy) {
-        journal.push_back(policy == Policy::regular ? "regular" : "accessory");
-    };
     platform.raiser.onRaise = [&](QWidget& window) {
         journal.push_back(window.isVisible() ? "raise shown" : "raise hidden");
     };
@@ -58,10 +54,9 @@ TEST(SettingsWindowController, HidesThePanelFirstThenBringsTheWindowToTheFrontTw
     controller = &settings;
 
     settings.show();
-    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel", "regular", "raise shown"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel", "raise shown"}));
     platform.scheduler.runUntilIdle();
-    EXPECT_EQ(journal,
-              (std::vector<std::string>{"hide panel", "regular", "raise shown", "raise shown"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel", "raise shown", "raise shown"}));
     EXPECT_EQ(platform.raiser.raised,
               (std::vector<const QWidget*>{settings.window(), settings.window()}));
 
@@ -69,8 +64,8 @@ TEST(SettingsWindowController, HidesThePanelFirstThenBringsTheWindowToTheFrontTw
     journal.clear();
     settings.show();
     platform.scheduler.runUntilIdle();
-    EXPECT_EQ(journal, (std::vector<std::string>{"hide panel, window built", "regular",
-                                                 "raise shown", "raise shown"}));
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"hide panel, window built", "raise shown", "raise shown"}));
 }
 
 TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing) {
@@ -84,12 +79,11 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Holdsheet Settings");
     EXPECT_TRUE(WindowHarness::centred(*window));
-    EXPECT_TRUE(WindowPresence::canBecomeMain(*window));
 
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(settings.window(), window) << "kept when closed";
-    platform.store.set(QStringLiteral("language"), QStringLiteral("de"));
+    Preferences(platform.store).setLanguage(QStringLiteral("de"));
     settings.show();
     EXPECT_EQ(settings.window(), window);
     EXPECT_TRUE(window->isVisible());
@@ -171,31 +165,6 @@ TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {
     platform.scheduler.runUntilIdle();
     EXPECT_FALSE(settings.window()->isVisible());
     EXPECT_EQ(platform.raiser.raised.size(), 1u);
-    EXPECT_EQ(platform.policy.current(), Policy::accessory);
-}
-
-TEST(SettingsWindowController, TheProgramTurnsAccessoryOnlyWhenItsLastMainWindowCloses) {
-    WindowHarness platform;
-    SettingsWindowController settings(platform.platform(), {});
-    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
-    // Neither the panel (a tool window) nor a window not marked main-capable keeps it regular.
-    QWidget panel(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    panel.show();
-    QWidget unmarked;
-    unmarked.show();
-
-    settings.show();
-    welcome.show();
-    platform.scheduler.runUntilIdle();
-    settings.window()->close();
-    EXPECT_EQ(platform.policy.current(), Policy::regular) << "welcome is still open";
-    welcome.window()->close();
-    EXPECT_EQ(platform.policy.current(), Policy::accessory);
-
-    settings.show();
-    EXPECT_EQ(platform.policy.current(), Policy::regular);
-    settings.window()->close();
-    EXPECT_EQ(platform.policy.current(), Policy::accessory);
 }
 
 }  // namespace

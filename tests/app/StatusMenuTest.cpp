@@ -1,6 +1,7 @@
 #include "app/StatusMenu.h"
 
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ struct Fixture {
 // Which language is chosen is the localization's to decide, and tested there.
 TEST(StatusMenu, ListsItsCommandsInTheChosenLanguage) {
     MemoryPreferenceStore store;
-    store.set("language", "de");
+    Preferences(store).setLanguage("de");
     const Localization german(store, englishDesktop());
     const StatusMenu status(store, german, {});
     EXPECT_EQ(titles(status),
@@ -71,22 +72,22 @@ TEST(StatusMenu, EachEntryRunsItsOwnCommand) {
 
 TEST(StatusMenu, IsMadeAnewOnlyWhenTheLanguageChanges) {
     Fixture f;
-    f.store.set("language", "de");
+    Preferences(f.store).setLanguage("de");
     const StatusMenu status = f.make();
     QPointer<QMenu> first = status.menu();
 
-    f.store.set("theme", "dark");
-    f.store.set("showMenuBarIcon", false);
-    f.store.set("language", "de");
+    Preferences(f.store).setTheme(AppTheme::dark);
+    Preferences(f.store).setShowMenuBarIcon(false);
+    Preferences(f.store).setLanguage("de");
     EXPECT_EQ(status.menu(), first.data()) << "unrelated changes keep the menu";
 
-    f.store.set("language", "fr");
+    Preferences(f.store).setLanguage("fr");
     EXPECT_TRUE(first.isNull()) << "the old menu is gone";
     EXPECT_EQ(titles(status), titlesFromCatalogue("fr"));
     EXPECT_EQ(status.item().contextMenu(), status.menu());
 
     QPointer<QMenu> french = status.menu();
-    f.store.remove("language");  // back to the desktop's language
+    Preferences(f.store).setLanguage("system");  // back to the desktop's language
     EXPECT_TRUE(french.isNull());
     EXPECT_EQ(titles(status), titlesFromCatalogue("en"));
 
@@ -99,26 +100,13 @@ TEST(StatusMenu, IsPresentWhileThePreferenceHolds) {
     Fixture f;
     const StatusMenu status = f.make();
     EXPECT_TRUE(status.present()) << "absent reads as shown";
-    struct Step {
-        QVariant value;  // invalid: removed
-        bool present;
-    };
-    const Step steps[] = {
-        {false, false},     {true, true},   {0.0, false},
-        {QVariant(), true}, {false, false}, {"maybe", true},  // not a flag: the default
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.value.toString().toStdString());
-        if (step.value.isValid()) {
-            f.store.set("showMenuBarIcon", step.value);
-        } else {
-            f.store.remove("showMenuBarIcon");
-        }
-        EXPECT_EQ(status.present(), step.present);
+    for (const bool shown : {false, true, false, false, true}) {
+        Preferences(f.store).setShowMenuBarIcon(shown);
+        EXPECT_EQ(status.present(), shown);
     }
 
     MemoryPreferenceStore hidden;
-    hidden.set("showMenuBarIcon", false);
+    Preferences(hidden).setShowMenuBarIcon(false);
     const Localization localization(hidden, englishDesktop());
     EXPECT_FALSE(StatusMenu(hidden, localization, {}).present()) << "false at start";
 }
@@ -128,8 +116,8 @@ TEST(StatusMenu, ChangesFromAnotherThreadAreTakenUpOnTheMainThread) {
     const StatusMenu status = f.make();
     QPointer<QMenu> first = status.menu();
     std::thread writer([&] {
-        f.store.set("showMenuBarIcon", false);
-        f.store.set("language", "de");
+        Preferences(f.store).setShowMenuBarIcon(false);
+        Preferences(f.store).setLanguage("de");
     });
     writer.join();
     EXPECT_TRUE(status.present()) << "the item is not touched off the main thread";

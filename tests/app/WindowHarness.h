@@ -1,13 +1,12 @@
 #pragma once
 
-#include "app/WindowPresence.h"
+#include "app/WindowPlatform.h"
 #include "permissions/PermissionMonitor.h"
 #include "prefs/Localization.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
 #include "support/FakeWindowRaiser.h"
 #include "support/MemoryPreferenceStore.h"
-#include "support/RecordingActivationPolicy.h"
 #include "support/VirtualScheduler.h"
 
 #include <QApplication>
@@ -26,13 +25,12 @@ struct WindowHarness {
     Localization localization{
         store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
     VirtualScheduler scheduler;
-    RecordingActivationPolicy policy;
     FakeWindowRaiser raiser;
     FakeAccessibility ax;  // the permission held
     FakeRunner runner;
     PermissionMonitor permission{{ax, store, scheduler, runner}};
 
-    WindowPlatform platform() { return {store, localization, scheduler, policy, raiser}; }
+    WindowPlatform platform() { return {store, localization, scheduler, raiser}; }
 
     // Centred on the screen's free area, give or take the decoration, whose size the window
     // manager tells only once the window shows.

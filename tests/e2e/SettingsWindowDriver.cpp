@@ -4,7 +4,6 @@
 #include "app/SettingsWindowController.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/QtScheduler.h"
-#include "platform/linux/TaskbarActivationPolicy.h"
 #include "platform/linux/X11WindowRaiser.h"
 #include "prefs/Localization.h"
 
@@ -35,9 +34,8 @@ int main(int argc, char* argv[]) {
     IniPreferenceStore store;
     const Localization localization(store);
     QtScheduler scheduler;
-    TaskbarActivationPolicy policy;
     X11WindowRaiser raiser;
-    SettingsWindowController settings({store, localization, scheduler, policy, raiser}, [] {});
+    SettingsWindowController settings({store, localization, scheduler, raiser}, [] {});
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

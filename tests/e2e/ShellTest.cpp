@@ -70,6 +70,24 @@ TEST(Shell, AFirstLaunchWithAccessibilityOnOpensTheTour) {
     closeTheTourForGood(holdsheet, firstLaunch);
 }
 
+// Accessibility switched on by something else than the program (the desktop's settings)
+// while the welcome window waits: the program hears of it and the tour takes over.
+TEST(Shell, AccessibilitySwitchedOnElsewhereHandsTheWelcomeWindowToTheTour) {
+    QTemporaryDir config;
+    const auto firstLaunch = withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "");
+    ASSERT_TRUE(setAccessibilityEnabled(false));
+    const std::shared_ptr<void> restore(nullptr, [](void*) { setAccessibilityEnabled(true); });
+
+    std::optional<RunningApp> holdsheet;
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, firstLaunch);
+    ASSERT_TRUE(waitUntil([] { return openWindows() == QStringList{"welcome"}; }, 30s))
+        << openWindows().join(',').toStdString();
+    ASSERT_TRUE(setAccessibilityEnabled(true));
+    EXPECT_TRUE(waitUntil([] { return openWindows() == QStringList{"tour"}; }, 20s))
+        << openWindows().join(',').toStdString();
+    EXPECT_EQ(holdsheet->terminate(), std::optional<int>(0));
+}
+
 // Launched for the first time with accessibility off: the welcome window. Its button asks,
 // and once the user confirms, accessibility comes on and the tour takes over from the
 // welcome window by itself. Escape closes the tour, and the next launch opens nothing.

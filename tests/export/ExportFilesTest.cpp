@@ -4,6 +4,7 @@
 #include "export/PrivateFolder.h"
 #include "export/TemporaryPdf.h"
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
@@ -292,7 +293,7 @@ TEST(AtomicFile, AnInterruptedWriteLeavesNothingBehind) {
 
 TEST(TemporaryPdf, TheFileNameKeepsSlashesAndColonsOutOfTheName) {
     MemoryPreferenceStore store;
-    store.set("language", "en");
+    Preferences(store).setLanguage("en");
     const Localization l10n(store);
     EXPECT_EQ(pdfFileName("A/B: C", l10n), "Holdsheet - A-B- C.pdf");
     EXPECT_EQ(pdfFileName("Mousepad", l10n), "Holdsheet - Mousepad.pdf");
@@ -309,7 +310,7 @@ class ExportFolderTest : public ::testing::Test {
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir().mkdir(runtime()));
         ASSERT_EQ(::chmod(QFile::encodeName(runtime()).constData(), 0700), 0);
-        store.set("language", "en");
+        Preferences(store).setLanguage("en");
     }
     QString runtime() const { return root.filePath("runtime"); }
     QString cache() const { return root.filePath("cache"); }

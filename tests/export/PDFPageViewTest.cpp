@@ -1,6 +1,7 @@
 #include "export/PDFPageView.h"
 
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 
 #include <QImage>
@@ -48,7 +49,7 @@ std::pair<double, double> inkExtent(const QImage& image, double dotsPerPoint, do
 // device's resolution, text included.
 TEST(PDFPageView, DrawsTheSameInPointsOnEveryResolution) {
     MemoryPreferenceStore store;
-    store.set("language", "en");
+    Preferences(store).setLanguage("en");
     const Localization l10n(store);
     PDFPage page;
     ShortcutItem item;
@@ -77,7 +78,7 @@ TEST(PDFPageView, DrawsTheSameInPointsOnEveryResolution) {
 // The mark is the program's own drawing, embedded in the binary: every first page carries it.
 TEST(PDFPageView, TheFirstPageCarriesTheMark) {
     MemoryPreferenceStore store;
-    store.set("language", "en");
+    Preferences(store).setLanguage("en");
     const Localization l10n(store);
     PDFPage page;
     const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),

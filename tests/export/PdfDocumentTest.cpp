@@ -1,6 +1,7 @@
 #include "export/Pagination.h"
 #include "export/PdfWriter.h"
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
@@ -106,7 +107,7 @@ std::optional<Word> find(const std::vector<Word>& words, int page, const QString
 class PdfDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        store.set("language", "en");
+        Preferences(store).setLanguage("en");
         ASSERT_TRUE(dir.isValid());
     }
     QString write(const std::vector<ShortcutGroup>& groups, const QString& name,
@@ -242,7 +243,7 @@ TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
 }
 
 TEST_F(PdfDocumentTest, TheDocumentSpeaksTheChosenLanguage) {
-    store.set("language", "de");
+    Preferences(store).setLanguage("de");
     const QString pdf = write(threePageSheet(), "de.pdf");
     const QString text = run("pdftotext", {pdf, "-"}).out;
     EXPECT_TRUE(text.contains("13. März 2025")) << text.left(400);

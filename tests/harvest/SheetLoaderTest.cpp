@@ -1,6 +1,7 @@
 #include "harvest/SheetLoader.h"
 
 #include "harvest/TitleCap.h"
+#include "prefs/Preferences.h"
 
 #include "prefs/Localization.h"
 #include "support/FakeAccessibility.h"
@@ -33,7 +34,6 @@ class Loader : public ::testing::Test {
   protected:
     Loader()
         : localization(store, {[] { return QStringList{"en"}; }, [] { return QLocale("en_US"); }}) {
-        ax.menuBar(pid).menu("System");
         ax.menuBar(pid).menu("File").item("Open").key("o");
         ax.menuBar(pid).menu("Edit").item("Undo").key("z").enabled(false);
     }
@@ -71,7 +71,7 @@ TEST_F(Loader, AnApplicationThatStopsAnsweringGivesWhatWasReadMarkedSo) {
     EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
     EXPECT_FALSE(notResponding);
     ax.silent.insert(pid);
-    ax.menuBar(pid).child(2).fail("AXChildren");  // Edit did not answer
+    ax.menuBar(pid).child(1).fail("AXChildren");  // Edit did not answer
     EXPECT_EQ(load(), (Lines{"File 1", "Desktop Shortcuts 1"}));
     EXPECT_TRUE(notResponding);
     ax.trusted = false;  // nothing asked, nothing timed out
@@ -104,10 +104,10 @@ TEST_F(Loader, ALoadSupersededBeforeItsReadIsAnsweredEmptyAndUnread) {
 }
 
 TEST_F(Loader, ThePreferencesDecide) {
-    store.set("showDisabled", false);
-    store.set("showSystemShortcuts", false);
+    Preferences(store).setShowDisabled(false);
+    Preferences(store).setShowSystemShortcuts(false);
     EXPECT_EQ(load(), (Lines{"File 1"}));
-    store.set("showSystemShortcuts", true);
+    Preferences(store).setShowSystemShortcuts(true);
     hotKeys.tree.reset();  // no bindings to read: no system group
     EXPECT_EQ(load(), (Lines{"File 1"}));
 }
@@ -116,7 +116,7 @@ TEST_F(Loader, WithoutThePermissionOnlyTheSystemGroupAndNoAccessibilityCall) {
     ax.trusted = false;
     EXPECT_EQ(load(), (Lines{"Desktop Shortcuts 1"}));
     EXPECT_TRUE(ax.reads().empty());
-    store.set("showSystemShortcuts", false);
+    Preferences(store).setShowSystemShortcuts(false);
     EXPECT_EQ(load(), Lines{});
 }
 

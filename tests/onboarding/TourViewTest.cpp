@@ -51,8 +51,11 @@ class TourViewTest : public ::testing::Test {
         }
     }
 
-    void set(const QString& key, const QString& value) {
-        store.set(key, value);
+    // A change made elsewhere, with what the views do about it done.
+    template <typename Edit>
+    void change(Edit edit) {
+        Preferences prefs(store);
+        edit(prefs);
         settle();
     }
 
@@ -156,28 +159,28 @@ TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAc
 TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
     const auto view = open();
     const QPointer<FeatureCard> before = view->cards().front();
-    set(Preferences::Key::textSize, QStringLiteral("large"));
+    change([&](Preferences& prefs) { prefs.setTextSize(TextSize::large); });
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9);
     EXPECT_TRUE(before.isNull()) << "built anew";
     EXPECT_NEAR(sheetFontSize(view->cards().front()->text()->font()), 12.5 * 1.18, 1e-9);
 
-    set(Preferences::Key::language, QStringLiteral("de"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("de")); });
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
     EXPECT_EQ(view->doneButton()->text(), "Fertig");
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
 
-    set(Preferences::Key::language, QStringLiteral("ar"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("ar")); });
     EXPECT_EQ(view->title()->text(), QString::fromUtf8("تعرّف على Holdsheet"));
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
     EXPECT_TRUE(view->cards().front()->isRightToLeft());
-    set(Preferences::Key::textSize, QStringLiteral("medium"));
+    change([&](Preferences& prefs) { prefs.setTextSize(TextSize::medium); });
     expectRowsOfTwo(*view, true);
     EXPECT_GT(inView(*view, *view->settingsButton()).left(),
               inView(*view, *view->doneButton()).left())
         << "the settings button on the leading, right side";
 
-    set(Preferences::Key::language, QStringLiteral("en"));
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("en")); });
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     expectRowsOfTwo(*view, false);
 }
@@ -188,7 +191,7 @@ TEST_F(TourViewTest, TheHoldCardNamesTheChosenHoldKey) {
     for (const HoldKey key : {HoldKey::control, HoldKey::alt, HoldKey::super}) {
         const QString name = holdKeyName(localization, key);
         SCOPED_TRACE(name.toStdString());
-        set(Preferences::Key::holdKey, rawValue(key));
+        change([&](Preferences& prefs) { prefs.setHoldKey(key); });
         const FeatureCard* hold = view->cards().front();
         ASSERT_EQ(hold->id(), "hold");
         EXPECT_EQ(hold->title()->text(), "Hold " + name);
@@ -205,12 +208,12 @@ TEST_F(TourViewTest, TheHoldCardNamesTheChosenHoldKey) {
 }
 
 TEST_F(TourViewTest, TheBackdropFollowsTheMaterialWithoutARebuild) {
-    store.set(Preferences::Key::material, QStringLiteral("frosted"));
+    Preferences(store).setMaterial(PanelMaterial::frosted);
     const auto view = open();
     const QPointer<FeatureCard> card = view->cards().front();
     const QPoint inside(view->width() / 2, 8);  // above the header's content
     const QColor frosted = view->grab().toImage().pixelColor(inside);
-    set(Preferences::Key::material, QStringLiteral("solid"));
+    change([&](Preferences& prefs) { prefs.setMaterial(PanelMaterial::solid); });
     const QColor solid = view->grab().toImage().pixelColor(inside);
     EXPECT_NE(frosted, solid);
     EXPECT_EQ(solid, view->palette().color(QPalette::Window)) << "solid: the window colour alone";
@@ -242,10 +245,10 @@ TEST_F(TourViewTest, TheBackdropFollowsTheMaterialWithoutARebuild) {
 TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
     const auto view = open();
     for (const TextSize size : allCases<TextSize>()) {
-        set(Preferences::Key::textSize, rawValue(size));
+        change([&](Preferences& prefs) { prefs.setTextSize(size); });
         for (const Language& language : selectableLanguages()) {
             SCOPED_TRACE(language.code.toStdString() + " " + rawValue(size).toStdString());
-            set(Preferences::Key::language, language.code);
+            change([&](Preferences& prefs) { prefs.setLanguage(language.code); });
             for (const SheetLabel* label : view->findChildren<SheetLabel*>()) {
                 EXPECT_TRUE(showsAll(*label)) << label->text().toStdString();
             }

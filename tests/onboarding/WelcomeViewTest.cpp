@@ -34,7 +34,7 @@ struct Welcome {
         ax.trusted = trusted;
         permission = std::make_unique<PermissionMonitor>(
             PermissionMonitor::Platform{ax, store, scheduler, runner});
-        permission->startPolling();
+        permission->startWatching();
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,8 +46,7 @@ struct Welcome {
         settle();
     }
     void setTrusted(bool trusted) {
-        ax.trusted = trusted;
-        scheduler.advance(PermissionMonitor::pollInterval);
+        ax.setTrusted(trusted);
         settle();
     }
     static void settle() {
@@ -148,7 +147,7 @@ TEST(WelcomeView, TheButtonsDoWhatTheySay) {
 TEST(WelcomeView, StepsNumberedInTheLanguageAndLevelWithTheirFirstLine) {
     for (const char* language : {"en", "ar", "ja"}) {
         Welcome welcome(false);
-        welcome.store.set(Preferences::Key::language, QString::fromLatin1(language));
+        Preferences(welcome.store).setLanguage(QString::fromLatin1(language));
         Welcome::settle();
         const auto steps = welcome.steps();
         ASSERT_EQ(steps.size(), 3u) << language;
@@ -176,7 +175,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         const QStringList english = welcome.shownTexts();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::LeftToRight);
 
-        welcome.store.set(Preferences::Key::language, QStringLiteral("ar"));
+        Preferences(welcome.store).setLanguage(QStringLiteral("ar"));
         Welcome::settle();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::RightToLeft) << trusted;
         const QStringList arabic = welcome.shownTexts();
@@ -189,7 +188,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         EXPECT_TRUE(arabic.contains(
             holdKeyText(welcome.localization, QStringLiteral("welcome.subtitle"), HoldKey::super)));
 
-        welcome.store.set(Preferences::Key::holdKey, QStringLiteral("control"));
+        Preferences(welcome.store).setHoldKey(HoldKey::control);
         Welcome::settle();
         const QString ctrl = holdKeyName(welcome.localization, HoldKey::control);
         EXPECT_TRUE(welcome.view->subtitle()->text().contains(ctrl)) << trusted;
@@ -206,7 +205,7 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
     for (const bool trusted : {false, true}) {
         Welcome welcome(trusted);
         for (const Language& language : selectableLanguages()) {
-            welcome.store.set(Preferences::Key::language, language.code);
+            Preferences(welcome.store).setLanguage(language.code);
             Welcome::settle();
             const std::string name = language.code.toStdString() + (trusted ? " ready" : "");
             EXPECT_EQ(welcome.window.width(), WelcomeView::viewWidth) << name;

@@ -1,5 +1,6 @@
 #include "panel/PanelController.h"
 
+#include "prefs/Preferences.h"
 #include "support/PanelHarness.h"
 #include "support/QtPrinters.h"
 
@@ -239,7 +240,7 @@ TEST_F(Controller, CommandReleasedClosesOnlyWhenAskedAndNotWhileTyping) {
     controller.commandReleased();
     scheduler.advance(1s);
     EXPECT_TRUE(window->visible);  // closeOnRelease off
-    store.set("closeOnRelease", true);
+    Preferences(store).setCloseOnRelease(true);
     window->editing = true;
     controller.commandReleased();
     scheduler.advance(1s);
@@ -274,14 +275,14 @@ TEST_F(Controller, AShowingFromTheHoldTakesTheReadAheadEvenWhileItRuns) {
 TEST_F(Controller, AShowFromTheBusNeverTakesAReadAhead) {
     controller.prefetch();
     scheduler.runUntilIdle();
-    ax.menuBar(editor.pid).child(1).set("AXTitle", "Renamed");
+    ax.menuBar(editor.pid).child(0).set("AXTitle", "Renamed");
     controller.show();
     EXPECT_TRUE(controller.model().isLoading());
     scheduler.runUntilIdle();
     EXPECT_EQ(loadedTitle(), "Renamed");
     controller.hide();
     // Dropped: a later showing from the hold loads anew as well.
-    ax.menuBar(editor.pid).child(1).set("AXTitle", "Again");
+    ax.menuBar(editor.pid).child(0).set("AXTitle", "Again");
     controller.showFromHold();
     scheduler.runUntilIdle();
     EXPECT_EQ(loadedTitle(), "Again");

@@ -129,7 +129,7 @@ TEST(Catalogues, TextsNameTheChosenHoldKey) {
                     << code << ": " << id.toStdString() << " names Super itself";
             }
         }
-        store.set(Preferences::Key::language, language.code);
+        Preferences(store).setLanguage(language.code);
         const QString ctrl = localization.localized("mod.control");
         int named = 0;
         for (const QString& key : localizationKeys()) {
@@ -144,7 +144,7 @@ TEST(Catalogues, TextsNameTheChosenHoldKey) {
         }
         EXPECT_EQ(named, 7) << "a hold-key text is not in the key list";
     }
-    store.set(Preferences::Key::language, "en");
+    Preferences(store).setLanguage("en");
     EXPECT_EQ(holdKeyText(localization, "settings.excluded.help", HoldKey::super).arg("Holdsheet"),
               "Holding Super does not open Holdsheet while one of these apps is in front. Useful "
               "for apps that use the Super key themselves, such as games or remote desktops.");

@@ -2,6 +2,7 @@
 
 #include "prefs/Languages.h"
 #include "prefs/LocalizationKeys.h"
+#include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
@@ -38,14 +39,14 @@ TEST(Localization, ChosenLanguagesUseTheirOwnTablesAndDirection) {
         {"is", "de", Qt::LeftToRight, "is_IS"},
     };
     for (const auto& c : cases) {
-        store.set("language", c.language);
+        Preferences(store).setLanguage(c.language);
         EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << c.language;
         EXPECT_EQ(l10n.layoutDirection(), c.direction) << c.language;
         EXPECT_EQ(l10n.appLocale().name(), c.locale) << c.language;
     }
-    store.set("language", "pt-BR");
+    Preferences(store).setLanguage("pt-BR");
     const QString brazilian = l10n.localized("empty.title");
-    store.set("language", "pt-PT");
+    Preferences(store).setLanguage("pt-PT");
     EXPECT_NE(l10n.localized("empty.title"), brazilian);
 }
 
@@ -85,7 +86,7 @@ TEST(Localization, MissingKeysReadAsThemselvesAndPluralsFollowTheLanguage) {
     EXPECT_EQ(l10n.localized("header.count", 1), "1 command");
     EXPECT_EQ(l10n.localized("header.count", 7), "7 commands");
 
-    store.set("language", "ru");
+    Preferences(store).setLanguage("ru");
     // Russian has three forms: 1, 3 and 5 commands are each worded differently.
     auto noun = [&](int n) {
         const QString text = l10n.localized("header.count", n);
@@ -114,7 +115,7 @@ TEST(Localization, LookupsStaySoundWhileTheLanguageChanges) {
         });
     }
     for (int round = 0; round < 200; ++round) {
-        store.set("language", selectableLanguages()[round % 34].code);
+        Preferences(store).setLanguage(selectableLanguages()[round % 34].code);
     }
     done = true;
     for (auto& reader : readers) {

@@ -71,10 +71,11 @@ TEST_F(General, ChoosingALanguageStoresItsCodeAndTheFirstEntryStoresSystem) {
     ASSERT_GT(portuguese, 1);
     picker.setCurrentIndex(portuguese);
     emit picker.activated(portuguese);
-    EXPECT_EQ(store.string(Preferences::Key::language), "pt-BR");
+    EXPECT_EQ(Preferences(store).language(), "pt-BR");
     picker.setCurrentIndex(0);
     emit picker.activated(0);
-    EXPECT_EQ(store.string(Preferences::Key::language), "system");
+    EXPECT_EQ(store.writes.size(), 2);
+    EXPECT_EQ(Preferences(store).language(), "system");
 }
 
 TEST_F(General, TheCardFollowsThePermissionLive) {
@@ -125,27 +126,27 @@ TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
     EXPECT_TRUE(tab->closeOnReleaseRow()->label()->text().contains("Super"));
     EXPECT_TRUE(tab->holdHint()->text().contains("Super"));
     QTest::mouseClick(tab->holdKeyPicker()->segment(1), Qt::LeftButton);
-    EXPECT_EQ(store.string(Preferences::Key::holdKey), "control");
+    EXPECT_EQ(Preferences(store).holdKey(), HoldKey::control);
     EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Ctrl Is Released");
     EXPECT_EQ(tab->closeOnReleaseRow()->toggle()->accessibleName(), "Close When Ctrl Is Released");
     EXPECT_TRUE(tab->holdHint()->text().contains("Ctrl"));
     EXPECT_FALSE(tab->holdHint()->text().contains("%1"));
     // Chosen elsewhere (the settings file), it shows here too.
-    store.set(Preferences::Key::holdKey, QStringLiteral("alt"));
+    Preferences(store).setHoldKey(HoldKey::alt);
     EXPECT_EQ(tab->holdKeyPicker()->selected(), 2);
     EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Alt Is Released");
 }
 
 TEST_F(General, TheSliderStoresTheStepAndTheSwitchesTheirKeys) {
-    store.set(Preferences::Key::holdLevel, 40.0);  // edited by hand, off the range
+    Preferences(store).setHoldLevel(3);
     const auto tab = open();
-    EXPECT_EQ(tab->holdSlider()->slider()->value(), 26);
+    EXPECT_EQ(tab->holdSlider()->slider()->value(), 3);
     tab->holdSlider()->slider()->setValue(10);
-    EXPECT_EQ(store.object(Preferences::Key::holdLevel), QVariant(10.0));
+    EXPECT_DOUBLE_EQ(Preferences(store).holdLevel(), 10);
     QTest::mouseClick(tab->closeOnReleaseRow()->toggle(), Qt::LeftButton);
     QTest::mouseClick(tab->menuBarIconRow()->toggle(), Qt::LeftButton);
-    EXPECT_EQ(store.object(Preferences::Key::closeOnRelease), QVariant(true));
-    EXPECT_EQ(store.object(Preferences::Key::showMenuBarIcon), QVariant(false));
+    EXPECT_TRUE(Preferences(store).closeOnRelease());
+    EXPECT_FALSE(Preferences(store).showMenuBarIcon());
 }
 
 TEST_F(General, StartAtLoginIsReadWhenTheTabIsMadeAndChangedByTheSwitch) {

@@ -35,7 +35,7 @@ class CountingStore : public MemoryPreferenceStore {
 // start at login off, two installed applications.
 struct SettingsHarness {
     SettingsHarness() : permission({ax, store, scheduler, runner}) {
-        permission.startPolling();
+        permission.startWatching();
         applications.applications = {
             {"org.xfce.mousepad", "Mousepad", "", QIcon()},
             {"featherpad", "FeatherPad", "FeatherPad", QIcon()},
@@ -59,10 +59,7 @@ struct SettingsHarness {
                     return chosen;
                 }};
     }
-    void setTrusted(bool trusted) {
-        ax.trusted = trusted;
-        scheduler.advance(PermissionMonitor::pollInterval);
-    }
+    void setTrusted(bool trusted) { ax.setTrusted(trusted); }
     // Shows a tab's view at the width the window gives it, as tall as it needs there once
     // its widgets are polished.
     static void showInTab(QWidget& view) {

@@ -108,7 +108,7 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     const auto view = open();
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     click(*view, SettingsTab::appearance);
-    store.set(Preferences::Key::language, QStringLiteral("he"));
+    Preferences(store).setLanguage(QStringLiteral("he"));
     settle();
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "כללי");
@@ -118,7 +118,7 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     const TabButton& about = *view->tabBar()->button(SettingsTab::about);
     EXPECT_GT(general.x(), about.x());
 
-    store.set(Preferences::Key::language, QStringLiteral("de"));
+    Preferences(store).setLanguage(QStringLiteral("de"));
     settle();
     EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "Allgemein");
@@ -133,7 +133,7 @@ TEST_F(View, AChoiceMadeWhileTheViewIsRebuiltIsKept) {
     ASSERT_NE(content, nullptr);
     chosen = QStringLiteral("org.xfce.mousepad");
     whileChoosing = [this] {
-        store.set(Preferences::Key::language, QStringLiteral("de"));
+        Preferences(store).setLanguage(QStringLiteral("de"));
         QCoreApplication::processEvents();  // the chooser's own loop
     };
     QTest::mouseClick(content->addButton(), Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "sheetview/CheatSheetRoot.h"
 
+#include "prefs/Preferences.h"
 #include "sheetview/CapsuleButton.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
@@ -112,7 +113,7 @@ TEST_F(CheatSheetRootTest, ALanguageChangeRebuildsTheSheetInItsDirectionAndKeeps
     model.setQuery("Item");
     const HeaderBar* before = root.header();
     EXPECT_EQ(root.layoutDirection(), Qt::LeftToRight);
-    store.set(Preferences::Key::language, "he");
+    Preferences(store).setLanguage("he");
     EXPECT_NE(root.header(), before);
     EXPECT_EQ(root.layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(root.searchField()->text(), "Item");
@@ -122,11 +123,11 @@ TEST_F(CheatSheetRootTest, ALanguageChangeRebuildsTheSheetInItsDirectionAndKeeps
 
 TEST_F(CheatSheetRootTest, TheTextSizeSetsTheScaleOfTheWholeSheet) {
     EXPECT_DOUBLE_EQ(root.scale(), 1.0);
-    store.set(Preferences::Key::textSize, "large");
+    Preferences(store).setTextSize(TextSize::large);
     EXPECT_DOUBLE_EQ(root.scale(), 1.18);
-    store.set(Preferences::Key::glassAmount, 0.9);  // a redraw only: the tree stays
+    Preferences(store).setGlassAmount(0.9);  // a redraw only: the tree stays
     const HeaderBar* header = root.header();
-    store.set(Preferences::Key::material, "solid");
+    Preferences(store).setMaterial(PanelMaterial::solid);
     EXPECT_EQ(root.header(), header);
 }
 

@@ -1,6 +1,7 @@
 #include "sheetview/SheetContent.h"
 
 #include "prefs/Languages.h"
+#include "prefs/Preferences.h"
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
@@ -170,7 +171,7 @@ TEST_F(SheetContentTest, ANoticeReportsOnlyTheHeightItNeedsBeyondTheArea) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language.toStdString() + " " + c.query.toStdString());
         view.reset();
-        store.set(Preferences::Key::language, c.language);
+        Preferences(store).setLanguage(c.language);
         setTrusted(c.trusted);
         model.setContentHeight(SheetModel::initialContentHeight);
         loaded(makeSheet({}));
@@ -248,9 +249,9 @@ class NoticeTest : public ::testing::Test, public SheetViewHarness {
     NoticeTest() { model.setAppName("Editor"); }
     // The panel as its controller sizes it: the content's reported height plus header and
     // footer, at least 260 high.
-    void showPanel(const QString& language, const QString& textSize, int width) {
-        store.set(Preferences::Key::language, language);
-        store.set(Preferences::Key::textSize, textSize);
+    void showPanel(const QString& language, TextSize textSize, int width) {
+        Preferences(store).setLanguage(language);
+        Preferences(store).setTextSize(textSize);
         model.setContentHeight(SheetModel::initialContentHeight);
         for (int pass = 0; pass < 2; ++pass) {
             root.resize(width, static_cast<int>(std::max(model.contentHeight() + 118, 260.0)));
@@ -281,10 +282,10 @@ TEST_F(NoticeTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
         setTrusted(c.trusted);
         loaded(makeSheet(c.sizes));
         model.setQuery(c.query);
-        for (const char* textSize : {"small", "medium", "large"}) {
+        for (const TextSize textSize : allCases<TextSize>()) {
             for (const int width : {720, 1100}) {
                 SCOPED_TRACE(QStringLiteral("%1 in %2, %3 text, %4 wide")
-                                 .arg(c.key, longest.language, textSize)
+                                 .arg(c.key, longest.language, rawValue(textSize))
                                  .arg(width)
                                  .toStdString());
                 showPanel(longest.language, textSize, width);

@@ -53,17 +53,14 @@ struct SheetViewHarness {
                    [this] { ++permissionRequests; },
                    {},
                    {}} {
-        permission.startPolling();
+        permission.startWatching();
     }
 
     void loaded(const ShortcutSheet& sheet) {
         model.setSheet(sheet);
         model.setLoading(false);
     }
-    void setTrusted(bool trusted) {
-        ax.trusted = trusted;
-        scheduler.advance(PermissionMonitor::pollInterval);
-    }
+    void setTrusted(bool trusted) { ax.setTrusted(trusted); }
     // Runs what the views put on the next turn of the event loop.
     static void settle() {
         for (int turn = 0; turn < 4; ++turn) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -35,7 +36,6 @@ class FakeElement : public AXElement, public std::enable_shared_from_this<FakeEl
     FakeElement& submenu();                   // on an item: returns its menu
     FakeElement& key(const QString& character) { return set("AXMenuItemCmdChar", character); }
     FakeElement& modifiers(qint64 mask) { return set("AXMenuItemCmdModifiers", mask); }
-    FakeElement& glyph(qint64 code) { return set("AXMenuItemCmdGlyph", code); }
     FakeElement& virtualKey(qint64 code) { return set("AXMenuItemCmdVirtualKey", code); }
     FakeElement& enabled(bool on) { return set("AXEnabled", on); }
     FakeElement& child(std::size_t index) { return *children_.at(index); }
@@ -66,12 +66,22 @@ class FakeAccessibility : public Accessibility {
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
-    bool menuBarLeadsWithSystemMenu() const override { return systemMenuFirst; }
     bool isProcessTrusted() override { return trusted; }
     void isProcessTrustedWithPrompt() override { ++prompts; }
+    void observeTrust(std::function<void()> changed) override {
+        trustObserver_ = std::move(changed);
+    }
+    // The desktop's switch turned: the observer hears of it as from the real one.
+    void setTrusted(bool on) {
+        const bool changed = on != trusted;
+        trusted = on;
+        if (changed && trustObserver_) {
+            trustObserver_();
+        }
+    }
+    bool observed() const { return static_cast<bool>(trustObserver_); }
 
     bool trusted = true;
-    bool systemMenuFirst = true;  // trees here are built with a system menu first
     int prompts = 0;
     std::set<pid_t> silent;     // applications that stop answering: their reads time out
     std::set<pid_t> oversized;  // applications whose trees exceed the bounds of a read
@@ -93,6 +103,7 @@ class FakeAccessibility : public Accessibility {
     std::map<pid_t, std::size_t> readsBeforeTimeout_;
     std::vector<Read> reads_;
     std::vector<std::pair<const FakeElement*, QString>> presses_;
+    std::function<void()> trustObserver_;
 };
 
 }  // namespace holdsheet::testing

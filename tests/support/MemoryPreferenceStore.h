@@ -31,6 +31,11 @@ class MemoryPreferenceStore : public PreferenceStore {
         notifyChanged();
     }
 
+    bool isEmpty() const {
+        std::lock_guard lock(mutex_);
+        return values_.isEmpty();
+    }
+
   private:
     mutable std::mutex mutex_;
     QHash<QString, QVariant> values_;

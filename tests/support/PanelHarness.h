@@ -31,7 +31,6 @@ struct PanelHarness {
               return panel;
           }) {
         for (const auto& app : {editor, viewer}) {
-            ax.menuBar(app.pid).menu("System");
             ax.menuBar(app.pid).menu(app.name + " Menu").item("Open").key("o");
         }
         workspace.front = editor;

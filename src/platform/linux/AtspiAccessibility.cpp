@@ -1,9 +1,9 @@
 #include "platform/linux/AtspiAccessibility.h"
 
+#include "platform/linux/AccessibilitySwitch.h"
 #include "platform/linux/AtspiBus.h"
 #include "platform/linux/AtspiChannel.h"
 #include "platform/linux/BusLink.h"
-#include "platform/linux/CachedCheck.h"
 #include "platform/linux/KeyBindingParser.h"
 #include "platform/linux/PeerAddress.h"
 
@@ -872,25 +872,26 @@ void AtspiAccessibility::performAction(const AXElementRef& ref, const QString& a
     }
 }
 
+AccessibilitySwitch& AtspiAccessibility::accessibilitySwitch() {
+    std::call_once(switchStarted_, [this] { switch_ = std::make_unique<AccessibilitySwitch>(); });
+    return *switch_;
+}
+
 bool AtspiAccessibility::isProcessTrusted() {
-    // Asked every second from the main thread: answered from a check kept on a thread of
-    // its own. The first answer is waited for briefly (a few milliseconds on a working
-    // desktop), so the launch does not take a slow bus for a lost permission.
-    std::call_once(trustStarted_, [this] {
-        trust_ = std::make_unique<CachedCheck>(
-            [d = d_] { return static_cast<int>(d->currentStatus()); }, trustPeriod);
-    });
-    return trust_->value(firstTrustWait) == static_cast<int>(Status::ready);
+    return accessibilitySwitch().on();
 }
 
 void AtspiAccessibility::isProcessTrustedWithPrompt() {
     // Switching accessibility on changes the whole desktop, for good: only with a yes.
     if (confirmEnabling_ && confirmEnabling_()) {
         AtspiBus::enableAccessibility();
-        if (trust_) {
-            trust_->refresh();
-        }
+        // In case the launcher does not announce the change.
+        accessibilitySwitch().reread();
     }
+}
+
+void AtspiAccessibility::observeTrust(std::function<void()> changed) {
+    accessibilitySwitch().onChange(std::move(changed));
 }
 
 }  // namespace holdsheet

@@ -2,21 +2,20 @@
 
 #include "platform/Accessibility.h"
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
 
 namespace holdsheet {
 
+class AccessibilitySwitch;
 class AtspiChannel;
-class CachedCheck;
 
 // The accessibility port over AT-SPI2 on D-Bus. The tree is presented in the vocabulary the
 // menu reader expects ("AXMenuBar", "AXChildren", "AXRole", ...), so the same reader runs on
 // GTK and Qt applications. The bus is connected by the first thread that reads, and again
-// after its daemon restarted; the trust state is kept by a thread of its own, so the main
-// thread never waits on the bus.
+// after its daemon restarted; the trust state follows the desktop's accessibility switch, so
+// the main thread never waits on the bus.
 class AtspiAccessibility : public Accessibility {
   public:
     enum class Status { noBus, notAnswering, disabled, ready };
@@ -39,13 +38,12 @@ class AtspiAccessibility : public Accessibility {
     void setMessagingTimeout(const AXElementRef& application, double seconds) override;
     bool hasTimedOut(const AXElementRef& application) override;
     bool wasCutShort(const AXElementRef& application) override;
-    // Menu bars here hold the application's menus only.
-    bool menuBarLeadsWithSystemMenu() const override { return false; }
     AXError copyAttributeValue(const AXElementRef& element, const QString& attribute,
                                AXValue& value) override;
     void performAction(const AXElementRef& element, const QString& action) override;
     bool isProcessTrusted() override;
     void isProcessTrustedWithPrompt() override;
+    void observeTrust(std::function<void()> changed) override;
 
     // Asks the user before the prompt switches the desktop's accessibility on; without
     // one, the prompt does nothing.
@@ -56,13 +54,12 @@ class AtspiAccessibility : public Accessibility {
     struct Private;
 
   private:
-    static constexpr std::chrono::milliseconds trustPeriod{500};
-    static constexpr std::chrono::milliseconds firstTrustWait{500};
+    AccessibilitySwitch& accessibilitySwitch();
 
     std::function<bool()> confirmEnabling_;
     std::shared_ptr<Private> d_;
-    std::once_flag trustStarted_;
-    std::unique_ptr<CachedCheck> trust_;  // after d_: gone before it
+    std::once_flag switchStarted_;
+    std::unique_ptr<AccessibilitySwitch> switch_;
 };
 
 }  // namespace holdsheet

@@ -36,36 +36,37 @@ class SharedFile : public SettingsFileFixture {
     FakeRunner runner;
 };
 
-TEST_F(SharedFile, ThePermissionPollWritesOnlyWhenTheValueChanges) {
+TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChanges) {
     writeFile("[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
     int heard = 0;
     auto subscription = store.observe([&] { ++heard; });
-    ax.trusted = true;
+    ax.trusted = false;
     auto monitor = monitorOf(store);
-    monitor.startPolling();
+    monitor.startWatching();
 
     int rewrites = 0;
     for (int cycle = 0; cycle < 5; ++cycle) {
         const auto before = identity();
-        scheduler.advance(PermissionMonitor::pollInterval);
+        ax.setTrusted(true);
+        ax.setTrusted(false);
         EXPECT_TRUE(store.flush());
         rewrites += identity() == before ? 0 : 1;
     }
-    EXPECT_EQ(rewrites, 1) << "the first cycle stores the grant, the other four nothing";
+    EXPECT_EQ(rewrites, 1) << "the first check stores the grant, the other four nothing";
     EXPECT_EQ(heard, 1);
     EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\nhadAccessibilityAccess=true\n");
 }
 
-TEST_F(SharedFile, ALineAddedWhileRunningSurvivesThePollAndASettingsWrite) {
+TEST_F(SharedFile, ALineAddedWhileRunningSurvivesTheGrantAndASettingsWrite) {
     writeFile("; my settings\n[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
-    ax.trusted = true;
+    ax.trusted = false;
     auto monitor = monitorOf(store);
-    monitor.startPolling();
+    monitor.startWatching();
 
     appendToFile("# no disabled items, please\nshowDisabled=false\n");
-    scheduler.advance(PermissionMonitor::pollInterval);  // stores the grant: a real change
+    ax.setTrusted(true);  // stores the grant: a real change
     EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path()),
               "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
@@ -73,7 +74,7 @@ TEST_F(SharedFile, ALineAddedWhileRunningSurvivesThePollAndASettingsWrite) {
     EXPECT_EQ(store.boolean("showDisabled"), false);
 
     appendToFile("closeOnRelease=true\n");
-    scheduler.advance(PermissionMonitor::pollInterval);
+    ax.setTrusted(false);  // checked again, nothing to store
     store.set("textSize", "large");
     EXPECT_TRUE(store.flush());
     EXPECT_EQ(readFile(path()),
