@@ -36,6 +36,14 @@ TEST(DumpOptions, ThePdfFormatNeedsAnOutputFileAndNothingElseTakesOne) {
         {{"--format", "PDF", "--output", "x"}, "--format takes text, json or pdf"},
         {{"--format"}, "--format takes text, json or pdf"},
         {{"--format", "pdf", "--help"}, nullptr},
+        {{"--pid"}, "--pid needs a process id"},
+        {{"--pid", "abc"}, "--pid needs a process id"},
+        {{"--include-disabled", "--exclude-disabled"},
+         "--include-disabled and --exclude-disabled exclude each other"},
+        {{"--system", "--no-system"}, "--system and --no-system exclude each other"},
+        {{"--filter"}, "--filter needs a text"},
+        {{"--timeout", "0"}, "--timeout needs a number of seconds"},
+        {{"--timeout", "soon"}, "--timeout needs a number of seconds"},
     };
     for (const Case& c : cases) {
         const auto parsed = parseDumpOptions(c.arguments);
@@ -57,6 +65,10 @@ TEST(DumpOptions, ThePdfFormatNeedsAnOutputFileAndNothingElseTakesOne) {
     EXPECT_EQ(options.pid, 42);
     EXPECT_EQ(options.includeSystem, false);
     EXPECT_EQ(options.filter, "save");
+    // What follows --filter is the text, even when it reads as an option.
+    const auto help = std::get<DumpOptions>(parseDumpOptions({"--filter", "--help"}));
+    EXPECT_EQ(help.filter, "--help");
+    EXPECT_FALSE(help.help);
 }
 
 TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {

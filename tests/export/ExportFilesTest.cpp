@@ -104,22 +104,6 @@ TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
     }
 }
 
-TEST(AtomicFile, ALinkAtTheTargetIsReplacedNotWrittenThrough) {
-    QTemporaryDir dir;
-    const QString elsewhere = dir.filePath("elsewhere");
-    writeText(elsewhere, "someone's file");
-    const QString target = dir.filePath("sheet.pdf");
-    ASSERT_EQ(
-        ::symlink(QFile::encodeName(elsewhere).constData(), QFile::encodeName(target).constData()),
-        0);
-    EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")), FileWrite::exists);
-    EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
-              FileWrite::written);
-    EXPECT_EQ(contentOf(elsewhere), "someone's file");
-    EXPECT_FALSE(QFileInfo(target).isSymLink());
-    EXPECT_EQ(contentOf(target), "new");
-}
-
 TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
@@ -209,8 +193,15 @@ TEST(AtomicFile, TheReplacementKeepsThePermissionsOfTheFileItReplaces) {
             << c.name;
         EXPECT_EQ(modeOf(target), c.mode) << c.name;
         EXPECT_EQ(contentOf(target), "new") << c.name;
+        EXPECT_FALSE(QFileInfo(target).isSymLink()) << c.name;
     }
+    // The link was replaced, not written through; unforced, a link is a file there.
+    EXPECT_EQ(contentOf(dir.filePath("elsewhere")), "old");
     EXPECT_EQ(modeOf(dir.filePath("elsewhere")), 0600u);
+    QFile::remove(dir.filePath("sheet.pdf"));
+    ASSERT_EQ(::symlink("elsewhere", QFile::encodeName(dir.filePath("sheet.pdf")).constData()), 0);
+    EXPECT_EQ(writeFileAtomically(dir.filePath("sheet.pdf"), 0666, Existing::keep, writing("new")),
+              FileWrite::exists);
     ::umask(umaskBefore);
 }
 
@@ -341,10 +332,13 @@ TEST_F(ExportFolderTest, AnExportLandsInTheRuntimeFolderForItsOwnerOnly) {
     EXPECT_EQ(modeOf(*first) & 0777, 0600u);
     EXPECT_TRUE(contentOf(*first).startsWith("%PDF-"));
 
-    // The next export of the same application replaces it, leaving nothing else.
+    // The next export of the same application replaces it, leaving nothing else, and closes
+    // the folder again if it was opened to others.
     writeText(*first, "stale");
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime() + "/Holdsheet").constData(), 0777), 0);
     EXPECT_EQ(exportSheet(), first);
     EXPECT_TRUE(contentOf(*first).startsWith("%PDF-"));
+    EXPECT_EQ(modeOf(runtime() + "/Holdsheet"), 0700u);
     EXPECT_EQ(entriesOf(runtime() + "/Holdsheet"), QStringList{"Holdsheet - Mousepad.pdf"});
 }
 
@@ -369,13 +363,6 @@ TEST_F(ExportFolderTest, WithoutAPrivateRuntimeFolderTheCacheTakesIt) {
         EXPECT_EQ(modeOf(cache() + "/Holdsheet/tmp"), 0700u) << c.name;
     }
     EXPECT_FALSE(QFileInfo::exists(runtime() + "/Holdsheet"));
-}
-
-TEST_F(ExportFolderTest, AFolderOfOursOpenToOthersIsClosed) {
-    ASSERT_TRUE(QDir().mkdir(runtime() + "/Holdsheet"));
-    ASSERT_EQ(::chmod(QFile::encodeName(runtime() + "/Holdsheet").constData(), 0777), 0);
-    ASSERT_TRUE(exportSheet());
-    EXPECT_EQ(modeOf(runtime() + "/Holdsheet"), 0700u);
 }
 
 TEST_F(ExportFolderTest, ALinkAFileOrAnotherUsersFolderInItsPlaceIsRefused) {

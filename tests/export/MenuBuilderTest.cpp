@@ -59,50 +59,41 @@ class MenuBuilderTest : public ::testing::Test {
                         }};
 };
 
-TEST_F(MenuBuilderTest, TheShareMenuPrintsSharesAndSavesWithItsSymbols) {
-    QMenu* menu = builder.showShareMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->parentWidget(), &view);
-    const auto entries = items(menu);
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0]->text(), "<share.print>");
-    EXPECT_EQ(entries[1]->text(), "<share.share>");
-    EXPECT_EQ(entries[2]->text(), "<share.savePDF>");
-    EXPECT_EQ(symbolsDrawn,
-              (std::vector<QString>{"printer", "square.and.arrow.up", "arrow.down.doc"}));
-    for (QAction* entry : entries) {
-        EXPECT_FALSE(entry->icon().isNull()) << entry->text().toStdString();
-        EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
-    }
-    choose(entries[1]);
-    choose(entries[2]);
-    choose(entries[0]);
-    EXPECT_EQ(ran, (std::vector<std::string>{"share", "save", "print"}));
-}
-
 // The menu is done with the click before the action runs: quitting tears the panel, and the
 // menu in it, down.
-TEST_F(MenuBuilderTest, AChosenItemRunsItsActionAtTheNextTurn) {
-    QMenu* menu = builder.showPanelMenu();
-    ASSERT_NE(menu, nullptr);
-    menu->actions()[2]->trigger();
-    EXPECT_TRUE(ran.empty());
-    scheduler.runUntilIdle();
-    EXPECT_EQ(ran, std::vector<std::string>{"quit"});
-}
-
-TEST_F(MenuBuilderTest, TheProgramMenuOpensSettingsAndQuitsBelowASeparator) {
-    QMenu* menu = builder.showPanelMenu();
-    ASSERT_NE(menu, nullptr);
-    const auto actions = menu->actions();
-    ASSERT_EQ(actions.size(), 3);
-    EXPECT_EQ(actions[0]->text(), "<menu.settings>");
-    EXPECT_TRUE(actions[1]->isSeparator());
-    EXPECT_EQ(actions[2]->text(), "<menu.quit>");
-    EXPECT_EQ(symbolsDrawn, (std::vector<QString>{"gearshape", "power"}));
-    choose(actions[0]);
-    choose(actions[2]);
-    EXPECT_EQ(ran, (std::vector<std::string>{"settings", "quit"}));
+TEST_F(MenuBuilderTest, EachMenuShowsItsEntriesOverTheViewAndRunsThemAtTheNextTurn) {
+    const struct {
+        std::function<QMenu*()> show;
+        std::vector<QString> texts;  // "-": a separator
+        std::vector<std::string> actions;
+    } cases[] = {
+        {[&] { return builder.showShareMenu(); },
+         {"<share.print>", "<share.share>", "<share.savePDF>"},
+         {"print", "share", "save"}},
+        {[&] { return builder.showPanelMenu(); },
+         {"<menu.settings>", "-", "<menu.quit>"},
+         {"settings", "quit"}},
+    };
+    for (const auto& c : cases) {
+        ran.clear();
+        QMenu* menu = c.show();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->parentWidget(), &view);
+        std::vector<QString> texts;
+        for (QAction* action : menu->actions()) {
+            texts.push_back(action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        EXPECT_EQ(texts, c.texts);
+        for (QAction* entry : items(menu)) {
+            EXPECT_FALSE(entry->icon().isNull()) << entry->text().toStdString();
+            EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
+            const std::size_t before = ran.size();
+            entry->trigger();
+            EXPECT_EQ(ran.size(), before) << "runs at the next turn";
+            scheduler.runUntilIdle();
+        }
+        EXPECT_EQ(ran, c.actions);
+    }
 }
 
 // Every pop-up adds to one list of actions, so an item of any menu runs the action it was

@@ -251,15 +251,5 @@ TEST_F(PdfDocumentTest, TheDocumentSpeaksTheChosenLanguage) {
     EXPECT_FALSE(text.contains("pdf.page")) << "a key without its text";
 }
 
-TEST_F(PdfDocumentTest, AFailedWriteLeavesNoFile) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
-    const auto groups = threePageSheet();
-    EXPECT_FALSE(writePDF(groups, "Mousepad", QImage(), dir.filePath("missing/sheet.pdf"), l10n));
-    EXPECT_FALSE(writePDF(groups, "Mousepad", QImage(), dir.filePath("taken"), l10n));
-    EXPECT_TRUE(QFileInfo(dir.filePath("taken")).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"taken"});
-}
-
 }  // namespace
 }  // namespace holdsheet

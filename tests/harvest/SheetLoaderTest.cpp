@@ -66,11 +66,8 @@ class Loader : public ::testing::Test {
 
 using Lines = std::vector<std::string>;
 
-TEST_F(Loader, WithNothingStoredBothGroupsAndDisabledItemsAreIn) {
-    EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
-}
-
 TEST_F(Loader, AnApplicationThatStopsAnsweringGivesWhatWasReadMarkedSo) {
+    // With nothing stored, the desktop's group and disabled items are in.
     EXPECT_EQ(load(), (Lines{"File 1", "Edit 1", "Desktop Shortcuts 1"}));
     EXPECT_FALSE(notResponding);
     ax.silent.insert(pid);

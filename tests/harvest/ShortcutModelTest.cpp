@@ -5,17 +5,6 @@
 namespace holdsheet {
 namespace {
 
-ShortcutGroup groupOf(int items) {
-    ShortcutGroup group;
-    group.items.resize(static_cast<std::size_t>(items));
-    return group;
-}
-
-TEST(ShortcutSheet, CountsItemsOfAllGroups) {
-    EXPECT_EQ(ShortcutSheet{}.itemCount(), 0);
-    EXPECT_EQ((ShortcutSheet{{groupOf(3), groupOf(4)}}).itemCount(), 7);
-}
-
 TEST(ShortcutItem, CopiesKeepTheIdAndShareTheElement) {
     class Element : public AXElement {};
     auto element = std::make_shared<Element>();

@@ -37,6 +37,7 @@ void check(Toolkit toolkit, std::initializer_list<Case> cases) {
     }
 }
 
+// One name per kind of key: the table of names itself is not restated here.
 TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
     check(Toolkit::gtk, {
                             {"s;<Alt>f:s;<Primary>s", "char:s mods:12"},
@@ -47,20 +48,12 @@ TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
                             {";;<Meta>x", "char:x mods:10"},  // Meta is Alt in GTK
                             {";;<Mod1>x", "char:x mods:10"},
                             {";;<Primary>plus", "char:+ mods:12"},
-                            {";;<Primary>comma", "char:, mods:12"},
                             {";;<Primary>semicolon", "char:; mods:12"},
                             {";;F5", "vk:96 mods:8"},
                             {";;F20", "vk:90 mods:8"},
                             {";;<Shift>Escape", "vk:53 mods:9"},
                             {";;<Primary>Return", "vk:36 mods:12"},
-                            {";;KP_Enter", "vk:76 mods:8"},
-                            {";;<Primary>Page_Up", "vk:116 mods:12"},
                             {";;<Primary>Prior", "vk:116 mods:12"},
-                            {";;<Primary>Next", "vk:121 mods:12"},
-                            {";;<Alt>Left", "vk:123 mods:10"},
-                            {";;Delete", "vk:117 mods:8"},
-                            {";;<Primary>space", "vk:49 mods:12"},
-                            {";;<Primary>BackSpace", "vk:51 mods:12"},
                             // ISO_Left_Tab is Shift+Tab, said or not.
                             {";;<Shift>ISO_Left_Tab", "vk:48 mods:9"},
                             {";;<Primary>ISO_Left_Tab", "vk:48 mods:13"},
@@ -70,12 +63,9 @@ TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
                             {";;<Primary>s  ", "char:s mods:12"},
                             // Keypad keys.
                             {";;<Primary>KP_Add", "char:+ mods:12"},
-                            {";;<Primary>KP_7", "char:7 mods:12"},
                             {";;KP_Separator", "char:, mods:8"},
                             {";;<Primary>KP_Space", "vk:49 mods:12"},
                             {";;KP_F1", "vk:122 mods:8"},
-                            {";;KP_Home", "vk:115 mods:8"},
-                            {";;KP_Next", "vk:121 mods:8"},
                             // The label spelling some GTK versions report.
                             {"N;Alt+F:N;Ctrl+N", "char:N mods:12"},
                             {"N;Alt+F:N;Shift+Ctrl+N", "char:N mods:13"},
@@ -85,10 +75,8 @@ TEST(KeyBindingParser, GtkUsesOnlyTheAcceleratorField) {
                             {";;", "none"},
                             {"", "none"},
                             {"s", "none"},
-                            // Keys the original tables lack, under their extra codes.
+                            // A key the original tables lack, under an extra code of its own.
                             {";;Print", "vk:256 mods:8"},
-                            {";;<Primary>Insert", "vk:257 mods:12"},
-                            {";;Menu", "vk:258 mods:8"},
                             {";;<Super>Above_Tab", "char:` mods:0"},
                             // Keys without a name here.
                             {";;XF86AudioPlay", "none"},
@@ -107,11 +95,7 @@ TEST(KeyBindingParser, QtShortcutTexts) {
                            {"Ctrl+-", "char:- mods:12"},
                            {"Ctrl+;", "char:; mods:12"},
                            {"Ctrl+,", "char:, mods:12"},
-                           {"Ctrl+PgDown", "vk:121 mods:12"},
                            {"Ctrl+Return", "vk:36 mods:12"},
-                           {"Esc", "vk:53 mods:8"},
-                           {"Del", "vk:117 mods:8"},
-                           {"F11", "vk:103 mods:8"},
                            {"Ctrl+Space", "vk:49 mods:12"},
                            {"Ctrl+ ", "char:  mods:12"},
                            {"Backtab", "vk:48 mods:9"},
