@@ -13,14 +13,6 @@
 namespace holdsheet::e2e {
 namespace {
 
-const std::vector<MenuLine> menus = {
-    {0, "menu", "_File", "", ""},
-    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
-    {1, "item", "_Save", "<Primary>s", "Ctrl+S"},
-    {0, "menu", "_Edit", "", ""},
-    {1, "item", "_Copy", "<Primary>c", "Ctrl+C"},
-};
-
 QString accessibilityBusAddress() {
     return runTool("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
                              "/org/a11y/bus", "--method", "org.a11y.Bus.GetAddress"});
@@ -71,7 +63,7 @@ TEST(AccessibilityBusRestart, TheRunningProgramMovesToTheNewBus) {
     RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}};
     ASSERT_TRUE(holdsheetAnswers());
     {
-        RunningApp before(Toolkit::gtk, menus);
+        RunningApp before(Toolkit::gtk, twoMenus());
         ASSERT_TRUE(before.waitUntilReadable());
         EXPECT_GE(sheetShownOver(before).value("itemCount").toInt(), 3) << "read on the first bus";
     }
@@ -91,7 +83,7 @@ TEST(AccessibilityBusRestart, TheRunningProgramMovesToTheNewBus) {
         << oldAddress.toStdString();
     ASSERT_TRUE(setAccessibilityEnabled(true));
 
-    RunningApp after(Toolkit::gtk, menus);
+    RunningApp after(Toolkit::gtk, twoMenus());
     ASSERT_TRUE(after.waitUntilReadable());
     const HoldsheetRun dumped =
         runHoldsheet({"dump", "--pid", QString::number(after.pid()), "--format", "json"});

@@ -16,11 +16,6 @@
 namespace holdsheet::e2e {
 namespace {
 
-const std::vector<MenuLine> small = {
-    {0, "menu", "_File", "", ""},
-    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
-};
-
 TEST(Dump, ReadsMousepad) {
     RunningApp app(QStringList{"mousepad"});
     ASSERT_TRUE(app.waitUntilReadable());
@@ -79,7 +74,7 @@ TEST(Dump, EndsWithTheKeysOfTheRunningWindowManager) {
 }
 
 TEST(Dump, DefaultsToTheActiveWindow) {
-    RunningApp app(Toolkit::gtk, small);
+    RunningApp app(Toolkit::gtk, oneMenu());
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
     const HoldsheetRun run = runHoldsheet({"dump", "--format", "json", "--no-system"});
@@ -90,7 +85,7 @@ TEST(Dump, DefaultsToTheActiveWindow) {
 }
 
 TEST(Dump, AStoppedApplicationIsReportedAndWhatWasReadStillPrinted) {
-    RunningApp app(Toolkit::gtk, small);
+    RunningApp app(Toolkit::gtk, oneMenu());
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
     const QString pid = QString::number(app.pid());
@@ -163,7 +158,7 @@ TEST(Dump, ReportsAMissingBusAndDisabledAccessibility) {
 }
 
 TEST(Dump, WritesThePdfAndReplacesAFileOnlyWhenForced) {
-    RunningApp app(Toolkit::gtk, small);
+    RunningApp app(Toolkit::gtk, oneMenu());
     ASSERT_TRUE(app.waitUntilReadable());
     QTemporaryDir dir;
     const QString pdf = dir.filePath("sheet.pdf");
@@ -233,7 +228,7 @@ TEST(Dump, AFullDiskFailsTheRunAndKeepsTheOldFile) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "mounting a small tmpfs in a private mount namespace takes root";
     }
-    RunningApp app(Toolkit::gtk, small);
+    RunningApp app(Toolkit::gtk, oneMenu());
     ASSERT_TRUE(app.waitUntilReadable());
     QTemporaryDir dir;
     const char* script = R"sh(

@@ -382,6 +382,16 @@ std::vector<MenuLine> oneMenu() {
     return {{0, "menu", "_File", "", ""}, {1, "item", "_Open", "<Primary>o", "Ctrl+O"}};
 }
 
+std::vector<MenuLine> twoMenus() {
+    return {
+        {0, "menu", "_File", "", ""},
+        {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
+        {1, "item", "_Save", "<Primary>s", "Ctrl+S"},
+        {0, "menu", "_Edit", "", ""},
+        {1, "item", "_Copy", "<Primary>c", "Ctrl+C"},
+    };
+}
+
 void OverOneMenuApp::SetUp() {
     ASSERT_TRUE(app.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));

@@ -151,6 +151,8 @@ bool activate(qint64 pid, std::chrono::milliseconds limit = 20s);
 void showPanel();
 // A File menu holding Open ⌃O: the least an application needs for a sheet.
 std::vector<MenuLine> oneMenu();
+// File with Open and Save, Edit with Copy.
+std::vector<MenuLine> twoMenus();
 
 // A GTK application of one menu in front, and holdsheet answering over it.
 class OverOneMenuApp : public ::testing::Test {

@@ -12,11 +12,6 @@
 namespace holdsheet::e2e {
 namespace {
 
-const std::vector<MenuLine> small = {
-    {0, "menu", "_File", "", ""},
-    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
-};
-
 // The panel's header and dump name an application alike: by its window class while no
 // launcher entry names it, by the entry once one appears in the applications folder.
 TEST(Naming, PanelAndDumpGiveOneNameAndSeeANewLauncherEntry) {
@@ -24,7 +19,7 @@ TEST(Naming, PanelAndDumpGiveOneNameAndSeeANewLauncherEntry) {
     ASSERT_TRUE(data.isValid());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", data.path());
-    RunningApp fixture(Toolkit::gtk, small);
+    RunningApp fixture(Toolkit::gtk, oneMenu());
     ASSERT_TRUE(fixture.waitUntilReadable());
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == fixture.pid(); }, 20s));
     RunningApp holdsheet(QStringList{HOLDSHEET_BINARY}, environment);

@@ -64,14 +64,6 @@ const std::vector<std::string> shapesSheet = {
     "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Screenshot ⌃Print, Files ⌘E, Space ⌃␣",
 };
 
-const std::vector<MenuLine> small = {
-    {0, "menu", "_File", "", ""},
-    {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
-    {1, "item", "_Save", "<Primary>s", "Ctrl+S"},
-    {0, "menu", "_Edit", "", ""},
-    {1, "item", "_Copy", "<Primary>c", "Ctrl+C"},
-};
-
 std::vector<MenuLine> hugeMenu() {
     std::vector<MenuLine> lines{{0, "menu", "_Huge", "", ""}};
     for (int i = 0; i < 900; ++i) {
@@ -235,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit:
 
 // Browsers and mail programs keep their menu bar inside a tool bar.
 TEST(Reader, FindsTheMenuBarInsideAToolBar) {
-    RunningApp app(Toolkit::gtk, small, {"--menu-bar-in-tool-bar"});
+    RunningApp app(Toolkit::gtk, twoMenus(), {"--menu-bar-in-tool-bar"});
     ASSERT_TRUE(app.waitUntilReadable());
     const HoldsheetRun run = runHoldsheet(
         {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
