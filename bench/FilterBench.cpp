@@ -1,5 +1,5 @@
 // filterGroups over a sheet of 1,000 items in 20 menus, for a few typical queries.
-#include "harvest/SheetLoader.h"
+#include "harvest/SheetFilter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,6 +7,7 @@
 #include "app/PreferenceOverrides.h"
 #include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
+#include "harvest/SheetFilter.h"
 #include "harvest/SheetLoader.h"
 #include "harvest/TitleCap.h"
 #include "platform/linux/ActiveWindow.h"

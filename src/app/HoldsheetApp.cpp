@@ -9,8 +9,8 @@
 #include "settings/SettingsView.h"
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/OverlayPanel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QApplication>
 #include <QMenu>

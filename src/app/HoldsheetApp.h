@@ -6,7 +6,6 @@
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
 #include "export/ExportActions.h"
-#include "export/MenuBuilder.h"
 #include "export/ModalExportDialogs.h"
 #include "harvest/Performer.h"
 #include "harvest/SheetLoader.h"
@@ -31,6 +30,7 @@
 #include "platform/linux/XTestKeyPoster.h"
 #include "platform/linux/XdgAutostart.h"
 #include "prefs/Localization.h"
+#include "sheetview/MenuBuilder.h"
 #include "trigger/HoldMonitor.h"
 
 #include <QVariantMap>

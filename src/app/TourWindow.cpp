@@ -1,7 +1,7 @@
 #include "app/TourWindow.h"
 
 #include "onboarding/TourView.h"
-#include "sheetview/PanelBackground.h"
+#include "ui/PanelBackground.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,6 @@
 #include "export/ExportActions.h"
 
 #include "export/ExportDialogs.h"
-#include "export/MenuBuilder.h"
 #include "export/PdfWriter.h"
 #include "export/ShareMenu.h"
 #include "export/SheetPrinting.h"
@@ -9,6 +8,7 @@
 #include "panel/PanelController.h"
 #include "platform/FileViewer.h"
 #include "prefs/Localization.h"
+#include "sheetview/MenuBuilder.h"
 
 #include <QWidget>
 

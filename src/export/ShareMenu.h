@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/MenuBuilder.h"
+#include "sheetview/MenuBuilder.h"
 
 #include <QString>
 

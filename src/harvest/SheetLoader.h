@@ -6,8 +6,6 @@
 #include "platform/Scheduler.h"
 #include "platform/SystemHotKeys.h"
 
-#include <QLocale>
-
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -55,12 +53,5 @@ class SheetLoader {
     // reads of an application that does not answer never pile up.
     std::shared_ptr<std::atomic<quint64>> latest_ = std::make_shared<std::atomic<quint64>>(0);
 };
-
-// The groups narrowed to a search text: a group whose title matches stays whole (same id);
-// otherwise its matching items, by title or by modifiers followed by key, form a new group.
-// Case is ignored by the rules of `locale`; accents count.
-std::vector<ShortcutGroup> filterGroups(const QString& query,
-                                        const std::vector<ShortcutGroup>& groups,
-                                        const QLocale& locale = QLocale::system());
 
 }  // namespace holdsheet

@@ -1,8 +1,8 @@
 #include "onboarding/FeatureCard.h"
 
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "onboarding/StepRow.h"
 
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,16 +1,16 @@
 #include "onboarding/TourView.h"
 
 #include "brand/BrandMark.h"
-#include "onboarding/CapsuleTextButton.h"
 #include "onboarding/CardScroller.h"
 #include "onboarding/FeatureCard.h"
 #include "onboarding/TourFeatures.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
-#include "sheetview/SheetLabel.h"
 #include "sheetview/SheetLayout.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/CapsuleTextButton.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "onboarding/CardGrid.h"
 #include "platform/PreferenceStore.h"
 #include "prefs/StoredEnum.h"
-#include "sheetview/PanelBackground.h"
+#include "ui/PanelBackground.h"
 
 #include <QWidget>
 

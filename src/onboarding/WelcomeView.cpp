@@ -1,19 +1,19 @@
 #include "onboarding/WelcomeView.h"
 
 #include "brand/BrandMark.h"
-#include "onboarding/CapsuleTextButton.h"
 #include "onboarding/RoundedBox.h"
 #include "onboarding/StepRow.h"
 #include "permissions/PermissionMonitor.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
-#include "settings/SettingsStyle.h"
-#include "sheetview/BusyIndicator.h"
-#include "sheetview/RetireWidget.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/BusyIndicator.h"
+#include "ui/CapsuleTextButton.h"
+#include "ui/RetireWidget.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

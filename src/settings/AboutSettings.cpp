@@ -1,15 +1,15 @@
 #include "settings/AboutSettings.h"
 
+#include "brand/BrandMark.h"
 #include "platform/ProcessRunner.h"
 #include "prefs/Localization.h"
-#include "brand/BrandMark.h"
 #include "settings/FormDivider.h"
 #include "settings/LinkButton.h"
-#include "settings/SettingsStyle.h"
 #include "settings/VersionText.h"
-#include "sheetview/NoticeLayout.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/NoticeLayout.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
 
 #include <QVBoxLayout>
 

@@ -1,10 +1,10 @@
 #include "settings/AppLabel.h"
 
 #include "platform/InstalledApplications.h"
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -9,7 +9,7 @@
 #include "settings/Row.h"
 #include "settings/SegmentedPicker.h"
 #include "settings/SheetPreview.h"
-#include "sheetview/PanelBackground.h"
+#include "ui/PanelBackground.h"
 
 #include <QButtonGroup>
 #include <QSlider>

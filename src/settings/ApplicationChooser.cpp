@@ -1,9 +1,9 @@
 #include "settings/ApplicationChooser.h"
 
 #include "prefs/Localization.h"
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QCollator>
 #include <QDialogButtonBox>

@@ -3,10 +3,10 @@
 #include "prefs/Localization.h"
 #include "settings/AppLabel.h"
 #include "settings/FormDivider.h"
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

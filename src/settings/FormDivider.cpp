@@ -1,6 +1,6 @@
 #include "settings/FormDivider.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "settings/Hint.h"
 
-#include "settings/SettingsStyle.h"
+#include "ui/SettingsStyle.h"
 
 namespace holdsheet {
 

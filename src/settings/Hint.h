@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheetview/SheetLabel.h"
+#include "ui/SheetLabel.h"
 
 namespace holdsheet {
 

@@ -2,7 +2,7 @@
 
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
-#include "settings/SettingsStyle.h"
+#include "ui/SettingsStyle.h"
 
 #include <QSignalBlocker>
 

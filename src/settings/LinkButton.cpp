@@ -1,6 +1,6 @@
 #include "settings/LinkButton.h"
 
-#include "settings/SettingsStyle.h"
+#include "ui/SettingsStyle.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

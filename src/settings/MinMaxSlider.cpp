@@ -1,7 +1,7 @@
 #include "settings/MinMaxSlider.h"
 
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetLabel.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

@@ -4,9 +4,9 @@
 #include "prefs/Localization.h"
 #include "settings/Hint.h"
 #include "settings/LinkButton.h"
-#include "settings/SettingsStyle.h"
 #include "settings/StatusSymbol.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "settings/Row.h"
 
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetLabel.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetLabel.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "settings/SegmentedPicker.h"
 
-#include "settings/SettingsStyle.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QAbstractButton>
 #include <QFontMetricsF>

@@ -8,7 +8,7 @@
 #include "settings/FormDivider.h"
 #include "settings/GeneralSettings.h"
 #include "settings/TabBar.h"
-#include "sheetview/RetireWidget.h"
+#include "ui/RetireWidget.h"
 
 #include <QEvent>
 #include <QShowEvent>

@@ -2,9 +2,9 @@
 
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
-#include "settings/SettingsStyle.h"
-#include "sheetview/PanelBackground.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/PanelBackground.h"
+#include "ui/SettingsStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

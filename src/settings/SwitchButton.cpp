@@ -1,6 +1,6 @@
 #include "settings/SwitchButton.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 #include "prefs/Localization.h"
 #include "settings/SettingsTabs.h"
 #include "settings/TabButton.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QHBoxLayout>
 #include <QLinearGradient>

@@ -2,7 +2,7 @@
 
 #include "settings/SettingsTabs.h"
 #include "settings/TabHighlight.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

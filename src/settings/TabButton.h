@@ -1,7 +1,7 @@
 #pragma once
 
 #include "prefs/StoredEnum.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetSymbols.h"
 
 #include <QAbstractButton>
 

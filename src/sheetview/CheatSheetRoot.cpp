@@ -9,7 +9,7 @@
 #include "sheetview/SearchField.h"
 #include "sheetview/SheetContent.h"
 #include "sheetview/SheetLayout.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include "platform/PreferenceStore.h"
 #include "prefs/StoredEnum.h"
-#include "sheetview/PanelBackground.h"
 #include "sheetview/SheetServices.h"
+#include "ui/PanelBackground.h"
 
 #include <QWidget>
 

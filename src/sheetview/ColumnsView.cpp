@@ -1,7 +1,7 @@
 #include "sheetview/ColumnsView.h"
 
 #include "sheetview/SheetLayout.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>

@@ -1,9 +1,9 @@
 #include "sheetview/FooterBar.h"
 
 #include "prefs/Localization.h"
-#include "sheetview/CapsuleButton.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/CapsuleButton.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
 
 #include <QCursor>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "sheetview/GroupView.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 

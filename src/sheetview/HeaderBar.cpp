@@ -3,8 +3,8 @@
 #include "panel/SheetModel.h"
 #include "prefs/Localization.h"
 #include "sheetview/SearchField.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

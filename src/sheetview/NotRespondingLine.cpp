@@ -2,7 +2,7 @@
 
 #include "panel/SheetModel.h"
 #include "prefs/Localization.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 namespace holdsheet {
 

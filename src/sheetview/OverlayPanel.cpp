@@ -1,7 +1,7 @@
 #include "sheetview/OverlayPanel.h"
 
 #include "sheetview/CheatSheetRoot.h"
-#include "sheetview/PanelBackground.h"
+#include "ui/PanelBackground.h"
 
 #include <QLineEdit>
 #include <QPropertyAnimation>

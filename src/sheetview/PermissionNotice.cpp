@@ -1,10 +1,10 @@
 #include "sheetview/PermissionNotice.h"
 
 #include "prefs/Localization.h"
-#include "sheetview/NoticeLayout.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/NoticeLayout.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #include "sheetview/RowFonts.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 namespace holdsheet {
 

@@ -1,8 +1,8 @@
 #include "sheetview/SearchField.h"
 
 #include "prefs/Localization.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetSymbols.h"
 
 #include <QWidget>
 

@@ -1,14 +1,14 @@
 #include "sheetview/SheetContent.h"
 
-#include "harvest/SheetLoader.h"
+#include "harvest/SheetFilter.h"
 #include "panel/SheetModel.h"
 #include "permissions/PermissionMonitor.h"
 #include "prefs/Localization.h"
-#include "sheetview/BusyIndicator.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
 #include "sheetview/PermissionNotice.h"
 #include "sheetview/SheetLayout.h"
+#include "ui/BusyIndicator.h"
 
 #include <QResizeEvent>
 #include <QScrollArea>

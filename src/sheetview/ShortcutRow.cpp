@@ -1,6 +1,6 @@
 #include "sheetview/ShortcutRow.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

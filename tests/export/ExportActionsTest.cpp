@@ -1,8 +1,8 @@
 #include "export/ExportActions.h"
 
-#include "export/MenuBuilder.h"
 #include "export/TemporaryPdf.h"
 #include "panel/PanelController.h"
+#include "sheetview/MenuBuilder.h"
 #include "support/FakeExport.h"
 #include "support/FakeRunner.h"
 #include "support/PanelHarness.h"

@@ -7,10 +7,10 @@
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
 #include "support/MemoryPreferenceStore.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QFontMetrics>
 #include <QPointer>

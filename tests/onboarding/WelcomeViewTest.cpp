@@ -5,11 +5,11 @@
 #include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
-#include "sheetview/SheetLabel.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/VirtualScheduler.h"
+#include "ui/SheetLabel.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -4,7 +4,7 @@
 #include "settings/LinkButton.h"
 #include "settings/SettingsHarness.h"
 #include "settings/VersionText.h"
-#include "sheetview/SheetLabel.h"
+#include "ui/SheetLabel.h"
 
 #include <QTest>
 

@@ -10,7 +10,7 @@
 #include "settings/SettingsHarness.h"
 #include "settings/SheetPreview.h"
 #include "sheetview/RowFonts.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -7,7 +7,7 @@
 #include "settings/TabButton.h"
 #include "settings/TabHighlight.h"
 #include "settings/ToggleRow.h"
-#include "sheetview/SheetLabel.h"
+#include "ui/SheetLabel.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -1,13 +1,13 @@
 #include "sheetview/CheatSheetRoot.h"
 
 #include "prefs/Preferences.h"
-#include "sheetview/CapsuleButton.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
 #include "sheetview/NotRespondingLine.h"
 #include "sheetview/SearchField.h"
 #include "sheetview/SheetContent.h"
-#include "sheetview/SheetLabel.h"
+#include "ui/CapsuleButton.h"
+#include "ui/SheetLabel.h"
 
 #include "SheetViewHarness.h"
 

@@ -3,7 +3,7 @@
 #include "prefs/Localization.h"
 #include "prefs/LocalizationKeys.h"
 #include "sheetview/KeyCaps.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QDir>
 #include <QGlyphRun>

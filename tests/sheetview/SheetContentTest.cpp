@@ -5,10 +5,10 @@
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
-#include "sheetview/NoticeLayout.h"
 #include "sheetview/PermissionNotice.h"
-#include "sheetview/SheetLabel.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/NoticeLayout.h"
+#include "ui/SheetLabel.h"
+#include "ui/SheetSymbols.h"
 
 #include "SheetViewHarness.h"
 

@@ -1,7 +1,7 @@
 #include "sheetview/ShortcutRow.h"
 
 #include "sheetview/GroupView.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include "SheetViewHarness.h"
 

@@ -1,7 +1,7 @@
-#include "sheetview/CapsuleButton.h"
+#include "ui/CapsuleButton.h"
 
-#include "sheetview/SheetStyle.h"
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetStyle.h"
+#include "ui/SheetSymbols.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetSymbols.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QFile>
 #include <QIcon>

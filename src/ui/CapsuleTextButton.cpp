@@ -1,7 +1,7 @@
-#include "onboarding/CapsuleTextButton.h"
+#include "ui/CapsuleTextButton.h"
 
-#include "sheetview/CapsuleButton.h"
-#include "sheetview/SheetStyle.h"
+#include "ui/CapsuleButton.h"
+#include "ui/SheetStyle.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "sheetview/PanelBackground.h"
+#include "ui/PanelBackground.h"
 
 #include <QPalette>
 

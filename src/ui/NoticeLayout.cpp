@@ -1,6 +1,6 @@
-#include "sheetview/NoticeLayout.h"
+#include "ui/NoticeLayout.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
-#include "settings/SettingsStyle.h"
+#include "ui/SettingsStyle.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 namespace holdsheet {
 

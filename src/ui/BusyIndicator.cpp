@@ -1,6 +1,6 @@
-#include "sheetview/BusyIndicator.h"
+#include "ui/BusyIndicator.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QPainter>
 #include <QTimer>

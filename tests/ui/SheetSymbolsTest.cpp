@@ -1,4 +1,4 @@
-#include "sheetview/SheetSymbols.h"
+#include "ui/SheetSymbols.h"
 
 #include <QIcon>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "export/MenuBuilder.h"
+#include "sheetview/MenuBuilder.h"
 
 #include "support/QtPrinters.h"
 #include "support/VirtualScheduler.h"

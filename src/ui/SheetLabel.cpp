@@ -1,6 +1,6 @@
-#include "sheetview/SheetLabel.h"
+#include "ui/SheetLabel.h"
 
-#include "sheetview/SheetStyle.h"
+#include "ui/SheetStyle.h"
 
 #include <QApplication>
 #include <QEvent>
