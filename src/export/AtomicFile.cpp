@@ -1,6 +1,6 @@
 #include "export/AtomicFile.h"
 
-#include "export/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <QString>
 #include <QStringList>

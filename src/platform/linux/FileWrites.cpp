@@ -1,6 +1,6 @@
 #include "platform/linux/FileWrites.h"
 
-#include "export/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <QFile>
 #include <QFileInfo>
