@@ -31,8 +31,9 @@ AppDelegate::AppDelegate(Platform platform, Machinery machinery, Windows windows
       windows_(std::move(windows)),
       startupLine_(std::move(startupLine)) {}
 
-QString AppDelegate::startupLine(const VersionInfo& version) {
-    return QStringLiteral("Holdsheet %1").arg(versionText(version));
+QString AppDelegate::startupLine(const VersionInfo& version, const QString& session) {
+    const QString line = QStringLiteral("Holdsheet %1").arg(versionText(version));
+    return session.isEmpty() ? line : line + QStringLiteral(" on ") + session;
 }
 
 AppDelegate::~AppDelegate() {

@@ -62,9 +62,8 @@ class AppDelegate {
 
     bool didShutDown() const { return didShutDown_; }
 
-    // "Holdsheet 2.3 (45)": what a report of a problem needs to name first. The session type
-    // joins it once the program runs on more than one kind.
-    static QString startupLine(const VersionInfo& version);
+    // "Holdsheet 2.3 (45) on sway": what a report of a problem needs to name first.
+    static QString startupLine(const VersionInfo& version, const QString& session = {});
 
   private:
     Platform platform_;

@@ -24,6 +24,7 @@ constexpr int exitDisplayUnavailable = 12;
 constexpr int exitNoSessionBus = 13;
 constexpr int exitNotRunning = 14;
 constexpr int exitNotResponding = 15;
+constexpr int exitSessionUnserved = 16;
 
 struct ExitStatusRow {
     int status;
@@ -44,12 +45,14 @@ constexpr std::array exitStatuses{
     ExitStatusRow{exitOutputUnwritable, "dump", "the --output file cannot be written"},
     ExitStatusRow{exitOutputExists, "dump", "the --output file exists and --force is not given"},
     ExitStatusRow{exitStandardOutputUnwritable, "dump, help", "standard output cannot be written"},
-    ExitStatusRow{exitNoDisplay, "holdsheet", "DISPLAY is not set"},
-    ExitStatusRow{exitDisplayUnavailable, "holdsheet", "the X display cannot be opened"},
+    ExitStatusRow{exitNoDisplay, "holdsheet", "neither WAYLAND_DISPLAY nor DISPLAY is set"},
+    ExitStatusRow{exitDisplayUnavailable, "holdsheet",
+                  "the X display or sway's IPC socket cannot be reached"},
     ExitStatusRow{exitNoSessionBus, "holdsheet, show, hide", "no session bus"},
     ExitStatusRow{exitNotRunning, "show, hide", "Holdsheet is not running in this session"},
     ExitStatusRow{exitNotResponding, "holdsheet, show, hide",
                   "the running Holdsheet does not answer"},
+    ExitStatusRow{exitSessionUnserved, "holdsheet", "a Wayland desktop other than sway"},
 };
 
 constexpr bool eachStatusOnce() {

@@ -4,7 +4,6 @@
 #include "app/BuildVersion.h"
 #include "app/HoldKeyConflict.h"
 #include "app/SheetActions.h"
-#include "platform/linux/X11Connection.h"
 #include "prefs/Preferences.h"
 #include "settings/SettingsView.h"
 #include "sheetview/CheatSheetRoot.h"
@@ -21,11 +20,6 @@
 namespace holdsheet {
 
 namespace {
-
-bool compositorRuns() {
-    const X11Connection probe;
-    return compositingManagerRunning(probe);
-}
 
 // Any window of the program's own: the panel and the menus it pops up.
 bool isOwnWindow(quint64 window) {
@@ -60,21 +54,21 @@ QStringList openMenuItems() {
 
 }  // namespace
 
-HoldsheetApp::HoldsheetApp()
+HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
     : localization_(store_),
       desktop_(runningDesktop()),
       hotKeys_(desktopHotKeys(desktop_)),
       desktopEntries_(entriesScheduler_),
-      workspace_(desktopEntries_),
+      session_(makeSession(
+          desktopEntries_,
+          {[this] { return panelWindow_ && panelWindow_->isVisible() && panelWindow_->isKey(); },
+           isOwnWindow})),
+      workspace_(session_->workspace()),
       loader_(scheduler_, ax_, store_, *hotKeys_, localization_),
-      monitors_(
-          [this] { return panelWindow_ && panelWindow_->isVisible() && panelWindow_->isKey(); },
-          isOwnWindow),
-      compositing_(compositorRuns()),
       permission_({ax_, store_, scheduler_, runner_}),
-      performer_({scheduler_, workspace_, ax_, poster_}),
+      performer_({scheduler_, workspace_, ax_, session_->keyPoster()}),
       controller_(
-          {scheduler_, workspace_, monitors_, screens_, store_, loader_},
+          {scheduler_, workspace_, session_->monitors(), screens_, store_, loader_},
           [this](SheetModel& model) {
               SheetServices services{
                   store_,
@@ -84,19 +78,20 @@ HoldsheetApp::HoldsheetApp()
                   [this] { requestPermission(controller_, permission_); },
                   [this](QPoint) { menus_.showShareMenu(); },
                   [this](QPoint) { menus_.showPanelMenu(); }};
-              auto panel = std::make_unique<OverlayPanel>(model, std::move(services), compositing_);
+              auto panel = std::make_unique<OverlayPanel>(model, std::move(services),
+                                                          session_->compositing());
               panelWindow_ = panel.get();
               return panel;
           },
           [this](const QString& key) { return localization_.localized(key); }),
-      hold_({monitors_, scheduler_, store_, ax_, workspace_, controller_}),
+      hold_({session_->monitors(), scheduler_, store_, ax_, workspace_, controller_}),
       settings_(
           windowPlatform(), [this] { controller_.hide(); },
           [this](std::function<void(double)> onHeight) {
               return makeSettingsView(std::move(onHeight));
           }),
       welcome_(windowPlatform(), permission_, [this] { settings_.show(); }),
-      tour_(windowPlatform(), compositing_, [this] { settings_.show(); }),
+      tour_(windowPlatform(), session_->compositing(), [this] { settings_.show(); }),
       menus_(
           scheduler_,
           {[this] { return panelContentView(); }, [this] { export_.printSheet(); },
@@ -116,7 +111,7 @@ HoldsheetApp::HoldsheetApp()
                    window->close();
                }
            }},
-          AppDelegate::startupLine(buildVersion())),
+          AppDelegate::startupLine(buildVersion(), session_->name())),
       statusMenu_(store_, localization_,
                   {[this] { controller_.show(); }, [this] { settings_.show(); },
                    [this] { delegate_.quitApplication(); }}) {
@@ -141,7 +136,7 @@ void HoldsheetApp::beep() {
 }
 
 WindowPlatform HoldsheetApp::windowPlatform() {
-    return {store_, localization_, scheduler_, raiser_};
+    return {store_, localization_, scheduler_, session_->raiser()};
 }
 
 std::unique_ptr<QWidget> HoldsheetApp::makeSettingsView(std::function<void(double)> onHeight) {
@@ -159,6 +154,9 @@ void HoldsheetApp::start() {
     warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
                           desktop_);
     delegate_.applicationDidFinishLaunching();
+    if (const QString trouble = session_->start(store_, scheduler_); !trouble.isEmpty()) {
+        log_.log(trouble);
+    }
 }
 
 void HoldsheetApp::shutDown() {

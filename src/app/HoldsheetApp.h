@@ -11,10 +11,10 @@
 #include "harvest/SheetLoader.h"
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
+#include "platform/DesktopSession.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DesktopEntryIndex.h"
 #include "platform/linux/DesktopHotKeys.h"
-#include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/FileManagerViewer.h"
 #include "platform/linux/GioApplications.h"
 #include "platform/linux/GioFileHandlers.h"
@@ -25,9 +25,6 @@
 #include "platform/linux/QtScheduler.h"
 #include "platform/linux/QtScreens.h"
 #include "platform/linux/SyslogLog.h"
-#include "platform/linux/X11EventMonitors.h"
-#include "platform/linux/X11WindowRaiser.h"
-#include "platform/linux/XTestKeyPoster.h"
 #include "platform/linux/XdgAutostart.h"
 #include "prefs/Localization.h"
 #include "sheetview/MenuBuilder.h"
@@ -45,7 +42,11 @@ class OverlayPanel;
 // worker that does not finish in time ends with the process instead.
 class HoldsheetApp {
   public:
-    HoldsheetApp();
+    // The adapters of the kind of session the program runs in.
+    using SessionFactory = std::function<std::unique_ptr<DesktopSession>(
+        const DesktopEntryIndex& entries, DesktopSession::OwnWindows own)>;
+
+    explicit HoldsheetApp(const SessionFactory& makeSession);
     ~HoldsheetApp();
     HoldsheetApp(const HoldsheetApp&) = delete;
     HoldsheetApp& operator=(const HoldsheetApp&) = delete;
@@ -80,8 +81,8 @@ class HoldsheetApp {
     // a sheet's.
     QtScheduler entriesScheduler_;
     DesktopEntryIndex desktopEntries_;
-    EwmhWorkspace workspace_;
-    XTestKeyPoster poster_;
+    std::unique_ptr<DesktopSession> session_;
+    Workspace& workspace_;
     QtProcessRunner runner_;
     QtScheduler scheduler_;
 
@@ -91,13 +92,10 @@ class HoldsheetApp {
     FileManagerViewer fileViewer_;
     ModalExportDialogs exportDialogs_;
     OverlayPanel* panelWindow_ = nullptr;  // owned by the controller
-    X11EventMonitors monitors_;
-    bool compositing_;
     PermissionMonitor permission_;
     Performer performer_;
     PanelController controller_;
     HoldMonitor hold_;
-    X11WindowRaiser raiser_;
     SyslogLog log_;
     XdgAutostart loginItems_;
     GioApplications applications_;

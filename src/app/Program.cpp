@@ -5,11 +5,14 @@
 #include "brand/BrandArt.h"
 
 #include "app/HoldsheetApp.h"
+#include "app/SessionKind.h"
 #include "platform/linux/DBusControl.h"
 #include "platform/linux/DesktopIconTheme.h"
 #include "platform/linux/QtAccessibilityBridge.h"
 #include "platform/linux/QuitSignal.h"
 #include "platform/linux/X11Connection.h"
+#include "platform/linux/X11Session.h"
+#include "platform/sway/SwaySession.h"
 #include "sheetview/SheetAccessibility.h"
 
 #include <QApplication>
@@ -28,14 +31,37 @@ constexpr std::chrono::milliseconds accessibilityCheckLimit{1000};
 }  // namespace
 
 int runProgram(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        QTextStream(stderr) << "holdsheet: no X display (DISPLAY is not set)\n";
-        return exitNoDisplay;
+    const SessionKind kind = sessionKind([](const char* name) { return qgetenv(name); });
+    if (const QByteArray problem = sessionKindProblem(kind); !problem.isEmpty()) {
+        QTextStream(stderr) << problem;
+        return kind == SessionKind::none ? exitNoDisplay : exitSessionUnserved;
     }
-    if (!displayCanBeOpened()) {
-        QTextStream(stderr) << "holdsheet: cannot open the X display "
-                            << qEnvironmentVariable("DISPLAY") << "\n";
-        return exitDisplayUnavailable;
+    HoldsheetApp::SessionFactory makeSession;
+    if (kind == SessionKind::sway) {
+        const QByteArray socket = qgetenv("SWAYSOCK");
+        auto connection = std::shared_ptr<SwayConnection>(SwayConnection::open(socket));
+        if (!connection) {
+            QTextStream(stderr) << "holdsheet: cannot reach sway's IPC socket " << socket
+                                << " (SWAYSOCK), or it is not yours\n";
+            return exitDisplayUnavailable;
+        }
+        // The compositor's own windows, not an X server's through Xwayland.
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        makeSession = [socket, connection](const DesktopEntryIndex& entries,
+                                           DesktopSession::OwnWindows own) {
+            return std::make_unique<SwaySession>(socket, connection, entries, std::move(own));
+        };
+    } else {
+        if (!displayCanBeOpened()) {
+            QTextStream(stderr) << "holdsheet: cannot open the X display "
+                                << qEnvironmentVariable("DISPLAY") << "\n";
+            return exitDisplayUnavailable;
+        }
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        makeSession = [](const DesktopEntryIndex& entries,
+                         DesktopSession::OwnWindows own) -> std::unique_ptr<DesktopSession> {
+            return std::make_unique<X11Session>(entries, std::move(own));
+        };
     }
     // First, before any thread starts. Quitting normally takes milliseconds; a read in
     // flight may hold it up to its 1.5 s timeout.
@@ -86,7 +112,7 @@ int runProgram(int argc, char* argv[]) {
     followDesktopIconTheme();
     QApplication::setWindowIcon(QIcon(brandMarkPath()));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.holdsheet.Holdsheet"));
-    program = std::make_unique<HoldsheetApp>();
+    program = std::make_unique<HoldsheetApp>(makeSession);
     program->start();
     const int status = app.exec();
     program->shutDown();

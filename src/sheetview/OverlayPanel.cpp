@@ -3,6 +3,7 @@
 #include "sheetview/CheatSheetRoot.h"
 #include "ui/PanelBackground.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPropertyAnimation>
 #include <QTimer>
@@ -36,8 +37,10 @@ OverlayPanel::~OverlayPanel() = default;
 
 void OverlayPanel::setAlpha(double alpha, std::chrono::milliseconds fade) {
     alpha_ = alpha;
-    if (!compositing_) {
-        return;  // nothing to see without a compositor: the panel shows and hides at once
+    // Nothing to see without a compositor, and a Wayland client has no say in its window's
+    // opacity: there the panel shows and hides at once.
+    if (!compositing_ || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
     }
     fade_->stop();
     if (fade.count() == 0 || !QWidget::isVisible()) {
@@ -68,7 +71,7 @@ void OverlayPanel::grabKeyboard(int attemptsLeft) {
         return;
     }
     grabbed_ = windowHandle()->setKeyboardGrabEnabled(true);
-    if (!grabbed_ && attemptsLeft > 0) {
+    if (!grabbed_ && attemptsLeft > 0 && !QGuiApplication::platformName().startsWith("wayland")) {
         QTimer::singleShot(grabRetryMs, this,
                            [this, attemptsLeft] { grabKeyboard(attemptsLeft - 1); });
     }

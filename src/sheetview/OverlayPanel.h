@@ -29,7 +29,8 @@ class OverlayPanel : public QWidget, public PanelWindow {
     double alpha() const override { return alpha_; }
     void setAlpha(double alpha, std::chrono::milliseconds fade) override;
     void orderFront() override;
-    bool isKey() const override { return grabbed_; }
+    // Where keyboard grabs do not exist (Wayland), the compositor's focus is the keyboard.
+    bool isKey() const override { return grabbed_ || isActiveWindow(); }
     void makeKey() override;
     void orderOut() override;
     void setFrame(const QRectF& frame, bool animate) override;

@@ -42,7 +42,7 @@ TEST(ExitStatus, EachCommandsHelpListsTheStatusesItEndsWith) {
         {"show", {exitOk, exitUsage, exitNoSessionBus, exitNotRunning, exitNotResponding}},
         {"holdsheet",
          {exitOk, exitUsage, exitNoDisplay, exitDisplayUnavailable, exitNoSessionBus,
-          exitNotResponding}},
+          exitNotResponding, exitSessionUnserved}},
         {"help", {exitOk, exitUsage, exitStandardOutputUnwritable}},
         {"dump",
          {exitOk, exitUsage, exitNoAccessibilityBus, exitAccessibilityOff, exitNoApplication,

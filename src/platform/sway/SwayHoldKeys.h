@@ -37,8 +37,9 @@ class SwayHoldKeys {
     static inline const QString pressCommand = QStringLiteral("nop holdsheet-hold pressed");
     static inline const QString releaseCommand = QStringLiteral("nop holdsheet-hold released");
     // How long past the keyboard's repeat timing a repeat may be late before the key counts
-    // as joined by another: the compositor is busy at times, a missed hold costs little.
-    static constexpr std::chrono::milliseconds slack{150};
+    // as joined by another: the compositor stalls at times (mapping the panel on a loaded
+    // machine, 200 ms and more), and a hold taken for a chord is a hold lost.
+    static constexpr std::chrono::milliseconds slack{400};
 
     SwayHoldKeys(SwayRequests& ipc, Scheduler& scheduler, std::function<void(Change)> changed);
     ~SwayHoldKeys();

@@ -62,6 +62,32 @@ std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree) {
     return window;
 }
 
+namespace {
+
+std::optional<qint64> findWindow(const QJsonObject& node, pid_t pid, const QString& title,
+                                 int depth) {
+    if (node.value("pid").toInteger() == pid && node.value("name").toString() == title) {
+        return node.value("id").toInteger();
+    }
+    if (depth >= 64) {
+        return std::nullopt;
+    }
+    for (const char* key : {"nodes", "floating_nodes"}) {
+        for (const auto child : node.value(key).toArray()) {
+            if (const auto found = findWindow(child.toObject(), pid, title, depth + 1)) {
+                return found;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<qint64> swayWindowOf(const QByteArray& tree, pid_t pid, const QString& title) {
+    return findWindow(objectOf(tree), pid, title, 0);
+}
+
 SwayCommandResult swayCommandResult(const QByteArray& reply) {
     const QJsonArray results = QJsonDocument::fromJson(reply).array();
     if (results.isEmpty()) {

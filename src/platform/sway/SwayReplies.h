@@ -25,6 +25,9 @@ struct SwayWindow {
 // reply is not a tree.
 std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree);
 
+// The id of the window of process `pid` titled `title`, anywhere in a GET_TREE reply.
+std::optional<qint64> swayWindowOf(const QByteArray& tree, pid_t pid, const QString& title);
+
 // Whether every command of a RUN_COMMAND reply succeeded; the first error otherwise.
 struct SwayCommandResult {
     bool ok = false;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <functional>
+
+namespace holdsheet {
+
+enum class SessionKind {
+    x11,
+    sway,
+    unservedWayland,  // a Wayland desktop the program has no adapters for
+    none,
+};
+
+// The kind of session from its environment (`variable` reads one). A Wayland session wins
+// over the X display its Xwayland offers: through it the program would see only X clients.
+SessionKind sessionKind(const std::function<QByteArray(const char*)>& variable);
+
+// The line that says what a session of that kind lacks, for a start that cannot go on.
+QByteArray sessionKindProblem(SessionKind kind);
+
+}  // namespace holdsheet

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/DesktopSession.h"
+#include "platform/linux/DesktopEntryIndex.h"
+#include "platform/linux/EwmhWorkspace.h"
+#include "platform/linux/X11EventMonitors.h"
+#include "platform/linux/X11WindowRaiser.h"
+#include "platform/linux/XTestKeyPoster.h"
+
+namespace holdsheet {
+
+// An X11 session: XInput 2 and XKB for input, EWMH for windows, XTest for keys.
+class X11Session : public DesktopSession {
+  public:
+    // `entries` outlives the session.
+    X11Session(const DesktopEntryIndex& entries, OwnWindows own);
+
+    QString name() const override { return QStringLiteral("X11"); }
+    EventMonitors& monitors() override { return monitors_; }
+    Workspace& workspace() override { return workspace_; }
+    KeyPoster& keyPoster() override { return poster_; }
+    WindowRaiser& raiser() override { return raiser_; }
+    bool compositing() const override { return compositing_; }
+    QString start(PreferenceStore&, Scheduler&) override { return {}; }
+
+  private:
+    EwmhWorkspace workspace_;
+    XTestKeyPoster poster_;
+    X11EventMonitors monitors_;
+    X11WindowRaiser raiser_;
+    bool compositing_;
+};
+
+}  // namespace holdsheet
