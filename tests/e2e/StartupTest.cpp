@@ -21,7 +21,7 @@ TEST(Startup, EveryFailureSaysWhatHappenedWithItsOwnStatus) {
          {},
          [](auto& e) { e.remove("DISPLAY"); },
          exitNoDisplay,
-         "DISPLAY is not set"},
+         "neither WAYLAND_DISPLAY nor DISPLAY is set"},
         {"a display that does not exist",
          {},
          [](auto& e) { e.insert("DISPLAY", ":97"); },

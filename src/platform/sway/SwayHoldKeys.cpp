@@ -116,8 +116,10 @@ void SwayHoldKeys::event(const SwayMessage& message) {
     if (message.type != sway::bindingEvent || symbols_.isEmpty()) {
         return;
     }
+    // Bindings of another key with our command are left over from an earlier run that did
+    // not end cleanly, or from another hold key: not the key held now.
     const auto binding = swayBindingEvent(message.payload);
-    if (!binding) {
+    if (!binding || !symbols_.contains(binding->symbol)) {
         return;
     }
     if (binding->command == pressCommand) {

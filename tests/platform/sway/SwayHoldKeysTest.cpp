@@ -32,9 +32,11 @@ class FakeSway : public SwayRequests {
     bool commandsSucceed = true;
 };
 
-SwayMessage binding(const QString& command) {
+SwayMessage binding(const QString& command, const QString& symbol = "Super_L") {
     return {sway::bindingEvent,
-            QStringLiteral(R"({"change":"run","binding":{"command":"%1"}})").arg(command).toUtf8()};
+            QStringLiteral(R"({"change":"run","binding":{"command":"%1","symbol":"%2"}})")
+                .arg(command, symbol)
+                .toUtf8()};
 }
 
 class SwayHold : public ::testing::Test {
@@ -67,6 +69,8 @@ TEST_F(SwayHold, BindsBothKeysOfTheChosenKindAndUnbindsThemOnRebindAndAtTheEnd) 
 
 TEST_F(SwayHold, PressRepeatsAndReleaseAreAHoldAlone) {
     keys.bind(HoldKey::super);
+    // Our command on another key: a binding left over by an earlier run.
+    keys.event(binding(SwayHoldKeys::pressCommand, "Control_L"));
     press();
     scheduler.advance(500ms);
     press();  // the first repeat, at the keyboard's repeat delay
