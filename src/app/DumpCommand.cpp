@@ -5,16 +5,15 @@
 #include "app/DumpOptions.h"
 #include "app/ExitStatus.h"
 #include "app/PreferenceOverrides.h"
+#include "app/SessionKind.h"
 #include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
 #include "harvest/SheetFilter.h"
 #include "harvest/SheetLoader.h"
 #include "harvest/TitleCap.h"
-#include "platform/linux/ActiveWindow.h"
+#include "platform/SessionReaders.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DesktopEntryIndex.h"
-#include "platform/linux/DesktopHotKeys.h"
-#include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/ProcessName.h"
 #include "platform/linux/QtScheduler.h"
@@ -88,14 +87,13 @@ int outputFailure(const OutputCheck& check, const QString& path) {
 
 // The name the panel gives the application: the workspace's, read while it has a window;
 // its process name otherwise.
-QString applicationName(pid_t pid, DesktopEntryIndex& entries) {
+QString applicationName(pid_t pid, DesktopEntryIndex& entries, SessionReaders& session) {
     if (!entries.entries()) {
         QEventLoop read;
         entries.onRead([&read] { read.quit(); });
         read.exec();
     }
-    EwmhWorkspace workspace(entries);
-    const auto application = workspace.applicationOfProcess(pid);
+    const auto application = session.applicationOfProcess(pid);
     return application ? application->name : processName(pid);
 }
 
@@ -155,9 +153,13 @@ int runDump(int argc, char* argv[]) {
         case AtspiAccessibility::Status::ready:
             break;
     }
+    // The launcher entries are read on a worker of their own meanwhile.
+    QtScheduler entriesScheduler;
+    DesktopEntryIndex entries(entriesScheduler);
+    const auto session = sessionReaders(entries);
     std::optional<pid_t> pid = options.pid;
     if (!pid) {
-        pid = activeWindowPid();
+        pid = session->frontmostProcess();
         if (!pid) {
             return fail(exitNoApplication, QStringLiteral("no active window; name one with --pid"));
         }
@@ -180,10 +182,7 @@ int runDump(int argc, char* argv[]) {
     // The same loader the panel uses: settings and trust read in the background, the
     // menus read on a detached task, the result back on this (main) thread.
     QtScheduler scheduler;
-    // The launcher entries are read on a worker of their own meanwhile.
-    QtScheduler entriesScheduler;
-    DesktopEntryIndex entries(entriesScheduler);
-    const auto hotKeys = desktopHotKeys(runningDesktop());
+    const auto hotKeys = session->desktopHotKeys();
     const Localization localization(prefs);
     SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization);
     ShortcutSheet sheet;
@@ -200,7 +199,7 @@ int runDump(int argc, char* argv[]) {
     std::optional<QString> named;
     auto name = [&] {
         if (!named) {
-            named = applicationName(*pid, entries);
+            named = applicationName(*pid, entries, *session);
         }
         return *named;
     };

@@ -57,13 +57,13 @@ QStringList openMenuItems() {
 HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
     : localization_(store_),
       desktop_(runningDesktop()),
-      hotKeys_(desktopHotKeys(desktop_)),
       desktopEntries_(entriesScheduler_),
       session_(makeSession(
           desktopEntries_,
           {[this] { return panelWindow_ && panelWindow_->isVisible() && panelWindow_->isKey(); },
            isOwnWindow})),
       workspace_(session_->workspace()),
+      hotKeys_(session_->desktopHotKeys()),
       loader_(scheduler_, ax_, store_, *hotKeys_, localization_),
       permission_({ax_, store_, scheduler_, runner_}),
       performer_({scheduler_, workspace_, ax_, session_->keyPoster()}),

@@ -76,13 +76,13 @@ class HoldsheetApp {
     Localization localization_;
     AtspiAccessibility ax_;
     Desktop desktop_;
-    std::unique_ptr<SystemHotKeys> hotKeys_;
     // Reads the launcher entries on a worker of its own, so that a reading never delays
     // a sheet's.
     QtScheduler entriesScheduler_;
     DesktopEntryIndex desktopEntries_;
     std::unique_ptr<DesktopSession> session_;
     Workspace& workspace_;
+    std::unique_ptr<SystemHotKeys> hotKeys_;
     QtProcessRunner runner_;
     QtScheduler scheduler_;
 

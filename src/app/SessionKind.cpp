@@ -1,5 +1,8 @@
 #include "app/SessionKind.h"
 
+#include "platform/linux/X11Session.h"
+#include "platform/sway/SwaySession.h"
+
 namespace holdsheet {
 
 SessionKind sessionKind(const std::function<QByteArray(const char*)>& variable) {
@@ -22,6 +25,13 @@ QByteArray sessionKindProblem(SessionKind kind) {
             break;
     }
     return {};
+}
+
+std::unique_ptr<SessionReaders> sessionReaders(const DesktopEntryIndex& entries) {
+    if (sessionKind([](const char* name) { return qgetenv(name); }) == SessionKind::sway) {
+        return std::make_unique<SwaySessionReaders>(qgetenv("SWAYSOCK"), entries);
+    }
+    return std::make_unique<X11SessionReaders>(entries);
 }
 
 }  // namespace holdsheet

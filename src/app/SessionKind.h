@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <functional>
+#include <memory>
 
 namespace holdsheet {
 
@@ -19,5 +20,12 @@ SessionKind sessionKind(const std::function<QByteArray(const char*)>& variable);
 
 // The line that says what a session of that kind lacks, for a start that cannot go on.
 QByteArray sessionKindProblem(SessionKind kind);
+
+class DesktopEntryIndex;
+class SessionReaders;
+
+// The readers of the session the environment names: sway's, else X11's (which read nothing
+// without a display).
+std::unique_ptr<SessionReaders> sessionReaders(const DesktopEntryIndex& entries);
 
 }  // namespace holdsheet

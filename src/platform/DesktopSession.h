@@ -4,12 +4,14 @@
 #include "platform/KeyPoster.h"
 #include "platform/PreferenceStore.h"
 #include "platform/Scheduler.h"
+#include "platform/SystemHotKeys.h"
 #include "platform/WindowRaiser.h"
 #include "platform/Workspace.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace holdsheet {
 
@@ -30,6 +32,8 @@ class DesktopSession {
     virtual Workspace& workspace() = 0;
     virtual KeyPoster& keyPoster() = 0;
     virtual WindowRaiser& raiser() = 0;
+    // The desktop's own key bindings, read off the main thread.
+    virtual std::unique_ptr<SystemHotKeys> desktopHotKeys() = 0;
     // Whether windows may be translucent.
     virtual bool compositing() const = 0;
     // Once the program runs, with what it keeps until it ends: a line for the log when the

@@ -197,6 +197,17 @@ TEST(Sway, DumpReadsAnApplicationByItsProcess) {
     const auto run = runHoldsheet({"dump", "--pid", QString::number(editor.pid())});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains("New Window")) << run.out.toStdString();
+    // The desktop group: the bindings of the session's own configuration.
+    EXPECT_TRUE(run.out.contains("foot")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("Workspace number 1")) << run.out.toStdString();
+    // Without --pid, the application in front: the editor, focused as it maps.
+    ASSERT_TRUE(
+        waitUntil([&] { return focusedWindow().value("pid").toInt() == editor.pid(); }, 20s));
+    const auto front = runHoldsheet({"dump", "--format", "json"});
+    EXPECT_EQ(front.exitCode, 0) << front.err.toStdString();
+    EXPECT_EQ(parseJson(front.out).value("application").toObject().value("pid").toInt(),
+              editor.pid())
+        << front.out.toStdString();
 }
 
 TEST(Sway, AWaylandDesktopWithoutItsSocketIsNotServedAndSaysHowToRunIt) {

@@ -1,5 +1,9 @@
 #include "platform/linux/X11Session.h"
 
+#include "platform/linux/ActiveWindow.h"
+#include "platform/linux/DesktopHotKeys.h"
+#include "platform/linux/RunningDesktop.h"
+
 namespace holdsheet {
 
 namespace {
@@ -15,5 +19,22 @@ X11Session::X11Session(const DesktopEntryIndex& entries, OwnWindows own)
     : workspace_(entries),
       monitors_(std::move(own.panelHoldsKeyboard), std::move(own.isOwnWindow)),
       compositing_(compositorRuns()) {}
+
+std::unique_ptr<SystemHotKeys> X11Session::desktopHotKeys() {
+    return holdsheet::desktopHotKeys(runningDesktop());
+}
+
+std::optional<pid_t> X11SessionReaders::frontmostProcess() {
+    return activeWindowPid();
+}
+
+std::optional<RunningApplication> X11SessionReaders::applicationOfProcess(pid_t pid) {
+    EwmhWorkspace workspace(entries_);
+    return workspace.applicationOfProcess(pid);
+}
+
+std::unique_ptr<SystemHotKeys> X11SessionReaders::desktopHotKeys() {
+    return holdsheet::desktopHotKeys(runningDesktop());
+}
 
 }  // namespace holdsheet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopSession.h"
+#include "platform/SessionReaders.h"
 #include "platform/linux/DesktopEntryIndex.h"
 #include "platform/linux/EwmhWorkspace.h"
 #include "platform/linux/X11EventMonitors.h"
@@ -21,6 +22,7 @@ class X11Session : public DesktopSession {
     KeyPoster& keyPoster() override { return poster_; }
     WindowRaiser& raiser() override { return raiser_; }
     bool compositing() const override { return compositing_; }
+    std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
     QString start(PreferenceStore&, Scheduler&) override { return {}; }
 
   private:
@@ -29,6 +31,19 @@ class X11Session : public DesktopSession {
     X11EventMonitors monitors_;
     X11WindowRaiser raiser_;
     bool compositing_;
+};
+
+// The same session's readers for the command line.
+class X11SessionReaders : public SessionReaders {
+  public:
+    // `entries` outlives the readers.
+    explicit X11SessionReaders(const DesktopEntryIndex& entries) : entries_(entries) {}
+    std::optional<pid_t> frontmostProcess() override;
+    std::optional<RunningApplication> applicationOfProcess(pid_t pid) override;
+    std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
+
+  private:
+    const DesktopEntryIndex& entries_;
 };
 
 }  // namespace holdsheet

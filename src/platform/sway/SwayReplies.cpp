@@ -38,28 +38,71 @@ const QJsonObject* findFocused(const QJsonObject& node, int depth, QJsonObject& 
 
 }  // namespace
 
-std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree) {
-    QJsonObject storage;
-    const QJsonObject* node = findFocused(objectOf(tree), 0, storage);
-    if (!node) {
-        return std::nullopt;
-    }
-    const QString type = node->value("type").toString();
+namespace {
+
+std::optional<SwayWindow> windowOf(const QJsonObject& node) {
+    const QString type = node.value("type").toString();
     if (type != "con" && type != "floating_con") {
         return std::nullopt;
     }
-    const auto pid = node->value("pid").toInteger();
+    const auto pid = node.value("pid").toInteger();
     if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) {
         return std::nullopt;  // a container that holds windows, not a window
     }
     SwayWindow window;
-    window.id = node->value("id").toInteger();
+    window.id = node.value("id").toInteger();
     window.pid = static_cast<pid_t>(pid);
-    window.appId = node->value("app_id").toString();
-    window.windowClass = node->value("window_properties").toObject().value("class").toString();
-    window.title = node->value("name").toString();
-    window.fullscreen = node->value("fullscreen_mode").toInt() != 0;
+    window.appId = node.value("app_id").toString();
+    window.windowClass = node.value("window_properties").toObject().value("class").toString();
+    window.title = node.value("name").toString();
+    window.fullscreen = node.value("fullscreen_mode").toInt() != 0;
     return window;
+}
+
+// Every window of the tree, depth first; a tree deeper than any real one is cut.
+void collectWindows(const QJsonObject& node, int depth, std::vector<SwayWindow>& windows,
+                    std::optional<qint64>& focused) {
+    if (const auto window = windowOf(node)) {
+        windows.push_back(*window);
+        if (node.value("focused").toBool()) {
+            focused = window->id;
+        }
+    }
+    if (depth >= 64) {
+        return;
+    }
+    for (const char* key : {"nodes", "floating_nodes"}) {
+        for (const auto child : node.value(key).toArray()) {
+            collectWindows(child.toObject(), depth + 1, windows, focused);
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree) {
+    QJsonObject storage;
+    const QJsonObject* node = findFocused(objectOf(tree), 0, storage);
+    return node ? windowOf(*node) : std::nullopt;
+}
+
+std::optional<SwayWindow> swayWindowOfProcess(const QByteArray& tree, pid_t pid) {
+    std::vector<SwayWindow> windows;
+    std::optional<qint64> focused;
+    collectWindows(objectOf(tree), 0, windows, focused);
+    std::optional<SwayWindow> first;
+    for (const auto& window : windows) {
+        if (window.pid != pid) {
+            continue;
+        }
+        if (window.id == focused) {
+            return window;
+        }
+        if (!first) {
+            first = window;
+        }
+    }
+    return first;
 }
 
 namespace {

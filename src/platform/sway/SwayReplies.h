@@ -25,6 +25,9 @@ struct SwayWindow {
 // reply is not a tree.
 std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree);
 
+// The first window of process `pid` in a GET_TREE reply, the focused one if it is its.
+std::optional<SwayWindow> swayWindowOfProcess(const QByteArray& tree, pid_t pid);
+
 // The id of the window of process `pid` titled `title`, anywhere in a GET_TREE reply.
 std::optional<qint64> swayWindowOf(const QByteArray& tree, pid_t pid, const QString& title);
 

@@ -1,5 +1,6 @@
 #include "platform/sway/SwaySession.h"
 
+#include "platform/sway/SwayHotKeys.h"
 #include "prefs/Preferences.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,10 @@ bool SwayPanelPlacement::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+std::unique_ptr<SystemHotKeys> SwaySession::desktopHotKeys() {
+    return std::make_unique<SwayHotKeys>(socketPath_);
 }
 
 SwaySession::~SwaySession() {
@@ -120,6 +125,26 @@ void SwaySession::event(const SwayMessage& message) {
     if (holdKeys_) {
         holdKeys_->event(message);
     }
+}
+
+SwaySessionReaders::SwaySessionReaders(QByteArray socketPath, const DesktopEntryIndex& entries)
+    : socketPath_(std::move(socketPath)), connection_(SwayConnection::open(socketPath_)) {
+    if (connection_) {
+        workspace_.emplace(*connection_, entries);
+    }
+}
+
+std::optional<pid_t> SwaySessionReaders::frontmostProcess() {
+    const auto front = workspace_ ? workspace_->frontmostApplication() : std::nullopt;
+    return front ? std::optional(front->pid) : std::nullopt;
+}
+
+std::optional<RunningApplication> SwaySessionReaders::applicationOfProcess(pid_t pid) {
+    return workspace_ ? workspace_->applicationOfProcess(pid) : std::nullopt;
+}
+
+std::unique_ptr<SystemHotKeys> SwaySessionReaders::desktopHotKeys() {
+    return std::make_unique<SwayHotKeys>(socketPath_);
 }
 
 QString swayHoldKeyTrouble(SwayHoldKeys::Bound bound, HoldKey key, const QString& takenBy) {

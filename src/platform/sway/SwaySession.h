@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopSession.h"
+#include "platform/SessionReaders.h"
 #include "platform/sway/SwayConnection.h"
 #include "platform/sway/SwayEventMonitors.h"
 #include "platform/sway/SwayHoldKeys.h"
@@ -54,6 +55,7 @@ class SwaySession : public DesktopSession {
     KeyPoster& keyPoster() override { return poster_; }
     WindowRaiser& raiser() override { return raiser_; }
     bool compositing() const override { return true; }
+    std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
     QString start(PreferenceStore& store, Scheduler& scheduler) override;
 
   private:
@@ -75,6 +77,21 @@ class SwaySession : public DesktopSession {
     std::optional<HoldKey> holdKey_;
     PreferenceStore::Subscription preferences_;
     std::unique_ptr<SwayEvents> events_;
+};
+
+// The same session's readers for the command line.
+class SwaySessionReaders : public SessionReaders {
+  public:
+    // `entries` outlives the readers.
+    SwaySessionReaders(QByteArray socketPath, const DesktopEntryIndex& entries);
+    std::optional<pid_t> frontmostProcess() override;
+    std::optional<RunningApplication> applicationOfProcess(pid_t pid) override;
+    std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
+
+  private:
+    QByteArray socketPath_;
+    std::unique_ptr<SwayConnection> connection_;  // null when the socket cannot be reached
+    std::optional<SwayWorkspace> workspace_;
 };
 
 // A line for the log about a hold key that could not be bound, or empty.

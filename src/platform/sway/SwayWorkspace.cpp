@@ -23,6 +23,12 @@ std::optional<RunningApplication> SwayWorkspace::frontmostApplication() {
     return window ? std::optional(applicationOf(*window)) : std::nullopt;
 }
 
+std::optional<RunningApplication> SwayWorkspace::applicationOfProcess(pid_t pid) {
+    const auto tree = ipc_.request(sway::getTree, {});
+    const auto window = tree ? swayWindowOfProcess(*tree, pid) : std::nullopt;
+    return window ? std::optional(applicationOf(*window)) : std::nullopt;
+}
+
 RunningApplication SwayWorkspace::applicationOf(const SwayWindow& window) const {
     RunningApplication app;
     app.pid = window.pid;

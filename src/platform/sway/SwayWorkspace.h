@@ -21,6 +21,7 @@ class SwayWorkspace : public Workspace {
     std::unique_ptr<Observation> observeActivations(ActivationObserver observer) override;
     void activate(const RunningApplication& application) override;
 
+    std::optional<RunningApplication> applicationOfProcess(pid_t pid);
     // A window event from the compositor.
     void windowEvent(const QByteArray& payload);
     // The focused window as the compositor last told it, asked again.

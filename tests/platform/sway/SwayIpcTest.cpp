@@ -1,4 +1,5 @@
 #include "platform/sway/SwayFrames.h"
+#include "platform/sway/SwayHotKeys.h"
 #include "platform/sway/SwayReplies.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,28 @@ bindsym $mod+r mode "resize"
               (std::vector<std::string>{"|Mod4+Return|exec foot", "--release|Mod1+x|exec grim -g",
                                         "--to-code|Mod4+1|workspace number 1",
                                         "--to-code|Super_L|nop mine", "|Mod4+r|mode resize"}));
+}
+
+TEST(SwayHotKeys, TheUsersBindingsNamedByWhatTheyDo) {
+    const auto bindings = swayDesktopBindings(swayConfigBindings(R"(set $mod Mod4
+bindsym $mod+Return exec --no-startup-id /usr/bin/foot -e fish
+bindsym $mod+Shift+q kill
+bindsym Mod1+Control+1 workspace number 1
+bindsym $mod+Left focus left
+bindsym $mod+x nop placeholder
+bindsym --release Print exec grim
+bindsym Mod5+k focus up
+bindsym $mod+Shift+ exec nothing
+)"));
+    std::vector<std::string> got;
+    for (const auto& b : bindings) {
+        got.push_back(b.title.toStdString() + " " + std::to_string(b.key.modifiers) + " " +
+                      b.key.character.value_or(QString()).toStdString() + "/" +
+                      std::to_string(b.key.virtualKey.value_or(-1)));
+    }
+    // Modifiers as the menus' mask: Shift 1, Alt 2, Control 4, no Super 8.
+    EXPECT_EQ(got, (std::vector<std::string>{"foot 0 /36", "Kill 1 q/-1",
+                                             "Workspace number 1 14 1/-1", "Focus left 0 /123"}));
 }
 
 }  // namespace
