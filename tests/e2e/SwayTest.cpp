@@ -138,6 +138,31 @@ TEST_F(OnSway, ATapOrEscapeClosesIt) {
         << "the editor has the keyboard again";
 }
 
+TEST_F(OnSway, OverAFullscreenEditorItShowsAndTheEditorIsFullscreenAgainAfterwards) {
+    start();
+    const auto editorWindow = [this] {
+        for (const auto& window : windows()) {
+            if (window.value("pid").toInt() == editor.pid()) {
+                return window;
+            }
+        }
+        return QJsonObject();
+    };
+    swaymsg(
+        {QStringLiteral("[con_id=%1] fullscreen enable").arg(editorWindow().value("id").toInt())});
+    ASSERT_TRUE(
+        waitUntil([&] { return editorWindow().value("fullscreen_mode").toInt() == 1; }, 20s));
+    openByHold();
+    wtype({"-k", "Escape"});
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject window = editorWindow();
+            return window.value("focused").toBool() && window.value("fullscreen_mode").toInt() == 1;
+        },
+        20s))
+        << "the editor is not fullscreen and focused again";
+}
+
 TEST_F(OnSway, AShortcutHeldLongNeverOpensIt) {
     start();
     wtype({"-P", "Super_L", "-M", "logo", "-s", "300", "-k", "j", "-s", "3000", "-p", "Super_L",

@@ -154,6 +154,11 @@ std::optional<SwayBindingEvent> swayBindingEvent(const QByteArray& event) {
                             binding.value("symbol").toString()};
 }
 
+SwayWindowEvent swayWindowEvent(const QByteArray& event) {
+    const QJsonObject object = objectOf(event);
+    return {object.value("change").toString(), windowOf(object.value("container").toObject())};
+}
+
 QString swayEventChange(const QByteArray& event) {
     return objectOf(event).value("change").toString();
 }

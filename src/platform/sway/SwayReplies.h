@@ -45,6 +45,13 @@ struct SwayBindingEvent {
 };
 std::optional<SwayBindingEvent> swayBindingEvent(const QByteArray& event);
 
+// A window event: its change ("focus", "close", "fullscreen_mode", ...) and the window.
+struct SwayWindowEvent {
+    QString change;
+    std::optional<SwayWindow> window;
+};
+SwayWindowEvent swayWindowEvent(const QByteArray& event);
+
 // The change a workspace or window event reports ("focus", "reload", "close", ...).
 QString swayEventChange(const QByteArray& event);
 

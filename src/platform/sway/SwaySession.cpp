@@ -85,6 +85,9 @@ QString SwaySession::start(PreferenceStore& store, Scheduler& scheduler) {
         [this](const SwayMessage& message) { event(message); },
         [] { qWarning("holdsheet: sway's IPC stream ended; the hold key no longer works"); });
     addPanelRule();
+    if (const auto focused = workspace_.focusedWindow()) {
+        fullscreen_.setFocused(*focused);
+    }
     preferences_ = store.observe([this] {
         if (const QString trouble = followHoldKey(); !trouble.isEmpty()) {
             qWarning("%s", qPrintable(trouble));
@@ -110,12 +113,16 @@ QString SwaySession::followHoldKey() {
 void SwaySession::addPanelRule() {
     commands_->request(sway::runCommand,
                        (QStringLiteral("for_window ") + panelCriteria() +
-                        " \"floating enable, sticky enable, border none, move position center\"")
+                        " \"floating enable, sticky enable, border none, move position center, focus\"")
                            .toUtf8());
 }
 
 void SwaySession::event(const SwayMessage& message) {
     if (message.type == sway::windowEvent) {
+        const QString restore = fullscreen_.windowEvent(swayWindowEvent(message.payload), getpid());
+        if (!restore.isEmpty()) {
+            commands_->request(sway::runCommand, restore.toUtf8());
+        }
         workspace_.windowEvent(message.payload);
         return;
     }

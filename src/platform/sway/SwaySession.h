@@ -4,6 +4,7 @@
 #include "platform/SessionReaders.h"
 #include "platform/sway/SwayConnection.h"
 #include "platform/sway/SwayEventMonitors.h"
+#include "platform/sway/SwayFullscreen.h"
 #include "platform/sway/SwayHoldKeys.h"
 #include "platform/sway/SwayKeyPoster.h"
 #include "platform/sway/SwayWorkspace.h"
@@ -76,6 +77,7 @@ class SwaySession : public DesktopSession {
     std::unique_ptr<SwayHoldKeys> holdKeys_;
     std::optional<HoldKey> holdKey_;
     PreferenceStore::Subscription preferences_;
+    SwayFullscreen fullscreen_;
     std::unique_ptr<SwayEvents> events_;
 };
 

@@ -3,8 +3,6 @@
 #include "platform/linux/ProcessName.h"
 
 #include <QIcon>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <unistd.h>
 
@@ -65,16 +63,11 @@ void SwayWorkspace::activate(const RunningApplication& application) {
 }
 
 void SwayWorkspace::windowEvent(const QByteArray& payload) {
-    const QJsonObject event = QJsonDocument::fromJson(payload).object();
-    if (event.value("change").toString() != "focus") {
-        return;
+    const SwayWindowEvent event = swayWindowEvent(payload);
+    if (event.change == "focus") {
+        observers_.announce(event.window ? std::optional(applicationOf(*event.window))
+                                         : std::nullopt);
     }
-    // The event's container is the newly focused window.
-    QJsonObject container = event.value("container").toObject();
-    container.insert("focused", true);
-    const QByteArray node = QJsonDocument(container).toJson(QJsonDocument::Compact);
-    const auto window = focusedSwayWindow(node);
-    observers_.announce(window ? std::optional(applicationOf(*window)) : std::nullopt);
 }
 
 }  // namespace holdsheet

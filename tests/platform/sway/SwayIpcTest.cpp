@@ -1,4 +1,5 @@
 #include "platform/sway/SwayFrames.h"
+#include "platform/sway/SwayFullscreen.h"
 #include "platform/sway/SwayHotKeys.h"
 #include "platform/sway/SwayReplies.h"
 
@@ -110,6 +111,46 @@ bindsym $mod+r mode "resize"
               (std::vector<std::string>{"|Mod4+Return|exec foot", "--release|Mod1+x|exec grim -g",
                                         "--to-code|Mod4+1|workspace number 1",
                                         "--to-code|Super_L|nop mine", "|Mod4+r|mode resize"}));
+}
+
+TEST(SwayFullscreen, AWindowTheUsersPanelTookOutOfFullscreenGoesBackWhenFocusReturns) {
+    const auto event = [](const char* change, qint64 id, pid_t pid, bool fullscreen) {
+        return swayWindowEvent(QStringLiteral(R"({"change":"%1","container":{"type":"con",
+            "id":%2,"pid":%3,"fullscreen_mode":%4}})")
+                                   .arg(change)
+                                   .arg(id)
+                                   .arg(pid)
+                                   .arg(fullscreen ? 1 : 0)
+                                   .toUtf8());
+    };
+    const auto focus = [&](qint64 id, pid_t pid, bool fullscreen) {
+        return event("focus", id, pid, fullscreen);
+    };
+    constexpr pid_t own = 50;
+    SwayFullscreen keeper;
+    // Focused first, then made fullscreen.
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "");
+    EXPECT_EQ(keeper.windowEvent(event("fullscreen_mode", 4, 10, true), own), "");
+    EXPECT_EQ(keeper.windowEvent(focus(9, own, false), own), "");  // the panel
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "[con_id=4] fullscreen enable");
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, true), own), "") << "once";
+    // The user leaves the panel for another window: nothing is put back.
+    keeper.windowEvent(focus(9, own, false), own);
+    EXPECT_EQ(keeper.windowEvent(focus(5, 11, false), own), "");
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "");
+    // The compositor takes it out of fullscreen as the panel maps, before the panel's focus.
+    keeper.windowEvent(focus(4, 10, true), own);
+    keeper.windowEvent(event("new", 9, own, false), own);
+    keeper.windowEvent(event("fullscreen_mode", 4, 10, false), own);
+    keeper.windowEvent(focus(9, own, false), own);
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "[con_id=4] fullscreen enable");
+    // The user leaving fullscreen on their own is their choice.
+    keeper.windowEvent(event("fullscreen_mode", 4, 10, false), own);
+    keeper.windowEvent(focus(9, own, false), own);
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "");
+    // A window that was not fullscreen stays as it is.
+    keeper.windowEvent(focus(9, own, false), own);
+    EXPECT_EQ(keeper.windowEvent(focus(4, 10, false), own), "");
 }
 
 TEST(SwayHotKeys, TheUsersBindingsNamedByWhatTheyDo) {
