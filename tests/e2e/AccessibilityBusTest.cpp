@@ -1,8 +1,6 @@
 // The accessibility bus's daemon restarting under the running program.
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
-
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -85,10 +83,7 @@ TEST(AccessibilityBusRestart, TheRunningProgramMovesToTheNewBus) {
 
     RunningApp after(Toolkit::gtk, twoMenus());
     ASSERT_TRUE(after.waitUntilReadable());
-    const HoldsheetRun dumped =
-        runHoldsheet({"dump", "--pid", QString::number(after.pid()), "--format", "json"});
-    ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
-    const QJsonObject sheet = parseJson(dumped.out);
+    const QJsonObject sheet = dumpJson(after.pid(), {});
     const auto groups = describeGroups(sheet);
     ASSERT_FALSE(groups.empty());
     EXPECT_EQ(groups.front(), "File: Open ⌃O, Save ⌃S");
