@@ -3,7 +3,6 @@
 #include "app/ExitStatus.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -106,19 +105,15 @@ TEST(Dump, WritesThePdfAndReplacesAFileOnlyWhenForced) {
     EXPECT_TRUE(runTool("pdfinfo", {pdf}).contains("Keyboard Shortcuts"));
 
     // Someone's file is left alone unless --force says otherwise.
-    const auto content = [&] {
-        QFile file(pdf);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     writeFile(pdf, "keep me");
     const HoldsheetRun kept = runHoldsheet(arguments);
     EXPECT_EQ(kept.exitCode, exitOutputExists);
     EXPECT_TRUE(kept.err.contains("exists; add --force")) << kept.err.toStdString();
-    EXPECT_EQ(content(), "keep me");
+    EXPECT_EQ(readFile(pdf), "keep me");
     const HoldsheetRun forced =
         runHoldsheet(arguments + QStringList{"--force", "--filter", "open"});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
-    EXPECT_TRUE(content().startsWith("%PDF-"));
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
     const QString filtered = runTool("pdftotext", {pdf, "-"});
     EXPECT_TRUE(filtered.contains("Open")) << filtered.toStdString();
     EXPECT_FALSE(filtered.contains("Desktop Shortcuts")) << "--filter open";

@@ -55,21 +55,15 @@ QString sessionDirectory() {
 RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                        const QStringList& options) {
     directory_ = sessionDirectory();
-    const QString description = directory_ + QStringLiteral("/menus.txt");
-    recordPath_ = directory_ + QStringLiteral("/record.txt");
-    QFile file(description);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "cannot write " << description.toStdString();
-        return;
-    }
+    const QString description = directory_ + "/menus.txt";
+    recordPath_ = directory_ + "/record.txt";
+    QByteArray text;
     for (const auto& line : menus) {
-        file.write(QByteArray(line.depth * 2, ' ') + QByteArray::fromStdString(line.kind) + '\t' +
-                   QByteArray::fromStdString(line.label) + '\t' +
-                   QByteArray::fromStdString(line.gtkAccelerator) + '\t' +
-                   QByteArray::fromStdString(line.qtShortcut) + '\t' +
-                   (line.disabled ? "disabled " : "") + (line.hidden ? "hidden" : "") + '\n');
+        text += QByteArray(line.depth * 2, ' ') + line.kind.c_str() + '\t' + line.label.c_str() +
+                '\t' + line.gtkAccelerator.c_str() + '\t' + line.qtShortcut.c_str() + '\t' +
+                (line.disabled ? "disabled " : "") + (line.hidden ? "hidden" : "") + '\n';
     }
-    file.close();
+    writeFile(description, text);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const char* program = GTK_FIXTURE;
     if (toolkit == Toolkit::qt) {
@@ -173,21 +167,16 @@ std::optional<int> RunningApp::waitForExit(std::chrono::milliseconds limit) {
 }
 
 std::vector<std::string> RunningApp::recorded() const {
-    QFile file(recordPath_);
     std::vector<std::string> lines;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (!line.isEmpty()) {
-                lines.push_back(line.toStdString());
-            }
-        }
+    for (const QString& line :
+         QString::fromUtf8(readFile(recordPath_)).split('\n', Qt::SkipEmptyParts)) {
+        lines.push_back(line.toStdString());
     }
     return lines;
 }
 
 QByteArray RunningApp::errorOutput() const {
-    QFile file(directory_ + QStringLiteral("/stderr.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFile(directory_ + "/stderr.txt");
 }
 
 HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironment& environment) {
@@ -229,6 +218,11 @@ void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     EXPECT_EQ(file.write(content), content.size()) << path.toStdString();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
@@ -343,8 +337,7 @@ pid_t accessibilityBusDaemon() {
     const QByteArray session = "DBUS_SESSION_BUS_ADDRESS=" + qgetenv("DBUS_SESSION_BUS_ADDRESS");
     for (const QString& pid :
          runTool("pgrep", {"-f", "at-spi-bus-launcher"}).split('\n', Qt::SkipEmptyParts)) {
-        QFile environ("/proc/" + pid + "/environ");
-        if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(session)) {
+        if (readFile("/proc/" + pid + "/environ").split('\0').contains(session)) {
             return runTool("pgrep", {"-P", pid, "dbus-daemon"}).split('\n').front().toInt();
         }
     }
@@ -452,8 +445,7 @@ void OverEditor::TearDown() {
 }
 
 QString OverEditor::settingsFile() const {
-    QFile file(config.path() + "/Holdsheet/Holdsheet.conf");
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(readFile(config.filePath("Holdsheet/Holdsheet.conf")));
 }
 
 }  // namespace holdsheet::e2e

@@ -147,6 +147,8 @@ bool sheetLoaded(std::chrono::milliseconds limit = 20s);
 
 // Writes a file, making its folder; a failure is the test's.
 void writeFile(const QString& path, const QByteArray& content);
+// A file's content, empty when it cannot be read.
+QByteArray readFile(const QString& path);
 // The session's environment with its configuration folder moved to `folder`, after writing
 // `content` to `relativePath` inside it.
 QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,

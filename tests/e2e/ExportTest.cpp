@@ -83,11 +83,7 @@ int beeps() {
 }
 
 QStringList linesOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(readFile(path)).split('\n', Qt::SkipEmptyParts);
 }
 
 // The program over a GTK fixture with a few shortcuts, a file manager that records what it
@@ -287,13 +283,7 @@ TEST_F(Export, PrintingGoesThroughThePrintDialogToTheQueue) {
     const QString socket = server.filePath("srv/cups.sock");
     ASSERT_TRUE(waitUntil(
         [&] {
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            QProcess lpstat;
-            environment.insert("CUPS_SERVER", socket);
-            lpstat.setProcessEnvironment(environment);
-            lpstat.start("lpstat", {"-d"});
-            lpstat.waitForFinished(10000);
-            return lpstat.readAllStandardOutput().contains(queue.toUtf8());
+            return runTool("env", {"CUPS_SERVER=" + socket, "lpstat", "-d"}).contains(queue);
         },
         60s))
         << cups.errorOutput().toStdString();

@@ -2,7 +2,6 @@
 
 #include "app/ExitStatus.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -39,11 +38,8 @@ struct UnreadPipe {
 
 // Whether the process's main thread waits in a write to this descriptor.
 bool mainThreadWritesTo(pid_t pid, int descriptor) {
-    QFile syscall(QStringLiteral("/proc/%1/syscall").arg(pid));
-    if (!syscall.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QList<QByteArray> fields = syscall.readAll().split(' ');
+    const QList<QByteArray> fields =
+        readFile(QStringLiteral("/proc/%1/syscall").arg(pid)).split(' ');
     // write(2) and writev(2) on x86-64 and aarch64
     static const QList<QByteArray> writes{"1", "20", "64", "66"};
     return fields.size() > 1 && writes.contains(fields[0]) &&

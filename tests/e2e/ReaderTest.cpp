@@ -74,18 +74,6 @@ std::vector<MenuLine> hugeMenu() {
 
 class Toolkits : public ::testing::TestWithParam<Toolkit> {};
 
-std::string toolkitName(const ::testing::TestParamInfo<Toolkit>& info) {
-    switch (info.param) {
-        case Toolkit::gtk:
-            return "Gtk";
-        case Toolkit::gtk2:
-            return "Gtk2";
-        case Toolkit::qt:
-            break;
-    }
-    return "Qt";
-}
-
 TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
     RunningApp app(GetParam(), shapes);
     ASSERT_TRUE(app.waitUntilReadable());
@@ -196,8 +184,11 @@ TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWholeAndAnItemPressedRuns) 
     EXPECT_EQ(app.recorded(), std::vector<std::string>{"Copy Path"});
 }
 
+const char* const toolkitNames[] = {"Gtk", "Qt", "Gtk2"};  // in the order of Toolkit
 INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt, Toolkit::gtk2),
-                         toolkitName);
+                         [](const auto& info) {
+                             return toolkitNames[static_cast<int>(info.param)];
+                         });
 
 // Browsers and mail programs keep their menu bar inside a tool bar.
 TEST(Reader, FindsTheMenuBarInsideAToolBar) {

@@ -2,12 +2,6 @@
 // watcher of the test's own, its menu exported over D-Bus.
 #include "E2eSupport.h"
 
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
@@ -21,43 +15,45 @@ namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
-QDBusConnection bus() {
-    return QDBusConnection::sessionBus();
-}
-
 bool watcherRuns() {
-    return bus().interface()->isServiceRegistered(watcherService).value();
+    return nameOnBus(watcherService);
 }
 
-std::optional<QVariant> property(const QString& service, const QString& path,
-                                 const QString& interface, const QString& name) {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << interface << name;
-    const QDBusMessage reply = bus().call(get, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        return std::nullopt;
+// A method of a service's object as gdbus prints its answer: "(<'text'>,)".
+QString callOn(const QString& service, const QString& path, const QString& method,
+               const QStringList& arguments) {
+    return runTool("gdbus", QStringList{"call", "--session", "--dest", service, "--object-path",
+                                        path, "--method", method} +
+                                arguments);
+}
+
+// The texts in single quotes of such an answer.
+QStringList quoted(const QString& answer) {
+    QStringList texts;
+    static const QRegularExpression text("'([^']*)'");
+    for (const auto& match : text.globalMatch(answer)) {
+        texts << match.captured(1);
     }
-    return reply.arguments().constFirst().value<QDBusVariant>().variant();
+    return texts;
 }
 
 // The items the watcher holds, each as "bus name/object path".
 QStringList registeredItems() {
-    const auto items = property(watcherService, QStringLiteral("/StatusNotifierWatcher"),
-                                watcherService, QStringLiteral("RegisteredStatusNotifierItems"));
-    return items ? items->toStringList() : QStringList();
+    return quoted(callOn(watcherService, "/StatusNotifierWatcher",
+                         "org.freedesktop.DBus.Properties.Get",
+                         {watcherService, "RegisteredStatusNotifierItems"}));
 }
 
-QVariant itemProperty(const QString& item, const QString& name) {
-    return property(item.section('/', 0, 0), '/' + item.section('/', 1),
-                    QStringLiteral("org.kde.StatusNotifierItem"), name)
-        .value_or(QVariant());
+QString itemProperty(const QString& item, const QString& name) {
+    return callOn(item.section('/', 0, 0), '/' + item.section('/', 1),
+                  "org.freedesktop.DBus.Properties.Get", {"org.kde.StatusNotifierItem", name});
 }
 
 // The item's menu as a panel reads it, top level only: where it is exported, and the ids
 // and labels of its entries ("-" for a separator; none when it does not answer).
 struct Menu {
-    QStringList exported;  // gdbus's options naming it
+    QString service;
+    QString path;
     std::vector<std::pair<int, QString>> entries;
 
     QStringList labels() const {
@@ -70,13 +66,10 @@ struct Menu {
 };
 
 Menu menuOf(const QString& item) {
-    Menu menu{{"--dest", item.section('/', 0, 0), "--object-path",
-               itemProperty(item, "Menu").value<QDBusObjectPath>().path()},
-              {}};
+    Menu menu{item.section('/', 0, 0), quoted(itemProperty(item, "Menu")).value(0), {}};
     // (id, {properties}, [children]), each child printed <(id, {properties}, @av [])>
-    const QString layout = runTool(
-        "gdbus", QStringList{"call", "--session"} + menu.exported +
-                     QStringList{"--method", "com.canonical.dbusmenu.GetLayout", "0", "1", "[]"});
+    const QString layout =
+        callOn(menu.service, menu.path, "com.canonical.dbusmenu.GetLayout", {"0", "1", "[]"});
     static const QRegularExpression child(R"(<\((\d+), \{([^}]*)\}, (?:@av )?\[\]\)>)");
     static const QRegularExpression label(R"('label': <'([^']*)'>)");
     for (const auto& match : child.globalMatch(layout)) {
@@ -95,9 +88,8 @@ bool click(const QString& item, const QString& text) {
     const Menu menu = menuOf(item);
     for (const auto& [id, entry] : menu.entries) {
         if (entry == text) {
-            runTool("gdbus", QStringList{"call", "--session"} + menu.exported +
-                                 QStringList{"--method", "com.canonical.dbusmenu.Event",
-                                             QString::number(id), "'clicked'", "<0>", "0"});
+            callOn(menu.service, menu.path, "com.canonical.dbusmenu.Event",
+                   {QString::number(id), "'clicked'", "<0>", "0"});
             return true;
         }
     }
@@ -168,7 +160,7 @@ TEST_F(Tray, MenuInTheChosenLanguageShowsThePanelAndQuits) {
     const QString item = waitForItem();
     ASSERT_FALSE(item.isEmpty()) << holdsheet->errorOutput().toStdString();
     EXPECT_TRUE(menuReads(item, german)) << menuOf(item).labels().join('|').toStdString();
-    EXPECT_EQ(itemProperty(item, "IconName").toString(), "org.holdsheet.Holdsheet-symbolic");
+    EXPECT_EQ(itemProperty(item, "IconName"), "(<'org.holdsheet.Holdsheet-symbolic'>,)");
 
     ASSERT_TRUE(click(item, german[0]));
     EXPECT_TRUE(panelOpens());
@@ -189,10 +181,7 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
     ASSERT_FALSE(item.isEmpty()) << "absent showMenuBarIcon reads as shown; "
                                  << holdsheet->errorOutput().toStdString();
     EXPECT_TRUE(menuReads(item, english));
-    const QDBusArgument pictures = itemProperty(item, "IconPixmap").value<QDBusArgument>();
-    pictures.beginArray();
-    EXPECT_FALSE(pictures.atEnd()) << "the item carries its drawing";
-    pictures.endArray();
+    EXPECT_TRUE(itemProperty(item, "IconPixmap").contains("[(")) << "the item carries its drawing";
 
     edit("showMenuBarIcon=false\n");
     EXPECT_TRUE(waitUntil([] { return registeredItems().isEmpty(); }))
