@@ -29,12 +29,10 @@ bool shareEnvironmentWithActivatedServices() {
             entries << QStringLiteral("'%1': '%2'").arg(name, environment.value(name));
         }
     }
-    QProcess gdbus;
-    gdbus.start("gdbus", {"call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
-                          "/org/freedesktop/DBus", "--method",
-                          "org.freedesktop.DBus.UpdateActivationEnvironment",
-                          "{" + entries.join(", ") + "}"});
-    return gdbus.waitForFinished(30000) && gdbus.exitCode() == 0;
+    return QProcess::execute("gdbus", {"call", "--session", "--dest", "org.freedesktop.DBus",
+                                       "--object-path", "/org/freedesktop/DBus", "--method",
+                                       "org.freedesktop.DBus.UpdateActivationEnvironment",
+                                       "{" + entries.join(", ") + "}"}) == 0;
 }
 
 // Opens the panel over the application and waits for its sheet to be read.

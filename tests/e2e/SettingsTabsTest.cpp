@@ -13,9 +13,6 @@ namespace {
 class SettingsTabs : public OverEditor {
   protected:
     void SetUp() override { start(); }
-    bool showing(const QString& name, bool exact = false) const {
-        return findAccessible(holdsheet->pid(), name, exact).has_value();
-    }
     // The panel over the editor, opened by holding Super: the height of its content.
     double heldPanelHeight() {
         xdotool({"keydown", "super"});
@@ -34,7 +31,7 @@ class SettingsTabs : public OverEditor {
     // Opens a tab and waits until a text of its own shows and the window holds still.
     void openTab(const QString& tab, const QString& mark) {
         ASSERT_TRUE(clickAccessible(holdsheet->pid(), tab, true)) << tab.toStdString();
-        ASSERT_TRUE(waitUntil([&] { return showing(mark); })) << mark.toStdString();
+        ASSERT_TRUE(waitForAccessible(holdsheet->pid(), mark)) << mark.toStdString();
         QString before;
         int steady = 0;
         waitUntil([&] {
@@ -59,7 +56,7 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }));
     settingsWindow = windowOf(holdsheet->pid(), "Holdsheet Settings");
     ASSERT_FALSE(settingsWindow.isEmpty());
-    ASSERT_TRUE(waitUntil([&] { return showing("Hold Duration"); })) << "General first";
+    ASSERT_TRUE(waitForAccessible(holdsheet->pid(), "Hold Duration")) << "General first";
 
     const std::pair<const char*, const char*> tabs[] = {{"General", "Hold Duration"},
                                                         {"Appearance", "Panel Material"},
@@ -87,14 +84,14 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Add App"));
     ASSERT_TRUE(waitUntil(
         [&] { return !windowOf(holdsheet->pid(), "Choose an App to Exclude").isEmpty(); }));
-    ASSERT_TRUE(waitUntil([&] { return showing("Search Apps", true); }));
+    ASSERT_TRUE(waitForAccessible(holdsheet->pid(), "Search Apps", true));
     xdotool({"type", "--delay", "30", "mousepad"});
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Mousepad", true));
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Exclude", true));
     EXPECT_TRUE(waitUntil([&] {
         return settingsFile().contains(QStringLiteral("excludedApps=org.xfce.mousepad"));
     })) << settingsFile().toStdString();
-    EXPECT_TRUE(waitUntil([&] { return showing("Remove Mousepad", true); }))
+    EXPECT_TRUE(waitForAccessible(holdsheet->pid(), "Remove Mousepad", true))
         << "listed with the name of its launcher entry";
     screenshotOfWindow(QStringLiteral("settings-window-content-excluded"));
 
