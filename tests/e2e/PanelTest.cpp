@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 #include <csignal>
@@ -126,10 +127,7 @@ TEST_P(StoppedAccessibilityBus, TheProgramStaysResponsive) {
     ASSERT_TRUE(editor.waitUntilReadable());
     const pid_t daemon = accessibilityBusDaemon();
     ASSERT_GT(daemon, 0);
-    struct Continued {
-        pid_t pid;
-        ~Continued() { ::kill(pid, SIGCONT); }
-    } const continued{daemon};
+    const std::shared_ptr<void> continued(nullptr, [daemon](void*) { ::kill(daemon, SIGCONT); });
     if (stoppedAtStart) {
         ASSERT_EQ(::kill(daemon, SIGSTOP), 0);
     }
