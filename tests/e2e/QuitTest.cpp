@@ -2,7 +2,6 @@
 
 #include "app/ExitStatus.h"
 
-
 #include <gtest/gtest.h>
 
 #include <csignal>
