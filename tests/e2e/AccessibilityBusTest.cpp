@@ -1,8 +1,6 @@
 // The accessibility bus's daemon restarting under the running program.
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
-
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -31,12 +29,10 @@ bool shareEnvironmentWithActivatedServices() {
             entries << QStringLiteral("'%1': '%2'").arg(name, environment.value(name));
         }
     }
-    QProcess gdbus;
-    gdbus.start("gdbus", {"call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
-                          "/org/freedesktop/DBus", "--method",
-                          "org.freedesktop.DBus.UpdateActivationEnvironment",
-                          "{" + entries.join(", ") + "}"});
-    return gdbus.waitForFinished(30000) && gdbus.exitCode() == 0;
+    return QProcess::execute("gdbus", {"call", "--session", "--dest", "org.freedesktop.DBus",
+                                       "--object-path", "/org/freedesktop/DBus", "--method",
+                                       "org.freedesktop.DBus.UpdateActivationEnvironment",
+                                       "{" + entries.join(", ") + "}"}) == 0;
 }
 
 // Opens the panel over the application and waits for its sheet to be read.
@@ -85,10 +81,7 @@ TEST(AccessibilityBusRestart, TheRunningProgramMovesToTheNewBus) {
 
     RunningApp after(Toolkit::gtk, twoMenus());
     ASSERT_TRUE(after.waitUntilReadable());
-    const HoldsheetRun dumped =
-        runHoldsheet({"dump", "--pid", QString::number(after.pid()), "--format", "json"});
-    ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
-    const QJsonObject sheet = parseJson(dumped.out);
+    const QJsonObject sheet = dumpJson(after.pid(), {});
     const auto groups = describeGroups(sheet);
     ASSERT_FALSE(groups.empty());
     EXPECT_EQ(groups.front(), "File: Open ⌃O, Save ⌃S");

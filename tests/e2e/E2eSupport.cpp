@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -53,21 +55,15 @@ QString sessionDirectory() {
 RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                        const QStringList& options) {
     directory_ = sessionDirectory();
-    const QString description = directory_ + QStringLiteral("/menus.txt");
-    recordPath_ = directory_ + QStringLiteral("/record.txt");
-    QFile file(description);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "cannot write " << description.toStdString();
-        return;
-    }
+    const QString description = directory_ + "/menus.txt";
+    recordPath_ = directory_ + "/record.txt";
+    QByteArray text;
     for (const auto& line : menus) {
-        file.write(QByteArray(line.depth * 2, ' ') + QByteArray::fromStdString(line.kind) + '\t' +
-                   QByteArray::fromStdString(line.label) + '\t' +
-                   QByteArray::fromStdString(line.gtkAccelerator) + '\t' +
-                   QByteArray::fromStdString(line.qtShortcut) + '\t' +
-                   (line.disabled ? "disabled " : "") + (line.hidden ? "hidden" : "") + '\n');
+        text += QByteArray(line.depth * 2, ' ') + line.kind.c_str() + '\t' + line.label.c_str() +
+                '\t' + line.gtkAccelerator.c_str() + '\t' + line.qtShortcut.c_str() + '\t' +
+                (line.disabled ? "disabled " : "") + (line.hidden ? "hidden" : "") + '\n';
     }
-    file.close();
+    writeFile(description, text);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const char* program = GTK_FIXTURE;
     if (toolkit == Toolkit::qt) {
@@ -92,11 +88,10 @@ RunningApp::RunningApp(const QStringList& command, const QProcessEnvironment& en
 
 void RunningApp::start(const QStringList& command, const QProcessEnvironment& environment,
                        Outputs outputs) {
-    std::vector<std::string> arguments;
+    std::vector<std::string> arguments, variables;
     for (const QString& argument : command) {
         arguments.push_back(argument.toStdString());
     }
-    std::vector<std::string> variables;
     for (const QString& variable : environment.toStringList()) {
         variables.push_back(variable.toStdString());
     }
@@ -145,6 +140,10 @@ bool RunningApp::waitUntilReadable(std::chrono::milliseconds limit) const {
         limit);
 }
 
+bool RunningApp::inFront(std::chrono::milliseconds limit) const {
+    return waitUntil([&] { return activeWindowPid() == pid_; }, limit);
+}
+
 std::optional<int> RunningApp::terminate(std::chrono::milliseconds limit) {
     if (pid_ <= 0) {
         return std::nullopt;
@@ -158,30 +157,26 @@ std::optional<int> RunningApp::waitForExit(std::chrono::milliseconds limit) {
         return std::nullopt;
     }
     int status = 0;
-    const bool ended = waitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limit);
-    if (!ended) {
+    rusage usage{};
+    if (!waitUntil([&] { return wait4(pid_, &status, WNOHANG, &usage) == pid_; }, limit)) {
         return std::nullopt;
     }
     pid_ = -1;
+    peakKiB_ = usage.ru_maxrss;
     return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
 }
 
 std::vector<std::string> RunningApp::recorded() const {
-    QFile file(recordPath_);
     std::vector<std::string> lines;
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (!line.isEmpty()) {
-                lines.push_back(line.toStdString());
-            }
-        }
+    for (const QString& line :
+         QString::fromUtf8(readFile(recordPath_)).split('\n', Qt::SkipEmptyParts)) {
+        lines.push_back(line.toStdString());
     }
     return lines;
 }
 
 QByteArray RunningApp::errorOutput() const {
-    QFile file(directory_ + QStringLiteral("/stderr.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFile(directory_ + "/stderr.txt");
 }
 
 HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironment& environment) {
@@ -204,16 +199,43 @@ HoldsheetRun runHoldsheet(const QStringList& arguments, const QProcessEnvironmen
     return run;
 }
 
-QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
-                                   const QByteArray& content) {
-    const QString path = folder + QLatin1Char('/') + relativePath;
+QJsonObject dumpJson(qint64 pid, const QStringList& options,
+                     const QProcessEnvironment& environment) {
+    const HoldsheetRun run = runHoldsheet(
+        QStringList{"dump", "--pid", QString::number(pid), "--format", "json"} + options,
+        environment);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    return parseJson(run.out);
+}
+
+std::vector<std::string> dumpGroups(qint64 pid, const QStringList& options,
+                                    const QProcessEnvironment& environment) {
+    return describeGroups(dumpJson(pid, options, environment));
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
+    EXPECT_EQ(file.write(content), content.size()) << path.toStdString();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
+                                   const QByteArray& content) {
+    writeFile(folder + QLatin1Char('/') + relativePath, content);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
     return environment;
+}
+
+QProcessEnvironment withSettings(const QString& folder, const QByteArray& lines) {
+    return withConfigFile(folder, "Holdsheet/Holdsheet.conf",
+                          "[General]\nhasOnboarded=true\n" + lines);
 }
 
 bool nameOnBus(const QString& name) {
@@ -224,11 +246,10 @@ bool nameOnBus(const QString& name) {
 }
 
 bool setAccessibilityEnabled(bool on) {
-    QProcess gdbus;
-    gdbus.start("gdbus", {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
-                          "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
-                          "org.a11y.Status", "IsEnabled", on ? "<true>" : "<false>"});
-    return gdbus.waitForFinished(30000) && gdbus.exitCode() == 0;
+    return QProcess::execute("gdbus",
+                             {"call", "--session", "--dest", "org.a11y.Bus", "--object-path",
+                              "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
+                              "org.a11y.Status", "IsEnabled", on ? "<true>" : "<false>"}) == 0;
 }
 
 void screenshot(const QString& file, const QStringList& source) {
@@ -262,15 +283,22 @@ std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool e
         fields[4] == "enabled"};
 }
 
+std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact,
+                                            std::chrono::milliseconds limit) {
+    return waitFor([&] { return findAccessible(pid, name, exact); }, limit);
+}
+
 bool clickAccessible(qint64 pid, const QString& name, bool exact, std::chrono::milliseconds limit) {
-    std::optional<Accessible> found;
-    if (!waitUntil([&] { return (found = findAccessible(pid, name, exact)).has_value(); }, limit)) {
-        return false;
+    const auto found = waitForAccessible(pid, name, exact, limit);
+    if (found) {
+        clickAt(found->frame.center());
     }
-    const QPoint centre = found->frame.center();
-    runTool("xdotool",
-            {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click", "1"});
-    return true;
+    return found.has_value();
+}
+
+void clickAt(const QPoint& point, int button) {
+    xdotool({"mousemove", QString::number(point.x()), QString::number(point.y()), "click",
+             QString::number(button)});
 }
 
 QVariantMap panelStatus() {
@@ -279,37 +307,39 @@ QVariantMap panelStatus() {
     return map;
 }
 
+namespace {
+
 bool panelMapped() {
-    return !runTool("xdotool", {"search", "--onlyvisible", "--name", "Holdsheet panel"}).isEmpty();
+    return !xdotool({"search", "--onlyvisible", "--name", "Holdsheet panel"}).isEmpty();
+}
+
+}  // namespace
+
+QStringList openWindows() {
+    return panelStatus().value("windows").toStringList();
+}
+
+bool sheetLoaded(std::chrono::milliseconds limit) {
+    return waitUntil([] { return !panelStatus().value("loading").toBool(); }, limit);
 }
 
 bool panelOpens(std::chrono::milliseconds limit) {
-    return waitUntil([] { return panelStatus().value("visible").toBool() && panelMapped(); },
-                     limit);
+    return waitUntil([] { return panelVisible() && panelMapped(); }, limit);
 }
 
 bool panelCloses(std::chrono::milliseconds limit) {
-    return waitUntil([] { return !panelStatus().value("visible").toBool() && !panelMapped(); },
-                     limit);
+    return waitUntil([] { return !panelVisible() && !panelMapped(); }, limit);
 }
 
 // The daemon of this session's accessibility bus: the child of the bus launcher that shares
 // our session bus (other sessions may run on the same machine).
 pid_t accessibilityBusDaemon() {
-    const QByteArray session = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    QProcess launchers;
-    launchers.start("pgrep", {"-f", "at-spi-bus-launcher"});
-    launchers.waitForFinished(10000);
-    for (const QByteArray& pid : launchers.readAllStandardOutput().split('\n')) {
-        QFile environ("/proc/" + QString::fromLatin1(pid.trimmed()) + "/environ");
-        if (pid.trimmed().isEmpty() || !environ.open(QIODevice::ReadOnly) ||
-            !environ.readAll().split('\0').contains("DBUS_SESSION_BUS_ADDRESS=" + session)) {
-            continue;
+    const QByteArray session = "DBUS_SESSION_BUS_ADDRESS=" + qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    for (const QString& pid :
+         runTool("pgrep", {"-f", "at-spi-bus-launcher"}).split('\n', Qt::SkipEmptyParts)) {
+        if (readFile("/proc/" + pid + "/environ").split('\0').contains(session)) {
+            return runTool("pgrep", {"-P", pid, "dbus-daemon"}).split('\n').front().toInt();
         }
-        QProcess child;
-        child.start("pgrep", {"-P", QString::fromLatin1(pid.trimmed()), "dbus-daemon"});
-        child.waitForFinished(10000);
-        return child.readAllStandardOutput().trimmed().split('\n').front().toInt();
     }
     return -1;
 }
@@ -323,32 +353,25 @@ QJsonObject parseJson(const QByteArray& text) {
 
 std::vector<std::string> describeGroups(const QJsonObject& sheet) {
     std::vector<std::string> lines;
-    for (const auto& groupValue : sheet.value(QStringLiteral("groups")).toArray()) {
-        const QJsonObject group = groupValue.toObject();
-        QString line = group.value(QStringLiteral("title")).toString() + QLatin1Char(':');
-        bool first = true;
-        for (const auto& itemValue : group.value(QStringLiteral("items")).toArray()) {
-            const QJsonObject item = itemValue.toObject();
-            line += first ? QStringLiteral(" ") : QStringLiteral(", ");
-            first = false;
-            line += item.value(QStringLiteral("title")).toString() + QLatin1Char(' ') +
-                    item.value(QStringLiteral("modifiers")).toString() +
-                    item.value(QStringLiteral("key")).toString();
-            if (!item.value(QStringLiteral("enabled")).toBool()) {
-                line += QStringLiteral(" (disabled)");
-            }
+    for (const QJsonValue group : sheet["groups"].toArray()) {
+        QStringList items;
+        for (const QJsonValue item : group["items"].toArray()) {
+            items << item["title"].toString() + ' ' + item["modifiers"].toString() +
+                         item["key"].toString() + (item["enabled"].toBool() ? "" : " (disabled)");
         }
-        lines.push_back(line.toStdString());
+        lines.push_back(
+            (group["title"].toString() + ':' + (items.isEmpty() ? "" : " ") + items.join(", "))
+                .toStdString());
     }
     return lines;
 }
 
-void xdotool(const QStringList& arguments) {
-    runTool(QStringLiteral("xdotool"), arguments);
+QString xdotool(const QStringList& arguments) {
+    return runTool(QStringLiteral("xdotool"), arguments);
 }
 
 bool panelVisible() {
-    return panelStatus().value(QStringLiteral("visible")).toBool();
+    return panelStatus().value("visible").toBool();
 }
 
 bool holdsheetAnswers(std::chrono::milliseconds limit) {
@@ -360,7 +383,18 @@ QString windowOf(qint64 pid, const QString& name) {
     if (!name.isEmpty()) {
         arguments << "--name" << name;
     }
-    return runTool(QStringLiteral("xdotool"), arguments).split('\n').value(0);
+    return xdotool(arguments).split('\n').value(0);
+}
+
+QString windowTitled(const QString& title) {
+    return xdotool(
+               {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"})
+        .split('\n')
+        .value(0);
+}
+
+QString activeWindowTitle() {
+    return xdotool({"getactivewindow", "getwindowname"});
 }
 
 bool activate(qint64 pid, std::chrono::milliseconds limit) {
@@ -375,7 +409,7 @@ bool activate(qint64 pid, std::chrono::milliseconds limit) {
 void showPanel() {
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
     ASSERT_TRUE(panelOpens());
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+    ASSERT_TRUE(sheetLoaded());
 }
 
 std::vector<MenuLine> oneMenu() {
@@ -393,17 +427,14 @@ std::vector<MenuLine> twoMenus() {
 }
 
 void OverOneMenuApp::SetUp() {
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    ASSERT_TRUE(app.waitUntilReadable() && app.inFront());
     holdsheet.emplace(QStringList{HOLDSHEET_BINARY});
     ASSERT_TRUE(holdsheetAnswers()) << "holdsheet never answered";
 }
 
 void OverEditor::start(const QByteArray& settings) {
     ASSERT_TRUE(config.isValid());
-    holdsheet.emplace(QStringList{HOLDSHEET_BINARY},
-                      withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
-                                     "[General]\nhasOnboarded=true\n" + settings));
+    holdsheet.emplace(QStringList{HOLDSHEET_BINARY}, withSettings(config.path(), settings));
     ASSERT_TRUE(editor.waitUntilReadable());
     ASSERT_TRUE(holdsheetAnswers()) << "holdsheet never answered";
     ASSERT_TRUE(activate(editor.pid()));
@@ -414,8 +445,7 @@ void OverEditor::TearDown() {
 }
 
 QString OverEditor::settingsFile() const {
-    QFile file(config.path() + "/Holdsheet/Holdsheet.conf");
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(readFile(config.filePath("Holdsheet/Holdsheet.conf")));
 }
 
 }  // namespace holdsheet::e2e

@@ -23,7 +23,21 @@ namespace holdsheet::e2e {
 using namespace std::chrono_literals;
 
 // Polls a condition every 20 ms until it holds or the limit passes.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit = 20s);
+
+using Clock = std::chrono::steady_clock;
+// Milliseconds from `start` to now, for a test's printed measures.
+inline long long msSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+// Polls `find` until it finds something: that, or none once the limit passes.
+template <typename Find>
+auto waitFor(Find find, std::chrono::milliseconds limit = 20s) -> decltype(find()) {
+    decltype(find()) found;
+    waitUntil([&] { return (found = find()).has_value(); }, limit);
+    return found;
+}
 
 // One line of a fixture's menu description (see fixtures/MenuDescription.h).
 struct MenuLine {
@@ -65,11 +79,15 @@ class RunningApp {
     pid_t pid() const { return pid_; }
     // Waits until the application's menus can be read through the accessibility bus.
     bool waitUntilReadable(std::chrono::milliseconds limit = 30s) const;
+    // Waits until its window is the active one.
+    bool inFront(std::chrono::milliseconds limit = 20s) const;
     // Sends SIGTERM and waits for the exit: its status, or none when it did not end.
     std::optional<int> terminate(std::chrono::milliseconds limit = 20s);
     // Waits for the application to end of its own accord: its status, or none when it did
     // not end in time or was ended by a signal.
     std::optional<int> waitForExit(std::chrono::milliseconds limit = 20s);
+    // The peak resident memory of an application that ended, as the kernel counted it.
+    long peakKiB() const { return peakKiB_; }
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
     // What the program wrote to standard error so far.
@@ -79,6 +97,7 @@ class RunningApp {
     void start(const QStringList& command, const QProcessEnvironment& environment,
                Outputs outputs = {});
     pid_t pid_ = -1;
+    long peakKiB_ = 0;
     QString directory_;
     QString recordPath_;
 };
@@ -97,8 +116,20 @@ HoldsheetRun runHoldsheet(
 
 QJsonObject parseJson(const QByteArray& text);
 
+// `holdsheet dump --pid PID --format json` with these options: the sheet, a failed run a
+// failure of the test.
+QJsonObject dumpJson(
+    qint64 pid, const QStringList& options = {"--no-system"},
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+// The same dump's groups as describeGroups() gives them.
+std::vector<std::string> dumpGroups(
+    qint64 pid, const QStringList& options = {"--no-system"},
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
 // Runs a tool (xdotool, import) and returns its trimmed standard output.
 QString runTool(const QString& program, const QStringList& arguments);
+QString xdotool(const QStringList& arguments);
+void clickAt(const QPoint& point, int button = 1);
 
 // A picture of the screen (or of what `source`, options of `import`, names), saved as `file`
 // in build/artifacts for a person to look at. Fails the test when no picture was saved.
@@ -106,15 +137,24 @@ void screenshot(const QString& file, const QStringList& source = {"-window", "ro
 
 // The running holdsheet's answer to Status on the session bus; empty when none answers.
 QVariantMap panelStatus();
-// Whether the panel window is mapped, as xdotool sees it.
-bool panelMapped();
+bool panelVisible();
+// The windows of its own it reports open ("settings", "tour", ...).
+QStringList openWindows();
 bool panelOpens(std::chrono::milliseconds limit = 20s);
 bool panelCloses(std::chrono::milliseconds limit = 20s);
+// Waits until the panel's sheet is read.
+bool sheetLoaded(std::chrono::milliseconds limit = 20s);
 
+// Writes a file, making its folder; a failure is the test's.
+void writeFile(const QString& path, const QByteArray& content);
+// A file's content, empty when it cannot be read.
+QByteArray readFile(const QString& path);
 // The session's environment with its configuration folder moved to `folder`, after writing
 // `content` to `relativePath` inside it.
 QProcessEnvironment withConfigFile(const QString& folder, const QString& relativePath,
                                    const QByteArray& content);
+// The same with holdsheet's settings file, onboarded, holding these lines besides.
+QProcessEnvironment withSettings(const QString& folder, const QByteArray& lines = {});
 
 // The daemon of this session's accessibility bus, or -1.
 pid_t accessibilityBusDaemon();
@@ -132,6 +172,9 @@ struct Accessible {
 };
 // The first one whose accessible name starts with `name`, or is `name` when `exact`.
 std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact = false);
+// Waits for it to show.
+std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact = false,
+                                            std::chrono::milliseconds limit = 20s);
 // Waits for it to show, then clicks its centre with the pointer; false when it never showed.
 bool clickAccessible(qint64 pid, const QString& name, bool exact = false,
                      std::chrono::milliseconds limit = 20s);
@@ -139,12 +182,13 @@ bool clickAccessible(qint64 pid, const QString& name, bool exact = false,
 // "File: New ⌃N, Save As ⌃⇧S (disabled)" per group of a dumped sheet.
 std::vector<std::string> describeGroups(const QJsonObject& sheet);
 
-void xdotool(const QStringList& arguments);
-bool panelVisible();
 // Waits until a running holdsheet answers Status on the bus.
 bool holdsheetAnswers(std::chrono::milliseconds limit = 30s);
 // The first visible window of a process (with this name, when given); empty when none.
 QString windowOf(qint64 pid, const QString& name = {});
+// The visible window titled exactly `title`, or empty.
+QString windowTitled(const QString& title);
+QString activeWindowTitle();
 // Raises the process's first visible window; true once it is the active one.
 bool activate(qint64 pid, std::chrono::milliseconds limit = 20s);
 // `holdsheet show`, then waits for the panel to open and its sheet to be read.

@@ -2,8 +2,6 @@
 // over a real editor, the panel watched through the program's Status on the bus.
 #include "E2eSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -21,9 +19,17 @@ bool staysOpen(std::chrono::milliseconds time) {
 
 class Gesture : public OverEditor {};
 
-TEST_F(Gesture, ATapOfSuperClosesThePanelUnlessAKeyCameBetween) {
+TEST_F(Gesture, AHoldOpensThePanelReadAndATapClosesItUnlessAKeyCameBetween) {
     start();
     xdotool({"keydown", "super"});
+    const auto first = waitFor([]() -> std::optional<QVariantMap> {
+        const QVariantMap status = panelStatus();
+        return status.value("visible").toBool() ? std::optional(status) : std::nullopt;
+    });
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->value("loading").toBool()) << "read during the hold";
+    EXPECT_GT(first->value("itemCount").toInt(), 30);
+    EXPECT_EQ(first->value("targetPid").toInt(), editor.pid());
     ASSERT_TRUE(panelOpens());
     xdotool({"keyup", "super"});
     EXPECT_TRUE(staysOpen(1500ms)) << "released, it stays (closeOnRelease off)";
@@ -51,24 +57,6 @@ TEST_F(Gesture, ATapOfSuperClosesThePanelUnlessAKeyCameBetween) {
     EXPECT_TRUE(panelCloses());
 }
 
-TEST_F(Gesture, APanelOpenedByAHoldHoldsItsSheetAtOnce) {
-    start();
-    xdotool({"keydown", "super"});
-    QVariantMap first;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            first = panelStatus();
-            return first.value("visible").toBool();
-        },
-        20s));
-    EXPECT_FALSE(first.value("loading").toBool()) << "read during the hold";
-    EXPECT_GT(first.value("itemCount").toInt(), 30);
-    EXPECT_EQ(first.value("targetPid").toInt(), editor.pid());
-    xdotool({"keyup", "super"});
-    xdotool({"key", "Escape"});
-    EXPECT_TRUE(panelCloses());
-}
-
 TEST_F(Gesture, AShortcutNeverOpensItAndShiftRestartsTheHold) {
     start();
     // Super+N held for longer than the delay: the key press cancelled the hold.
@@ -82,9 +70,9 @@ TEST_F(Gesture, AShortcutNeverOpensItAndShiftRestartsTheHold) {
     xdotool({"keydown", "shift"});
     EXPECT_TRUE(staysClosed(3s));
     xdotool({"keyup", "shift"});
-    const auto released = std::chrono::steady_clock::now();
-    ASSERT_TRUE(waitUntil(panelVisible, 20s));
-    EXPECT_GE(std::chrono::steady_clock::now() - released, 1900ms) << "a full 2 s delay";
+    const auto released = Clock::now();
+    ASSERT_TRUE(waitUntil(panelVisible));
+    EXPECT_GE(Clock::now() - released, 1900ms) << "a full 2 s delay";
     xdotool({"keyup", "super"});
     xdotool({"key", "Escape"});
     EXPECT_TRUE(panelCloses());
@@ -107,10 +95,10 @@ TEST_F(Gesture, TheChosenHoldKeyOpensItAndSuperDoesNot) {
 TEST_F(Gesture, AStoredHoldLevelSetsTheDelay) {
     start("holdLevel=10\n");  // 3 s
     xdotool({"keydown", "super"});
-    const auto pressed = std::chrono::steady_clock::now();
+    const auto pressed = Clock::now();
     EXPECT_TRUE(staysClosed(2400ms)) << "the default 2 s would have opened it";
-    ASSERT_TRUE(waitUntil(panelVisible, 20s));
-    EXPECT_GE(std::chrono::steady_clock::now() - pressed, 2900ms);
+    ASSERT_TRUE(waitUntil(panelVisible));
+    EXPECT_GE(Clock::now() - pressed, 2900ms);
     xdotool({"keyup", "super"});
 }
 
@@ -119,24 +107,19 @@ TEST_F(Gesture, AStoredHoldLevelSetsTheDelay) {
 // managers, which ignore them: under openbox nothing is said, whatever the hold key.
 TEST_F(Gesture, GnomesOverlayKeyIsNotNamedUnderAnotherWindowManager) {
     QTemporaryDir schemas;
-    QFile schema(schemas.path() + "/org.gnome.mutter.gschema.xml");
-    ASSERT_TRUE(schema.open(QIODevice::WriteOnly));
-    schema.write(R"(<schemalist>
+    writeFile(schemas.filePath("org.gnome.mutter.gschema.xml"), R"(<schemalist>
   <schema id="org.gnome.mutter" path="/org/gnome/mutter/">
     <key name="overlay-key" type="s"><default>'Super_L'</default></key>
   </schema>
 </schemalist>
 )");
-    schema.close();
     ASSERT_EQ(QProcess::execute("glib-compile-schemas", {schemas.path()}), 0);
 
-    QTemporaryDir folder;
-    QProcessEnvironment environment =
-        withConfigFile(folder.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n");
+    QProcessEnvironment environment = withSettings(config.path());
     environment.insert("GSETTINGS_SCHEMA_DIR", schemas.path());
     environment.insert("XDG_CURRENT_DESKTOP", "GNOME");  // left behind by a GNOME session
     RunningApp other(QStringList{HOLDSHEET_BINARY}, environment);
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().isEmpty(); }, 30s));
+    ASSERT_TRUE(holdsheetAnswers());
     ASSERT_EQ(other.terminate(), std::optional<int>(0));
     EXPECT_FALSE(other.errorOutput().contains("overlay-key")) << other.errorOutput().toStdString();
 }

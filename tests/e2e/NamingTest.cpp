@@ -1,9 +1,5 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
-
-#include <QDir>
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -20,8 +16,7 @@ TEST(Naming, PanelAndDumpGiveOneNameAndSeeANewLauncherEntry) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", data.path());
     RunningApp fixture(Toolkit::gtk, oneMenu());
-    ASSERT_TRUE(fixture.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == fixture.pid(); }, 20s));
+    ASSERT_TRUE(fixture.waitUntilReadable() && fixture.inFront());
     RunningApp holdsheet(QStringList{HOLDSHEET_BINARY}, environment);
     ASSERT_TRUE(holdsheetAnswers());
 
@@ -33,23 +28,20 @@ TEST(Naming, PanelAndDumpGiveOneNameAndSeeANewLauncherEntry) {
         runHoldsheet({"hide"});
         return panelCloses() ? name : QStringLiteral("(the panel did not close)");
     };
+    // Without --pid, dump reads the application in front.
     const auto dumpedName = [&] {
-        const HoldsheetRun run = runHoldsheet(
-            {"dump", "--pid", QString::number(fixture.pid()), "--format", "json", "--no-system"},
-            environment);
-        return parseJson(run.out).value("application").toObject().value("name").toString();
+        const HoldsheetRun run = runHoldsheet({"dump", "--format", "json"}, environment);
+        const QJsonObject application = parseJson(run.out).value("application").toObject();
+        EXPECT_EQ(application.value("pid").toInt(), fixture.pid()) << run.err.toStdString();
+        return application.value("name").toString();
     };
 
     EXPECT_EQ(shownName(), "Holdsheet-gtk-fixture");
     EXPECT_EQ(dumpedName(), "Holdsheet-gtk-fixture");
 
-    ASSERT_TRUE(QDir().mkpath(data.filePath("applications")));
-    QFile entry(data.filePath("applications/org.example.Notebook.desktop"));
-    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
-    entry.write(
-        "[Desktop Entry]\nType=Application\nName=Fixture Notebook\nExec=true\n"
-        "StartupWMClass=Holdsheet-gtk-fixture\n");
-    entry.close();
+    writeFile(data.filePath("applications/org.example.Notebook.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Fixture Notebook\nExec=true\n"
+              "StartupWMClass=Holdsheet-gtk-fixture\n");
     EXPECT_TRUE(waitUntil([&] { return shownName() == "Fixture Notebook"; }, 30s))
         << shownName().toStdString();
     EXPECT_EQ(dumpedName(), "Fixture Notebook");

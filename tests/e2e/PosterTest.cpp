@@ -1,6 +1,5 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
 #include "platform/linux/XTestKeyPoster.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +12,12 @@ TEST(KeyPoster, PostsTheStoredCombinationToTheAppInFront) {
     RunningApp app(Toolkit::gtk, {{0, "menu", "_File", "", ""},
                                   {1, "item", "_Open", "<Primary>o", "Ctrl+O"},
                                   {1, "item", "Open _Other", "<Primary><Shift>o", "Ctrl+Shift+O"}});
-    ASSERT_TRUE(app.waitUntilReadable());
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == app.pid(); }, 20s));
+    ASSERT_TRUE(app.waitUntilReadable() && app.inFront());
     XTestKeyPoster poster;
     poster.postKeys(31, 0x40000 | 0x20000);  // o with Control and Shift
-    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }, 20s));
+    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }));
     poster.postKeys(31, 0x40000);
-    EXPECT_TRUE(waitUntil([&] { return app.recorded().size() == 2; }, 20s));
+    EXPECT_TRUE(waitUntil([&] { return app.recorded().size() == 2; }));
     EXPECT_EQ(app.recorded(), (std::vector<std::string>{"Open _Other", "_Open"}));
 }
 

@@ -2,8 +2,6 @@
 
 #include "app/ExitStatus.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -18,53 +16,29 @@
 namespace holdsheet::e2e {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-long long msSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
 // A pipe nobody reads, as small as the kernel makes one: a program writing to it soon
-// blocks. The test keeps the read end; the program gets the write end.
-class UnreadPipe {
-  public:
+// blocks. The test keeps the read end; the program gets the write end, which the test closes
+// once the program has it.
+struct UnreadPipe {
     UnreadPipe() {
-        if (pipe2(ends_, O_CLOEXEC) != 0) {
-            ADD_FAILURE() << "no pipe";
-            ends_[0] = ends_[1] = -1;
-            return;
-        }
-        fcntl(ends_[1], F_SETPIPE_SZ, 4096);
+        EXPECT_EQ(pipe2(ends, O_CLOEXEC), 0);
+        fcntl(ends[1], F_SETPIPE_SZ, 4096);
     }
     ~UnreadPipe() {
+        close(ends[0]);
         closeWriteEnd();
-        if (ends_[0] >= 0) {
-            close(ends_[0]);
-        }
     }
-    UnreadPipe(const UnreadPipe&) = delete;
-    UnreadPipe& operator=(const UnreadPipe&) = delete;
-
-    int writeEnd() const { return ends_[1]; }
-    // Once the program has it, so that only the program holds it.
     void closeWriteEnd() {
-        if (ends_[1] >= 0) {
-            close(ends_[1]);
-            ends_[1] = -1;
-        }
+        close(ends[1]);
+        ends[1] = -1;
     }
-
-  private:
-    int ends_[2];
+    int ends[2] = {-1, -1};
 };
 
 // Whether the process's main thread waits in a write to this descriptor.
 bool mainThreadWritesTo(pid_t pid, int descriptor) {
-    QFile syscall(QStringLiteral("/proc/%1/syscall").arg(pid));
-    if (!syscall.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QList<QByteArray> fields = syscall.readAll().split(' ');
+    const QList<QByteArray> fields =
+        readFile(QStringLiteral("/proc/%1/syscall").arg(pid)).split(' ');
     // write(2) and writev(2) on x86-64 and aarch64
     static const QList<QByteArray> writes{"1", "20", "64", "66"};
     return fields.size() > 1 && writes.contains(fields[0]) &&
@@ -79,7 +53,7 @@ class QuitWhileReading : public OverOneMenuApp {};
 TEST_F(QuitWhileReading, EndsCleanly) {
     ASSERT_EQ(::kill(app.pid(), SIGSTOP), 0);
     ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
-    const bool reading = waitUntil([] { return panelStatus().value("loading").toBool(); }, 20s);
+    const bool reading = waitUntil([] { return panelStatus().value("loading").toBool(); });
     const auto ended = holdsheet->terminate(20s);
     ::kill(app.pid(), SIGCONT);
     ASSERT_TRUE(reading);
@@ -96,7 +70,7 @@ TEST(Quit, SigtermEndsAProgramBlockedWritingToAFullStandardError) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_LOGGING_RULES", "*.debug=true");
     environment.insert("QT_DEBUG_PLUGINS", "1");
-    RunningApp holdsheet(QStringList{HOLDSHEET_BINARY}, environment, {-1, errors.writeEnd()});
+    RunningApp holdsheet(QStringList{HOLDSHEET_BINARY}, environment, {-1, errors.ends[1]});
     errors.closeWriteEnd();
     const bool blocked = waitUntil([&] { return mainThreadWritesTo(holdsheet.pid(), 2); }, 30s);
     const auto terminating = Clock::now();
@@ -123,9 +97,9 @@ TEST(Quit, DumpKeepsItsDeadlineWhenNobodyReadsItsOutput) {
     const auto started = Clock::now();
     RunningApp dump(QStringList{HOLDSHEET_BINARY, "dump", "--pid", QString::number(app.pid()),
                                 "--format", "json", "--timeout", "3"},
-                    QProcessEnvironment::systemEnvironment(), {output.writeEnd(), -1});
+                    QProcessEnvironment::systemEnvironment(), {output.ends[1], -1});
     output.closeWriteEnd();
-    const bool blocked = waitUntil([&] { return mainThreadWritesTo(dump.pid(), 1); }, 20s);
+    const bool blocked = waitUntil([&] { return mainThreadWritesTo(dump.pid(), 1); });
     const auto ended = dump.waitForExit(20s);
     std::printf("[measure] dump --timeout 3 into an unread pipe: exit after %lld ms\n",
                 msSince(started));

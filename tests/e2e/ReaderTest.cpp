@@ -3,8 +3,6 @@
 #include "harvest/MenuBarReader.h"
 #include "platform/linux/AtspiAccessibility.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -76,47 +74,27 @@ std::vector<MenuLine> hugeMenu() {
 
 class Toolkits : public ::testing::TestWithParam<Toolkit> {};
 
-std::string toolkitName(const ::testing::TestParamInfo<Toolkit>& info) {
-    switch (info.param) {
-        case Toolkit::gtk:
-            return "Gtk";
-        case Toolkit::gtk2:
-            return "Gtk2";
-        case Toolkit::qt:
-            break;
-    }
-    return "Qt";
-}
-
 TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
     RunningApp app(GetParam(), shapes);
     ASSERT_TRUE(app.waitUntilReadable());
-    const QString pid = QString::number(app.pid());
-
-    const HoldsheetRun run =
-        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonObject sheet = parseJson(run.out);
+    const QJsonObject sheet = dumpJson(app.pid());
     EXPECT_EQ(describeGroups(sheet), shapesSheet);
     EXPECT_EQ(sheet.value("itemCount").toInt(), 23);
     EXPECT_EQ(sheet.value("application").toObject().value("pid").toInt(), app.pid());
 
-    const HoldsheetRun enabledOnly = runHoldsheet(
-        {"dump", "--pid", pid, "--format", "json", "--exclude-disabled", "--no-system"});
-    ASSERT_EQ(enabledOnly.exitCode, 0);
-    EXPECT_EQ(describeGroups(parseJson(enabledOnly.out)).at(0),
-              "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Clear Recent ⌃⇧K, Close ⌃W");
-
+    const std::string enabledOnly =
+        "File: New ⌃N, Open… ⌃O, Save As ⌃⇧S, Clear Recent ⌃⇧K, Close ⌃W";
+    EXPECT_EQ(dumpGroups(app.pid(), {"--exclude-disabled", "--no-system"}).at(0), enabledOnly);
     // Without a flag the stored setting decides.
     QTemporaryDir config;
-    const QProcessEnvironment environment = withConfigFile(
-        config.path(), "Holdsheet/Holdsheet.conf", "[General]\nshowDisabled=false\n");
-    const HoldsheetRun stored =
-        runHoldsheet({"dump", "--pid", pid, "--format", "json", "--no-system"}, environment);
-    EXPECT_EQ(describeGroups(parseJson(stored.out)).at(0),
-              describeGroups(parseJson(enabledOnly.out)).at(0));
+    EXPECT_EQ(dumpGroups(app.pid(), {"--no-system"},
+                         withConfigFile(config.path(), "Holdsheet/Holdsheet.conf",
+                                        "[General]\nshowDisabled=false\n"))
+                  .at(0),
+              enabledOnly);
 
-    const HoldsheetRun text = runHoldsheet({"dump", "--pid", pid, "--no-system"});
+    const HoldsheetRun text =
+        runHoldsheet({"dump", "--pid", QString::number(app.pid()), "--no-system"});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_TRUE(text.out.startsWith("File\n"));
     EXPECT_TRUE(text.out.contains("  ⌃⇧S  Save As\n")) << text.out.toStdString();
@@ -131,33 +109,11 @@ TEST_P(Toolkits, ReadsAMenuOf900ItemsWholeAndStopsThere) {
     }
     RunningApp app(GetParam(), hugeMenu());
     ASSERT_TRUE(app.waitUntilReadable());
-    const HoldsheetRun run = runHoldsheet(
-        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
-    ASSERT_EQ(run.exitCode, 0);
-    const QJsonObject sheet = parseJson(run.out);
+    const QJsonObject sheet = dumpJson(app.pid());
     EXPECT_EQ(sheet.value("itemCount").toInt(), 900);
     const auto groups = describeGroups(sheet);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_TRUE(groups[0].ends_with("Item 899 ⌃K")) << groups[0].substr(groups[0].size() - 40);
-}
-
-TEST_P(Toolkits, PressingAnItemRunsItsCommand) {
-    RunningApp app(GetParam(), shapes);
-    ASSERT_TRUE(app.waitUntilReadable());
-    AtspiAccessibility ax;
-    const auto groups = MenuBarReader(ax).readMenus(app.pid(), true);
-    const ShortcutItem* target = nullptr;
-    for (const auto& group : groups) {
-        for (const auto& item : group.items) {
-            if (item.title == "Copy Path") {
-                target = &item;
-            }
-        }
-    }
-    ASSERT_NE(target, nullptr);
-    ax.performAction(target->action.menuBox()->element, "AXPress");
-    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }, 20s));
-    EXPECT_EQ(app.recorded(), std::vector<std::string>{"Copy Path"});
 }
 
 // A stale, never shown menu bar comes first, with other bindings (as an office suite has);
@@ -180,25 +136,26 @@ TEST_P(Toolkits, ReadsTheMenuBarUsersSeeAndTheItemsItShows) {
     };
     RunningApp app(GetParam(), menus);
     ASSERT_TRUE(app.waitUntilReadable());
-    const HoldsheetRun run = runHoldsheet(
-        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(describeGroups(parseJson(run.out)),
+    EXPECT_EQ(dumpGroups(app.pid()),
               std::vector<std::string>{"View: Formatting Marks ⌃F10, Previous Window ⌃⇧⇥, "
                                        "Zoom In ⌃+, Deep Shown ⌃D"});
 }
 
 // The permission poll asks the bus from the main thread while the loader reads on its own:
-// neither may take the other's replies.
-TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWhole) {
+// neither may take the other's replies. Then a read item, pressed, runs its command.
+TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWholeAndAnItemPressedRuns) {
     RunningApp app(GetParam(), shapes);
     ASSERT_TRUE(app.waitUntilReadable());
     AtspiAccessibility ax;
+    std::optional<ShortcutItem> copyPath;
     auto titles = [&] {
         std::vector<std::string> lines;
         for (const auto& group : MenuBarReader(ax).readMenus(app.pid(), true)) {
             for (const auto& item : group.items) {
                 lines.push_back(group.title.toStdString() + ": " + item.title.toStdString());
+                if (item.title == "Copy Path") {
+                    copyPath = item;
+                }
             }
         }
         return lines;
@@ -220,19 +177,24 @@ TEST_P(Toolkits, TrustChecksOnAnotherThreadLeaveReadsWhole) {
     poll.join();
     EXPECT_GT(checks.load(), 0);
     EXPECT_EQ(untrusted.load(), 0);
+
+    ASSERT_TRUE(copyPath);
+    ax.performAction(copyPath->action.menuBox()->element, "AXPress");
+    EXPECT_TRUE(waitUntil([&] { return !app.recorded().empty(); }));
+    EXPECT_EQ(app.recorded(), std::vector<std::string>{"Copy Path"});
 }
 
+const char* const toolkitNames[] = {"Gtk", "Qt", "Gtk2"};  // in the order of Toolkit
 INSTANTIATE_TEST_SUITE_P(E2e, Toolkits, ::testing::Values(Toolkit::gtk, Toolkit::qt, Toolkit::gtk2),
-                         toolkitName);
+                         [](const auto& info) {
+                             return toolkitNames[static_cast<int>(info.param)];
+                         });
 
 // Browsers and mail programs keep their menu bar inside a tool bar.
 TEST(Reader, FindsTheMenuBarInsideAToolBar) {
     RunningApp app(Toolkit::gtk, twoMenus(), {"--menu-bar-in-tool-bar"});
     ASSERT_TRUE(app.waitUntilReadable());
-    const HoldsheetRun run = runHoldsheet(
-        {"dump", "--pid", QString::number(app.pid()), "--format", "json", "--no-system"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(describeGroups(parseJson(run.out)),
+    EXPECT_EQ(dumpGroups(app.pid()),
               (std::vector<std::string>{"File: Open ⌃O, Save ⌃S", "Edit: Copy ⌃C"}));
 }
 

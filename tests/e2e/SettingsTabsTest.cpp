@@ -13,20 +13,17 @@ namespace {
 class SettingsTabs : public OverEditor {
   protected:
     void SetUp() override { start(); }
-    bool showing(const QString& name, bool exact = false) const {
-        return findAccessible(holdsheet->pid(), name, exact).has_value();
-    }
     // The panel over the editor, opened by holding Super: the height of its content.
     double heldPanelHeight() {
         xdotool({"keydown", "super"});
         const bool opened = panelOpens();
         xdotool({"keyup", "super"});
         EXPECT_TRUE(opened);
-        EXPECT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+        EXPECT_TRUE(sheetLoaded());
         double height = 0;
         // The content reports its height once laid out.
         EXPECT_TRUE(waitUntil(
-            [&] { return (height = panelStatus().value("contentHeight").toDouble()) > 0; }, 20s));
+            [&] { return (height = panelStatus().value("contentHeight").toDouble()) > 0; }));
         xdotool({"key", "Escape"});
         EXPECT_TRUE(panelCloses());
         return height;
@@ -34,17 +31,15 @@ class SettingsTabs : public OverEditor {
     // Opens a tab and waits until a text of its own shows and the window holds still.
     void openTab(const QString& tab, const QString& mark) {
         ASSERT_TRUE(clickAccessible(holdsheet->pid(), tab, true)) << tab.toStdString();
-        ASSERT_TRUE(waitUntil([&] { return showing(mark); }, 20s)) << mark.toStdString();
+        ASSERT_TRUE(waitForAccessible(holdsheet->pid(), mark)) << mark.toStdString();
         QString before;
         int steady = 0;
-        waitUntil(
-            [&] {
-                const QString now = runTool("xdotool", {"getwindowgeometry", settingsWindow});
-                steady = now == before ? steady + 1 : 0;
-                before = now;
-                return steady >= 3;
-            },
-            20s);
+        waitUntil([&] {
+            const QString now = xdotool({"getwindowgeometry", settingsWindow});
+            steady = now == before ? steady + 1 : 0;
+            before = now;
+            return steady >= 3;
+        });
     }
     void screenshotOfWindow(const QString& name) {
         screenshot(name + ".png", {"-window", settingsWindow});
@@ -57,13 +52,11 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     const double medium = heldPanelHeight();  // a hold over the editor opens the panel
 
     ASSERT_EQ(runHoldsheet({}).exitCode, 0);  // a second launch opens the settings
-    ASSERT_TRUE(waitUntil(
-        [] { return panelStatus().value("windows").toStringList() == QStringList{"settings"}; },
-        20s));
-    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }, 20s));
+    ASSERT_TRUE(waitUntil([] { return openWindows() == QStringList{"settings"}; }));
+    ASSERT_TRUE(waitUntil([&] { return activeWindowPid() == holdsheet->pid(); }));
     settingsWindow = windowOf(holdsheet->pid(), "Holdsheet Settings");
     ASSERT_FALSE(settingsWindow.isEmpty());
-    ASSERT_TRUE(waitUntil([&] { return showing("Hold Duration"); }, 20s)) << "General first";
+    ASSERT_TRUE(waitForAccessible(holdsheet->pid(), "Hold Duration")) << "General first";
 
     const std::pair<const char*, const char*> tabs[] = {{"General", "Hold Duration"},
                                                         {"Appearance", "Panel Material"},
@@ -77,10 +70,10 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     // The text size, then the dark theme, by their segments.
     openTab("Appearance", "Panel Material");
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Large", true));
-    EXPECT_TRUE(waitUntil([&] { return settingsFile().contains("textSize=large"); }, 20s))
+    EXPECT_TRUE(waitUntil([&] { return settingsFile().contains("textSize=large"); }))
         << settingsFile().toStdString();
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Dark", true));
-    EXPECT_TRUE(waitUntil([] { return panelStatus().value("dark").toBool(); }, 20s));
+    EXPECT_TRUE(waitUntil([] { return panelStatus().value("dark").toBool(); }));
     for (const auto& [tab, mark] : tabs) {
         openTab(tab, mark);
         screenshotOfWindow(QStringLiteral("settings-window-%1-dark").arg(QString(tab).toLower()));
@@ -90,28 +83,26 @@ TEST_F(SettingsTabs, EveryTabTheTextSizeAndAnExcludedApplication) {
     openTab("Content", "Excluded Apps");
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Add App"));
     ASSERT_TRUE(waitUntil(
-        [&] { return !windowOf(holdsheet->pid(), "Choose an App to Exclude").isEmpty(); }, 20s));
-    ASSERT_TRUE(waitUntil([&] { return showing("Search Apps", true); }, 20s));
+        [&] { return !windowOf(holdsheet->pid(), "Choose an App to Exclude").isEmpty(); }));
+    ASSERT_TRUE(waitForAccessible(holdsheet->pid(), "Search Apps", true));
     xdotool({"type", "--delay", "30", "mousepad"});
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Mousepad", true));
     ASSERT_TRUE(clickAccessible(holdsheet->pid(), "Exclude", true));
-    EXPECT_TRUE(waitUntil(
-        [&] { return settingsFile().contains(QStringLiteral("excludedApps=org.xfce.mousepad")); },
-        20s))
-        << settingsFile().toStdString();
-    EXPECT_TRUE(waitUntil([&] { return showing("Remove Mousepad", true); }, 20s))
+    EXPECT_TRUE(waitUntil([&] {
+        return settingsFile().contains(QStringLiteral("excludedApps=org.xfce.mousepad"));
+    })) << settingsFile().toStdString();
+    EXPECT_TRUE(waitForAccessible(holdsheet->pid(), "Remove Mousepad", true))
         << "listed with the name of its launcher entry";
     screenshotOfWindow(QStringLiteral("settings-window-content-excluded"));
 
     // Over the editor again: the panel's rows are larger, and holding Super opens nothing.
     ASSERT_TRUE(activate(editor.pid()));
-    ASSERT_EQ(runHoldsheet({"show"}).exitCode, 0);
-    ASSERT_TRUE(panelOpens());
-    ASSERT_TRUE(waitUntil([] { return !panelStatus().value("loading").toBool(); }, 20s));
+    showPanel();
     double large = 0;
-    EXPECT_TRUE(waitUntil(
-        [&] { return (large = panelStatus().value("contentHeight").toDouble()) > medium; }, 20s))
-        << "medium " << medium << ", large " << large;
+    EXPECT_TRUE(waitUntil([&] {
+        return (large = panelStatus().value("contentHeight").toDouble()) > medium;
+    })) << "medium "
+        << medium << ", large " << large;
     ASSERT_EQ(runHoldsheet({"hide"}).exitCode, 0);
     ASSERT_TRUE(panelCloses());
 

@@ -13,25 +13,21 @@ namespace holdsheet::e2e {
 namespace {
 
 bool darkBecomes(bool dark) {
-    return waitUntil(
-        [dark] {
-            const QVariantMap status = panelStatus();
-            return status.contains("dark") && status.value("dark").toBool() == dark;
-        },
-        20s);
+    return waitUntil([dark] {
+        const QVariantMap status = panelStatus();
+        return status.contains("dark") && status.value("dark").toBool() == dark;
+    });
 }
 
 // "theme" as the user sets it by hand while the program runs, and "system" following the
 // desktop portal's colour scheme as it changes.
 TEST(Theme, FollowsThePreferenceAndTheDesktopsColourScheme) {
     RunningApp portal{
-        QStringList{"/usr/bin/python3", E2E_SOURCE_DIR "/fixtures/fake-portal.py", "1"}};
+        QStringList{"/usr/bin/python3", E2E_SOURCE_DIR "/fixtures/fake-desktop.py", "portal", "1"}};
     ASSERT_TRUE(waitUntil([] { return nameOnBus("org.freedesktop.portal.Desktop"); }, 30s));
     QTemporaryDir config;
     const QString file = config.path() + "/Holdsheet/Holdsheet.conf";
-    const auto environment =
-        withConfigFile(config.path(), "Holdsheet/Holdsheet.conf", "[General]\nhasOnboarded=true\n");
-    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}, environment};
+    RunningApp holdsheet{QStringList{HOLDSHEET_BINARY}, withSettings(config.path())};
     ASSERT_TRUE(holdsheetAnswers());
     EXPECT_TRUE(darkBecomes(true)) << "the portal prefers dark";
 

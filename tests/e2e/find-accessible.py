@@ -6,45 +6,25 @@ import sys
 
 import pyatspi
 
+pid, prefix = int(sys.argv[1]), sys.argv[2]
+exact = sys.argv[3:] == ["exact"]
 
-def find(node, prefix, exact, depth=0):
-    if node is None or depth > 40:
-        return None
+
+def wanted(node):
+    name = node.name or ""
+    return (node.getRoleName() != "application"
+            and node.getState().contains(pyatspi.STATE_SHOWING)
+            and (name == prefix if exact else name.startswith(prefix)))
+
+
+for app in pyatspi.Registry.getDesktop(0):
     try:
-        name = node.name or ""
-        showing = node.getState().contains(pyatspi.STATE_SHOWING)
+        node = pyatspi.findDescendant(app, wanted) if app.get_process_id() == pid else None
     except Exception:
-        return None
-    if depth > 0 and showing and (name == prefix if exact else name.startswith(prefix)):
-        return node
-    try:
-        children = list(node)
-    except Exception:
-        return None
-    for child in children:
-        found = find(child, prefix, exact, depth + 1)
-        if found is not None:
-            return found
-    return None
-
-
-def main():
-    pid, prefix = int(sys.argv[1]), sys.argv[2]
-    exact = len(sys.argv) > 3 and sys.argv[3] == "exact"
-    for app in pyatspi.Registry.getDesktop(0):
-        try:
-            if app is None or app.get_process_id() != pid:
-                continue
-        except Exception:
-            continue
-        node = find(app, prefix, exact)
-        if node is not None:
-            extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            states = node.getState()
-            enabled = states.contains(pyatspi.STATE_ENABLED)
-            print(extents.x, extents.y, extents.width, extents.height,
-                  "enabled" if enabled else "disabled")
-            return
-
-
-main()
+        continue
+    if node is not None:
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        enabled = node.getState().contains(pyatspi.STATE_ENABLED)
+        print(extents.x, extents.y, extents.width, extents.height,
+              "enabled" if enabled else "disabled")
+        break
