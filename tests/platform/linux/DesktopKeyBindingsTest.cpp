@@ -2,11 +2,11 @@
 #include "platform/linux/DesktopHotKeys.h"
 #include "platform/linux/KdeKeyBindings.h"
 #include "platform/linux/OpenboxKeyBindings.h"
+#include "platform/linux/TestFiles.h"
 #include "platform/linux/XfceKeyBindings.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -191,10 +191,8 @@ TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     auto write = [&](const QString& name, const QByteArray& content) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
+        EXPECT_TRUE(testing::writeFile(dir.filePath(name), content));
+        return dir.filePath(name);
     };
     const QString broken = write("broken.xml", "<openbox_config><keyboard>");
     const QString huge =

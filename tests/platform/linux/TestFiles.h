@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,8 +15,29 @@
 #include <unistd.h>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace holdsheet::testing {
+
+// Writes `content` at `path`, making its folder first.
+inline bool writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline int countOf(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
 
 // Runs `body` in a child process, over a tmpfs of `bytes` mounted on a fresh folder in a
 // mount namespace of the child's own: neither the mount nor the full disk reaches anything
