@@ -1,7 +1,7 @@
 #include "permissions/PermissionMonitor.h"
+#include "platform/linux/FileLock.h"
 #include "platform/linux/IniPreferenceStore.h"
 
-#include "platform/linux/LockHolder.h"
 #include "platform/linux/SettingsFileFixture.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
@@ -38,14 +38,16 @@ class SharedFile : public SettingsFileFixture {
     FakeRunner runner;
 };
 
-TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChanges) {
-    writeSettings("[General]\ntheme=dark\n");
+TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChangesKeepingLinesAddedMeanwhile) {
+    writeSettings("; my settings\n[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
-    int heard = 0;
-    auto subscription = store.observe([&] { ++heard; });
     ax.trusted = false;
     auto monitor = monitorOf(store);
     monitor.startWatching();
+    appendSettings("# no disabled items, please\nshowDisabled=false\n");
+    EXPECT_EQ(store.boolean("showDisabled"), false);
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
 
     int rewrites = 0;
     for (int cycle = 0; cycle < 5; ++cycle) {
@@ -57,32 +59,15 @@ TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChanges) {
     }
     EXPECT_EQ(rewrites, 1) << "the first check stores the grant, the other four nothing";
     EXPECT_EQ(heard, 1);
-    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\nhadAccessibilityAccess=true\n");
-}
+    const QByteArray granted =
+        "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
+        "showDisabled=false\nhadAccessibilityAccess=true\n";
+    EXPECT_EQ(readFile(path()), granted);
 
-TEST_F(SharedFile, ALineAddedWhileRunningSurvivesTheGrantAndASettingsWrite) {
-    writeSettings("; my settings\n[General]\ntheme=dark\n");
-    IniPreferenceStore store(path());
-    ax.trusted = false;
-    auto monitor = monitorOf(store);
-    monitor.startWatching();
-
-    appendSettings("# no disabled items, please\nshowDisabled=false\n");
-    ax.setTrusted(true);  // stores the grant: a real change
-    EXPECT_TRUE(store.flush());
-    EXPECT_EQ(readFile(path()),
-              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
-              "showDisabled=false\nhadAccessibilityAccess=true\n");
-    EXPECT_EQ(store.boolean("showDisabled"), false);
-
-    appendSettings("closeOnRelease=true\n");
-    ax.setTrusted(false);  // checked again, nothing to store
+    appendSettings("closeOnRelease=true\n");  // not read before the next write
     store.set("textSize", "large");
     EXPECT_TRUE(store.flush());
-    EXPECT_EQ(readFile(path()),
-              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
-              "showDisabled=false\nhadAccessibilityAccess=true\ncloseOnRelease=true\n"
-              "textSize=large\n");
+    EXPECT_EQ(readFile(path()), granted + "closeOnRelease=true\ntextSize=large\n");
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt")) << "nothing was lost, nothing kept";
 }
 
@@ -128,33 +113,32 @@ TEST_F(SharedFile, AChangeSeenOnlyOnWritingIsHeardByObservers) {
     EXPECT_EQ(store.string("theme"), "light");
 }
 
-TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWrite) {
-    writeSettings("[General]\ntheme=dark\n");
+TEST_F(SharedFile, AnUnparseableFileIsKeptAsideOnceBeforeTheNextWrite) {
+    const QByteArray original = "[General]\ntheme=dark\nhalf a line\n";
+    writeSettings(original);
     IniPreferenceStore store(path());
+    EXPECT_EQ(store.string("theme"), "dark");  // what parses reads; reading changes nothing
+    EXPECT_EQ(readFile(path()), original);
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
+
     store.set("textSize", "large");
     EXPECT_TRUE(store.flush());
-    EXPECT_EQ(store.setAsidePath(), "");
-
-    appendSettings("half a line\n");
-    EXPECT_EQ(store.string("theme"), "dark");  // reading keeps nothing aside, writes nothing
-    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
-    store.set("textSize", "small");
-    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
-    EXPECT_EQ(readFile(path() + ".corrupt"),
-              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
-    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=small\n");
+    EXPECT_EQ(readFile(path() + ".corrupt"), original);
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=large\n");
     EXPECT_EQ(QFile::permissions(path() + ".corrupt") &
                   (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
               QFileDevice::Permissions());
+    store.set("textSize", "small");  // the file is sound now: no second copy
+    EXPECT_TRUE(store.flush());
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt.1"));
 
-    appendSettings("[broken\n");
+    appendSettings("[broken\n");  // broken again while running
     store.set("textSize", "medium");
     EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt.1");
     EXPECT_EQ(readFile(path() + ".corrupt.1"), "[General]\ntheme=dark\ntextSize=small\n[broken\n");
-    EXPECT_EQ(readFile(path() + ".corrupt"),
-              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
+    EXPECT_EQ(readFile(path() + ".corrupt"), original);
 }
 
 TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
@@ -274,6 +258,7 @@ TEST_F(SharedFile, WhileAnotherHoldsTheLockAChangeIsReadAtOnceAndWrittenInTurn) 
     auto subscription = store.observe([&] { ++heard; });
     LockHolder holder(path() + ".lock");
     ASSERT_TRUE(holder.locked());
+    ASSERT_FALSE(FileLock(path() + ".lock", 0ms).held()) << "the holder's lock binds us too";
 
     auto changed = std::async(std::launch::async, [&] { store.set("theme", "light"); });
     EXPECT_TRUE(changed.wait_for(60s) == std::future_status::ready) << "waited for the lock";

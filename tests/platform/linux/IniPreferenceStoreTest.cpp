@@ -64,24 +64,6 @@ TEST_F(IniStore, WritesPersistAndNotify) {
     EXPECT_EQ(readFile(path()), "[General]\nhasOnboarded=true\nglassAmount=0.4\n");
 }
 
-TEST_F(IniStore, AFileThatDoesNotParseIsKeptAsideOnceBeforeTheFirstWrite) {
-    const QByteArray original = "[General]\ntheme=dark\nthis line is no setting\n";
-    writeSettings(original);
-    IniPreferenceStore store(path());
-    EXPECT_EQ(store.string("theme"), "dark");  // what parses still reads
-    EXPECT_EQ(readFile(path()), original);     // reading changes nothing
-
-    store.set("textSize", "large");
-    EXPECT_TRUE(store.flush());
-    EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
-    EXPECT_EQ(readFile(path() + ".corrupt"), original);
-    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=large\n");
-
-    store.set("textSize", "small");  // the file is sound now: no second copy
-    EXPECT_TRUE(store.flush());
-    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt.1"));
-}
-
 TEST_F(IniStore, EarlierCopiesAndLinksAtTheCopysNamesArePassedOverNeverFollowed) {
     const QByteArray original = "[General]\ntheme=dark\nhalf a line\n";
     writeSettings(original);
