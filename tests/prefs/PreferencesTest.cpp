@@ -200,17 +200,13 @@ TEST(Preferences, SettersWriteTheStoredFormatAndObserversHearThem) {
     }
 }
 
-TEST(StoredEnum, RawValuesCasesAndLookup) {
-    EXPECT_EQ(rawValue(PanelMaterial::liquidGlass), "liquidGlass");
-    EXPECT_EQ(allCases<AppTheme>().size(), 3u);
-    EXPECT_EQ(allCases<SettingsTab>().back(), SettingsTab::about);
+TEST(StoredEnum, RawValuesReadBackAsTheirCases) {
     for (auto tab : allCases<SettingsTab>()) {
         EXPECT_EQ(fromRawValue<SettingsTab>(rawValue(tab)), tab);
     }
     for (auto size : allCases<TextSize>()) {
         EXPECT_EQ(fromRawValue<TextSize>(rawValue(size)), size);
     }
-    EXPECT_EQ(fromRawValue<AppTheme>("Dark"), std::nullopt);
     EXPECT_EQ(fromRawValue<AppTheme>(""), std::nullopt);
 }
 
