@@ -122,7 +122,6 @@ TEST(KeyBindingParser, EachToolkitsSpelling) {
         {qt, "Alt+o", "none", "Open"},
         {qt, "Alt+F", "none", "File"},
         {qt, "Alt+w", "none", "Word Wrap"},
-        // An Alt+letter whose letter is not in the title is a shortcut.
         {qt, "Alt+X", "char:X mods:10", "Open"},
         {qt, "Alt+Shift+O", "char:O mods:11", "Open"},
         // GTK 2 items without an accelerator report empty fields or their mnemonic alone.
