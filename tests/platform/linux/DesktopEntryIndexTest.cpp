@@ -5,7 +5,6 @@
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -105,13 +104,8 @@ TEST(DesktopEntryIndex, ReadsInTheBackgroundAndAgainWhenAFolderChanges) {
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(index.entries()->size(), 0);
 
-    // The kernel's notice is asynchronous; the bound only keeps a broken build from hanging.
     const auto watcherFires = [&] {
-        const QDeadlineTimer deadline(10'000);
-        while (scheduler.pendingDelays() == 0 && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        }
-        return scheduler.pendingDelays() > 0;
+        return testing::runEventsUntil([&] { return scheduler.pendingDelays() > 0; });
     };
     writeFile(folder + "/fixture.desktop", "[Desktop Entry]\nName=Fixture One\n");
     ASSERT_TRUE(watcherFires());  // the folder was made where none was

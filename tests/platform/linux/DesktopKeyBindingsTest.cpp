@@ -53,14 +53,6 @@ QByteArray xfce(const QByteArray& groups) {
            groups + "</channel>";
 }
 
-QByteArray repeated(const QByteArray& text, int times) {
-    QByteArray all;
-    for (int i = 0; i < times; ++i) {
-        all += text;
-    }
-    return all;
-}
-
 TEST(DesktopKeyBindings, OpenboxKeybindsAreNamedAfterTheirFirstAction) {
     const QByteArray rc = openbox(
         "<keybind key=\"W-d\"><action name=\"ToggleShowDesktop\"/></keybind>"
@@ -148,9 +140,9 @@ TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
     const QByteArray keybind = "<keybind key=\"W-a\"><action name=\"Execute\"><command>" +
                                QByteArray(100000, 'x') + "</command></action></keybind>";
     const QByteArray manyKeybinds =
-        openbox(repeated("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
-                         "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>",
-                         5000));
+        openbox(QByteArray("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
+                           "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>")
+                    .repeated(5000));
     struct Case {
         const char* what;
         std::optional<std::vector<DesktopBinding>> bindings;
@@ -162,13 +154,15 @@ TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
         {"openbox: cut short", openboxKeyBindings(openbox("<keybind key=\"W-a\">").left(150)),
          "refused"},
         {"openbox: nested too deep",
-         openboxKeyBindings(openbox(repeated("<a>", 100) + repeated("</a>", 100))), "refused"},
+         openboxKeyBindings(
+             openbox(QByteArray("<a>").repeated(100) + QByteArray("</a>").repeated(100))),
+         "refused"},
         {"openbox: entities do not multiply",
          openboxKeyBindings("<!DOCTYPE x [<!ENTITY a \"" + QByteArray(1000, 'a') +
-                            "\"><!ENTITY b \"" + repeated("&a;", 1000) +
+                            "\"><!ENTITY b \"" + QByteArray("&a;").repeated(1000) +
                             "\">]><openbox_config><keyboard><keybind key=\"W-a\">"
                             "<action name=\"Execute\"><command>" +
-                            repeated("&b;", 1000) +
+                            QByteArray("&b;").repeated(1000) +
                             "</command></action></keybind></keyboard></openbox_config>"),
          "refused"},
         {"openbox: a huge command is cut", openboxKeyBindings(openbox(keybind)),

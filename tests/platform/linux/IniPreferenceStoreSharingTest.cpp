@@ -9,7 +9,6 @@
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include <gtest/gtest.h>
 
@@ -204,12 +203,7 @@ TEST_F(SharedFile, AnEditByHandIsHeardWhileWatching) {
     int heard = 0;
     auto subscription = store.observe([&] { ++heard; });
     const auto waitToHear = [&](int count) {
-        // The kernel's notice is asynchronous; the bound only keeps a broken build from hanging.
-        const QDeadlineTimer deadline(10'000);
-        while (heard < count && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        }
-        return heard >= count;
+        return runEventsUntil([&] { return heard >= count; });
     };
 
     appendSettings("showMenuBarIcon=false\n");  // written in place, as some editors do

@@ -13,7 +13,6 @@
 #include <unistd.h>
 #include <functional>
 #include <future>
-#include <thread>
 
 // One store over its file: what it reads, where an unreadable file is kept, and what takes the
 // file's place that is never read or written (only a regular file of sane size is).
@@ -111,9 +110,7 @@ struct Outcome {
 
 // Runs a store on a thread of its own: a blocking open would otherwise hang the test.
 Outcome useStore(const QString& path) {
-    std::promise<Outcome> promise;
-    auto result = promise.get_future();
-    std::thread worker([&] {
+    auto result = std::async(std::launch::async, [&] {
         ::testing::internal::CaptureStderr();
         IniPreferenceStore store(path);
         Outcome outcome;
@@ -122,7 +119,7 @@ Outcome useStore(const QString& path) {
         store.set("textSize", "large");
         outcome.themeAfter = store.string("theme");
         outcome.errors = ::testing::internal::GetCapturedStderr();
-        promise.set_value(outcome);
+        return outcome;
     });
     // Generous: a loaded machine takes seconds over a 1 MiB file; a FIFO blocks for ever.
     const bool finished = result.wait_for(60s) == std::future_status::ready;
@@ -135,7 +132,6 @@ Outcome useStore(const QString& path) {
             ::close(writer);
         }
     }
-    worker.join();
     EXPECT_TRUE(finished) << "the store blocked";
     return result.get();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,6 +84,16 @@ inline void fillUp(const QString& folder) {
     }
     while (filler.write("x", 1) == 1) {
     }
+}
+
+// Runs the event loop until `done` holds. The kernel's notices of file changes are
+// asynchronous; the bound only keeps a broken build from hanging.
+inline bool runEventsUntil(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(10'000);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    return done();
 }
 
 // Holds the lock file `path` as another process would: flock() sets one descriptor's lock
