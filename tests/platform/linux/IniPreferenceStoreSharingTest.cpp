@@ -1,6 +1,7 @@
 #include "permissions/PermissionMonitor.h"
 #include "platform/linux/FileLock.h"
 #include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/LockHolder.h"
 
 #include "platform/linux/SettingsFileFixture.h"
 #include "support/FakeAccessibility.h"

@@ -11,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sched.h>
-#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -95,29 +93,5 @@ inline bool runEventsUntil(const std::function<bool()>& done) {
     }
     return done();
 }
-
-// Holds the lock file `path` as another process would: flock() sets one descriptor's lock
-// against every other descriptor, in this process too.
-class LockHolder {
-  public:
-    explicit LockHolder(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)),
-          locked_(fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0) {}
-    ~LockHolder() { release(); }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-
-    bool locked() const { return locked_; }
-    void release() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-
-  private:
-    int fd_;
-    bool locked_;
-};
 
 }  // namespace holdsheet::testing
