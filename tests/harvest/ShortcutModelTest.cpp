@@ -21,11 +21,6 @@ TEST(ShortcutItem, CopiesKeepTheIdAndShareTheElement) {
 
     ShortcutItem other;
     EXPECT_NE(other.id, item.id);
-
-    const auto keys = ShortcutAction::keys(49, 0x840000 | 0x100000);
-    ASSERT_NE(keys.keyCombination(), nullptr);
-    EXPECT_EQ(keys.keyCombination()->flags, 0x940000u);
-    EXPECT_EQ(keys.menuBox(), nullptr);
 }
 
 const QString ellipsis(QChar(0x2026));

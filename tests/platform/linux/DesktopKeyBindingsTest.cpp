@@ -212,7 +212,6 @@ TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
 }
 
 TEST(DesktopKeyBindings, ConfigurationIsLookedUpAsTheXdgBaseDirectoriesSay) {
-    const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
     qputenv("XDG_CONFIG_HOME", "/home/u/conf");
     qputenv("XDG_CONFIG_DIRS", "/etc/one:relative:/etc/two/");
     EXPECT_EQ(configurationCandidates("openbox/rc.xml"),
