@@ -24,21 +24,25 @@ QString bracketed(const QString& key) {
     return "[" + key + "]";
 }
 
-// "title keys; " per item of the group the bindings make, or "none".
-std::string describe(const std::optional<std::vector<DesktopBinding>>& bindings) {
-    if (!bindings) {
-        return "refused";
-    }
-    const auto group = systemGroup(hotKeyDictionary(*bindings), bracketed);
+// "title keys; " per item of the group, or "none"; with the keys replayed if `codes`.
+std::string describe(const std::optional<ShortcutGroup>& group, bool codes = false) {
     if (!group) {
         return "none";
     }
     std::string text;
     for (const auto& item : group->items) {
-        text += item.title.toStdString() + " " + item.modifiers.toStdString() +
-                item.key.toStdString() + "; ";
+        text += item.title.toStdString() + " " + (item.modifiers + item.key).toStdString();
+        if (codes) {
+            const auto* keys = item.action.keyCombination();
+            text += " (" + std::to_string(keys->keyCode) + "," + std::to_string(keys->flags) + ")";
+        }
+        text += "; ";
     }
     return text;
+}
+
+std::string describe(const std::optional<std::vector<DesktopBinding>>& bindings) {
+    return bindings ? describe(systemGroup(hotKeyDictionary(*bindings), bracketed)) : "refused";
 }
 
 QByteArray openbox(const QByteArray& keyboard) {
@@ -280,17 +284,6 @@ class GnomeHotKeysTest : public ::testing::Test {
     GSettings* settings = nullptr;
 };
 
-std::string describe(const std::optional<ShortcutGroup>& group) {
-    std::string text;
-    for (const auto& item : group ? group->items : std::vector<ShortcutItem>{}) {
-        const auto* keys = item.action.keyCombination();
-        text += item.title.toStdString() + " " + item.modifiers.toStdString() +
-                item.key.toStdString() + " (" + std::to_string(keys->keyCode) + "," +
-                std::to_string(keys->flags) + "); ";
-    }
-    return text;
-}
-
 TEST_F(GnomeHotKeysTest, TranslatesTheFirstAcceleratorOfEachSetting) {
     bind("switch-to-workspace-left", {"<Super>Page_Up", "<Control><Alt>Left"});
     bind("switch-to-workspace-right", {"", "<Control><Alt>Right"});  // first one empty
@@ -299,7 +292,7 @@ TEST_F(GnomeHotKeysTest, TranslatesTheFirstAcceleratorOfEachSetting) {
     bind("switch-input-source", {"<Primary><Shift>space"});
     bind("switch-input-source-backward", {"XF86Keyboard"});  // a key without a name
 
-    EXPECT_EQ(describe(systemGroup(GnomeHotKeys().symbolicHotKeys(), bracketed)),
+    EXPECT_EQ(describe(systemGroup(GnomeHotKeys().symbolicHotKeys(), bracketed), true),
               "[sys.appWindows] ⌘` (50,1048576); "
               "[sys.spaceLeft] ⌘⇞ (116,1048576); "
               "[sys.spaceRight] ⌃⌥→ (124,786432); "
@@ -312,7 +305,7 @@ TEST_F(GnomeHotKeysTest, ReadsCharactersAndLeavesOutWhatTheSchemasLack) {
     const auto tree = hotKeys.symbolicHotKeys();
     ASSERT_TRUE(tree);
     EXPECT_EQ(std::get<ValueTree::Dictionary>(tree->data).count("28"), 0u);
-    EXPECT_EQ(describe(systemGroup(tree, bracketed)), "[sys.appWindows] ⌥E (14,524288); ");
+    EXPECT_EQ(describe(systemGroup(tree, bracketed), true), "[sys.appWindows] ⌥E (14,524288); ");
     GnomeHotKeys uninstalled({{28, {{"org.example.not.installed", "screenshot"}}}});
     EXPECT_FALSE(uninstalled.symbolicHotKeys().has_value());
 }
