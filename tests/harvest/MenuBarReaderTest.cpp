@@ -3,10 +3,11 @@
 #include "platform/KeyCodes.h"
 
 #include "support/FakeAccessibility.h"
-
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace holdsheet {
 namespace {
@@ -22,10 +23,8 @@ std::vector<std::string> describe(const std::vector<ShortcutGroup>& groups) {
     for (const auto& group : groups) {
         QString line = group.title + ":";
         for (const auto& item : group.items) {
-            line += (item.title == group.items.front().title && &item == &group.items.front())
-                        ? " "
-                        : ", ";
-            line += item.title + " " + item.modifiers + item.key;
+            line += (&item == &group.items.front() ? " " : ", ") + item.title + " " +
+                    item.modifiers + item.key;
             if (!item.isEnabled) {
                 line += " (disabled)";
             }
@@ -42,11 +41,6 @@ class Reader : public ::testing::Test {
     FakeElement& bar() { return ax.menuBar(pid); }
     std::vector<ShortcutGroup> read(bool includeDisabled = true) {
         return MenuBarReader(ax).readMenus(pid, includeDisabled);
-    }
-    void fill(FakeElement& menu, int items, const QString& prefix) {
-        for (int i = 0; i < items; ++i) {
-            menu.item(prefix + QString::number(i)).key("k");
-        }
     }
     FakeAccessibility ax;
 };
@@ -98,11 +92,7 @@ TEST_F(Reader, TrimsItemTitlesButNotMenuTitles) {
     file.item("  Save As…\n\t").key("s").modifiers(1);
     file.item(" \n ").key("x");  // nothing left: no item
 
-    const auto groups = read();
-    ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(groups[0].title, "  File");
-    ASSERT_EQ(groups[0].items.size(), 1u);
-    EXPECT_EQ(groups[0].items[0].title, QString::fromUtf8("Save As…"));
+    EXPECT_EQ(describe(read()), Lines{"  File: Save As… ⇧⌘S"});
 }
 
 TEST_F(Reader, DisabledItemsFollowThePreference) {
@@ -161,50 +151,42 @@ TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
     EXPECT_FALSE(ax.wasRead(separator, "AXChildren"));
 }
 
-TEST_F(Reader, StopsAfterTheMenuThatReachesTheLimit) {
-    fill(bar().menu("A"), 500, "a");
-    fill(bar().menu("B"), 301, "b");
-    FakeElement& c = bar().menu("C");
-    fill(c, 5, "c");
-
-    const auto groups = read();
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].items.size() + groups[1].items.size(), 801u);
-    EXPECT_FALSE(ax.wasTouchedBelow(*c.parent));
-}
-
-TEST_F(Reader, ReadsOnBelowTheLimit) {
-    fill(bar().menu("A"), 500, "a");
-    fill(bar().menu("B"), 300, "b");
-    bar().menu("");  // untitled menus do not end the read
-    fill(bar().menu("C"), 5, "c");
-    fill(bar().menu("D"), 5, "d");
-
-    const auto groups = read();
-    ASSERT_EQ(groups.size(), 3u);
-    EXPECT_EQ(groups[2].title, "C");
-}
-
-TEST_F(Reader, ReadsASingleLargeMenuWhole) {
-    fill(bar().menu("Huge"), 900, "h");
-    FakeElement& after = bar().menu("After");
-    fill(after, 3, "x");
-
-    const auto groups = read();
-    ASSERT_EQ(groups.size(), 1u);
-    EXPECT_EQ(groups[0].items.size(), 900u);
-    EXPECT_EQ(groups[0].items[899].title, "h899");
-    EXPECT_FALSE(ax.wasTouchedBelow(*after.parent));
-}
-
-TEST_F(Reader, DuplicatesDoNotCountTowardsTheLimit) {
-    FakeElement& a = bar().menu("A");
-    for (int i = 0; i < 900; ++i) {
-        a.item("Same").key("s");
+// Whole menus are read until their items reach the limit; duplicates do not count, and an
+// untitled menu is passed over unread.
+TEST(ReaderLimit, WholeMenusAreReadUntilTheirItemsReachTheLimit) {
+    const struct {
+        std::vector<std::pair<QString, int>> menus;  // title, items (all alike if negative)
+        Lines read;                                  // title and item count per group
+    } cases[] = {
+        {{{"A", 500}, {"B", 301}, {"C", 5}}, {"A 500", "B 301"}},
+        {{{"A", 500}, {"B", 300}, {"", 5}, {"C", 5}, {"D", 5}}, {"A 500", "B 300", "C 5"}},
+        {{{"Huge", 900}, {"After", 3}}, {"Huge 900"}},
+        {{{"Same", -900}, {"B", 2}}, {"Same 1", "B 2"}},
+    };
+    for (const auto& c : cases) {
+        FakeAccessibility ax;
+        std::vector<FakeElement*> menus;
+        for (const auto& [title, items] : c.menus) {
+            menus.push_back(&ax.menuBar(pid).menu(title));
+            for (int i = 0; i < std::abs(items); ++i) {
+                menus.back()->item(items < 0 ? title : title + QString::number(i)).key("k");
+            }
+        }
+        Lines read;
+        for (const auto& group : MenuBarReader(ax).readMenus(pid, true)) {
+            read.push_back(group.title.toStdString() + " " + std::to_string(group.items.size()));
+        }
+        EXPECT_EQ(read, c.read);
+        for (const FakeElement* menu : menus) {
+            const QString title = menu->parent->label;
+            if (std::none_of(read.begin(), read.end(), [&](const std::string& line) {
+                    return line.starts_with(title.toStdString() + " ");
+                })) {
+                EXPECT_FALSE(ax.wasTouchedBelow(title.isEmpty() ? *menu : *menu->parent))
+                    << "menu \"" << title.toStdString() << "\" was opened";
+            }
+        }
     }
-    fill(bar().menu("B"), 2, "b");
-
-    EXPECT_EQ(describe(read()), (Lines{"A: Same ⌘S", "B: b0 ⌘K, b1 ⌘K"}));
 }
 
 TEST_F(Reader, WrongTypedAttributesCountAsAbsent) {
@@ -247,11 +229,15 @@ TEST_F(Reader, UnreachableApplicationsAndMissingMenuBarsYieldNothing) {
     EXPECT_TRUE(read().empty());
 }
 
-TEST_F(Reader, ItemsKeepTheirElementForPressing) {
+TEST_F(Reader, ItemsKeepTheirElementForPressingAndEveryReadMintsFreshIds) {
     FakeElement& save = bar().menu("File").item("Save").key("s");
-    std::vector<ShortcutItem> items = read().at(0).items;
-    const ShortcutItem copy = items[0];
-    items.clear();
+    std::vector<ShortcutGroup> first = read();
+    const ShortcutItem copy = first.at(0).items.at(0);
+    const auto second = read();
+    EXPECT_NE(first[0].id, second[0].id);
+    EXPECT_NE(copy.id, second[0].items[0].id);
+    EXPECT_FALSE(first[0].id.isNull());
+    first.clear();
 
     const AXBox* box = copy.action.menuBox();
     ASSERT_NE(box, nullptr);
@@ -260,15 +246,6 @@ TEST_F(Reader, ItemsKeepTheirElementForPressing) {
     ax.performAction(box->element, "AXPress");
     ASSERT_EQ(ax.presses().size(), 1u);
     EXPECT_EQ(ax.presses()[0].first, &save);
-}
-
-TEST_F(Reader, EveryReadMintsFreshIds) {
-    bar().menu("File").item("New").key("n");
-    const auto first = read();
-    const auto second = read();
-    EXPECT_NE(first[0].id, second[0].id);
-    EXPECT_NE(first[0].items[0].id, second[0].items[0].id);
-    EXPECT_FALSE(first[0].id.isNull());
 }
 
 }  // namespace

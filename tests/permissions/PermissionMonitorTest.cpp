@@ -17,30 +17,27 @@ using namespace holdsheet::testing;
 class Permission : public ::testing::Test {
   protected:
     PermissionMonitor make() { return PermissionMonitor({ax, store, scheduler, runner}); }
+    // A launch: the stale grant reset, and what that left for later run.
+    void launch() {
+        auto monitor = make();
+        monitor.resetStaleGrant();
+        scheduler.runUntilIdle();
+    }
     FakeAccessibility ax;
     MemoryPreferenceStore store;
     VirtualScheduler scheduler;
     FakeRunner runner;
 };
 
-TEST_F(Permission, HeldAtLaunchIsRemembered) {
+TEST_F(Permission, AtLaunchOnlyAHeldGrantIsRemembered) {
+    ax.trusted = false;
+    launch();
+    EXPECT_TRUE(store.isEmpty());
     ax.trusted = true;
-    auto monitor = make();
-    monitor.resetStaleGrant();
-    scheduler.runUntilIdle();
+    launch();
     EXPECT_TRUE(Preferences(store).hadAccessibilityAccess());
     EXPECT_TRUE(runner.log.empty());
     EXPECT_EQ(ax.prompts, 0);
-}
-
-TEST_F(Permission, FirstLaunchWithoutItDoesNothing) {
-    ax.trusted = false;
-    auto monitor = make();
-    monitor.resetStaleGrant();
-    scheduler.runUntilIdle();
-    EXPECT_TRUE(runner.log.empty());
-    EXPECT_EQ(ax.prompts, 0);
-    EXPECT_TRUE(store.isEmpty());
 }
 
 TEST_F(Permission, ALostGrantPromptsOnceAfterTheLaunch) {
@@ -53,9 +50,7 @@ TEST_F(Permission, ALostGrantPromptsOnceAfterTheLaunch) {
     scheduler.runUntilIdle();
     EXPECT_EQ(ax.prompts, 1);
 
-    auto again = make();  // the next launch without permission
-    again.resetStaleGrant();
-    scheduler.runUntilIdle();
+    launch();  // the next launch without permission
     EXPECT_EQ(ax.prompts, 1);
     EXPECT_TRUE(runner.log.empty());
 }

@@ -4,6 +4,7 @@
 #include "prefs/LocalizationKeys.h"
 #include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
+#include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
+#include <thread>
 
 namespace holdsheet {
 namespace {
@@ -69,10 +72,11 @@ QStringList placeholders(const QString& text) {
     return found;
 }
 
-TEST(Catalogues, EveryLanguageHasEveryKeyAndNothingElse) {
+TEST(Catalogues, EveryLanguageHasEveryKeyAndNothingElseCompiledToo) {
     const auto& keys = localizationKeys();
     const auto english = readCatalogue("en");
     ASSERT_EQ(english.size(), keys.size());
+    ASSERT_EQ(selectableLanguages().size(), 34u);
     for (const auto& language : selectableLanguages()) {
         const std::string code = language.code.toStdString();
         const auto messages = readCatalogue(language.code);
@@ -97,38 +101,29 @@ TEST(Catalogues, EveryLanguageHasEveryKeyAndNothingElse) {
         for (const auto& [id, message] : messages) {
             EXPECT_TRUE(std::find(keys.begin(), keys.end(), id) != keys.end())
                 << code << ": unknown key " << id.toStdString();
+            // The hold key is the user's choice: no text may name Super by itself.
+            EXPECT_TRUE(id == "mod.command" || !message.translations.join(' ').contains("Super"))
+                << code << ": " << id.toStdString() << " names Super itself";
         }
         if (language.code != "en") {
             EXPECT_EQ(messages.at("app.name").translations.front(), "Holdsheet") << code;
         }
-    }
-}
-
-TEST(Catalogues, EveryCompiledCatalogueAnswersEveryKey) {
-    EXPECT_EQ(selectableLanguages().size(), 34u);
-    for (const auto& language : selectableLanguages()) {
+        // And what was compiled from it answers every key.
         const auto catalogue = Catalogue::load(language.code);
-        ASSERT_NE(catalogue, nullptr) << language.code.toStdString();
-        for (const QString& key : localizationKeys()) {
+        ASSERT_NE(catalogue, nullptr) << code;
+        for (const QString& key : keys) {
             const QString text = isPluralKey(key) ? catalogue->text(key, 2) : catalogue->text(key);
-            EXPECT_FALSE(text.isEmpty()) << language.code.toStdString() << " " << key.toStdString();
+            EXPECT_FALSE(text.isEmpty()) << code << " " << key.toStdString();
         }
     }
 }
 
-// The hold key is the user's choice: no text may name Super by itself, and every text that
-// names the key gets the chosen one, in every language.
+// Every text that names the hold key gets the chosen one, in every language.
 TEST(Catalogues, TextsNameTheChosenHoldKey) {
     testing::MemoryPreferenceStore store;
     const Localization localization(store);
     for (const auto& language : selectableLanguages()) {
         const std::string code = language.code.toStdString();
-        for (const auto& [id, message] : readCatalogue(language.code)) {
-            if (id != "mod.command") {
-                EXPECT_FALSE(message.translations.join(' ').contains("Super"))
-                    << code << ": " << id.toStdString() << " names Super itself";
-            }
-        }
         Preferences(store).setLanguage(language.code);
         const QString ctrl = localization.localized("mod.control");
         int named = 0;
@@ -148,6 +143,116 @@ TEST(Catalogues, TextsNameTheChosenHoldKey) {
     EXPECT_EQ(holdKeyText(localization, "settings.excluded.help", HoldKey::super).arg("Holdsheet"),
               "Holding Super does not open Holdsheet while one of these apps is in front. Useful "
               "for apps that use the Super key themselves, such as games or remote desktops.");
+}
+
+using testing::MemoryPreferenceStore;
+
+Localization::System systemOf(QStringList languages, const char* locale) {
+    return {[languages] { return languages; }, [locale] { return QLocale(locale); }};
+}
+
+TEST(Localization, ChosenLanguagesUseTheirOwnTablesAndDirection) {
+    MemoryPreferenceStore store;
+    const Localization l10n(store, systemOf({"de-DE"}, "de_DE"));
+    struct Case {
+        const char* language;
+        const char* bundle;
+        Qt::LayoutDirection direction;
+        const char* locale;
+    };
+    const Case cases[] = {
+        {"he", "he", Qt::RightToLeft, "he_IL"},
+        {"ar", "ar", Qt::RightToLeft, "ar_EG"},
+        {"pt-BR", "pt-BR", Qt::LeftToRight, "pt_BR"},
+        {"pt-PT", "pt-PT", Qt::LeftToRight, "pt_PT"},
+        {"zh-Hant", "zh-Hant", Qt::LeftToRight, "zh_TW"},
+        // No catalogue: the desktop's table, but the locale of the code all the same.
+        {"is", "de", Qt::LeftToRight, "is_IS"},
+    };
+    for (const auto& c : cases) {
+        Preferences(store).setLanguage(c.language);
+        EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << c.language;
+        EXPECT_EQ(l10n.layoutDirection(), c.direction) << c.language;
+        EXPECT_EQ(l10n.appLocale().name(), c.locale) << c.language;
+    }
+    Preferences(store).setLanguage("pt-BR");
+    const QString brazilian = l10n.localized("empty.title");
+    Preferences(store).setLanguage("pt-PT");
+    EXPECT_NE(l10n.localized("empty.title"), brazilian);
+}
+
+TEST(Localization, SystemFollowsTheDesktopsLanguagesAndLocale) {
+    MemoryPreferenceStore store;
+    struct Case {
+        QStringList languages;
+        const char* locale;
+        const char* bundle;
+        Qt::LayoutDirection direction;
+    };
+    const Case cases[] = {
+        {{"xx-YY", "fr-CA", "de"}, "fr_CA", "fr", Qt::LeftToRight},
+        {{"zh-TW"}, "zh_TW", "zh-Hant", Qt::LeftToRight},
+        {{"zh-CN"}, "zh_CN", "zh-Hans", Qt::LeftToRight},
+        {{"pt"}, "pt_BR", "pt-BR", Qt::LeftToRight},
+        {{"nb-NO"}, "nb_NO", "nb", Qt::LeftToRight},
+        {{"he-IL"}, "he_IL", "he", Qt::RightToLeft},
+        // The direction follows the locale, not the table.
+        {{"en-US"}, "ar_EG", "en", Qt::RightToLeft},
+        {{"xx"}, "C", "en", Qt::LeftToRight},
+        {{}, "en_US", "en", Qt::LeftToRight},
+    };
+    for (const auto& c : cases) {
+        const Localization l10n(store, systemOf(c.languages, c.locale));
+        EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << c.languages.join(',').toStdString();
+        EXPECT_EQ(l10n.layoutDirection(), c.direction) << c.locale;
+        EXPECT_EQ(l10n.appLocale(), QLocale(c.locale));
+    }
+}
+
+TEST(Localization, MissingKeysReadAsThemselvesAndPluralsFollowTheLanguage) {
+    MemoryPreferenceStore store;
+    const Localization l10n(store, systemOf({"en"}, "en_US"));
+    EXPECT_EQ(l10n.localized("no.such.key"), "no.such.key");
+    EXPECT_EQ(l10n.localized("app.name"), "Holdsheet");
+    EXPECT_EQ(l10n.localized("header.count", 1), "1 command");
+    EXPECT_EQ(l10n.localized("header.count", 7), "7 commands");
+
+    Preferences(store).setLanguage("ru");
+    // Russian has three forms: 1, 3 and 5 commands are each worded differently.
+    auto noun = [&](int n) {
+        const QString text = l10n.localized("header.count", n);
+        EXPECT_TRUE(text.contains(QString::number(n))) << text.toStdString();
+        return QString(text).remove(QString::number(n));
+    };
+    EXPECT_NE(noun(1), noun(3));
+    EXPECT_NE(noun(3), noun(5));
+    EXPECT_EQ(noun(5), noun(11));
+}
+
+TEST(Localization, LookupsStaySoundWhileTheLanguageChanges) {
+    MemoryPreferenceStore store;
+    const Localization l10n(store, systemOf({"en"}, "en_US"));
+    std::atomic<bool> done{false};
+    std::atomic<int> bad{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 3; ++t) {
+        readers.emplace_back([&] {
+            while (!done) {
+                const QString text = l10n.localized("settings.tab.general");
+                if (text.isEmpty() || text == "settings.tab.general") {
+                    ++bad;
+                }
+            }
+        });
+    }
+    for (int round = 0; round < 200; ++round) {
+        Preferences(store).setLanguage(selectableLanguages()[round % 34].code);
+    }
+    done = true;
+    for (auto& reader : readers) {
+        reader.join();
+    }
+    EXPECT_EQ(bad, 0);
 }
 
 }  // namespace

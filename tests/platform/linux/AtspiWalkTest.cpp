@@ -1,7 +1,9 @@
 // The walk of an application's tree as the menu reader drives it, on replies played back from
-// a tree that an application might describe, including ones no honest application would.
+// a tree that an application might describe, including ones no honest application would; and
+// the decoding of single replies, built and marshalled as the bus would deliver them.
 #include "harvest/MenuBarReader.h"
 #include "platform/linux/AtspiAccessibility.h"
+#include "platform/linux/AtspiBus.h"
 #include "platform/linux/AtspiChannel.h"
 
 #include "support/AtspiReplyBuilder.h"
@@ -113,7 +115,9 @@ class Walk : public ::testing::Test {
     Walk() : channel(std::make_shared<TreeChannel>()), ax(channel) {
         tree()[root] = {0, "app", "", {"/frame"}};
         tree()["/frame"] = {frame, "Window", "", {"/bar"}};
-        tree()["/bar"] = {menuBar, "", "", {}};
+        tree()["/bar"] = {menuBar, "", "", {"/file"}};
+        tree()["/file"] = {menu, "File", "", {"/open"}};
+        tree()["/open"] = {menuItem, "Open", "o;<Alt>f:o;<Primary>o", {}};
     }
     std::map<std::string, Element>& tree() { return channel->elements; }
 
@@ -141,9 +145,7 @@ class Walk : public ::testing::Test {
 using Lines = std::vector<std::string>;
 
 TEST_F(Walk, AnHonestTreeIsReadWholeAndNotMarked) {
-    tree()["/bar"].children = {"/file"};
-    tree()["/file"] = {menu, "File", "", {"/open", "/recent"}};
-    tree()["/open"] = {menuItem, "Open", "o;<Alt>f:o;<Primary>o", {}};
+    tree()["/file"].children.push_back("/recent");
     tree()["/recent"] = {menu, "Recent", "", {"/clear"}};
     tree()["/clear"] = {menuItem, "Clear", ";;<Primary>k", {}};
     EXPECT_EQ(read(), (Lines{"File: Open ⌃O Clear ⌃K"}));
@@ -153,7 +155,6 @@ TEST_F(Walk, AnHonestTreeIsReadWholeAndNotMarked) {
 // Qt hangs submenus from items: an item whose children are itself, a hundred times over.
 TEST_F(Walk, AnItemListingItselfIsReadOnceAndTheSheetMarked) {
     channel->toolkit = "Qt";
-    tree()["/bar"].children = {"/file"};
     tree()["/file"] = {menuItem, "File", "Alt+F", {"/popup"}};
     tree()["/popup"] = {popupMenu, "", "", {"/open", "/loop"}};
     tree()["/open"] = {menuItem, "Open", "Ctrl+O", {}};
@@ -166,8 +167,7 @@ TEST_F(Walk, AnItemListingItselfIsReadOnceAndTheSheetMarked) {
 
 TEST_F(Walk, AMenuContainingItselfOrItsBarIsReadOnceAndTheSheetMarked) {
     tree()["/bar"].children = {"/file", "/edit"};
-    tree()["/file"] = {menu, "File", "", {"/open", "/file", "/bar", "/frame", "/open"}};
-    tree()["/open"] = {menuItem, "Open", ";;<Primary>o", {}};
+    tree()["/file"].children = {"/open", "/file", "/bar", "/frame", "/open"};
     tree()["/edit"] = {menu, "Edit", "", {"/file", "/copy"}};
     tree()["/copy"] = {menuItem, "Copy", ";;<Primary>c", {}};
     EXPECT_EQ(read(), (Lines{"File: Open ⌃O", "Edit: Copy ⌃C"}));
@@ -188,8 +188,7 @@ TEST_F(Walk, ASharedSubmenuShowsOnceWithoutMarkingTheSheet) {
 }
 
 TEST_F(Walk, HugeTextsAreCutWhereTheyAreDecoded) {
-    tree()["/bar"].children = {"/file"};
-    tree()["/file"] = {menu, "File", "", {"/long", "/bound"}};
+    tree()["/file"].children = {"/long", "/bound"};
     tree()["/long"] = {menuItem, std::string(1 << 20, 'T'), ";;<Primary>t", {}};
     std::string binding;
     while (binding.size() < (1 << 20)) {
@@ -223,9 +222,6 @@ TEST_F(Walk, AWideMenuStopsAtItsBound) {
 }
 
 TEST_F(Walk, OnlyASocketAddressIsOpenedAndOnlyForTheApplicationItself) {
-    tree()["/bar"].children = {"/file"};
-    tree()["/file"] = {menu, "File", "", {"/open"}};
-    tree()["/open"] = {menuItem, "Open", ";;<Primary>o", {}};
     for (const char* refused : {"unixexec:path=/bin/sh,argv1=-c,argv2=touch%20/tmp/x",
                                 "tcp:host=127.0.0.1,port=4000", "autolaunch:"}) {
         channel->address = refused;
@@ -238,6 +234,127 @@ TEST_F(Walk, OnlyASocketAddressIsOpenedAndOnlyForTheApplicationItself) {
     EXPECT_EQ(channel->peersOpened[0].first, "unix:path=/run/user/1000/at-spi/bus-1");
     EXPECT_EQ(channel->peersOpened[0].second.pid, pid);
     EXPECT_EQ(channel->peersOpened[0].second.uid, 1000U);
+}
+
+TEST(AtspiReplies, ScalarValuesPlainOrAsProperties) {
+    const Append text = [](DBusMessageIter& i) { appendText(i, DBUS_TYPE_STRING, "Save "); };
+    const Append number = [](DBusMessageIter& i) {
+        const dbus_uint32_t role = 35;
+        dbus_message_iter_append_basic(&i, DBUS_TYPE_UINT32, &role);
+    };
+    EXPECT_EQ(AtspiBus::textValue(reply(text)), QStringLiteral("Save "));
+    EXPECT_EQ(AtspiBus::textValue(reply([&](auto& i) { appendVariant(i, "s", text); })),
+              QStringLiteral("Save "));
+    EXPECT_EQ(AtspiBus::unsignedValue(reply(number)), 35U);
+    EXPECT_EQ(AtspiBus::unsignedValue(reply([&](auto& i) { appendVariant(i, "u", number); })), 35U);
+    // A value of another type, an error or an empty reply is no value.
+    EXPECT_FALSE(AtspiBus::textValue(reply(number)));
+    EXPECT_FALSE(AtspiBus::unsignedValue(reply(text)));
+    EXPECT_FALSE(AtspiBus::textValue(reply(text, true)));
+    EXPECT_FALSE(AtspiBus::unsignedValue(reply([](auto&) {})));
+    EXPECT_FALSE(AtspiBus::textValue(AtspiBus::Reply{}));
+}
+
+TEST(AtspiReplies, StateSets) {
+    struct Case {
+        std::vector<dbus_uint32_t> words;
+        std::optional<quint64> states;
+    };
+    const Case cases[] = {
+        {{1U << 25, 0}, quint64{1} << 25},
+        {{(1U << 30) | (1U << 8), 1U << 10}, (quint64{1} << 30) | (1U << 8) | (quint64{1} << 42)},
+        {{7}, 7},
+        {{}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AtspiBus::stateValue(reply([&](auto& i) { appendStates(i, c.words); })),
+                  c.states);
+    }
+}
+
+TEST(AtspiReplies, CacheItemsKeepNameRoleAndStates) {
+    bool cut = false;
+    const auto items = AtspiBus::cacheItems(
+        reply([](DBusMessageIter& i) {
+            DBusMessageIter array;
+            dbus_message_iter_open_container(&i, DBUS_TYPE_ARRAY, "((so)(so)(so)iiassusau)",
+                                             &array);
+            DBusMessageIter entry;
+            dbus_message_iter_open_container(&array, DBUS_TYPE_STRUCT, nullptr, &entry);
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/12");
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/root");
+            appendReference(entry, ":1.7", "/org/a11y/atspi/accessible/11");
+            for (const dbus_int32_t number : {-1, 3}) {  // index in parent, child count
+                dbus_message_iter_append_basic(&entry, DBUS_TYPE_INT32, &number);
+            }
+            DBusMessageIter interfaces;
+            dbus_message_iter_open_container(&entry, DBUS_TYPE_ARRAY, "s", &interfaces);
+            appendText(interfaces, DBUS_TYPE_STRING, "org.a11y.atspi.Accessible");
+            dbus_message_iter_close_container(&entry, &interfaces);
+            appendText(entry, DBUS_TYPE_STRING, "Edit");
+            appendUnsigned(entry, 33);
+            appendText(entry, DBUS_TYPE_STRING, "a description");
+            appendStates(entry, {1U << 8, 1U << 10});
+            dbus_message_iter_close_container(&array, &entry);
+            dbus_message_iter_close_container(&i, &array);
+        }),
+        10, cut);
+    EXPECT_FALSE(cut);
+    ASSERT_EQ(items.size(), 1U);
+    EXPECT_EQ(items[0].busName, QStringLiteral(":1.7"));
+    EXPECT_EQ(items[0].path, QStringLiteral("/org/a11y/atspi/accessible/12"));
+    EXPECT_EQ(items[0].name, QStringLiteral("Edit"));
+    EXPECT_EQ(items[0].role, 33U);
+    EXPECT_EQ(items[0].states, (quint64{1} << 8) | (quint64{1} << 42));
+}
+
+TEST(AtspiReplies, TextsAreCutAtACharacterWithinTheirBound) {
+    struct Case {
+        std::string text;
+        int maxBytes;
+        std::string kept;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"Save", 4, "Save", false},
+        {"Saves", 4, "Save", true},
+        {"ab\u00e9", 3, "ab", true},  // é is two bytes: not cut in half
+        {"a\u20ac", 3, "a", true},    // € is three
+        {"\u20ac\u20ac", 6, "\u20ac\u20ac", false},
+        {std::string(1 << 20, 'x'), AtspiBus::textBytes, std::string(AtspiBus::textBytes, 'x'),
+         true},
+    };
+    for (const Case& c : cases) {
+        bool cut = false;
+        const auto text = AtspiBus::textValue(
+            reply([&](auto& i) { appendText(i, DBUS_TYPE_STRING, c.text.c_str()); }), c.maxBytes,
+            cut);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->toStdString(), c.kept) << c.text.substr(0, 20);
+        EXPECT_EQ(cut, c.cut) << c.text.substr(0, 20);
+    }
+}
+
+TEST(AtspiReplies, ChildReferencesInOrderWithoutOverlongOnes) {
+    const std::string longPath = "/" + std::string(AtspiBus::pathBytes, 'p');
+    const std::string longName = ":" + std::string(AtspiBus::nameBytes, '1');
+    const std::vector<std::pair<std::string, std::string>> given{
+        {":1.7", "/accessible/9"}, {":1.7", longPath}, {longName, "/b"}, {":1.8", "/atspi/null"}};
+    bool cut = false;
+    const auto kept =
+        AtspiBus::references(reply([&](auto& i) { appendReferences(i, given); }), cut);
+    const std::vector<std::pair<QString, QString>> expected{{":1.7", "/accessible/9"},
+                                                            {":1.8", "/atspi/null"}};
+    EXPECT_EQ(kept, expected);
+    EXPECT_TRUE(cut);
+
+    cut = false;
+    AtspiBus::references(reply([&](auto& i) { appendReferences(i, {{":1.7", "/a"}}); }), cut);
+    EXPECT_FALSE(cut);
+    // Not a list of references: nothing.
+    EXPECT_TRUE(AtspiBus::references(reply([](DBusMessageIter& i) {
+                    appendText(i, DBUS_TYPE_STRING, "/org/a11y/atspi/accessible/9");
+                })).empty());
 }
 
 }  // namespace

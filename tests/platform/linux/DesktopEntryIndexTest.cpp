@@ -1,13 +1,10 @@
 #include "platform/linux/DesktopEntryIndex.h"
 
+#include "platform/linux/TestFiles.h"
 #include "support/QtPrinters.h"
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,12 +12,7 @@
 namespace holdsheet {
 namespace {
 
-void writeEntry(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+using testing::writeFile;
 
 QString nameOf(const DesktopEntries& entries, const QString& id, const QStringList& classes) {
     const auto entry = entries.find(id, classes);
@@ -73,14 +65,14 @@ TEST(DesktopEntries, ParsesTheEntryGroupInTheUsersLanguage) {
 
 TEST(DesktopEntries, NamesARunningApplicationByIdOrWindowClassNeverByNothing) {
     QTemporaryDir user, system;
-    writeEntry(user.filePath("org.example.Editor.desktop"), "[Desktop Entry]\nName=Mine\n");
-    writeEntry(system.filePath("org.example.Editor.desktop"), "[Desktop Entry]\nName=Theirs\n");
-    writeEntry(system.filePath("mousepad.desktop"), "[Desktop Entry]\nName=Mousepad Editor\n");
-    writeEntry(system.filePath("gimp.desktop"),
-               "[Desktop Entry]\nName=GNU Image Manipulation Program\nStartupWMClass=Gimp-2.10\n");
-    writeEntry(system.filePath("kde4/okular.desktop"), "[Desktop Entry]\nName=Okular\n");
-    writeEntry(system.filePath("big.desktop"),
-               "[Desktop Entry]\nName=Big\n" + QByteArray(DesktopEntries::maximumFileBytes, '#'));
+    writeFile(user.filePath("org.example.Editor.desktop"), "[Desktop Entry]\nName=Mine\n");
+    writeFile(system.filePath("org.example.Editor.desktop"), "[Desktop Entry]\nName=Theirs\n");
+    writeFile(system.filePath("mousepad.desktop"), "[Desktop Entry]\nName=Mousepad Editor\n");
+    writeFile(system.filePath("gimp.desktop"),
+              "[Desktop Entry]\nName=GNU Image Manipulation Program\nStartupWMClass=Gimp-2.10\n");
+    writeFile(system.filePath("kde4/okular.desktop"), "[Desktop Entry]\nName=Okular\n");
+    writeFile(system.filePath("big.desktop"),
+              "[Desktop Entry]\nName=Big\n" + QByteArray(DesktopEntries::maximumFileBytes, '#'));
     const auto entries = DesktopEntries::read({user.path(), system.path()}, {});
 
     EXPECT_EQ(nameOf(entries, "org.example.Editor", {}), "Mine");  // the user's folder first
@@ -112,21 +104,16 @@ TEST(DesktopEntryIndex, ReadsInTheBackgroundAndAgainWhenAFolderChanges) {
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(index.entries()->size(), 0);
 
-    // The kernel's notice is asynchronous; the bound only keeps a broken build from hanging.
     const auto watcherFires = [&] {
-        const QDeadlineTimer deadline(10'000);
-        while (scheduler.pendingDelays() == 0 && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        }
-        return scheduler.pendingDelays() > 0;
+        return testing::runEventsUntil([&] { return scheduler.pendingDelays() > 0; });
     };
-    writeEntry(folder + "/fixture.desktop", "[Desktop Entry]\nName=Fixture One\n");
+    writeFile(folder + "/fixture.desktop", "[Desktop Entry]\nName=Fixture One\n");
     ASSERT_TRUE(watcherFires());  // the folder was made where none was
     scheduler.advance(DesktopEntryIndex::quietTime);
     ASSERT_EQ(reads, 2);
     EXPECT_EQ(nameOf(*index.entries(), "fixture", {}), "Fixture One");
 
-    writeEntry(folder + "/other.desktop", "[Desktop Entry]\nName=Other\n");
+    writeFile(folder + "/other.desktop", "[Desktop Entry]\nName=Other\n");
     ASSERT_TRUE(watcherFires());
     scheduler.advance(DesktopEntryIndex::quietTime / 2);
     index.foldersChanged();  // more changes: the quiet time starts again

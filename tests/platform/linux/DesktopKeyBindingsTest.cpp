@@ -1,13 +1,19 @@
 #include "harvest/SystemShortcuts.h"
 #include "platform/linux/DesktopHotKeys.h"
+#include "platform/linux/GnomeHotKeys.h"
 #include "platform/linux/KdeKeyBindings.h"
 #include "platform/linux/OpenboxKeyBindings.h"
+#include "platform/linux/TestFiles.h"
 #include "platform/linux/XfceKeyBindings.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
 
 #include <gtest/gtest.h>
 
@@ -18,21 +24,25 @@ QString bracketed(const QString& key) {
     return "[" + key + "]";
 }
 
-// "title keys; " per item of the group the bindings make, or "none".
-std::string describe(const std::optional<std::vector<DesktopBinding>>& bindings) {
-    if (!bindings) {
-        return "refused";
-    }
-    const auto group = systemGroup(hotKeyDictionary(*bindings), bracketed);
+// "title keys; " per item of the group, or "none"; with the keys replayed if `codes`.
+std::string describe(const std::optional<ShortcutGroup>& group, bool codes = false) {
     if (!group) {
         return "none";
     }
     std::string text;
     for (const auto& item : group->items) {
-        text += item.title.toStdString() + " " + item.modifiers.toStdString() +
-                item.key.toStdString() + "; ";
+        text += item.title.toStdString() + " " + (item.modifiers + item.key).toStdString();
+        if (codes) {
+            const auto* keys = item.action.keyCombination();
+            text += " (" + std::to_string(keys->keyCode) + "," + std::to_string(keys->flags) + ")";
+        }
+        text += "; ";
     }
     return text;
+}
+
+std::string describe(const std::optional<std::vector<DesktopBinding>>& bindings) {
+    return bindings ? describe(systemGroup(hotKeyDictionary(*bindings), bracketed)) : "refused";
 }
 
 QByteArray openbox(const QByteArray& keyboard) {
@@ -45,14 +55,6 @@ QByteArray xfce(const QByteArray& groups) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<channel name=\"xfce4-keyboard-shortcuts\" version=\"1.0\">" +
            groups + "</channel>";
-}
-
-QByteArray repeated(const QByteArray& text, int times) {
-    QByteArray all;
-    for (int i = 0; i < times; ++i) {
-        all += text;
-    }
-    return all;
 }
 
 TEST(DesktopKeyBindings, OpenboxKeybindsAreNamedAfterTheirFirstAction) {
@@ -142,9 +144,9 @@ TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
     const QByteArray keybind = "<keybind key=\"W-a\"><action name=\"Execute\"><command>" +
                                QByteArray(100000, 'x') + "</command></action></keybind>";
     const QByteArray manyKeybinds =
-        openbox(repeated("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
-                         "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>",
-                         5000));
+        openbox(QByteArray("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
+                           "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>")
+                    .repeated(5000));
     struct Case {
         const char* what;
         std::optional<std::vector<DesktopBinding>> bindings;
@@ -156,13 +158,15 @@ TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
         {"openbox: cut short", openboxKeyBindings(openbox("<keybind key=\"W-a\">").left(150)),
          "refused"},
         {"openbox: nested too deep",
-         openboxKeyBindings(openbox(repeated("<a>", 100) + repeated("</a>", 100))), "refused"},
+         openboxKeyBindings(
+             openbox(QByteArray("<a>").repeated(100) + QByteArray("</a>").repeated(100))),
+         "refused"},
         {"openbox: entities do not multiply",
          openboxKeyBindings("<!DOCTYPE x [<!ENTITY a \"" + QByteArray(1000, 'a') +
-                            "\"><!ENTITY b \"" + repeated("&a;", 1000) +
+                            "\"><!ENTITY b \"" + QByteArray("&a;").repeated(1000) +
                             "\">]><openbox_config><keyboard><keybind key=\"W-a\">"
                             "<action name=\"Execute\"><command>" +
-                            repeated("&b;", 1000) +
+                            QByteArray("&b;").repeated(1000) +
                             "</command></action></keybind></keyboard></openbox_config>"),
          "refused"},
         {"openbox: a huge command is cut", openboxKeyBindings(openbox(keybind)),
@@ -191,10 +195,8 @@ TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     auto write = [&](const QString& name, const QByteArray& content) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
+        EXPECT_TRUE(testing::writeFile(dir.filePath(name), content));
+        return dir.filePath(name);
     };
     const QString broken = write("broken.xml", "<openbox_config><keyboard>");
     const QString huge =
@@ -214,7 +216,6 @@ TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
 }
 
 TEST(DesktopKeyBindings, ConfigurationIsLookedUpAsTheXdgBaseDirectoriesSay) {
-    const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
     qputenv("XDG_CONFIG_HOME", "/home/u/conf");
     qputenv("XDG_CONFIG_DIRS", "/etc/one:relative:/etc/two/");
     EXPECT_EQ(configurationCandidates("openbox/rc.xml"),
@@ -253,6 +254,60 @@ TEST(RunningDesktop, TheWindowManagerDecidesElseTheEnvironment) {
         EXPECT_EQ(desktopOf(c.windowManager, c.currentDesktop), c.expected)
             << c.windowManager << " / " << c.currentDesktop;
     }
+}
+
+const char* const wm = "org.gnome.desktop.wm.keybindings";
+
+class GnomeHotKeysTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Values live in memory only: nothing of the user's desktop is read or changed.
+        qputenv("GSETTINGS_BACKEND", "memory");
+        GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+        GSettingsSchema* schema =
+            source ? g_settings_schema_source_lookup(source, wm, TRUE) : nullptr;
+        if (!schema) {
+            GTEST_SKIP() << "the GNOME key-binding schemas are not installed";
+        }
+        g_settings_schema_unref(schema);
+        settings = g_settings_new(wm);
+    }
+    void TearDown() override {
+        if (settings) {
+            g_object_unref(settings);
+        }
+    }
+    void bind(const char* key, std::vector<const char*> accelerators) {
+        accelerators.push_back(nullptr);
+        g_settings_set_strv(settings, key, accelerators.data());
+    }
+    GSettings* settings = nullptr;
+};
+
+TEST_F(GnomeHotKeysTest, TranslatesTheFirstAcceleratorOfEachSetting) {
+    bind("switch-to-workspace-left", {"<Super>Page_Up", "<Control><Alt>Left"});
+    bind("switch-to-workspace-right", {"", "<Control><Alt>Right"});  // first one empty
+    bind("show-desktop", {});                                        // empty list: disabled
+    bind("switch-group", {"<Super>Above_Tab"});
+    bind("switch-input-source", {"<Primary><Shift>space"});
+    bind("switch-input-source-backward", {"XF86Keyboard"});  // a key without a name
+
+    EXPECT_EQ(describe(systemGroup(GnomeHotKeys().symbolicHotKeys(), bracketed), true),
+              "[sys.appWindows] ⌘` (50,1048576); "
+              "[sys.spaceLeft] ⌘⇞ (116,1048576); "
+              "[sys.spaceRight] ⌃⌥→ (124,786432); "
+              "[sys.nextInputSource] ⌃⇧␣ (49,393216); ");
+}
+
+TEST_F(GnomeHotKeysTest, ReadsCharactersAndLeavesOutWhatTheSchemasLack) {
+    bind("switch-group", {"<Alt>e"});
+    GnomeHotKeys hotKeys({{33, {{wm, "switch-group"}}}, {28, {{wm, "no-such-key"}}}});
+    const auto tree = hotKeys.symbolicHotKeys();
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(std::get<ValueTree::Dictionary>(tree->data).count("28"), 0u);
+    EXPECT_EQ(describe(systemGroup(tree, bracketed), true), "[sys.appWindows] ⌥E (14,524288); ");
+    GnomeHotKeys uninstalled({{28, {{"org.example.not.installed", "screenshot"}}}});
+    EXPECT_FALSE(uninstalled.symbolicHotKeys().has_value());
 }
 
 }  // namespace

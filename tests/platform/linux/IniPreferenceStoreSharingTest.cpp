@@ -1,5 +1,7 @@
 #include "permissions/PermissionMonitor.h"
+#include "platform/linux/FileLock.h"
 #include "platform/linux/IniPreferenceStore.h"
+#include "platform/linux/LockHolder.h"
 
 #include "platform/linux/SettingsFileFixture.h"
 #include "support/FakeAccessibility.h"
@@ -8,17 +10,17 @@
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-// The settings file shared with the user's editor and other processes while the program runs.
+// The settings file shared with the user's editor and other processes while the program runs,
+// a lock one of them holds, and a full disk.
 
 namespace holdsheet {
 namespace {
@@ -36,14 +38,16 @@ class SharedFile : public SettingsFileFixture {
     FakeRunner runner;
 };
 
-TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChanges) {
-    writeFile("[General]\ntheme=dark\n");
+TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChangesKeepingLinesAddedMeanwhile) {
+    writeSettings("; my settings\n[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
-    int heard = 0;
-    auto subscription = store.observe([&] { ++heard; });
     ax.trusted = false;
     auto monitor = monitorOf(store);
     monitor.startWatching();
+    appendSettings("# no disabled items, please\nshowDisabled=false\n");
+    EXPECT_EQ(store.boolean("showDisabled"), false);
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
 
     int rewrites = 0;
     for (int cycle = 0; cycle < 5; ++cycle) {
@@ -55,37 +59,20 @@ TEST_F(SharedFile, ThePermissionChecksWriteOnlyWhenTheValueChanges) {
     }
     EXPECT_EQ(rewrites, 1) << "the first check stores the grant, the other four nothing";
     EXPECT_EQ(heard, 1);
-    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\nhadAccessibilityAccess=true\n");
-}
+    const QByteArray granted =
+        "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
+        "showDisabled=false\nhadAccessibilityAccess=true\n";
+    EXPECT_EQ(readFile(path()), granted);
 
-TEST_F(SharedFile, ALineAddedWhileRunningSurvivesTheGrantAndASettingsWrite) {
-    writeFile("; my settings\n[General]\ntheme=dark\n");
-    IniPreferenceStore store(path());
-    ax.trusted = false;
-    auto monitor = monitorOf(store);
-    monitor.startWatching();
-
-    appendToFile("# no disabled items, please\nshowDisabled=false\n");
-    ax.setTrusted(true);  // stores the grant: a real change
-    EXPECT_TRUE(store.flush());
-    EXPECT_EQ(readFile(path()),
-              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
-              "showDisabled=false\nhadAccessibilityAccess=true\n");
-    EXPECT_EQ(store.boolean("showDisabled"), false);
-
-    appendToFile("closeOnRelease=true\n");
-    ax.setTrusted(false);  // checked again, nothing to store
+    appendSettings("closeOnRelease=true\n");  // not read before the next write
     store.set("textSize", "large");
     EXPECT_TRUE(store.flush());
-    EXPECT_EQ(readFile(path()),
-              "; my settings\n[General]\ntheme=dark\n# no disabled items, please\n"
-              "showDisabled=false\nhadAccessibilityAccess=true\ncloseOnRelease=true\n"
-              "textSize=large\n");
+    EXPECT_EQ(readFile(path()), granted + "closeOnRelease=true\ntextSize=large\n");
     EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt")) << "nothing was lost, nothing kept";
 }
 
 TEST_F(SharedFile, WhatAnotherProcessChangedKeepsItsValue) {
-    writeFile("[General]\ntheme=dark\ntextSize=small\n");
+    writeSettings("[General]\ntheme=dark\ntextSize=small\n");
     IniPreferenceStore ours(path());
     IniPreferenceStore theirs(path());
     EXPECT_EQ(ours.string("theme"), "dark");
@@ -114,45 +101,44 @@ TEST_F(SharedFile, WhatAnotherProcessChangedKeepsItsValue) {
 }
 
 TEST_F(SharedFile, AChangeSeenOnlyOnWritingIsHeardByObservers) {
-    writeFile("[General]\ntheme=dark\n");
+    writeSettings("[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
     int heard = 0;
     auto subscription = store.observe([&] { ++heard; });
     store.set("theme", "dark");
     EXPECT_EQ(heard, 0);
-    writeFile("[General]\ntheme=light\n");
+    writeSettings("[General]\ntheme=light\n");
     store.set("theme", "light");  // the same as the file now holds: nothing to write
     EXPECT_EQ(heard, 1);
     EXPECT_EQ(store.string("theme"), "light");
 }
 
-TEST_F(SharedFile, AnUnparseableLineAddedWhileRunningIsKeptAsideBeforeTheNextWrite) {
-    writeFile("[General]\ntheme=dark\n");
+TEST_F(SharedFile, AnUnparseableFileIsKeptAsideOnceBeforeTheNextWrite) {
+    const QByteArray original = "[General]\ntheme=dark\nhalf a line\n";
+    writeSettings(original);
     IniPreferenceStore store(path());
+    EXPECT_EQ(store.string("theme"), "dark");  // what parses reads; reading changes nothing
+    EXPECT_EQ(readFile(path()), original);
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
+
     store.set("textSize", "large");
     EXPECT_TRUE(store.flush());
-    EXPECT_EQ(store.setAsidePath(), "");
-
-    appendToFile("half a line\n");
-    EXPECT_EQ(store.string("theme"), "dark");  // reading keeps nothing aside, writes nothing
-    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
-    store.set("textSize", "small");
-    EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt");
-    EXPECT_EQ(readFile(path() + ".corrupt"),
-              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
-    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=small\n");
+    EXPECT_EQ(readFile(path() + ".corrupt"), original);
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\ntextSize=large\n");
     EXPECT_EQ(QFile::permissions(path() + ".corrupt") &
                   (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther),
               QFileDevice::Permissions());
+    store.set("textSize", "small");  // the file is sound now: no second copy
+    EXPECT_TRUE(store.flush());
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt.1"));
 
-    appendToFile("[broken\n");
+    appendSettings("[broken\n");  // broken again while running
     store.set("textSize", "medium");
     EXPECT_TRUE(store.flush());
     EXPECT_EQ(store.setAsidePath(), path() + ".corrupt.1");
     EXPECT_EQ(readFile(path() + ".corrupt.1"), "[General]\ntheme=dark\ntextSize=small\n[broken\n");
-    EXPECT_EQ(readFile(path() + ".corrupt"),
-              "[General]\ntheme=dark\ntextSize=large\nhalf a line\n");
+    EXPECT_EQ(readFile(path() + ".corrupt"), original);
 }
 
 TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
@@ -161,7 +147,7 @@ TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
         "excludedApps=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\tQSomething)\n"
         "glassAmount=@ByteArray(0.5)\n"
         "holdLevel=many\n";
-    writeFile(original);
+    writeSettings(original);
     IniPreferenceStore store(path());
     EXPECT_EQ(store.object("excludedApps"), std::nullopt);
     EXPECT_EQ(store.object("glassAmount"), std::nullopt);
@@ -174,7 +160,7 @@ TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
 }
 
 TEST_F(SharedFile, WritersInSeveralProcessesLoseNothing) {
-    writeFile("[General]\n");
+    writeSettings("[General]\n");
     constexpr int writers = 3;
     constexpr int keysEach = 25;
     std::vector<pid_t> children;
@@ -212,35 +198,105 @@ TEST_F(SharedFile, AnEditByHandIsHeardWhileWatching) {
     char name[] = "test";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    writeFile("[General]\ntheme=dark\n");
+    writeSettings("[General]\ntheme=dark\n");
     IniPreferenceStore store(path());
     store.watchForOutsideChanges();
     int heard = 0;
     auto subscription = store.observe([&] { ++heard; });
     const auto waitToHear = [&](int count) {
-        // The kernel's notice is asynchronous; the bound only keeps a broken build from hanging.
-        const QDeadlineTimer deadline(10'000);
-        while (heard < count && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        }
-        return heard >= count;
+        return runEventsUntil([&] { return heard >= count; });
     };
 
-    appendToFile("showMenuBarIcon=false\n");  // written in place, as some editors do
+    appendSettings("showMenuBarIcon=false\n");  // written in place, as some editors do
     ASSERT_TRUE(waitToHear(1));
     EXPECT_EQ(store.boolean("showMenuBarIcon"), false);
 
     QFile::remove(path());  // how most editors save: a new file in place
-    writeFile("[General]\ntheme=light\n");
+    writeSettings("[General]\ntheme=light\n");
     ASSERT_TRUE(waitToHear(2));
     EXPECT_EQ(store.string("theme"), "light");
 
-    appendToFile("textSize=small\n");  // in place again: the new file is watched too
+    appendSettings("textSize=small\n");  // in place again: the new file is watched too
     ASSERT_TRUE(waitToHear(3));
     EXPECT_EQ(store.string("textSize"), "small");
 
     store.set("textSize", "large");  // our own write is heard once, from the store itself
     EXPECT_EQ(heard, 4);
+}
+
+TEST_F(SharedFile, AnUnchangedValueNeitherWaitsNorTakesTheLock) {
+    writeSettings("[General]\nhadAccessibilityAccess=true\n");
+    IniPreferenceStore store(path(), 1h);
+    for (int second = 0; second < 3; ++second) {
+        store.set("hadAccessibilityAccess", true);
+    }
+    EXPECT_TRUE(store.flush());
+    EXPECT_FALSE(QFileInfo::exists(path() + ".lock")) << "not even opened";
+
+    LockHolder holder(path() + ".lock");
+    ASSERT_TRUE(holder.locked());
+    auto stored = std::async(std::launch::async, [&] {
+        store.set("hadAccessibilityAccess", true);
+        return store.flush();
+    });
+    // Only a broken build waits here: for the lock, which is released after this.
+    const bool beforeRelease = stored.wait_for(60s) == std::future_status::ready;
+    holder.release();
+    EXPECT_TRUE(beforeRelease);
+    EXPECT_TRUE(stored.get());
+}
+
+TEST_F(SharedFile, WhileAnotherHoldsTheLockAChangeIsReadAtOnceAndWrittenInTurn) {
+    writeSettings("[General]\ntheme=dark\n");
+    IniPreferenceStore store(path(), 1h);
+    int heard = 0;
+    auto subscription = store.observe([&] { ++heard; });
+    LockHolder holder(path() + ".lock");
+    ASSERT_TRUE(holder.locked());
+    ASSERT_FALSE(FileLock(path() + ".lock", 0ms).held()) << "the holder's lock binds us too";
+
+    auto changed = std::async(std::launch::async, [&] { store.set("theme", "light"); });
+    EXPECT_TRUE(changed.wait_for(60s) == std::future_status::ready) << "waited for the lock";
+    EXPECT_EQ(store.string("theme"), "light");
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=dark\n") << "written while locked";
+    EXPECT_EQ(IniPreferenceStore(path()).string("theme"), "dark");
+
+    holder.release();
+    EXPECT_TRUE(store.flush());
+    EXPECT_EQ(readFile(path()), "[General]\ntheme=light\n");
+    EXPECT_EQ(IniPreferenceStore(path()).string("theme"), "light");
+}
+
+TEST_F(SharedFile, OnAFullDiskTheFileKeepsItsTextAndTheChangeWaitsForRoom) {
+    inSmallTmpfs(64 * 1024, [this](const QString& folder) {
+        root = folder;
+        const QByteArray original = "; kept by hand\n[General]\ntheme=dark\ntextSize=large\n";
+        writeSettings(original);
+        IniPreferenceStore store(path());
+        fillUp(folder);
+
+        ::testing::internal::CaptureStderr();
+        store.set("theme", "light");
+        EXPECT_FALSE(store.flush());
+        store.set("holdLevel", 3.0);
+        EXPECT_FALSE(store.flush());
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(readFile(path()), original) << "byte for byte";
+        EXPECT_TRUE(store.writeFailure().contains("No space left"))
+            << store.writeFailure().toStdString();
+        EXPECT_EQ(countOf(said, "settings not saved"), 1) << said;
+        EXPECT_EQ(store.string("theme"), "light") << "the change lives on in memory";
+
+        ASSERT_TRUE(QFile::remove(folder + "/filler"));
+        EXPECT_TRUE(store.flush());
+        EXPECT_EQ(readFile(path()),
+                  "; kept by hand\n[General]\ntheme=light\ntextSize=large\nholdLevel=3\n");
+        EXPECT_EQ(store.writeFailure(), "");
+        EXPECT_EQ(QDir(folder + "/Holdsheet").entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"Holdsheet.conf", "Holdsheet.conf.lock"}))
+            << "no temporary file left behind";
+    });
 }
 
 }  // namespace

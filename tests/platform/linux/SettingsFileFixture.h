@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDir>
+#include "platform/linux/TestFiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,32 +21,25 @@ class SettingsFileFixture : public ::testing::Test {
         bool operator==(const Identity&) const = default;
     };
 
-    QString path() const { return dir.filePath("Holdsheet/Holdsheet.conf"); }
-    void writeFile(const QByteArray& content) {
-        QDir().mkpath(dir.filePath("Holdsheet"));
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    void appendToFile(const QByteArray& content) {
+    QString path() const { return root + "/Holdsheet/Holdsheet.conf"; }
+    void writeSettings(const QByteArray& content) { ASSERT_TRUE(writeFile(path(), content)); }
+    void appendSettings(const QByteArray& content) {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write(content);
     }
-    QByteArray readFile(const QString& name) const {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    // A rename puts a new inode in place; a rewrite in place moves the modification time.
+    // A rename puts a new inode in place; a rewrite in place moves the modification time. Only
+    // a regular file is read: opening a FIFO would block.
     Identity identity() const {
         struct stat info {};
         if (::lstat(QFile::encodeName(path()).constData(), &info) != 0) {
             return {};
         }
         return {info.st_ino, qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-                readFile(path())};
+                S_ISREG(info.st_mode) ? readFile(path()) : QByteArray()};
     }
     QTemporaryDir dir;
+    QString root = dir.path();  // the settings folder's parent
 };
 
 }  // namespace holdsheet::testing

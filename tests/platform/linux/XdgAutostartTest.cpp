@@ -1,6 +1,6 @@
 #include "platform/linux/XdgAutostart.h"
 
-#include "platform/linux/SmallTmpfs.h"
+#include "platform/linux/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,12 +21,7 @@ class Autostart : public ::testing::Test {
     }
     void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
     QString entry() const { return config.path() + "/autostart/holdsheet.desktop"; }
-    void write(const QByteArray& text) {
-        QDir().mkpath(config.path() + "/autostart");
-        QFile file(entry());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
+    void write(const QByteArray& text) { ASSERT_TRUE(writeFile(entry(), text)); }
 
     QTemporaryDir config;
 };
@@ -38,31 +33,26 @@ TEST_F(Autostart, EnablingWritesAnEntryThatRunsTheProgramAndDisablingRemovesIt) 
     EXPECT_EQ(autostart.disable(), std::nullopt) << "nothing to remove is no failure";
     EXPECT_EQ(autostart.enable(), std::nullopt);
     EXPECT_TRUE(autostart.enabled());
-    QFile file(entry());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = readFile(entry());
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(text.contains("\nType=Application\n"));
     EXPECT_TRUE(text.contains("\nExec=/usr/bin/holdsheet\n"));
     EXPECT_EQ(autostart.disable(), std::nullopt);
     EXPECT_FALSE(QFile::exists(entry()));
     EXPECT_FALSE(autostart.enabled());
-}
 
-TEST_F(Autostart, AnEntryHiddenByTheDesktopCountsAsOff) {
-    XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
+    // An entry the desktop hides counts as off, and enabling shows it again.
     write("[Desktop Entry]\nType=Application\nExec=holdsheet\nHidden=true\n");
     EXPECT_FALSE(autostart.enabled());
     write("[Desktop Entry]\nHidden = false\n[Desktop Action x]\nHidden=true\n");
     EXPECT_TRUE(autostart.enabled());
+    write("[Desktop Entry]\nHidden=true\n");
     EXPECT_EQ(autostart.enable(), std::nullopt);
     EXPECT_TRUE(autostart.enabled()) << "written anew, shown";
 }
 
 TEST_F(Autostart, AFolderThatCannotBeMadeIsAFailureWithItsReason) {
-    QFile blocker(config.path() + "/autostart");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(writeFile(config.path() + "/autostart", ""));
     XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
     const auto failure = autostart.enable();
     ASSERT_TRUE(failure);
@@ -74,24 +64,15 @@ TEST(AutostartOnAFullDisk, AnEntryThereStaysWholeAndTheFailureIsSaid) {
     inSmallTmpfs(64 * 1024, [](const QString& folder) {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
         const QString entry = folder + "/autostart/holdsheet.desktop";
-        const QByteArray original =
-            "[Desktop Entry]\n# mine\nType=Application\nExec=holdsheet\n"
-            "Hidden=true\n";
-        ASSERT_TRUE(QDir().mkpath(folder + "/autostart"));
-        {
-            QFile file(entry);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            ASSERT_EQ(file.write(original), original.size());
-        }
+        const QByteArray original = "[Desktop Entry]\n# mine\nExec=holdsheet\nHidden=true\n";
+        ASSERT_TRUE(writeFile(entry, original));
         fillUp(folder);
         XdgAutostart autostart(QStringLiteral("/usr/bin/holdsheet"));
         const auto failure = autostart.enable();
         ASSERT_TRUE(failure);
         EXPECT_TRUE(failure->contains(entry) && failure->contains("No space left"))
             << failure->toStdString();
-        QFile file(entry);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), original);
+        EXPECT_EQ(readFile(entry), original);
         EXPECT_FALSE(autostart.enabled());
         EXPECT_EQ(QDir(folder + "/autostart").entryList(QDir::Files | QDir::Hidden),
                   QStringList{"holdsheet.desktop"})

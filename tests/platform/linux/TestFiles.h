@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,8 +17,29 @@
 #include <unistd.h>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 namespace holdsheet::testing {
+
+// Writes `content` at `path`, making its folder first.
+inline bool writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline int countOf(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
 
 // Runs `body` in a child process, over a tmpfs of `bytes` mounted on a fresh folder in a
 // mount namespace of the child's own: neither the mount nor the full disk reaches anything
@@ -57,6 +82,16 @@ inline void fillUp(const QString& folder) {
     }
     while (filler.write("x", 1) == 1) {
     }
+}
+
+// Runs the event loop until `done` holds. The kernel's notices of file changes are
+// asynchronous; the bound only keeps a broken build from hanging.
+inline bool runEventsUntil(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(10'000);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    return done();
 }
 
 }  // namespace holdsheet::testing
