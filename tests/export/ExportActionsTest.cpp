@@ -8,11 +8,12 @@
 #include "support/PanelHarness.h"
 #include "support/QtPrinters.h"
 
+#include "PdfTools.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -23,26 +24,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using namespace holdsheet::testing;
-
-// The number of pages pdfinfo reads in a PDF file, or -1.
-int pageCountOf(const QString& pdf) {
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    if (!info.waitForFinished(60000) || info.exitCode() != 0) {
-        return -1;
-    }
-    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:")) {
-            return line.mid(6).trimmed().toInt();
-        }
-    }
-    return -1;
-}
-
-bool isPDF(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
-}
 
 // The panel of PanelHarness over the editor, whose sheet has "Editor Menu" with "Open" ⌘O
 // and "Save" ⌘S, and the export's collaborators around it.
@@ -60,13 +41,6 @@ class Export : public ::testing::Test, public PanelHarness {
         ASSERT_TRUE(controller.model().sheet());
         ASSERT_EQ(controller.model().sheet()->itemCount(), 2);
         ASSERT_TRUE(panelVisible());
-    }
-    int itemsIn(const ExportSource& source) {
-        int count = 0;
-        for (const auto& group : source.groups) {
-            count += static_cast<int>(group.items.size());
-        }
-        return count;
     }
     void emptyTheSheet(bool missing) {
         controller.model().setSheet(missing ? std::nullopt
@@ -92,7 +66,7 @@ TEST_F(Export, TheSourceIsTheWholeStoredSheetWhateverTheSearchFieldHolds) {
     controller.model().setQuery("Save");
     const auto source = actions.exportSource();
     ASSERT_TRUE(source);
-    EXPECT_EQ(itemsIn(*source), 2);
+    EXPECT_EQ(ShortcutSheet{source->groups}.itemCount(), 2);
     EXPECT_EQ(source->appName, "Editor");
     ASSERT_TRUE(source->targetApp);
     EXPECT_EQ(source->targetApp->pid, editor.pid);

@@ -1,5 +1,4 @@
 #include "export/AtomicFile.h"
-#include "export/FileDescriptor.h"
 #include "export/PdfWriter.h"
 #include "export/PrivateFolder.h"
 #include "export/TemporaryPdf.h"
@@ -7,6 +6,8 @@
 #include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
+
+#include "sheetview/SheetSamples.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,23 +18,28 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
-#include <cstring>
 
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
+using namespace holdsheet::testing;
+
+// The type and permissions of `path` itself, not of what a link there names.
+mode_t statOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : mode_t(-1);
+}
 
 mode_t modeOf(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777
-                                                                    : mode_t(-1);
+    return statOf(path) & 07777;
+}
+
+bool link(const QString& to, const QString& at) {
+    return ::symlink(QFile::encodeName(to).constData(), QFile::encodeName(at).constData()) == 0;
 }
 
 QByteArray contentOf(const QString& path) {
@@ -57,17 +63,9 @@ std::function<bool(QFileDevice&)> writing(QByteArray text, bool succeed = true) 
         [text, succeed](QFileDevice& file) { return file.write(text) == text.size() && succeed; };
 }
 
-struct Group {
-    ShortcutGroup group;
-    Group() {
-        group.title = QStringLiteral("File");
-        ShortcutItem item;
-        item.title = QStringLiteral("Open");
-        item.modifiers = QStringLiteral("⌘");
-        item.key = QStringLiteral("O");
-        group.items.push_back(item);
-    }
-};
+ShortcutGroup fileGroup() {
+    return {QUuid::createUuid(), "File", {makeItem("Open", "⌘", "O")}};
+}
 
 TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
     QTemporaryDir dir;
@@ -125,83 +123,65 @@ TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
 // Whatever made a FIFO, a socket or a folder there meant it for something else.
 TEST(AtomicFile, OnlyARegularFileOrALinkIsReplaced) {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"));
-    const QString socketPath = dir.filePath("socket.pdf");
-    const FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray socketName = QFile::encodeName(socketPath);
-    ASSERT_LT(static_cast<std::size_t>(socketName.size()), sizeof(address.sun_path));
-    std::memcpy(address.sun_path, socketName.constData(),
-                static_cast<std::size_t>(socketName.size()));
-    ASSERT_EQ(::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)),
-              0);
-    for (const QString& target : {fifo, dir.filePath("folder.pdf"), socketPath}) {
+    const std::pair<QString, mode_t> others[] = {{dir.filePath("fifo.pdf"), S_IFIFO},
+                                                 {dir.filePath("socket.pdf"), S_IFSOCK},
+                                                 {dir.filePath("folder.pdf"), S_IFDIR}};
+    for (const auto& [target, type] : others) {
+        if (type != S_IFDIR) {
+            ASSERT_EQ(::mknod(QFile::encodeName(target).constData(), type | 0600, 0), 0);
+        }
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::notRegular)
             << target.toStdString();
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")),
                   FileWrite::exists)
             << target.toStdString();
+        EXPECT_EQ(statOf(target) & S_IFMT, type) << target.toStdString();
     }
-    struct stat info {};
-    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(::lstat(socketName.constData(), &info), 0);
-    EXPECT_TRUE(S_ISSOCK(info.st_mode));
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"fifo.pdf", "folder.pdf", "socket.pdf"}));
 }
 
 TEST(AtomicFile, TheReplacementKeepsThePermissionsOfTheFileItReplaces) {
     QTemporaryDir dir;
     const mode_t umaskBefore = ::umask(022);
+    const QString target = dir.filePath("sheet.pdf");
+    const QString elsewhere = dir.filePath("elsewhere");
     struct Case {
         const char* name;
-        std::function<void(const QString&)> arrange;
-        mode_t mode;  // afterwards
+        mode_t before;  // 0: no file
+        bool linked;    // the file is elsewhere, a link to it there
+        mode_t after;
     };
     const Case cases[] = {
-        {"a new file: the mode asked for, less the umask", [](const QString&) {}, 0644},
-        {"a file only its owner reads",
-         [](const QString& path) {
-             writeText(path, "old");
-             ::chmod(QFile::encodeName(path).constData(), 0600);
-         },
-         0600},
-        {"a file its group writes",
-         [](const QString& path) {
-             writeText(path, "old");
-             ::chmod(QFile::encodeName(path).constData(), 0664);
-         },
-         0664},
-        {"a link: a new file",
-         [&dir](const QString& path) {
-             writeText(dir.filePath("elsewhere"), "old");
-             ::chmod(QFile::encodeName(dir.filePath("elsewhere")).constData(), 0600);
-             ::symlink("elsewhere", QFile::encodeName(path).constData());
-         },
-         0644},
+        {"a new file: the mode asked for, less the umask", 0, false, 0644},
+        {"a file only its owner reads", 0600, false, 0600},
+        {"a file its group writes", 0664, false, 0664},
+        {"a link: a new file", 0600, true, 0644},
     };
     for (const Case& c : cases) {
-        const QString target = dir.filePath("sheet.pdf");
         QFile::remove(target);
-        c.arrange(target);
+        const QString file = c.linked ? elsewhere : target;
+        if (c.before) {
+            writeText(file, "old");
+            ::chmod(QFile::encodeName(file).constData(), c.before);
+        }
+        if (c.linked) {
+            link("elsewhere", target);
+        }
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::written)
             << c.name;
-        EXPECT_EQ(modeOf(target), c.mode) << c.name;
+        EXPECT_EQ(modeOf(target), c.after) << c.name;
         EXPECT_EQ(contentOf(target), "new") << c.name;
         EXPECT_FALSE(QFileInfo(target).isSymLink()) << c.name;
     }
     // The link was replaced, not written through; unforced, a link is a file there.
-    EXPECT_EQ(contentOf(dir.filePath("elsewhere")), "old");
-    EXPECT_EQ(modeOf(dir.filePath("elsewhere")), 0600u);
-    QFile::remove(dir.filePath("sheet.pdf"));
-    ASSERT_EQ(::symlink("elsewhere", QFile::encodeName(dir.filePath("sheet.pdf")).constData()), 0);
-    EXPECT_EQ(writeFileAtomically(dir.filePath("sheet.pdf"), 0666, Existing::keep, writing("new")),
-              FileWrite::exists);
+    EXPECT_EQ(contentOf(elsewhere), "old");
+    EXPECT_EQ(modeOf(elsewhere), 0600u);
+    QFile::remove(target);
+    ASSERT_TRUE(link("elsewhere", target));
+    EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")), FileWrite::exists);
     ::umask(umaskBefore);
 }
 
@@ -231,7 +211,7 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
     QTemporaryDir dir;
     const QString target = dir.filePath("sheet.pdf");
     writeText(target, "old");
-    std::vector<ShortcutGroup> groups(40, Group().group);
+    std::vector<ShortcutGroup> groups(40, fileGroup());
     for (auto& group : groups) {
         group.items.resize(40, group.items.front());
     }
@@ -316,7 +296,7 @@ class ExportFolderTest : public ::testing::Test {
     QString cache() const { return root.filePath("cache"); }
     ExportFolderPlaces places() const { return {runtime(), cache()}; }
     std::optional<QString> exportSheet() {
-        return temporaryPDF({Group().group}, "Mousepad", QImage(), l10n, places());
+        return temporaryPDF({fileGroup()}, "Mousepad", QImage(), l10n, places());
     }
 
     QTemporaryDir root;
@@ -374,16 +354,8 @@ TEST_F(ExportFolderTest, ALinkAFileOrAnotherUsersFolderInItsPlaceIsRefused) {
         std::function<bool()> arrange;  // false: cannot be arranged here
     };
     const Case cases[] = {
-        {"a link to a folder",
-         [&] {
-             return ::symlink(QFile::encodeName(decoy).constData(),
-                              QFile::encodeName(folder).constData()) == 0;
-         }},
-        {"a dangling link",
-         [&] {
-             return ::symlink(QFile::encodeName(root.filePath("gone")).constData(),
-                              QFile::encodeName(folder).constData()) == 0;
-         }},
+        {"a link to a folder", [&] { return link(decoy, folder); }},
+        {"a dangling link", [&] { return link(root.filePath("gone"), folder); }},
         {"a file",
          [&] {
              writeText(folder, "x");

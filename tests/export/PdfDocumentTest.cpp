@@ -5,10 +5,10 @@
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
+#include "PdfTools.h"
+#include "sheetview/SheetSamples.h"
+
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
+using namespace holdsheet::testing;
 
 const QDate exportDate(2025, 3, 13);
 
@@ -41,12 +41,9 @@ std::vector<ShortcutGroup> threePageSheet() {
         ShortcutGroup group;
         group.title = QString::fromUtf8(menu.title);
         for (int i = 0; i < menu.items; ++i, ++n) {
-            ShortcutItem item;
-            item.title = QStringLiteral("%1 command %2").arg(group.title).arg(i + 1);
-            item.key = QString::fromUtf8(keys[n % 5]);
-            item.modifiers = QString::fromUtf8(modifiers[n % 5]);
-            item.isEnabled = n % 7 != 0;
-            group.items.push_back(item);
+            group.items.push_back(
+                makeItem(QStringLiteral("%1 command %2").arg(group.title).arg(i + 1),
+                         modifiers[n % 5], keys[n % 5], n % 7 != 0));
         }
         groups.push_back(group);
     }
@@ -54,20 +51,6 @@ std::vector<ShortcutGroup> threePageSheet() {
     groups[0].items[1].title =
         QStringLiteral("Export the current document with every option the dialog offers, twice");
     return groups;
-}
-
-struct Tool {
-    int exitCode = -1;
-    QString out;
-};
-
-Tool run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000)) {
-        return {};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 // A word as pdftotext -bbox places it, in points from the page's top-left corner.
@@ -221,17 +204,12 @@ TEST_F(PdfDocumentTest, EntriesSitWhereThePaginationCountedThem) {
 }
 
 TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
-    std::vector<ShortcutGroup> groups(1);
-    groups[0].title = "File";
-    for (const char* title : {"New", "Open", "Save"}) {
-        ShortcutItem item;
-        item.title = title;
-        item.modifiers = "⌘";
-        item.key = QString(QChar(title[0]));
-        groups[0].items.push_back(item);
-    }
-    const QString pdf = write(groups, "short.pdf");
-    EXPECT_TRUE(run("pdfinfo", {pdf}).out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
+    const QString pdf = write(
+        {{QUuid::createUuid(),
+          "File",
+          {makeItem("New", "⌘", "N"), makeItem("Open", "⌘", "O"), makeItem("Save", "⌘", "S")}}},
+        "short.pdf");
+    EXPECT_EQ(pageCountOf(pdf), 1);
     const auto words = wordsOf(pdf);
     const auto footer = find(words, 1, "Page");
     const auto save = find(words, 1, "Save");

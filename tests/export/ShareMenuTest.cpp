@@ -154,7 +154,7 @@ TEST(MailSafeFileName, KeepsLettersOfEveryScriptAndMakesSyntaxDashes) {
     }
 }
 
-TEST_F(ShareMenuTest, CopyPutsTheFilesAddressAndContentOnTheClipboard) {
+TEST_F(ShareMenuTest, CopyPutsTheFilesAddressAndContentOnTheClipboardWhenItCanReadIt) {
     QGuiApplication::clipboard()->clear();
     const auto menu = builder.build(entries());
     choose(item(*menu, "<share.copy>"));
@@ -166,9 +166,7 @@ TEST_F(ShareMenuTest, CopyPutsTheFilesAddressAndContentOnTheClipboard) {
     EXPECT_EQ(data->data("application/pdf"), "%PDF-1.4 a sheet");
     EXPECT_EQ(data->data("x-special/gnome-copied-files"),
               "copy\n" + QUrl::fromLocalFile(pdf).toEncoded());
-}
-
-TEST_F(ShareMenuTest, AFileThatCannotBeReadLeavesTheClipboardAlone) {
+    // A file that cannot be read leaves the clipboard alone.
     QGuiApplication::clipboard()->setText("kept");
     EXPECT_FALSE(copyPDFToClipboard(folder.filePath("gone.pdf")));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");

@@ -3,8 +3,10 @@
 #include "prefs/Localization.h"
 #include "support/MemoryPreferenceStore.h"
 
+#include "PdfTools.h"
+#include "sheetview/SheetSamples.h"
+
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,7 +14,7 @@
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
+using namespace holdsheet::testing;
 
 TEST(FitPage, ScalesThePageDownToThePrintableAreaNeverUpAndCentresIt) {
     // Landscape A4 is 841.89 × 595.28 points.
@@ -53,27 +55,11 @@ std::vector<ShortcutGroup> threePages() {
         ShortcutGroup group;
         group.title = QStringLiteral("Menu %1").arg(g + 1);
         for (int i = 0; i < 80; ++i) {
-            ShortcutItem item;
-            item.title = QStringLiteral("Command %1").arg(i + 1);
-            item.key = QStringLiteral("K");
-            item.modifiers = QStringLiteral("⌘");
-            group.items.push_back(item);
+            group.items.push_back(makeItem(QStringLiteral("Command %1").arg(i + 1), "⌘", "K"));
         }
         groups.push_back(group);
     }
     return groups;
-}
-
-int pagesOf(const QString& pdf) {
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished(60000);
-    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:")) {
-            return line.mid(6).trimmed().toInt();
-        }
-    }
-    return -1;
 }
 
 TEST(PrintPages, OnePrintedPagePerPageInTheRangeAsked) {
@@ -99,7 +85,7 @@ TEST(PrintPages, OnePrintedPagePerPageInTheRangeAsked) {
             printer.setFromTo(test.from, test.to);
         }
         EXPECT_TRUE(printPages(printer, threePages(), "Editor", QImage(), localization));
-        EXPECT_EQ(pagesOf(out), test.pages);
+        EXPECT_EQ(pageCountOf(out), test.pages);
     }
 }
 

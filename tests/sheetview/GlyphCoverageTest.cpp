@@ -19,14 +19,18 @@ namespace {
 
 // How many glyphs of `text` come out as glyph 0 (the empty box) in `font`, after Qt has
 // tried its fallback fonts: the characters that no installed font can draw.
-int missingGlyphs(const QString& text, const QFont& font) {
+QList<QGlyphRun> glyphRunsOf(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);
     layout.beginLayout();
     while (layout.createLine().isValid()) {
     }
     layout.endLayout();
+    return layout.glyphRuns();
+}
+
+int missingGlyphs(const QString& text, const QFont& font) {
     int missing = 0;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (const QGlyphRun& run : glyphRunsOf(text, font)) {
         for (quint32 glyph : run.glyphIndexes()) {
             missing += glyph == 0 ? 1 : 0;
         }
@@ -101,16 +105,6 @@ int inkedHeight(const QString& key, double scale) {
     return bottom < 0 ? 0 : bottom - top + 1;
 }
 
-// The family that draws `text` in `font`, after fallback.
-QString drawnFamily(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const auto runs = layout.glyphRuns();
-    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
-}
-
 TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {
     for (const double scale : textSizes) {
         SCOPED_TRACE(scale);
@@ -119,8 +113,9 @@ TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {
         EXPECT_GE(arrows, 8);  // something was drawn to compare with
         for (const QString key : {"⇞", "⇟"}) {
             EXPECT_GE(inkedHeight(key, scale), arrows) << key.toStdString();
-            EXPECT_EQ(drawnFamily(key, capOf(key, scale).keyFont()).toStdString(),
-                      "WenQuanYi Micro Hei");
+            const auto runs = glyphRunsOf(key, capOf(key, scale).keyFont());
+            EXPECT_EQ(runs.value(0).rawFont().familyName().toStdString(), "WenQuanYi Micro Hei")
+                << "the family that draws it, after fallback";
             EXPECT_EQ(capOf(key, scale).keyFont().pointSizeF(),
                       capOf("S", scale).keyFont().pointSizeF());
         }

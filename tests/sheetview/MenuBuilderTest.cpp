@@ -29,11 +29,6 @@ class MenuBuilderTest : public ::testing::Test {
     std::function<void()> record(std::string what) {
         return [this, what] { ran.push_back(what); };
     }
-    static QIcon iconOf(const QString&) {
-        QPixmap pixmap(16, 16);
-        pixmap.fill(Qt::red);
-        return QIcon(pixmap);
-    }
     static std::vector<QAction*> items(QMenu* menu) {
         std::vector<QAction*> found;
         for (QAction* action : menu->actions()) {
@@ -55,7 +50,9 @@ class MenuBuilderTest : public ::testing::Test {
                         [](const QString& key) { return QStringLiteral("<%1>").arg(key); },
                         [this](const QString& symbol) {
                             symbolsDrawn.push_back(symbol);
-                            return iconOf(symbol);
+                            QPixmap pixmap(16, 16);
+                            pixmap.fill(Qt::red);
+                            return QIcon(pixmap);
                         }};
 };
 
