@@ -42,10 +42,6 @@ class Export : public ::testing::Test, public PanelHarness {
         ASSERT_EQ(controller.model().sheet()->itemCount(), 2);
         ASSERT_TRUE(panelVisible());
     }
-    void emptyTheSheet(bool missing) {
-        controller.model().setSheet(missing ? std::nullopt
-                                            : std::optional<ShortcutSheet>(ShortcutSheet{}));
-    }
 
     QTemporaryDir folder;
     FakeExportDialogs dialogs;
@@ -88,7 +84,8 @@ TEST_F(Export, NothingToExportBeepsAndDoesNothingElse) {
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
-        emptyTheSheet(test.missing);
+        controller.model().setSheet(test.missing ? std::nullopt
+                                                 : std::optional<ShortcutSheet>(ShortcutSheet{}));
         beeps = 0;
         test.run(actions);
         EXPECT_EQ(beeps, 1);
@@ -101,69 +98,63 @@ TEST_F(Export, NothingToExportBeepsAndDoesNothingElse) {
     }
 }
 
-TEST_F(Export, SavingWritesThePDFAndShowsItWithoutBringingTheTargetBack) {
-    const QString path = folder.filePath("Chosen.pdf");
-    dialogs.saveAs = path;
-    workspace.front = testing::viewer;  // the target stays the editor
-    actions.savePDF();
-    scheduler.advance(1s);
-    EXPECT_FALSE(panelVisible());
-    EXPECT_EQ(dialogs.saveTitles, QStringList{"Save Cheat Sheet as PDF"});
-    EXPECT_EQ(dialogs.suggestedNames, QStringList{"Holdsheet - Editor.pdf"});
-    EXPECT_TRUE(isPDF(path));
-    EXPECT_EQ(pageCountOf(path), 1);
-    EXPECT_EQ(fileViewer.revealed, QStringList{path});
-    EXPECT_TRUE(workspace.activations.empty());
-    EXPECT_EQ(beeps, 0);
-}
-
-TEST_F(Export, ACancelledOrFailedSaveBringsTheTargetBack) {
+// The target comes back as the panel closes, whichever application the desktop would
+// activate, unless a saved file is shown.
+TEST_F(Export, SavingOrPrintingClosesThePanelAndBringsTheTargetBackUnlessAFileIsShown) {
+    const QString saved = folder.filePath("Chosen.pdf");
+    const QString printed = folder.filePath("printed.pdf");
     const struct {
         const char* name;
-        std::optional<QString> answer;
+        bool print;
+        std::optional<QString> answer;  // the dialog's; none or empty: cancelled
+        QString made;                   // the PDF file written
         int beeps;
     } cases[] = {
-        {"cancelled", std::nullopt, 0},
-        {"a folder that is not there", folder.filePath("missing/Chosen.pdf"), 1},
+        {"saved", false, saved, saved, 0},
+        {"save cancelled", false, std::nullopt, {}, 0},
+        {"saved in a folder that is not there",
+         false,
+         folder.filePath("missing/Chosen.pdf"),
+         {},
+         1},
+        {"printed", true, printed, printed, 0},
+        {"print cancelled", true, QString(), {}, 0},
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        workspace.front = editor;
         controller.show();
         scheduler.runUntilIdle();
+        workspace.front = viewer;
         workspace.activations.clear();
+        fileViewer.revealed.clear();
+        dialogs.painted = false;
         beeps = 0;
-        dialogs.saveAs = test.answer;
-        actions.savePDF();
+        if (c.print) {
+            dialogs.printTo = *c.answer;
+            actions.printSheet();
+        } else {
+            dialogs.saveAs = c.answer;
+            actions.savePDF();
+        }
         scheduler.advance(1s);
         EXPECT_FALSE(panelVisible());
-        EXPECT_TRUE(fileViewer.revealed.isEmpty());
-        ASSERT_EQ(workspace.activations.size(), 1u);
-        EXPECT_EQ(workspace.activations[0].pid, editor.pid);
-        EXPECT_EQ(beeps, test.beeps);
+        if (!c.made.isEmpty()) {
+            EXPECT_EQ(pageCountOf(c.made), 1);
+        }
+        EXPECT_EQ(dialogs.painted, c.print && !c.made.isEmpty());
+        const bool shown = !c.print && !c.made.isEmpty();
+        EXPECT_EQ(fileViewer.revealed, shown ? QStringList{saved} : QStringList());
+        ASSERT_EQ(workspace.activations.size(), shown ? 0u : 1u);
+        if (!shown) {
+            EXPECT_EQ(workspace.activations[0].pid, editor.pid);
+        }
+        EXPECT_EQ(beeps, c.beeps);
     }
+    EXPECT_EQ(dialogs.saveTitles, QStringList(3, "Save Cheat Sheet as PDF"));
+    EXPECT_EQ(dialogs.suggestedNames, QStringList(3, "Holdsheet - Editor.pdf"));
+    EXPECT_EQ(dialogs.printed, QStringList(2, "Editor Keyboard Shortcuts"));
     EXPECT_FALSE(QFile::exists(folder.filePath("missing/Chosen.pdf")));
-}
-
-TEST_F(Export, PrintingClosesThePanelPrintsEveryPageThenBringsTheTargetBack) {
-    dialogs.printTo = folder.filePath("printed.pdf");
-    actions.printSheet();
-    scheduler.advance(1s);
-    EXPECT_FALSE(panelVisible());
-    EXPECT_EQ(dialogs.printed, QStringList{"Editor Keyboard Shortcuts"});
-    EXPECT_TRUE(dialogs.painted);
-    EXPECT_EQ(pageCountOf(dialogs.printTo), 1);
-    ASSERT_EQ(workspace.activations.size(), 1u);
-    EXPECT_EQ(workspace.activations[0].pid, editor.pid);
-
-    // Cancelled, nothing prints and the target comes back all the same.
-    controller.show();
-    scheduler.runUntilIdle();
-    workspace.activations.clear();
-    dialogs.printTo.clear();
-    dialogs.painted = false;
-    actions.printSheet();
-    EXPECT_FALSE(dialogs.painted);
-    EXPECT_EQ(workspace.activations.size(), 1u);
 }
 
 TEST_F(Export, SharingWritesTheTemporaryPDFAndOpensTheMenuOverTheFooter) {
