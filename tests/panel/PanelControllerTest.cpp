@@ -50,6 +50,8 @@ TEST(PanelController, WhatEachSequenceDoesToThePanel) {
          "prefetch fromHold loading idle loaded title=Editor_Menu reads=1"},
         {"watchers are installed once and removed on hide",
          "show show monitors=3 observers=1 hide monitors=0 observers=0"},
+        {"refused monitors are simply missing", "refuse show open monitors=0 observers=1"},
+        {"never targets itself or nothing", "front=none show front=own show made=0 target=none"},
     };
     for (const auto& [name, script] : cases) {
         SCOPED_TRACE(name);
@@ -86,15 +88,6 @@ TEST_F(Controller, ShowResetsTheModelInOrderThenLoads) {
     EXPECT_EQ(title(), "Editor Menu");
     EXPECT_FALSE(controller.model().isLoading());
     EXPECT_EQ(controller.model().query(), "op");
-}
-
-TEST_F(Controller, NeverTargetsItselfOrNothing) {
-    workspace.front = std::nullopt;
-    controller.show();
-    workspace.front = RunningApplication{workspace.own, "", "Holdsheet", QImage(), 9, {}};
-    controller.show();
-    EXPECT_EQ(panelsMade, 0);
-    EXPECT_EQ(controller.model().targetPID, 0);
 }
 
 TEST_F(Controller, OnlyTheLatestLoadIsStoredAndAClosedOneStoresNothing) {
@@ -185,11 +178,6 @@ TEST_F(Controller, HideOnAHiddenPanelChangesNothing) {
     scheduler.advance(1s);
     EXPECT_EQ(window->frames, frames);
     EXPECT_FALSE(controller.model().isLoading());
-}
-
-TEST_F(Controller, RefusedMonitorsAreSimplyMissing) {
-    monitors.refuse = true;
-    play("show open monitors=0 observers=1");
 }
 
 TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {

@@ -19,9 +19,9 @@ namespace holdsheet::testing {
 //   idle                            the scheduler run until idle
 //   typing, typed                   the panel's field edited, or not
 //   announce=A, front=A             A (editor, viewer, own, none) activated; now in front
-//   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted
+//   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted, refuse
 //   open, shut, alpha=X, loading, loaded, title=T (_ for a space), target=A, reads=N,
-//   monitors=N, observers=N         what must hold then
+//   monitors=N, observers=N, made=N (panels made)     what must hold then
 // `extra` takes a step of the test's own first.
 struct PanelScript : PanelHarness {
     std::optional<RunningApplication> app(const QString& name) const {
@@ -105,6 +105,8 @@ struct PanelScript : PanelHarness {
                 workspace.front = RunningApplication{editor.pid, "", "Editor", QImage(), 1, {}};
             } else if (token == "untrusted") {
                 ax.trusted = false;
+            } else if (token == "refuse") {
+                monitors.refuse = true;
             } else if (token == "open" || token == "shut") {
                 EXPECT_EQ(panelVisible(), token == "open");
             } else if (token.startsWith("alpha=")) {
@@ -114,7 +116,9 @@ struct PanelScript : PanelHarness {
             } else if (token.startsWith("title=")) {
                 EXPECT_EQ(title(), QString(value).replace('_', ' '));
             } else if (token.startsWith("target=")) {
-                EXPECT_EQ(controller.model().targetPID, app(value)->pid);
+                EXPECT_EQ(controller.model().targetPID, app(value) ? app(value)->pid : 0);
+            } else if (token.startsWith("made=")) {
+                EXPECT_EQ(panelsMade, value.toInt());
             } else if (token.startsWith("reads=")) {
                 EXPECT_EQ(reads(), value.toInt());
             } else if (token.startsWith("monitors=")) {

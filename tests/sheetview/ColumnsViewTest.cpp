@@ -77,9 +77,18 @@ TEST(ColumnsViewTest, TheHeightIsTheTallestColumnWithPaddings) {
     EXPECT_GT(tall.view.heightForWidth(800), shorter.view.heightForWidth(800));
 }
 
-TEST(ColumnsViewTest, EnabledRowsLightUpUnderThePointerAndRunOnClick) {
+TEST(ColumnsViewTest, OnlyEnabledRowsLightUpUnderThePointerAndRunOnAClick) {
     Columns c(editMenu());
     const QImage plain = c.settledImage();
+    c.moveTo(c.centreOf("Undo"));
+    EXPECT_EQ(c.settledImage(), plain) << "a disabled row is never lit";
+    QTest::mouseClick(&c.view, Qt::LeftButton, {}, c.centreOf("Undo"));
+    c.view.activate(c.indexOf("Undo"));
+    // A press dragged to another row runs nothing.
+    QTest::mousePress(&c.view, Qt::LeftButton, {}, c.centreOf("Cut"));
+    QTest::mouseRelease(&c.view, Qt::LeftButton, {}, c.centreOf("Copy"));
+    EXPECT_TRUE(c.ran.empty());
+
     c.moveTo(c.centreOf("Cut"));
     ASSERT_EQ(c.view.hovered(), c.indexOf("Cut"));
     EXPECT_DOUBLE_EQ(c.view.highlight(c.indexOf("Cut")), 0.0);  // eased in, not switched
@@ -91,23 +100,6 @@ TEST(ColumnsViewTest, EnabledRowsLightUpUnderThePointerAndRunOnClick) {
     QCoreApplication::sendEvent(&c.view, &leave);
     EXPECT_EQ(c.view.hovered(), std::nullopt);
     EXPECT_EQ(c.settledImage(), plain);
-}
-
-TEST(ColumnsViewTest, DisabledRowsAreNeverLitAndDoNothing) {
-    Columns c(editMenu());
-    const QImage plain = c.settledImage();
-    c.moveTo(c.centreOf("Undo"));
-    EXPECT_EQ(c.settledImage(), plain);
-    QTest::mouseClick(&c.view, Qt::LeftButton, {}, c.centreOf("Undo"));
-    c.view.activate(c.indexOf("Undo"));
-    EXPECT_TRUE(c.ran.empty());
-}
-
-TEST(ColumnsViewTest, APressDraggedToAnotherRowRunsNothing) {
-    Columns c(editMenu());
-    QTest::mousePress(&c.view, Qt::LeftButton, {}, c.centreOf("Cut"));
-    QTest::mouseRelease(&c.view, Qt::LeftButton, {}, c.centreOf("Copy"));
-    EXPECT_TRUE(c.ran.empty());
 }
 
 TEST(ColumnsViewTest, RightToLeftStartsTheColumnsOnTheRight) {
@@ -185,7 +177,9 @@ TEST(ShortcutRowTest, FontsAndKeyCapWidthsFollowTheTextSize) {
     }
 }
 
-TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiers) {
+// Right to left the row is mirrored, but inside the caps the modifiers still come first from
+// the left.
+TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersAndMirrorRightToLeft) {
     const ShortcutRow plain(makeItem("Refresh", "", "F5"), 1.0);
     const ShortcutRow combined(makeItem("Save As", "⇧⌘", "S"), 1.0);
     EXPECT_FALSE(plain.keyCaps().hasModifiers());
@@ -194,6 +188,12 @@ TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiers) {
     EXPECT_NEAR(plain.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
     EXPECT_NEAR(combined.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
     EXPECT_LT(combined.geometry(rowWidth, Qt::LeftToRight).caps.width(), plain.capsColumn());
+    const QRectF ltr = combined.geometry(rowWidth, Qt::LeftToRight).caps;
+    const QRectF rtl = combined.geometry(rowWidth, Qt::RightToLeft).caps;
+    EXPECT_NEAR(rtl.left(), rowWidth - ltr.right(), 1e-9);
+    EXPECT_GT(rtl.left(), rowWidth / 2);
+    EXPECT_LT(combined.geometry(rowWidth, Qt::RightToLeft).title.right(), rtl.left());
+    EXPECT_LT(combined.keyCaps().modifiersRect().right(), combined.keyCaps().capRect().left());
 }
 
 TEST(ShortcutRowTest, LongTitlesWrapToTwoLinesAndAreCut) {
@@ -234,17 +234,6 @@ TEST(ShortcutRowTest, CountedLinesAgreeWithTheLinesDrawn) {
             }
         }
     }
-}
-
-TEST(ShortcutRowTest, RightToLeftMirrorsTheRowButNotTheKeyCaps) {
-    const ShortcutRow row(makeItem("Save As", "⇧⌘", "S"), 1.0);
-    const QRectF ltr = row.geometry(rowWidth, Qt::LeftToRight).caps;
-    const QRectF rtl = row.geometry(rowWidth, Qt::RightToLeft).caps;
-    EXPECT_NEAR(rtl.left(), rowWidth - ltr.right(), 1e-9);
-    EXPECT_GT(rtl.left(), rowWidth / 2);  // the caps sit on the right
-    EXPECT_LT(row.geometry(rowWidth, Qt::RightToLeft).title.right(), rtl.left());
-    // Inside, modifiers still come first from the left, then the key.
-    EXPECT_LT(row.keyCaps().modifiersRect().right(), row.keyCaps().capRect().left());
 }
 
 TEST(ShortcutRowTest, DisabledRowsAreDimmedAndNamedWithTheirKeys) {
