@@ -1,5 +1,7 @@
 #include "export/Pagination.h"
 
+#include "sheetview/SheetSamples.h"
+
 #include <QSet>
 #include <QStringList>
 
@@ -89,10 +91,7 @@ TEST(Pagination, LaysGroupsOutInColumnsOfFixedHeights) {
 }
 
 TEST(Pagination, PagesAreNumberedInOrderWithTheirOwnIdsAndKeepTheItems) {
-    std::vector<ShortcutGroup> groups;
-    for (int i = 0; i < 120; ++i) {
-        groups.push_back(group(QStringLiteral("G%1").arg(i), 2));
-    }
+    const auto groups = testing::makeSheet(std::vector<int>(120, 2)).groups;
     const auto pages = paginate(groups);
     ASSERT_GT(pages.size(), 3u);
     QSet<QUuid> ids;

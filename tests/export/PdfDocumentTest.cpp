@@ -268,14 +268,12 @@ std::pair<double, double> inkExtent(const QImage& image, double dotsPerPoint, do
 }
 
 // What the print path relies on: a painter scaled to points gives the same page whatever the
-// device's resolution, text included.
-TEST_F(PdfDocumentTest, APageDrawsTheSameInPointsOnEveryResolution) {
+// device's resolution, text included. The mark is the program's own drawing, embedded in the
+// binary: every first page carries it.
+TEST_F(PdfDocumentTest, AFirstPageDrawsTheSameInPointsOnEveryResolutionMarkIncluded) {
     PDFPage page;
-    ShortcutItem item;
-    item.title = QStringLiteral("Save a copy of the document");
-    item.modifiers = QStringLiteral("⇧⌘");
-    item.key = QStringLiteral("S");
-    page.columns = {{PDFHeader{QStringLiteral("File"), false}, item}};
+    page.columns = {{PDFHeader{QStringLiteral("File"), false},
+                     makeItem("Save a copy of the document", "⇧⌘", "S")}};
     const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),
                            QStringLiteral("13 March 2025"), l10n);
     const double rowTop = 34 + 76 + 28;
@@ -292,19 +290,11 @@ TEST_F(PdfDocumentTest, APageDrawsTheSameInPointsOnEveryResolution) {
         EXPECT_NEAR(right1, right2, 1.5) << name;
         EXPECT_GT(right1 - left1, 10) << name << ": something drawn";
     }
-}
-
-// The mark is the program's own drawing, embedded in the binary: every first page carries it.
-TEST_F(PdfDocumentTest, TheFirstPageCarriesTheMark) {
-    PDFPage page;
-    const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),
-                           QStringLiteral("13 March 2025"), l10n);
     const QImage image = drawn(view, 2);
     int coloured = 0;  // left of the product name, where the 46-point mark sits
     for (int y = 2 * 40; y < 2 * 86; ++y) {
         for (int x = 2 * 34; x < 2 * 80; ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            coloured += colour.saturation() > 60 ? 1 : 0;
+            coloured += image.pixelColor(x, y).saturation() > 60 ? 1 : 0;
         }
     }
     EXPECT_GT(coloured, 2 * 46 * 2 * 46 / 3) << "the mark's area is mostly blank";
