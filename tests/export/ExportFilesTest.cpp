@@ -267,19 +267,6 @@ TEST(AtomicFile, AnInterruptedWriteLeavesNothingBehind) {
     }
 }
 
-TEST(TemporaryPdf, TheFileNameKeepsSlashesAndColonsOutOfTheName) {
-    MemoryPreferenceStore store;
-    Preferences(store).setLanguage("en");
-    const Localization l10n(store);
-    EXPECT_EQ(pdfFileName("A/B: C", l10n), "Holdsheet - A-B- C.pdf");
-    EXPECT_EQ(pdfFileName("Mousepad", l10n), "Holdsheet - Mousepad.pdf");
-    // A name too long for a file name loses its end, not its extension.
-    const QString longName = pdfFileName(QString(300, QChar(0x00e9)), l10n);
-    EXPECT_LE(QFile::encodeName(longName).size(), 255);
-    EXPECT_TRUE(longName.startsWith("Holdsheet - éé"));
-    EXPECT_TRUE(longName.endsWith("é.pdf"));
-}
-
 class ExportFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -299,6 +286,16 @@ class ExportFolderTest : public ::testing::Test {
     MemoryPreferenceStore store;
     Localization l10n{store};
 };
+
+TEST_F(ExportFolderTest, TheFileNameKeepsSlashesAndColonsOutOfTheName) {
+    EXPECT_EQ(pdfFileName("A/B: C", l10n), "Holdsheet - A-B- C.pdf");
+    EXPECT_EQ(pdfFileName("Mousepad", l10n), "Holdsheet - Mousepad.pdf");
+    // A name too long for a file name loses its end, not its extension.
+    const QString longName = pdfFileName(QString(300, QChar(0x00e9)), l10n);
+    EXPECT_LE(QFile::encodeName(longName).size(), 255);
+    EXPECT_TRUE(longName.startsWith("Holdsheet - éé"));
+    EXPECT_TRUE(longName.endsWith("é.pdf"));
+}
 
 TEST_F(ExportFolderTest, AnExportLandsInTheRuntimeFolderForItsOwnerOnly) {
     const auto first = exportSheet();
