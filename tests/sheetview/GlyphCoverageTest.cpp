@@ -5,6 +5,8 @@
 #include "sheetview/KeyCaps.h"
 #include "ui/SheetStyle.h"
 
+#include "SheetSamples.h"
+
 #include <QDir>
 #include <QGlyphRun>
 #include <QImage>
@@ -17,8 +19,7 @@
 namespace holdsheet {
 namespace {
 
-// How many glyphs of `text` come out as glyph 0 (the empty box) in `font`, after Qt has
-// tried its fallback fonts: the characters that no installed font can draw.
+// The glyphs Qt draws `text` with in `font`, after it has tried its fallback fonts.
 QList<QGlyphRun> glyphRunsOf(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);
     layout.beginLayout();
@@ -28,6 +29,8 @@ QList<QGlyphRun> glyphRunsOf(const QString& text, const QFont& font) {
     return layout.glyphRuns();
 }
 
+// How many glyphs of `text` come out as glyph 0 (the empty box) in `font`: the characters
+// that no installed font can draw.
 int missingGlyphs(const QString& text, const QFont& font) {
     int missing = 0;
     for (const QGlyphRun& run : glyphRunsOf(text, font)) {
@@ -56,13 +59,10 @@ QString missingCharacters(const QString& text, const QFont& font) {
 
 // Every key name the sheet can show that is not a plain letter or digit.
 QStringList keySymbols() {
-    QSet<QString> names;
+    QStringList names{modifierSymbols(0x7)};
     for (qint64 code = 0; code <= 0x110; ++code) {
-        if (auto name = keyName(std::nullopt, code)) {
-            names.insert(*name);
-        }
+        names << keyName(std::nullopt, code).value_or(QString());
     }
-    names.insert(modifierSymbols(0x7));
     QSet<QString> characters;
     for (const QString& name : names) {
         for (const QChar c : name) {
@@ -79,9 +79,7 @@ QStringList keySymbols() {
 constexpr double textSizes[] = {0.9, 1.0, 1.18};
 
 KeyCaps capOf(const QString& key, double scale) {
-    ShortcutItem item;
-    item.key = key;
-    return KeyCaps(item, RowFonts::make(scale));
+    return KeyCaps(testing::makeItem({}, {}, key), RowFonts::make(scale));
 }
 
 // The height of the ink of `key` as its cap draws it; the cap's faint fill does not count.
