@@ -92,7 +92,7 @@ struct PanelScript : PanelHarness {
             } else if (token.startsWith("front=")) {
                 workspace.front = app(value);
             } else if (token.startsWith("hold=")) {
-                Preferences(store).setHoldKey(*fromRawValue<HoldKey>(value));
+                Preferences(store).setHoldKey(fromRawValue<HoldKey>(value).value());
             } else if (token.startsWith("level=")) {
                 Preferences(store).setHoldLevel(value.toInt());
             } else if (token == "closeOnRelease") {

@@ -189,11 +189,9 @@ TEST_F(SheetContentTest, ANoticeReportsOnlyTheHeightItNeedsBeyondTheArea) {
 }
 
 TEST_F(SheetContentTest, RowsRunTheirCommandUnlessDisabled) {
-    ShortcutSheet sheet;
-    sheet.groups.push_back({QUuid::createUuid(),
-                            "File",
-                            {makeItem("New", "⌘", "N"), makeItem("Close", "⌘", "W", false)}});
-    loaded(sheet);
+    loaded({{{QUuid::createUuid(),
+              "File",
+              {makeItem("New", "⌘", "N"), makeItem("Close", "⌘", "W", false)}}}});
     ColumnsView* columns = content().columns();
     ASSERT_EQ(columns->placement().size(), 3u);  // the title, then the two rows
     columns->activate(1);
