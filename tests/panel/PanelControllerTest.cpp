@@ -52,6 +52,11 @@ TEST(PanelController, WhatEachSequenceDoesToThePanel) {
          "show show monitors=3 observers=1 hide monitors=0 observers=0"},
         {"refused monitors are simply missing", "refuse show open monitors=0 observers=1"},
         {"never targets itself or nothing", "front=none show front=own show made=0 target=none"},
+        {"the content's height moves the panel once it settles for 30 ms, not under one point",
+         "show idle mark height=400 10ms height=500 10ms height=600 29ms frames=0 1ms frames=1 "
+         "moved=718 height=600.5 50ms frames=1"},
+        {"hiding a hidden panel changes nothing",
+         "hide show idle hide 1s mark hide 1s frames=0 loaded"},
     };
     for (const auto& [name, script] : cases) {
         SCOPED_TRACE(name);
@@ -144,40 +149,6 @@ TEST_F(Controller, PicksTheScreenUnderThePointerElseTheMainOne) {
     screens.main = 0;
     controller.show();
     EXPECT_EQ(controller.panelWidth(), 880);
-}
-
-TEST_F(Controller, DebouncesContentHeightAndIgnoresTinyChanges) {
-    controller.show();
-    scheduler.runUntilIdle();
-    const int before = window->frames;
-    controller.model().setContentHeight(400);
-    scheduler.advance(10ms);
-    controller.model().setContentHeight(500);
-    scheduler.advance(10ms);
-    controller.model().setContentHeight(600);
-    scheduler.advance(29ms);
-    EXPECT_EQ(window->frames, before);
-    scheduler.advance(1ms);
-    EXPECT_EQ(window->frames, before + 1);
-    EXPECT_TRUE(window->lastAnimated);
-    EXPECT_EQ(window->lastFrame.height(), 718);
-
-    controller.model().setContentHeight(600.5);  // under one point: no move
-    scheduler.advance(50ms);
-    EXPECT_EQ(window->frames, before + 1);
-}
-
-TEST_F(Controller, HideOnAHiddenPanelChangesNothing) {
-    controller.hide();  // no panel yet
-    controller.show();
-    scheduler.runUntilIdle();
-    controller.hide();
-    scheduler.advance(1s);
-    const int frames = window->frames;
-    controller.hide();
-    scheduler.advance(1s);
-    EXPECT_EQ(window->frames, frames);
-    EXPECT_FALSE(controller.model().isLoading());
 }
 
 TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {

@@ -18,10 +18,12 @@ namespace holdsheet::testing {
 //   show, hide, released, prefetch, fromHold   the controller asked
 //   idle                            the scheduler run until idle
 //   typing, typed                   the panel's field edited, or not
+//   height=H, mark                  the content's height set; the panel's frames counted from now
 //   announce=A, front=A             A (editor, viewer, own, none) activated; now in front
 //   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted, refuse
 //   open, shut, alpha=X, loading, loaded, title=T (_ for a space), target=A, reads=N,
-//   monitors=N, observers=N, made=N (panels made)     what must hold then
+//   monitors=N, observers=N, made=N (panels made), frames=N (since the mark), moved=H
+//                                   what must hold then
 // `extra` takes a step of the test's own first.
 struct PanelScript : PanelHarness {
     std::optional<RunningApplication> app(const QString& name) const {
@@ -119,6 +121,15 @@ struct PanelScript : PanelHarness {
                 EXPECT_EQ(controller.model().targetPID, app(value) ? app(value)->pid : 0);
             } else if (token.startsWith("made=")) {
                 EXPECT_EQ(panelsMade, value.toInt());
+            } else if (token == "mark") {
+                marked = window->frames;
+            } else if (token.startsWith("frames=")) {
+                EXPECT_EQ(window->frames - marked, value.toInt());
+            } else if (token.startsWith("height=")) {
+                controller.model().setContentHeight(value.toDouble());
+            } else if (token.startsWith("moved=")) {  // animated, to that height
+                EXPECT_TRUE(window->lastAnimated);
+                EXPECT_EQ(window->lastFrame.height(), value.toDouble());
             } else if (token.startsWith("reads=")) {
                 EXPECT_EQ(reads(), value.toInt());
             } else if (token.startsWith("monitors=")) {
@@ -139,6 +150,7 @@ struct PanelScript : PanelHarness {
     }
 
     quint64 down = 0;
+    int marked = 0;
     std::function<bool(const QString&)> extra;
 };
 
