@@ -48,6 +48,9 @@ TEST(PanelController, WhatEachSequenceDoesToThePanel) {
          "show released 1s open closeOnRelease typing released 1s open typed released 1s shut"},
         {"a showing from the hold takes the read ahead even while it runs",
          "prefetch fromHold loading idle loaded title=Editor_Menu reads=1"},
+        {"a show from the bus never takes a read ahead, and drops it: the hold's reads anew too",
+         "prefetch idle rename=Renamed show loading idle title=Renamed hide rename=Again fromHold "
+         "idle title=Again"},
         {"watchers are installed once and removed on hide",
          "show show monitors=3 observers=1 hide monitors=0 observers=0"},
         {"refused monitors are simply missing", "refuse show open monitors=0 observers=1"},
@@ -160,22 +163,6 @@ TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {
     EXPECT_EQ(controller.panel(), nullptr);
     EXPECT_EQ(monitors.count(), 0);
     scheduler.advance(1s);  // a load in flight after tear-down stores nothing, touches nothing
-}
-
-TEST_F(Controller, AShowFromTheBusNeverTakesAReadAhead) {
-    controller.prefetch();
-    scheduler.runUntilIdle();
-    ax.menuBar(editor.pid).child(0).set("AXTitle", "Renamed");
-    controller.show();
-    EXPECT_TRUE(controller.model().isLoading());
-    scheduler.runUntilIdle();
-    EXPECT_EQ(title(), "Renamed");
-    controller.hide();
-    // Dropped: a later showing from the hold loads anew as well.
-    ax.menuBar(editor.pid).child(0).set("AXTitle", "Again");
-    controller.showFromHold();
-    scheduler.runUntilIdle();
-    EXPECT_EQ(title(), "Again");
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ namespace holdsheet::testing {
 //   typing, typed                   the panel's field edited, or not
 //   height=H, mark                  the content's height set; the panel's frames counted from now
 //   announce=A, front=A             A (editor, viewer, own, none) activated; now in front
-//   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted, refuse
+//   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted, refuse,
+//   rename=T (the editor's menu)
 //   open, shut, alpha=X, loading, loaded, title=T (_ for a space), target=A, reads=N,
 //   monitors=N, observers=N, made=N (panels made), frames=N (since the mark), moved=H
 //                                   what must hold then
@@ -109,6 +110,8 @@ struct PanelScript : PanelHarness {
                 ax.trusted = false;
             } else if (token == "refuse") {
                 monitors.refuse = true;
+            } else if (token.startsWith("rename=")) {
+                ax.menuBar(editor.pid).child(0).set("AXTitle", value);
             } else if (token == "open" || token == "shut") {
                 EXPECT_EQ(panelVisible(), token == "open");
             } else if (token.startsWith("alpha=")) {
