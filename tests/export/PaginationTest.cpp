@@ -10,18 +10,6 @@
 namespace holdsheet {
 namespace {
 
-ShortcutGroup group(const QString& title, int items) {
-    ShortcutGroup g;
-    g.title = title;
-    for (int i = 0; i < items; ++i) {
-        ShortcutItem item;
-        item.title = QStringLiteral("%1 %2").arg(title).arg(i + 1);
-        item.key = QStringLiteral("A");
-        g.items.push_back(item);
-    }
-    return g;
-}
-
 // A document in short: columns as "Title rows" per group ("+" after a continued title, "-"
 // for an empty column), " / " between columns, " // " between pages.
 std::string shape(const std::vector<PDFPage>& pages) {
@@ -57,36 +45,30 @@ std::string shape(const std::vector<PDFPage>& pages) {
 TEST(Pagination, LaysGroupsOutInColumnsOfFixedHeights) {
     struct Case {
         const char* name;
-        std::vector<ShortcutGroup> groups;
+        std::vector<int> sizes;  // of groups G1, G2 ...
         const char* shape;
     };
     const Case cases[] = {
         {"no groups: one page with one empty column", {}, "-"},
-        {"a header and 28 rows fill a first-page column", {group("G", 28)}, "G 28"},
-        {"the 29th row opens a column under a continued title", {group("G", 29)}, "G 28 / G+ 1"},
-        {"100 rows alone", {group("G", 100)}, "G 28 / G+ 28 / G+ 28 // G+ 16"},
+        {"a header and 28 rows fill a first-page column", {28}, "G1 28"},
+        {"the 29th row opens a column under a continued title", {29}, "G1 28 / G1+ 1"},
+        {"100 rows alone", {100}, "G1 28 / G1+ 28 / G1+ 28 // G1+ 16"},
         {"later pages hold 31 rows a column",
-         {group("G", 84 + 31 + 1)},
-         "G 28 / G+ 28 / G+ 28 // G+ 31 / G+ 1"},
+         {84 + 31 + 1},
+         "G1 28 / G1+ 28 / G1+ 28 // G1+ 31 / G1+ 1"},
         // 28 + 27 × 14 = 406; 406 + 28 + 14 > 425.28.
-        {"27 rows leave no room for a title and its row",
-         {group("A", 27), group("B", 1)},
-         "A 27 / B 1"},
-        {"a title needs room for its first two rows",
-         {group("A", 25), group("B", 2)},
-         "A 25 / B 2"},
+        {"27 rows leave no room for a title and its row", {27, 1}, "G1 27 / G2 1"},
+        {"a title needs room for its first two rows", {25, 2}, "G1 25 / G2 2"},
         {"room for a title and two rows keeps the group in the column",
-         {group("A", 24), group("B", 3)},
-         "A 24, B 2 / B+ 1"},
+         {24, 3},
+         "G1 24, G2 2 / G2+ 1"},
         {"a group after a full page starts the next one, not continued",
-         {group("A", 84), group("B", 1)},
-         "A 28 / A+ 28 / A+ 28 // B 1"},
-        {"several groups share a column",
-         {group("File", 3), group("Edit", 4), group("View", 0)},
-         "File 3, Edit 4, View 0"},
+         {84, 1},
+         "G1 28 / G1+ 28 / G1+ 28 // G2 1"},
+        {"several groups share a column", {3, 4, 0}, "G1 3, G2 4, G3 0"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(shape(paginate(c.groups)), c.shape) << c.name;
+        EXPECT_EQ(shape(paginate(testing::makeSheet(c.sizes).groups)), c.shape) << c.name;
     }
 }
 
