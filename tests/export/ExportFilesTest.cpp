@@ -63,10 +63,6 @@ std::function<bool(QFileDevice&)> writing(QByteArray text, bool succeed = true) 
         [text, succeed](QFileDevice& file) { return file.write(text) == text.size() && succeed; };
 }
 
-ShortcutGroup fileGroup() {
-    return {QUuid::createUuid(), "File", {makeItem("Open", "⌘", "O")}};
-}
-
 TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
     QTemporaryDir dir;
     const QString target = dir.filePath("sheet.pdf");
@@ -207,10 +203,7 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
     QTemporaryDir dir;
     const QString target = dir.filePath("sheet.pdf");
     writeText(target, "old");
-    std::vector<ShortcutGroup> groups(40, fileGroup());
-    for (auto& group : groups) {
-        group.items.resize(40, group.items.front());
-    }
+    const auto groups = makeSheet(std::vector<int>(40, 40)).groups;
     MemoryPreferenceStore store;
     const Localization l10n(store);
     {
@@ -279,7 +272,7 @@ class ExportFolderTest : public ::testing::Test {
     QString cache() const { return root.filePath("cache"); }
     ExportFolderPlaces places() const { return {runtime(), cache()}; }
     std::optional<QString> exportSheet() {
-        return temporaryPDF({fileGroup()}, "Mousepad", QImage(), l10n, places());
+        return temporaryPDF(makeSheet({1}).groups, "Mousepad", QImage(), l10n, places());
     }
 
     QTemporaryDir root;
