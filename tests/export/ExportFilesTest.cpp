@@ -8,6 +8,8 @@
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
+#include "sheetview/SheetSamples.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -17,23 +19,28 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
-#include <cstring>
 
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
+using namespace holdsheet::testing;
+
+// The type and permissions of `path` itself, not of what a link there names.
+mode_t statOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : mode_t(-1);
+}
 
 mode_t modeOf(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777
-                                                                    : mode_t(-1);
+    return statOf(path) & 07777;
+}
+
+bool link(const QString& to, const QString& at) {
+    return ::symlink(QFile::encodeName(to).constData(), QFile::encodeName(at).constData()) == 0;
 }
 
 QByteArray contentOf(const QString& path) {
@@ -56,18 +63,6 @@ std::function<bool(QFileDevice&)> writing(QByteArray text, bool succeed = true) 
     return
         [text, succeed](QFileDevice& file) { return file.write(text) == text.size() && succeed; };
 }
-
-struct Group {
-    ShortcutGroup group;
-    Group() {
-        group.title = QStringLiteral("File");
-        ShortcutItem item;
-        item.title = QStringLiteral("Open");
-        item.modifiers = QStringLiteral("⌘");
-        item.key = QStringLiteral("O");
-        group.items.push_back(item);
-    }
-};
 
 TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
     QTemporaryDir dir;
@@ -106,102 +101,80 @@ TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
 
 TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     writeText(dir.filePath("plain"), "x");
-    EXPECT_EQ(writeFileAtomically(dir.filePath("folder"), 0666, Existing::replace, writing("new")),
-              FileWrite::notRegular);
     for (const QString& target :
          {dir.filePath("missing/sheet.pdf"), dir.filePath("plain/sheet.pdf"), dir.path() + "/"}) {
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::failed)
             << target.toStdString();
     }
-    EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
     EXPECT_EQ(contentOf(dir.filePath("plain")), "x");
-    EXPECT_EQ(entriesOf(dir.path()), (QStringList{"folder", "plain"}));
-    EXPECT_TRUE(entriesOf(dir.filePath("folder")).isEmpty());
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"plain"});
 }
 
 // Whatever made a FIFO, a socket or a folder there meant it for something else.
 TEST(AtomicFile, OnlyARegularFileOrALinkIsReplaced) {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pdf"));
-    const QString socketPath = dir.filePath("socket.pdf");
-    const FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray socketName = QFile::encodeName(socketPath);
-    ASSERT_LT(static_cast<std::size_t>(socketName.size()), sizeof(address.sun_path));
-    std::memcpy(address.sun_path, socketName.constData(),
-                static_cast<std::size_t>(socketName.size()));
-    ASSERT_EQ(::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)),
-              0);
-    for (const QString& target : {fifo, dir.filePath("folder.pdf"), socketPath}) {
+    const std::pair<QString, mode_t> others[] = {{dir.filePath("fifo.pdf"), S_IFIFO},
+                                                 {dir.filePath("socket.pdf"), S_IFSOCK},
+                                                 {dir.filePath("folder.pdf"), S_IFDIR}};
+    for (const auto& [target, type] : others) {
+        if (type != S_IFDIR) {
+            ASSERT_EQ(::mknod(QFile::encodeName(target).constData(), type | 0600, 0), 0);
+        }
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::notRegular)
             << target.toStdString();
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")),
                   FileWrite::exists)
             << target.toStdString();
+        EXPECT_EQ(statOf(target) & S_IFMT, type) << target.toStdString();
     }
-    struct stat info {};
-    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(::lstat(socketName.constData(), &info), 0);
-    EXPECT_TRUE(S_ISSOCK(info.st_mode));
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"fifo.pdf", "folder.pdf", "socket.pdf"}));
+    EXPECT_TRUE(entriesOf(dir.filePath("folder.pdf")).isEmpty());
 }
 
 TEST(AtomicFile, TheReplacementKeepsThePermissionsOfTheFileItReplaces) {
     QTemporaryDir dir;
     const mode_t umaskBefore = ::umask(022);
+    const QString target = dir.filePath("sheet.pdf");
+    const QString elsewhere = dir.filePath("elsewhere");
     struct Case {
         const char* name;
-        std::function<void(const QString&)> arrange;
-        mode_t mode;  // afterwards
+        mode_t before;  // 0: no file
+        bool linked;    // the file is elsewhere, a link to it there
+        mode_t after;
     };
     const Case cases[] = {
-        {"a new file: the mode asked for, less the umask", [](const QString&) {}, 0644},
-        {"a file only its owner reads",
-         [](const QString& path) {
-             writeText(path, "old");
-             ::chmod(QFile::encodeName(path).constData(), 0600);
-         },
-         0600},
-        {"a file its group writes",
-         [](const QString& path) {
-             writeText(path, "old");
-             ::chmod(QFile::encodeName(path).constData(), 0664);
-         },
-         0664},
-        {"a link: a new file",
-         [&dir](const QString& path) {
-             writeText(dir.filePath("elsewhere"), "old");
-             ::chmod(QFile::encodeName(dir.filePath("elsewhere")).constData(), 0600);
-             ::symlink("elsewhere", QFile::encodeName(path).constData());
-         },
-         0644},
+        {"a new file: the mode asked for, less the umask", 0, false, 0644},
+        {"a file only its owner reads", 0600, false, 0600},
+        {"a file its group writes", 0664, false, 0664},
+        {"a link: a new file", 0600, true, 0644},
     };
     for (const Case& c : cases) {
-        const QString target = dir.filePath("sheet.pdf");
         QFile::remove(target);
-        c.arrange(target);
+        const QString file = c.linked ? elsewhere : target;
+        if (c.before) {
+            writeText(file, "old");
+            ::chmod(QFile::encodeName(file).constData(), c.before);
+        }
+        if (c.linked) {
+            link("elsewhere", target);
+        }
         EXPECT_EQ(writeFileAtomically(target, 0666, Existing::replace, writing("new")),
                   FileWrite::written)
             << c.name;
-        EXPECT_EQ(modeOf(target), c.mode) << c.name;
+        EXPECT_EQ(modeOf(target), c.after) << c.name;
         EXPECT_EQ(contentOf(target), "new") << c.name;
         EXPECT_FALSE(QFileInfo(target).isSymLink()) << c.name;
     }
     // The link was replaced, not written through; unforced, a link is a file there.
-    EXPECT_EQ(contentOf(dir.filePath("elsewhere")), "old");
-    EXPECT_EQ(modeOf(dir.filePath("elsewhere")), 0600u);
-    QFile::remove(dir.filePath("sheet.pdf"));
-    ASSERT_EQ(::symlink("elsewhere", QFile::encodeName(dir.filePath("sheet.pdf")).constData()), 0);
-    EXPECT_EQ(writeFileAtomically(dir.filePath("sheet.pdf"), 0666, Existing::keep, writing("new")),
-              FileWrite::exists);
+    EXPECT_EQ(contentOf(elsewhere), "old");
+    EXPECT_EQ(modeOf(elsewhere), 0600u);
+    QFile::remove(target);
+    ASSERT_TRUE(link("elsewhere", target));
+    EXPECT_EQ(writeFileAtomically(target, 0666, Existing::keep, writing("new")), FileWrite::exists);
     ::umask(umaskBefore);
 }
 
@@ -231,10 +204,7 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFileAndLeavesNothingElse) {
     QTemporaryDir dir;
     const QString target = dir.filePath("sheet.pdf");
     writeText(target, "old");
-    std::vector<ShortcutGroup> groups(40, Group().group);
-    for (auto& group : groups) {
-        group.items.resize(40, group.items.front());
-    }
+    const auto groups = makeSheet(std::vector<int>(40, 40)).groups;
     MemoryPreferenceStore store;
     const Localization l10n(store);
     {
@@ -291,19 +261,6 @@ TEST(AtomicFile, AnInterruptedWriteLeavesNothingBehind) {
     }
 }
 
-TEST(TemporaryPdf, TheFileNameKeepsSlashesAndColonsOutOfTheName) {
-    MemoryPreferenceStore store;
-    Preferences(store).setLanguage("en");
-    const Localization l10n(store);
-    EXPECT_EQ(pdfFileName("A/B: C", l10n), "Holdsheet - A-B- C.pdf");
-    EXPECT_EQ(pdfFileName("Mousepad", l10n), "Holdsheet - Mousepad.pdf");
-    // A name too long for a file name loses its end, not its extension.
-    const QString longName = pdfFileName(QString(300, QChar(0x00e9)), l10n);
-    EXPECT_LE(QFile::encodeName(longName).size(), 255);
-    EXPECT_TRUE(longName.startsWith("Holdsheet - éé"));
-    EXPECT_TRUE(longName.endsWith("é.pdf"));
-}
-
 class ExportFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -316,13 +273,23 @@ class ExportFolderTest : public ::testing::Test {
     QString cache() const { return root.filePath("cache"); }
     ExportFolderPlaces places() const { return {runtime(), cache()}; }
     std::optional<QString> exportSheet() {
-        return temporaryPDF({Group().group}, "Mousepad", QImage(), l10n, places());
+        return temporaryPDF(makeSheet({1}).groups, "Mousepad", QImage(), l10n, places());
     }
 
     QTemporaryDir root;
     MemoryPreferenceStore store;
     Localization l10n{store};
 };
+
+TEST_F(ExportFolderTest, TheFileNameKeepsSlashesAndColonsOutOfTheName) {
+    EXPECT_EQ(pdfFileName("A/B: C", l10n), "Holdsheet - A-B- C.pdf");
+    EXPECT_EQ(pdfFileName("Mousepad", l10n), "Holdsheet - Mousepad.pdf");
+    // A name too long for a file name loses its end, not its extension.
+    const QString longName = pdfFileName(QString(300, QChar(0x00e9)), l10n);
+    EXPECT_LE(QFile::encodeName(longName).size(), 255);
+    EXPECT_TRUE(longName.startsWith("Holdsheet - éé"));
+    EXPECT_TRUE(longName.endsWith("é.pdf"));
+}
 
 TEST_F(ExportFolderTest, AnExportLandsInTheRuntimeFolderForItsOwnerOnly) {
     const auto first = exportSheet();
@@ -374,16 +341,8 @@ TEST_F(ExportFolderTest, ALinkAFileOrAnotherUsersFolderInItsPlaceIsRefused) {
         std::function<bool()> arrange;  // false: cannot be arranged here
     };
     const Case cases[] = {
-        {"a link to a folder",
-         [&] {
-             return ::symlink(QFile::encodeName(decoy).constData(),
-                              QFile::encodeName(folder).constData()) == 0;
-         }},
-        {"a dangling link",
-         [&] {
-             return ::symlink(QFile::encodeName(root.filePath("gone")).constData(),
-                              QFile::encodeName(folder).constData()) == 0;
-         }},
+        {"a link to a folder", [&] { return link(decoy, folder); }},
+        {"a dangling link", [&] { return link(root.filePath("gone"), folder); }},
         {"a file",
          [&] {
              writeText(folder, "x");

@@ -1,14 +1,22 @@
+#include "export/ExportDate.h"
+#include "export/PDFPageView.h"
 #include "export/Pagination.h"
 #include "export/PdfWriter.h"
+#include "export/SheetPrinting.h"
+#include "prefs/Languages.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
 
+#include "PdfTools.h"
+#include "sheetview/SheetSamples.h"
+
 #include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,9 +31,9 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
+using namespace holdsheet::testing;
 
-const QDate exportDate(2025, 3, 13);
+const QDate exportDate(2025, 3, 13);  // a Thursday
 
 // A sheet of three pages: a long "Edit" runs over into continued columns.
 std::vector<ShortcutGroup> threePageSheet() {
@@ -41,12 +49,9 @@ std::vector<ShortcutGroup> threePageSheet() {
         ShortcutGroup group;
         group.title = QString::fromUtf8(menu.title);
         for (int i = 0; i < menu.items; ++i, ++n) {
-            ShortcutItem item;
-            item.title = QStringLiteral("%1 command %2").arg(group.title).arg(i + 1);
-            item.key = QString::fromUtf8(keys[n % 5]);
-            item.modifiers = QString::fromUtf8(modifiers[n % 5]);
-            item.isEnabled = n % 7 != 0;
-            group.items.push_back(item);
+            group.items.push_back(
+                makeItem(QStringLiteral("%1 command %2").arg(group.title).arg(i + 1),
+                         modifiers[n % 5], keys[n % 5], n % 7 != 0));
         }
         groups.push_back(group);
     }
@@ -56,18 +61,94 @@ std::vector<ShortcutGroup> threePageSheet() {
     return groups;
 }
 
-struct Tool {
-    int exitCode = -1;
-    QString out;
-};
-
-Tool run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000)) {
-        return {};
+// A document in short: columns as "Title rows" per group ("+" after a continued title, "-"
+// for an empty column), " / " between columns, " // " between pages.
+std::string shape(const std::vector<PDFPage>& pages) {
+    QStringList pageTexts;
+    for (const PDFPage& page : pages) {
+        QStringList columnTexts;
+        for (const auto& column : page.columns) {
+            QStringList runs;
+            int rows = 0;
+            QString title;
+            const auto close = [&] {
+                if (!title.isNull()) {
+                    runs << QStringLiteral("%1 %2").arg(title).arg(rows);
+                }
+            };
+            for (const PDFEntry& entry : column) {
+                if (const auto* header = std::get_if<PDFHeader>(&entry)) {
+                    close();
+                    title = header->title + (header->continued ? QStringLiteral("+") : QString());
+                    rows = 0;
+                } else {
+                    ++rows;
+                }
+            }
+            close();
+            columnTexts << (runs.isEmpty() ? QStringLiteral("-") : runs.join(QStringLiteral(", ")));
+        }
+        pageTexts << columnTexts.join(QStringLiteral(" / "));
     }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+    return pageTexts.join(QStringLiteral(" // ")).toStdString();
+}
+
+TEST(Pagination, LaysGroupsOutInColumnsOfFixedHeights) {
+    struct Case {
+        const char* name;
+        std::vector<int> sizes;  // of groups G1, G2 ...
+        const char* shape;
+    };
+    const Case cases[] = {
+        {"no groups: one page with one empty column", {}, "-"},
+        {"a header and 28 rows fill a first-page column", {28}, "G1 28"},
+        {"the 29th row opens a column under a continued title", {29}, "G1 28 / G1+ 1"},
+        {"100 rows alone", {100}, "G1 28 / G1+ 28 / G1+ 28 // G1+ 16"},
+        {"later pages hold 31 rows a column",
+         {84 + 31 + 1},
+         "G1 28 / G1+ 28 / G1+ 28 // G1+ 31 / G1+ 1"},
+        // 28 + 27 × 14 = 406; 406 + 28 + 14 > 425.28.
+        {"27 rows leave no room for a title and its row", {27, 1}, "G1 27 / G2 1"},
+        {"a title needs room for its first two rows", {25, 2}, "G1 25 / G2 2"},
+        {"room for a title and two rows keeps the group in the column",
+         {24, 3},
+         "G1 24, G2 2 / G2+ 1"},
+        {"a group after a full page starts the next one, not continued",
+         {84, 1},
+         "G1 28 / G1+ 28 / G1+ 28 // G2 1"},
+        {"several groups share a column", {3, 4, 0}, "G1 3, G2 4, G3 0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(shape(paginate(makeSheet(c.sizes).groups)), c.shape) << c.name;
+    }
+}
+
+TEST(Pagination, PagesAreNumberedInOrderWithTheirOwnIdsAndKeepTheItems) {
+    const auto groups = makeSheet(std::vector<int>(120, 2)).groups;
+    const auto pages = paginate(groups);
+    ASSERT_GT(pages.size(), 3u);
+    QSet<QUuid> ids;
+    std::vector<QUuid> itemIds;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].index, static_cast<int>(i));
+        EXPECT_LE(pages[i].columns.size(), 3u);
+        ids.insert(pages[i].id);
+        for (const auto& column : pages[i].columns) {
+            for (const PDFEntry& entry : column) {
+                if (const auto* item = std::get_if<ShortcutItem>(&entry)) {
+                    itemIds.push_back(item->id);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(ids.size(), static_cast<qsizetype>(pages.size()));
+    std::vector<QUuid> expected;
+    for (const auto& g : groups) {
+        for (const auto& item : g.items) {
+            expected.push_back(item.id);
+        }
+    }
+    EXPECT_EQ(itemIds, expected) << "every item once, in sheet order";
 }
 
 // A word as pdftotext -bbox places it, in points from the page's top-left corner.
@@ -221,17 +302,12 @@ TEST_F(PdfDocumentTest, EntriesSitWhereThePaginationCountedThem) {
 }
 
 TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
-    std::vector<ShortcutGroup> groups(1);
-    groups[0].title = "File";
-    for (const char* title : {"New", "Open", "Save"}) {
-        ShortcutItem item;
-        item.title = title;
-        item.modifiers = "⌘";
-        item.key = QString(QChar(title[0]));
-        groups[0].items.push_back(item);
-    }
-    const QString pdf = write(groups, "short.pdf");
-    EXPECT_TRUE(run("pdfinfo", {pdf}).out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
+    const QString pdf = write(
+        {{QUuid::createUuid(),
+          "File",
+          {makeItem("New", "⌘", "N"), makeItem("Open", "⌘", "O"), makeItem("Save", "⌘", "S")}}},
+        "short.pdf");
+    EXPECT_EQ(pageCountOf(pdf), 1);
     const auto words = wordsOf(pdf);
     const auto footer = find(words, 1, "Page");
     const auto save = find(words, 1, "Save");
@@ -249,6 +325,158 @@ TEST_F(PdfDocumentTest, TheDocumentSpeaksTheChosenLanguage) {
     EXPECT_TRUE(text.contains("13. März 2025")) << text.left(400);
     EXPECT_FALSE(text.contains("Page 1 of 3"));
     EXPECT_FALSE(text.contains("pdf.page")) << "a key without its text";
+}
+
+// The page drawn on an image of `dotsPerPoint` pixels a point, the painter scaled to points
+// as a printer's would be.
+QImage drawn(const PDFPageView& view, double dotsPerPoint) {
+    const QSizeF size = PDFPageView::pageSize() * dotsPerPoint;
+    QImage image(size.toSize(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dotsPerPoint * 72 / 0.0254));
+    image.setDotsPerMeterY(qRound(dotsPerPoint * 72 / 0.0254));
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.scale(dotsPerPoint, dotsPerPoint);
+    view.paint(painter);
+    return image;
+}
+
+// Left and right ends, in points, of what is drawn between two heights.
+std::pair<double, double> inkExtent(const QImage& image, double dotsPerPoint, double top,
+                                    double bottom) {
+    int left = image.width();
+    int right = -1;
+    for (int y = qRound(top * dotsPerPoint); y < qRound(bottom * dotsPerPoint); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(line[x]) < 160) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left / dotsPerPoint, (right + 1) / dotsPerPoint};
+}
+
+// What the print path relies on: a painter scaled to points gives the same page whatever the
+// device's resolution, text included. The mark is the program's own drawing, embedded in the
+// binary: every first page carries it.
+TEST_F(PdfDocumentTest, AFirstPageDrawsTheSameInPointsOnEveryResolutionMarkIncluded) {
+    PDFPage page;
+    page.columns = {{PDFHeader{QStringLiteral("File"), false},
+                     makeItem("Save a copy of the document", "⇧⌘", "S")}};
+    const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),
+                           QStringLiteral("13 March 2025"), l10n);
+    const double rowTop = 34 + 76 + 28;
+    const QImage atPoints = drawn(view, 1);
+    const QImage atPrinter = drawn(view, 300.0 / 72);
+    EXPECT_EQ(atPoints.pixel(1, 1), qRgb(255, 255, 255)) << "a white page";
+    for (const auto& [name, top, bottom] :
+         {std::tuple{"the row", rowTop, rowTop + 14},
+          std::tuple{"the letter-spaced product name", 34.0 + 10, 34.0 + 19},
+          std::tuple{"the group title", rowTop - 28, rowTop - 2}}) {
+        const auto [left1, right1] = inkExtent(atPoints, 1, top, bottom);
+        const auto [left2, right2] = inkExtent(atPrinter, 300.0 / 72, top, bottom);
+        EXPECT_NEAR(left1, left2, 1.5) << name;
+        EXPECT_NEAR(right1, right2, 1.5) << name;
+        EXPECT_GT(right1 - left1, 10) << name << ": something drawn";
+    }
+    const QImage image = drawn(view, 2);
+    int coloured = 0;  // left of the product name, where the 46-point mark sits
+    for (int y = 2 * 40; y < 2 * 86; ++y) {
+        for (int x = 2 * 34; x < 2 * 80; ++x) {
+            coloured += image.pixelColor(x, y).saturation() > 60 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(coloured, 2 * 46 * 2 * 46 / 3) << "the mark's area is mostly blank";
+}
+
+TEST(FitPage, ScalesThePageDownToThePrintableAreaNeverUpAndCentresIt) {
+    // Landscape A4 is 841.89 × 595.28 points.
+    const struct {
+        const char* name;
+        QSizeF printable;
+        double resolution;
+        double scale;
+        QPointF offset;
+    } cases[] = {
+        {"room to spare at 72 dpi", {1000, 700}, 72, 1.0, {79.055, 52.36}},
+        {"room to spare at 600 dpi: points to pixels only",
+         {8000, 6000},
+         600,
+         600 / 72.0,
+         {492.125, 519.667}},
+        {"too narrow: the width decides", {421, 595.28}, 72, 421 / 841.89, {0, 148.81}},
+        {"too low: the height decides", {841.89, 297.64}, 72, 0.5, {210.4725, 0}},
+        {"letter paper at 300 dpi inside 0.25 in margins",
+         {3150, 2400},
+         300,
+         3150 / 841.89,
+         {0, (2400 - 595.28 * 3150 / 841.89) / 2}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const PageFit fit = fitPage(test.printable, test.resolution);
+        EXPECT_NEAR(fit.scale, test.scale, 1e-6);
+        EXPECT_NEAR(fit.offset.x(), test.offset.x(), 0.01);
+        EXPECT_NEAR(fit.offset.y(), test.offset.y(), 0.01);
+    }
+}
+
+TEST_F(PdfDocumentTest, PrintingGivesOnePrintedPagePerPageInTheRangeAsked) {
+    const struct {
+        const char* name;
+        int from, to;  // 0: all
+        int pages;
+    } cases[] = {
+        {"all", 0, 0, 3}, {"the last two", 2, 3, 2}, {"past the end", 2, 9, 2}, {"one", 1, 1, 1}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const QString out = dir.filePath(QString::fromLatin1(test.name) + ".pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        if (test.from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(test.from, test.to);
+        }
+        EXPECT_TRUE(printPages(printer, threePageSheet(), "Editor", QImage(), l10n));
+        EXPECT_EQ(pageCountOf(out), test.pages);
+    }
+}
+
+TEST(ExportDate, DayWideMonthAndYearAsTheLocaleArrangesThem) {
+    struct Case {
+        const char* locale;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"en_US", "March 13, 2025"}, {"en_GB", "13 March 2025"},       {"de_DE", "13. März 2025"},
+        {"fr_FR", "13 mars 2025"},   {"es_ES", "13 de marzo de 2025"}, {"ja_JP", "2025年3月13日"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(exportDateText(exportDate, QLocale(c.locale)), QString::fromUtf8(c.text))
+            << c.locale;
+    }
+}
+
+// Every interface language: the year and the month as the long date has them, and no
+// weekday.
+TEST(ExportDate, NoLanguageShowsTheWeekday) {
+    for (const Language& language : selectableLanguages()) {
+        const QLocale locale(language.code);
+        const QString text = exportDateText(exportDate, locale);
+        SCOPED_TRACE(language.code.toStdString() + ": " + text.toStdString());
+        const QString longDate = locale.toString(exportDate, QLocale::LongFormat);
+        EXPECT_TRUE(text.contains(locale.toString(exportDate, QStringLiteral("yyyy"))));
+        // Some write the month as a number in full dates too (2025年3月13日).
+        if (longDate.contains(locale.monthName(3))) {
+            EXPECT_TRUE(text.contains(locale.monthName(3)));
+        }
+        EXPECT_FALSE(text.contains(locale.dayName(4)));
+        EXPECT_FALSE(text.contains(locale.dayName(4, QLocale::ShortFormat)));
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "panel/PanelController.h"
 
+#include "panel/PanelScript.h"
 #include "prefs/Preferences.h"
-#include "support/PanelHarness.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +12,10 @@ namespace {
 using namespace std::chrono_literals;
 using namespace holdsheet::testing;
 
-class Controller : public ::testing::Test, public PanelHarness {
+class Controller : public ::testing::Test, public PanelScript {
   protected:
     // The model's writes, in order, as observers see them.
-    std::vector<std::string> watchModel() {
-        std::vector<std::string> log;
+    Controller() {
         auto& m = controller.model();
         QObject::connect(&m, &SheetModel::appNameChanged, [this] { writes.push_back("appName"); });
         QObject::connect(&m, &SheetModel::appIconChanged, [this] { writes.push_back("appIcon"); });
@@ -26,15 +25,48 @@ class Controller : public ::testing::Test, public PanelHarness {
                          [this] { writes.push_back("isLoading"); });
         QObject::connect(&m, &SheetModel::contentHeightChanged,
                          [this] { writes.push_back("contentHeight"); });
-        return log;
-    }
-    QString loadedTitle() {
-        const auto& sheet = controller.model().sheet();
-        return sheet && !sheet->groups.empty() ? sheet->groups[0].title : QString();
     }
 
     std::vector<std::string> writes;
 };
+
+TEST(PanelController, WhatEachSequenceDoesToThePanel) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Escape closes and is swallowed, other keys pass",
+         "show local open escape 140ms shut monitors=0"},
+        {"a click elsewhere closes; the fade ends it",
+         "show left alpha=0 open 139ms open 1ms shut"},
+        {"a right click elsewhere", "show right alpha=0 open 139ms open 1ms shut"},
+        {"a middle click elsewhere", "show other alpha=0 open 139ms open 1ms shut"},
+        {"a key elsewhere", "show key alpha=0 open 139ms open 1ms shut"},
+        {"a scroll elsewhere leaves it", "show scroll open"},
+        {"a showing during the fade keeps it", "show hide 70ms show 200ms open alpha=1"},
+        {"activations of the target or itself keep it, of another close it",
+         "show announce=editor announce=own 1s open announce=viewer 1s shut"},
+        {"an activation of nothing known closes it", "show announce=none 1s shut"},
+        {"the hold key's release closes only when asked, and not while typing",
+         "show released 1s open closeOnRelease typing released 1s open typed released 1s shut"},
+        {"a showing from the hold takes the read ahead even while it runs",
+         "prefetch fromHold loading idle loaded title=Editor_Menu reads=1"},
+        {"a show from the bus never takes a read ahead, and drops it: the hold's reads anew too",
+         "prefetch idle rename=Renamed show loading idle title=Renamed hide rename=Again fromHold "
+         "idle title=Again"},
+        {"watchers are installed once and removed on hide",
+         "show show monitors=3 observers=1 hide monitors=0 observers=0"},
+        {"refused monitors are simply missing", "refuse show open monitors=0 observers=1"},
+        {"never targets itself or nothing", "front=none show front=own show made=0 target=none"},
+        {"the content's height moves the panel once it settles for 30 ms, not under one point",
+         "show idle mark height=400 10ms height=500 10ms height=600 29ms frames=0 1ms frames=1 "
+         "moved=718 height=600.5 50ms frames=1"},
+        {"hiding a hidden panel changes nothing",
+         "hide show idle hide 1s mark hide 1s frames=0 loaded"},
+    };
+    for (const auto& [name, script] : cases) {
+        SCOPED_TRACE(name);
+        PanelScript panel;
+        panel.play(script);
+    }
+}
 
 // Until the application's name is known the panel carries the program's own.
 TEST_F(Controller, TheNameShownFallsBackToTheProgramsOwn) {
@@ -46,7 +78,6 @@ TEST_F(Controller, TheNameShownFallsBackToTheProgramsOwn) {
 }
 
 TEST_F(Controller, ShowResetsTheModelInOrderThenLoads) {
-    watchModel();
     controller.model().setQuery("stale");
     writes.clear();
     controller.show();
@@ -62,29 +93,19 @@ TEST_F(Controller, ShowResetsTheModelInOrderThenLoads) {
     writes.clear();
     scheduler.runUntilIdle();
     EXPECT_EQ(writes, (std::vector<std::string>{"sheet", "isLoading"}));
-    EXPECT_EQ(loadedTitle(), "Editor Menu");
+    EXPECT_EQ(title(), "Editor Menu");
     EXPECT_FALSE(controller.model().isLoading());
     EXPECT_EQ(controller.model().query(), "op");
 }
 
-TEST_F(Controller, NeverTargetsItselfOrNothing) {
-    workspace.front = std::nullopt;
-    controller.show();
-    workspace.front = RunningApplication{workspace.own, "", "Holdsheet", QImage(), 9, {}};
-    controller.show();
-    EXPECT_EQ(panelsMade, 0);
-    EXPECT_EQ(controller.model().targetPID, 0);
-}
-
 TEST_F(Controller, OnlyTheLatestLoadIsStoredAndAClosedOneStoresNothing) {
-    watchModel();
     controller.show();
     workspace.front = viewer;
     controller.show();  // the first load is still in flight
     writes.clear();
     scheduler.runUntilIdle();
     EXPECT_EQ(writes, (std::vector<std::string>{"sheet", "isLoading"}));  // once
-    EXPECT_EQ(loadedTitle(), "Viewer Menu");
+    EXPECT_EQ(title(), "Viewer Menu");
     EXPECT_EQ(panelsMade, 1);
 
     controller.show();
@@ -133,124 +154,6 @@ TEST_F(Controller, PicksTheScreenUnderThePointerElseTheMainOne) {
     EXPECT_EQ(controller.panelWidth(), 880);
 }
 
-TEST_F(Controller, DebouncesContentHeightAndIgnoresTinyChanges) {
-    controller.show();
-    scheduler.runUntilIdle();
-    const int before = window->frames;
-    controller.model().setContentHeight(400);
-    scheduler.advance(10ms);
-    controller.model().setContentHeight(500);
-    scheduler.advance(10ms);
-    controller.model().setContentHeight(600);
-    scheduler.advance(29ms);
-    EXPECT_EQ(window->frames, before);
-    scheduler.advance(1ms);
-    EXPECT_EQ(window->frames, before + 1);
-    EXPECT_TRUE(window->lastAnimated);
-    EXPECT_EQ(window->lastFrame.height(), 718);
-
-    controller.model().setContentHeight(600.5);  // under one point: no move
-    scheduler.advance(50ms);
-    EXPECT_EQ(window->frames, before + 1);
-}
-
-TEST_F(Controller, EscapeClosesAndIsSwallowedOtherKeysPass) {
-    controller.show();
-    EXPECT_TRUE(monitors.local({EventType::keyDown, 0, 0}));  // "a" reaches the field
-    EXPECT_TRUE(window->visible);
-    EXPECT_FALSE(monitors.local({EventType::keyDown, 53, 0}));
-    scheduler.advance(140ms);
-    EXPECT_FALSE(window->visible);
-    EXPECT_EQ(monitors.count(), 0);
-}
-
-TEST_F(Controller, ClicksAndKeysElsewhereCloseTheFadeEndsIt) {
-    for (auto type : {EventType::leftMouseDown, EventType::rightMouseDown,
-                      EventType::otherMouseDown, EventType::keyDown}) {
-        controller.show();
-        monitors.global({type, 0, 0});
-        EXPECT_EQ(window->currentAlpha, 0.0);
-        EXPECT_TRUE(window->visible) << "visible until the fade ends";
-        scheduler.advance(139ms);
-        EXPECT_TRUE(window->visible);
-        scheduler.advance(1ms);
-        EXPECT_FALSE(window->visible);
-    }
-    controller.show();
-    monitors.global({EventType::scrollWheel, 0, 0});
-    EXPECT_TRUE(window->visible);
-}
-
-TEST_F(Controller, AShowingDuringTheFadeKeepsThePanel) {
-    controller.show();
-    controller.hide();
-    scheduler.advance(70ms);
-    controller.show();
-    scheduler.advance(200ms);
-    EXPECT_TRUE(window->visible);
-    EXPECT_EQ(window->currentAlpha, 1.0);
-}
-
-TEST_F(Controller, ActivationsOfTheTargetOrItselfKeepThePanel) {
-    controller.show();
-    workspace.announce(editor);
-    workspace.announce(RunningApplication{workspace.own, "", "", QImage(), 0, {}});
-    scheduler.advance(1s);
-    EXPECT_TRUE(window->visible);
-    workspace.announce(viewer);
-    scheduler.advance(1s);
-    EXPECT_FALSE(window->visible);
-
-    controller.show();
-    workspace.announce(std::nullopt);  // nothing known about it: close
-    scheduler.advance(1s);
-    EXPECT_FALSE(window->visible);
-}
-
-TEST_F(Controller, HideOnAHiddenPanelChangesNothing) {
-    controller.hide();  // no panel yet
-    controller.show();
-    scheduler.runUntilIdle();
-    controller.hide();
-    scheduler.advance(1s);
-    const int frames = window->frames;
-    controller.hide();
-    scheduler.advance(1s);
-    EXPECT_EQ(window->frames, frames);
-    EXPECT_FALSE(controller.model().isLoading());
-}
-
-TEST_F(Controller, WatchersAreInstalledOnceAndRemovedOnHide) {
-    controller.show();
-    controller.show();
-    EXPECT_EQ(monitors.count(), 3);
-    EXPECT_EQ(workspace.observers(), 1);
-    controller.hide();
-    EXPECT_EQ(monitors.count(), 0);
-    EXPECT_EQ(workspace.observers(), 0);
-
-    monitors.refuse = true;  // refused monitors are simply missing
-    controller.show();
-    EXPECT_EQ(monitors.count(), 0);
-    EXPECT_EQ(workspace.observers(), 1);
-}
-
-TEST_F(Controller, CommandReleasedClosesOnlyWhenAskedAndNotWhileTyping) {
-    controller.show();
-    controller.commandReleased();
-    scheduler.advance(1s);
-    EXPECT_TRUE(window->visible);  // closeOnRelease off
-    Preferences(store).setCloseOnRelease(true);
-    window->editing = true;
-    controller.commandReleased();
-    scheduler.advance(1s);
-    EXPECT_TRUE(window->visible);
-    window->editing = false;
-    controller.commandReleased();
-    scheduler.advance(1s);
-    EXPECT_FALSE(window->visible);
-}
-
 TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {
     controller.show();
     window->key = false;
@@ -260,32 +163,6 @@ TEST_F(Controller, MakesThePanelKeyOnTheNextTurnAndTearsDown) {
     EXPECT_EQ(controller.panel(), nullptr);
     EXPECT_EQ(monitors.count(), 0);
     scheduler.advance(1s);  // a load in flight after tear-down stores nothing, touches nothing
-}
-
-TEST_F(Controller, AShowingFromTheHoldTakesTheReadAheadEvenWhileItRuns) {
-    controller.prefetch();
-    controller.showFromHold();  // the read is still on its way
-    EXPECT_TRUE(controller.model().isLoading());
-    scheduler.runUntilIdle();
-    EXPECT_FALSE(controller.model().isLoading());
-    EXPECT_EQ(loadedTitle(), "Editor Menu");
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1);
-}
-
-TEST_F(Controller, AShowFromTheBusNeverTakesAReadAhead) {
-    controller.prefetch();
-    scheduler.runUntilIdle();
-    ax.menuBar(editor.pid).child(0).set("AXTitle", "Renamed");
-    controller.show();
-    EXPECT_TRUE(controller.model().isLoading());
-    scheduler.runUntilIdle();
-    EXPECT_EQ(loadedTitle(), "Renamed");
-    controller.hide();
-    // Dropped: a later showing from the hold loads anew as well.
-    ax.menuBar(editor.pid).child(0).set("AXTitle", "Again");
-    controller.showFromHold();
-    scheduler.runUntilIdle();
-    EXPECT_EQ(loadedTitle(), "Again");
 }
 
 }  // namespace

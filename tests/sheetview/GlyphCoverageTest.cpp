@@ -5,6 +5,8 @@
 #include "sheetview/KeyCaps.h"
 #include "ui/SheetStyle.h"
 
+#include "SheetSamples.h"
+
 #include <QDir>
 #include <QGlyphRun>
 #include <QImage>
@@ -17,16 +19,21 @@
 namespace holdsheet {
 namespace {
 
-// How many glyphs of `text` come out as glyph 0 (the empty box) in `font`, after Qt has
-// tried its fallback fonts: the characters that no installed font can draw.
-int missingGlyphs(const QString& text, const QFont& font) {
+// The glyphs Qt draws `text` with in `font`, after it has tried its fallback fonts.
+QList<QGlyphRun> glyphRunsOf(const QString& text, const QFont& font) {
     QTextLayout layout(text, font);
     layout.beginLayout();
     while (layout.createLine().isValid()) {
     }
     layout.endLayout();
+    return layout.glyphRuns();
+}
+
+// How many glyphs of `text` come out as glyph 0 (the empty box) in `font`: the characters
+// that no installed font can draw.
+int missingGlyphs(const QString& text, const QFont& font) {
     int missing = 0;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (const QGlyphRun& run : glyphRunsOf(text, font)) {
         for (quint32 glyph : run.glyphIndexes()) {
             missing += glyph == 0 ? 1 : 0;
         }
@@ -52,13 +59,10 @@ QString missingCharacters(const QString& text, const QFont& font) {
 
 // Every key name the sheet can show that is not a plain letter or digit.
 QStringList keySymbols() {
-    QSet<QString> names;
+    QStringList names{modifierSymbols(0x7)};
     for (qint64 code = 0; code <= 0x110; ++code) {
-        if (auto name = keyName(std::nullopt, code)) {
-            names.insert(*name);
-        }
+        names << keyName(std::nullopt, code).value_or(QString());
     }
-    names.insert(modifierSymbols(0x7));
     QSet<QString> characters;
     for (const QString& name : names) {
         for (const QChar c : name) {
@@ -75,9 +79,7 @@ QStringList keySymbols() {
 constexpr double textSizes[] = {0.9, 1.0, 1.18};
 
 KeyCaps capOf(const QString& key, double scale) {
-    ShortcutItem item;
-    item.key = key;
-    return KeyCaps(item, RowFonts::make(scale));
+    return KeyCaps(testing::makeItem({}, {}, key), RowFonts::make(scale));
 }
 
 // The height of the ink of `key` as its cap draws it; the cap's faint fill does not count.
@@ -101,16 +103,6 @@ int inkedHeight(const QString& key, double scale) {
     return bottom < 0 ? 0 : bottom - top + 1;
 }
 
-// The family that draws `text` in `font`, after fallback.
-QString drawnFamily(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const auto runs = layout.glyphRuns();
-    return runs.isEmpty() ? QString() : runs.first().rawFont().familyName();
-}
-
 TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {
     for (const double scale : textSizes) {
         SCOPED_TRACE(scale);
@@ -119,8 +111,9 @@ TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {
         EXPECT_GE(arrows, 8);  // something was drawn to compare with
         for (const QString key : {"⇞", "⇟"}) {
             EXPECT_GE(inkedHeight(key, scale), arrows) << key.toStdString();
-            EXPECT_EQ(drawnFamily(key, capOf(key, scale).keyFont()).toStdString(),
-                      "WenQuanYi Micro Hei");
+            const auto runs = glyphRunsOf(key, capOf(key, scale).keyFont());
+            EXPECT_EQ(runs.value(0).rawFont().familyName().toStdString(), "WenQuanYi Micro Hei")
+                << "the family that draws it, after fallback";
             EXPECT_EQ(capOf(key, scale).keyFont().pointSizeF(),
                       capOf("S", scale).keyFont().pointSizeF());
         }

@@ -5,7 +5,12 @@
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
+#include "sheetview/FooterBar.h"
+#include "sheetview/HeaderBar.h"
+#include "sheetview/NotRespondingLine.h"
 #include "sheetview/PermissionNotice.h"
+#include "sheetview/SearchField.h"
+#include "ui/CapsuleButton.h"
 #include "ui/NoticeLayout.h"
 #include "ui/SheetLabel.h"
 #include "ui/SheetSymbols.h"
@@ -13,9 +18,13 @@
 #include "SheetViewHarness.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -51,20 +60,14 @@ TEST_F(SheetContentTest, LoadingComesBeforeThePermissionWhichComesBeforeTheSheet
     EXPECT_EQ(content().state(), State::loading);
     loaded(makeSheet({2, 3}));
     EXPECT_EQ(content().state(), State::permission);
-    ASSERT_NE(dynamic_cast<PermissionNotice*>(content().current()), nullptr);
-    setTrusted(true);
-    EXPECT_EQ(content().state(), State::columns);
-    EXPECT_EQ(rowCount(), 5);
-}
-
-TEST_F(SheetContentTest, ThePermissionButtonAsksForAccess) {
-    setTrusted(false);
-    loaded(makeSheet({1}));
     auto* notice = dynamic_cast<PermissionNotice*>(content().current());
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->body()->text().startsWith("Holdsheet "));
     notice->button()->click();
     EXPECT_EQ(permissionRequests, 1);
+    setTrusted(true);
+    EXPECT_EQ(content().state(), State::columns);
+    EXPECT_EQ(rowCount(), 5);
 }
 
 TEST_F(SheetContentTest, EmptyNoticeTellsNoShortcutsFromNoMatches) {
@@ -73,10 +76,10 @@ TEST_F(SheetContentTest, EmptyNoticeTellsNoShortcutsFromNoMatches) {
         QString query;
         State state;
         QString symbol;
-        QString title;
+        QString titleKey;
     };
     const Case cases[] = {
-        {{}, "", State::empty, "keyboard", "No Keyboard Shortcuts"},
+        {{}, "", State::empty, "keyboard", "empty.title"},
         {{3}, "zzz", State::empty, "magnifyingglass", "empty.search.title"},
         {{3}, "   ", State::columns, "", ""},  // spaces filter nothing
         {{}, "   ", State::empty, "magnifyingglass", "empty.search.title"},
@@ -90,10 +93,7 @@ TEST_F(SheetContentTest, EmptyNoticeTellsNoShortcutsFromNoMatches) {
         if (c.state == State::empty) {
             ASSERT_NE(notice(), nullptr);
             EXPECT_EQ(notice()->symbol()->symbol(), c.symbol);
-            const QString expected = c.title == "empty.search.title"
-                                         ? localization.localized("empty.search.title")
-                                         : c.title;
-            EXPECT_EQ(notice()->title()->text(), expected);
+            EXPECT_EQ(notice()->title()->text(), localization.localized(c.titleKey));
         } else {
             EXPECT_EQ(rowCount(), 3);
         }
@@ -189,11 +189,9 @@ TEST_F(SheetContentTest, ANoticeReportsOnlyTheHeightItNeedsBeyondTheArea) {
 }
 
 TEST_F(SheetContentTest, RowsRunTheirCommandUnlessDisabled) {
-    ShortcutSheet sheet;
-    sheet.groups.push_back({QUuid::createUuid(),
-                            "File",
-                            {makeItem("New", "⌘", "N"), makeItem("Close", "⌘", "W", false)}});
-    loaded(sheet);
+    loaded({{{QUuid::createUuid(),
+              "File",
+              {makeItem("New", "⌘", "N"), makeItem("Close", "⌘", "W", false)}}}});
     ColumnsView* columns = content().columns();
     ASSERT_EQ(columns->placement().size(), 3u);  // the title, then the two rows
     columns->activate(1);
@@ -244,9 +242,13 @@ void expectWhole(const QLabel& label, const QWidget& area) {
     EXPECT_NEAR(inArea.center().x(), area.rect().center().x(), 1);  // and centred
 }
 
-class NoticeTest : public ::testing::Test, public SheetViewHarness {
+class CheatSheetRootTest : public ::testing::Test, public SheetViewHarness {
   protected:
-    NoticeTest() { model.setAppName("Editor"); }
+    CheatSheetRootTest() {
+        model.setAppName("Editor");
+        root.resize(1100, 500);
+        root.show();
+    }
     // The panel as its controller sizes it: the content's reported height plus header and
     // footer, at least 260 high.
     void showPanel(const QString& language, TextSize textSize, int width) {
@@ -262,7 +264,7 @@ class NoticeTest : public ::testing::Test, public SheetViewHarness {
     CheatSheetRoot root{model, services, false};
 };
 
-TEST_F(NoticeTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
+TEST_F(CheatSheetRootTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
     struct Case {
         const char* key;
         int width;  // the notice's text width
@@ -311,6 +313,132 @@ TEST_F(NoticeTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize) {
             }
         }
     }
+}
+
+TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenThereIsOne) {
+    HeaderBar* header = root.header();
+    EXPECT_EQ(header->name()->text(), "Editor");
+    EXPECT_TRUE(header->icon()->isHidden());
+    EXPECT_TRUE(header->count()->isHidden());  // loading: no sheet yet
+    loaded(makeSheet({4, 1}));
+    EXPECT_FALSE(header->count()->isHidden());
+    EXPECT_EQ(header->count()->text(), "5 commands");
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    model.setAppIcon(icon);
+    EXPECT_FALSE(header->icon()->isHidden());
+}
+
+// A window may call itself anything: a name of any length leaves the search field in view,
+// cut short with its whole text in the tool tip.
+TEST_F(CheatSheetRootTest, ALongApplicationNameIsCutAndKeepsTheSearchFieldInView) {
+    loaded(makeSheet({4, 1}));
+    const QString name = QStringLiteral("Document Editor ").repeated(60);
+    model.setAppName(name);
+    settle();
+    HeaderBar* header = root.header();
+    const QRect search = header->searchField()->geometry();
+    EXPECT_LE(search.right(), header->width()) << "the search field in view";
+    EXPECT_GE(search.width(), header->searchField()->minimumSizeHint().width());
+    const QRect nameFrame = header->name()->geometry();
+    EXPECT_LT(nameFrame.right(), search.left());
+    EXPECT_TRUE(header->name()->text().endsWith(QChar(0x2026))) << "cut short, and says so";
+    EXPECT_EQ(header->name()->toolTip(), model.appName());
+    EXPECT_EQ(header->name()->accessibleName(), model.appName());
+}
+
+TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderTheHeader) {
+    NotRespondingLine* line = root.notRespondingLine();
+    EXPECT_TRUE(line->isHidden());
+    ShortcutSheet partial = makeSheet({2});
+    partial.notResponding = true;
+    loaded(partial);
+    ASSERT_FALSE(line->isHidden());
+    EXPECT_EQ(line->text(), "Editor is not responding; the sheet may be incomplete.");
+    EXPECT_EQ(root.header()->count()->text(), "2 commands") << "the partial sheet is shown";
+    EXPECT_GE(line->geometry().top(), root.header()->geometry().bottom());
+    EXPECT_GE(line->height(), line->fontMetrics().height()) << "never cut";
+    loaded(makeSheet({2}));  // the next read answered
+    EXPECT_TRUE(line->isHidden());
+
+    // Menus read only in part say so in their own words; not answering is said first.
+    partial.notResponding = false;
+    partial.cutShort = true;
+    loaded(partial);
+    ASSERT_FALSE(line->isHidden());
+    EXPECT_EQ(line->text(),
+              "Only part of the menus of Editor could be read; the sheet is incomplete.");
+    partial.notResponding = true;
+    loaded(partial);
+    EXPECT_EQ(line->text(), "Editor is not responding; the sheet may be incomplete.");
+}
+
+TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheClearButtonEmptiesTheQuery) {
+    loaded(makeSheet({3, 3}));
+    SearchField* search = root.header()->searchField();
+    EXPECT_TRUE(search->clearButton()->isHidden());
+    QTest::keyClicks(search->lineEdit(), "It");
+    EXPECT_EQ(model.query(), "It");
+    QTest::keyClick(search->lineEdit(), 'e');
+    EXPECT_EQ(model.query(), "Ite");
+    EXPECT_FALSE(search->clearButton()->isHidden());
+    search->clearButton()->click();
+    EXPECT_EQ(model.query(), "");
+    EXPECT_TRUE(search->clearButton()->isHidden());
+    // And back: the model's query shows in the field.
+    model.setQuery("2.1");
+    EXPECT_EQ(search->text(), "2.1");
+}
+
+TEST_F(CheatSheetRootTest, ALanguageChangeRebuildsTheSheetInItsDirectionAndKeepsTheQuery) {
+    loaded(makeSheet({2}));
+    model.setQuery("Item");
+    const HeaderBar* before = root.header();
+    EXPECT_EQ(root.layoutDirection(), Qt::LeftToRight);
+    Preferences(store).setLanguage("he");
+    EXPECT_NE(root.header(), before);
+    EXPECT_EQ(root.layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(root.searchField()->text(), "Item");
+    EXPECT_EQ(root.searchField()->placeholderText(), localization.localized("search.placeholder"));
+    EXPECT_NE(root.searchField()->placeholderText(), "Search commands or keys");
+}
+
+TEST_F(CheatSheetRootTest, TheTextSizeSetsTheScaleOfTheWholeSheet) {
+    EXPECT_DOUBLE_EQ(root.scale(), 1.0);
+    Preferences(store).setTextSize(TextSize::large);
+    EXPECT_DOUBLE_EQ(root.scale(), 1.18);
+    Preferences(store).setGlassAmount(0.9);  // a redraw only: the tree stays
+    const HeaderBar* header = root.header();
+    Preferences(store).setMaterial(PanelMaterial::solid);
+    EXPECT_EQ(root.header(), header);
+}
+
+TEST_F(CheatSheetRootTest, ADarkPaletteGivesLightTextInEveryStyle) {
+    loaded(makeSheet({3, 2}));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 32));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 240));
+    dark.setColor(QPalette::Highlight, QColor(80, 150, 255));
+    root.setPalette(dark);
+    const QColor name = root.header()->name()->palette().color(QPalette::WindowText);
+    const QColor count = root.header()->count()->palette().color(QPalette::WindowText);
+    EXPECT_EQ(name.rgb(), QColor(235, 235, 240).rgb());
+    EXPECT_EQ(count.rgb(), QColor(235, 235, 240).rgb());
+    EXPECT_NEAR(count.alphaF(), 0.55, 0.01);
+    // Drawn dark, opaque as without a compositor.
+    settle();
+    const QImage image = root.grab().toImage();
+    EXPECT_LT(qGray(image.pixel(image.width() / 2, image.height() - 80)), 80);
+}
+
+TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {
+    EXPECT_EQ(root.footer()->shareButton()->accessibleName(),
+              localization.localized("share.title"));
+    EXPECT_EQ(root.footer()->gearButton()->accessibleName(),
+              localization.localized("menu.settings"));
+    EXPECT_EQ(root.header()->searchField()->clearButton()->accessibleName(), "Clear search");
+    root.footer()->shareButton()->click();  // no menu yet: nothing happens, nothing breaks
+    EXPECT_TRUE(root.isVisible());
 }
 
 }  // namespace

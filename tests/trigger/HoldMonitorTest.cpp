@@ -1,7 +1,6 @@
 #include "trigger/HoldMonitor.h"
 
-#include "prefs/Preferences.h"
-#include "support/PanelHarness.h"
+#include "panel/PanelScript.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -9,303 +8,101 @@
 namespace holdsheet {
 namespace {
 
-using namespace std::chrono_literals;
 using namespace holdsheet::testing;
-using Flag = std::uint64_t;
 
-constexpr Flag super = ModifierFlag::command;
-constexpr Flag shift = ModifierFlag::shift;
-
-class Hold : public ::testing::Test, public PanelHarness {
-  protected:
-    Hold() : monitor({monitors, scheduler, store, ax, workspace, controller}) { monitor.start(); }
-
-    void flags(Flag value) { monitors.global({EventType::flagsChanged, 0, value}); }
-    void key(int code = 8) { monitors.global({EventType::keyDown, code, super}); }
-    void after(std::chrono::milliseconds time) { scheduler.advance(time); }
+struct Hold : PanelScript {
+    Hold() : monitor({monitors, scheduler, store, ax, workspace, controller}) {
+        monitor.start();
+        extra = [this](const QString& token) {
+            if (token == "holding" || token == "!holding") {
+                EXPECT_EQ(monitor.holding(), token == "holding");
+            } else if (token == "down" || token == "tapping") {
+                EXPECT_TRUE(token == "down" ? monitor.commandDown() : monitor.tapClosePending());
+            } else {
+                return false;
+            }
+            return true;
+        };
+    }
 
     HoldMonitor monitor;
 };
 
-TEST_F(Hold, HeldAlonePastTheDelayOpensThePanel) {
-    flags(super);
-    after(1999ms);
-    EXPECT_FALSE(panelVisible());
-    after(1ms);
-    EXPECT_TRUE(panelVisible());
-    EXPECT_EQ(controller.model().targetPID, editor.pid);
-    flags(0);  // released: closeOnRelease is off, the panel stays
-    after(1s);
-    EXPECT_TRUE(panelVisible());
-}
-
-TEST_F(Hold, ReleasedBeforeTheDelayNothingOpens) {
-    flags(super);
-    after(1s);
-    flags(0);
-    after(5s);
-    EXPECT_FALSE(panelVisible());
-    EXPECT_FALSE(monitor.holding());
-}
-
-TEST_F(Hold, AShortcutWithSuperCancelsForAsLongAsSuperStaysDown) {
-    flags(super);
-    after(500ms);
-    key();  // Super+C
-    after(10s);
-    EXPECT_FALSE(panelVisible());
-    EXPECT_TRUE(monitor.commandDown());
-    flags(super);  // the same press seen again changes nothing
-    after(10s);
-    EXPECT_FALSE(panelVisible());
-}
-
-TEST_F(Hold, ClicksAndScrollsCancelToo) {
-    for (auto type : {EventType::leftMouseDown, EventType::rightMouseDown,
-                      EventType::otherMouseDown, EventType::scrollWheel}) {
-        flags(super);
-        after(100ms);
-        monitors.global({type, 0, super});
-        after(5s);
-        EXPECT_FALSE(panelVisible());
-        flags(0);
-    }
-    // The program's own input counts as well.
-    flags(super);
-    EXPECT_TRUE(monitors.local({EventType::keyDown, 8, super})) << "never swallowed";
-    after(5s);
-    EXPECT_FALSE(panelVisible());
-}
-
-TEST_F(Hold, AnotherModifierRestartsAFullHoldWhenReleased) {
-    flags(super);
-    after(1500ms);
-    flags(super | shift);
-    after(1s);
-    EXPECT_FALSE(panelVisible());
-    flags(super);  // Shift released, Super still down
-    after(1999ms);
-    EXPECT_FALSE(panelVisible());
-    after(1ms);
-    EXPECT_TRUE(panelVisible());
-}
-
-TEST_F(Hold, TheChosenHoldKeyAloneTriggersAndTheOthersBreakIt) {
-    const std::pair<HoldKey, Flag> keys[] = {{HoldKey::control, ModifierFlag::control},
-                                             {HoldKey::alt, ModifierFlag::option},
-                                             {HoldKey::super, super}};
-    for (const auto& [key, bit] : keys) {
-        SCOPED_TRACE(rawValue(key).toStdString());
-        Preferences(store).setHoldKey(key);
-        for (Flag other : {Flag{super}, Flag{ModifierFlag::control}, Flag{ModifierFlag::option}}) {
-            if (other != bit) {
-                flags(other);  // another key alone is no trigger
-                after(3s);
-                EXPECT_FALSE(panelVisible());
-                flags(0);
-            }
-        }
-        flags(bit);
-        after(1s);
-        flags(bit | shift);  // counted modifiers still break the state
-        after(3s);
-        EXPECT_FALSE(panelVisible());
-        flags(bit);
-        after(2s);
-        EXPECT_TRUE(panelVisible());
-        flags(0);
-        flags(bit);  // and its tap closes
-        flags(0);
-        after(140ms);
-        EXPECT_FALSE(panelVisible());
-    }
-}
-
-TEST_F(Hold, CapsLockAndNumLockDoNotCount) {
-    flags(super | ModifierFlag::capsLock | ModifierFlag::numericPad);
-    after(2s);
-    EXPECT_TRUE(panelVisible());
-}
-
-TEST_F(Hold, TapClosesAnOpenPanelWhenCloseOnReleaseIsOff) {
-    controller.show();
-    flags(super);
-    EXPECT_TRUE(monitor.tapClosePending());
-    EXPECT_FALSE(monitor.holding());
-    after(5s);
-    EXPECT_TRUE(panelVisible()) << "holding while open never toggles";
-    flags(0);
-    after(140ms);
-    EXPECT_FALSE(panelVisible());
-
-    // A click between press and release cancels the close.
-    controller.show();
-    flags(super);
-    monitors.global({EventType::leftMouseDown, 0, super});  // it also closes: clicks elsewhere do
-    controller.show();
-    flags(0);
-    after(1s);
-    EXPECT_TRUE(panelVisible());
-}
-
-TEST_F(Hold, CloseOnReleaseClosesUnlessTyping) {
-    Preferences(store).setCloseOnRelease(true);
-    flags(super);
-    after(2s);
-    ASSERT_TRUE(panelVisible());
-    window->editing = true;
-    flags(0);
-    after(1s);
-    EXPECT_TRUE(panelVisible());
-    window->editing = false;
-    flags(shift);  // any modifier change without Super goes to commandReleased
-    after(1s);
-    EXPECT_FALSE(panelVisible());
-
-    // Open from elsewhere: with closeOnRelease on, a full hold closes it.
-    controller.show();
-    flags(super);
-    after(2s);
-    after(140ms);
-    EXPECT_FALSE(panelVisible());
-}
-
-TEST_F(Hold, ExcludedApplicationsAndMissingPermissionDoNothing) {
-    Preferences(store).setExcludedApps(QStringList{"org.example.Other", "org.example.Editor"});
-    flags(super);
-    after(2s);
-    EXPECT_FALSE(panelVisible());
-    flags(0);
-    Preferences(store).setExcludedApps(QStringList{"org.example.editor"});  // case counts
-    flags(super);
-    after(2s);
-    EXPECT_TRUE(panelVisible());
-    flags(0);
-    controller.hide();
-    after(1s);
-
-    ax.trusted = false;
-    flags(super);
-    after(10s);
-    EXPECT_FALSE(panelVisible());
-}
-
-// An application chosen from the installed ones is stored by its launcher entry's id or
-// the window class that entry names; either names the running application.
-TEST_F(Hold, AnApplicationIsExcludedByItsIdOrItsWindowClass) {
-    RunningApplication front = editor;
-    front.windowClasses = {"editor", "Editor"};
-    workspace.front = front;
-    const std::pair<QStringList, bool> table[] = {
-        {{"org.example.Editor"}, false},
-        {{"editor"}, false},
-        {{"Editor"}, false},
-        {{"EDITOR", "org.example"}, true},  // exact names only
-        {{""}, true},
+// In the scripts of PanelScript, and "holding", "!holding": a hold is under way, or not;
+// "down": the monitor takes the hold key as down; "tapping": a tap would close the panel.
+TEST(HoldMonitor, WhatEachSequenceOfInputDoesToThePanel) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"held alone past the delay it opens, and stays when released",
+         "super 1999ms shut 1ms open target=editor up 1s open"},
+        {"released before the delay, nothing", "super 1s up 5s shut !holding"},
+        {"a shortcut with Super cancels for as long as Super stays down",
+         "super 500ms key 10s shut down super 10s shut"},
+        {"a click cancels", "super 100ms left 5s shut"},
+        {"a right click cancels", "super 100ms right 5s shut"},
+        {"a middle click cancels", "super 100ms other 5s shut"},
+        {"a scroll cancels", "super 100ms scroll 5s shut"},
+        {"the program's own key cancels", "super local 5s shut"},
+        {"another modifier restarts a full hold once released",
+         "super 1500ms super+shift 1s shut super 1999ms shut 1ms open"},
+        {"Caps Lock and Num Lock do not count", "super+caps+num 2s open"},
+        {"Control as the hold key: the others are no trigger, Shift breaks it, a tap closes",
+         "hold=control super 3s shut up alt 3s shut up control 1s control+shift 3s shut "
+         "control 2s open up control up 140ms shut"},
+        {"Alt as the hold key",
+         "hold=alt super 3s shut up control 3s shut up alt 1s alt+shift 3s shut "
+         "alt 2s open up alt up 140ms shut"},
+        {"Super as the hold key, chosen again",
+         "hold=alt hold=super alt 3s shut up control 3s shut up super 1s super+shift 3s shut "
+         "super 2s open up super up 140ms shut"},
+        {"a tap closes an open panel; holding it while open never toggles",
+         "show super tapping !holding 5s open up 140ms shut"},
+        {"a click between press and release cancels the tap's close",
+         "show super left show up 1s open"},
+        {"with close on release, releasing closes unless typing",
+         "closeOnRelease super 2s open typing up 1s open typed shift 1s shut"},
+        {"with close on release, a full hold closes a panel opened elsewhere",
+         "closeOnRelease show super 2140ms shut"},
+        {"an excluded application: nothing, and nothing read",
+         "exclude=org.example.Other,org.example.Editor super 3s shut reads=0"},
+        {"exclusion is by exact id", "exclude=org.example.editor super 2s open"},
+        {"without the permission: nothing, and nothing read", "untrusted super 10s shut reads=0"},
+        {"excluded by its window class", "classes=editor,Editor exclude=editor super 2s shut"},
+        {"excluded by its other window class",
+         "classes=editor,Editor exclude=Editor super 2s shut"},
+        {"excluded by id with classes", "classes=editor exclude=org.example.Editor super 2s shut"},
+        {"classes by exact names only",
+         "classes=editor,Editor exclude=EDITOR,org.example super 2s open"},
+        {"an empty exclusion excludes nothing", "classes=editor exclude= super 2s open"},
+        {"a window without an id or a class is never taken for an excluded one",
+         "anonymous exclude= super 2s open"},
+        {"the delay follows the stored level from the next press",
+         "level=0 super 499ms shut level=10 1ms open up super up 140ms shut "
+         "super 2999ms shut 1ms open"},
+        {"a hold reads the sheet ahead, once, and opens with it",
+         "super 299ms reads=0 1ms reads=1 1700ms open loaded title=Editor_Menu 1s reads=1"},
+        {"a read of an earlier hold, ended by a shortcut, is never used: this one reads again",
+         "super 500ms key up rename=Later super 2s open reads=2 title=Later"},
+        {"a switch of application during the hold reads the new one",
+         "super 1s front=viewer 1s open target=viewer idle title=Viewer_Menu"},
     };
-    for (const auto& [excluded, opens] : table) {
-        SCOPED_TRACE(excluded.join(',').toStdString());
-        Preferences(store).setExcludedApps(excluded);
-        flags(super);
-        after(2s);
-        EXPECT_EQ(panelVisible(), opens);
-        flags(0);
-        controller.hide();
-        after(1s);
+    for (const auto& [name, script] : cases) {
+        SCOPED_TRACE(name);
+        Hold hold;
+        hold.play(script);
     }
-    // A window without an id or a class is never taken for an excluded one.
-    workspace.front = RunningApplication{editor.pid, "", "Editor", QImage(), 1, {}};
-    Preferences(store).setExcludedApps(QStringList{""});
-    flags(super);
-    after(2s);
-    EXPECT_TRUE(panelVisible());
 }
 
-TEST_F(Hold, DelayFollowsTheStoredLevelFromTheNextPress) {
-    Preferences(store).setHoldLevel(0);
-    flags(super);
-    after(499ms);
-    EXPECT_FALSE(panelVisible());
-    Preferences(store).setHoldLevel(10);  // this hold keeps the delay it started with
-    after(1ms);
-    EXPECT_TRUE(panelVisible());
-    flags(0);
-    flags(super);  // a tap: closes
-    flags(0);
-    after(140ms);
-    ASSERT_FALSE(panelVisible());
+class HoldTest : public ::testing::Test, public Hold {};
 
-    flags(super);
-    after(2999ms);
-    EXPECT_FALSE(panelVisible());
-    after(1ms);
-    EXPECT_TRUE(panelVisible());
-}
-
-TEST_F(Hold, AHoldReadsTheSheetAheadAndOpensWithIt) {
-    flags(super);
-    after(299ms);
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 0)
-        << "a shortcut's Super reads nothing";
-    after(1ms);
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1);
-    after(1700ms);
-    ASSERT_TRUE(panelVisible());
-    EXPECT_FALSE(controller.model().isLoading()) << "the sheet is there as the panel opens";
-    ASSERT_TRUE(controller.model().sheet());
-    EXPECT_EQ(controller.model().sheet()->groups.at(0).title, "Editor Menu");
-    after(1s);
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 1) << "read once";
-}
-
-TEST_F(Hold, ASwitchOfApplicationDuringTheHoldReadsTheNewOne) {
-    flags(super);
-    after(1s);
-    workspace.front = viewer;
-    after(1s);
-    ASSERT_TRUE(panelVisible());
-    EXPECT_EQ(controller.model().targetPID, viewer.pid);
-    scheduler.runUntilIdle();
-    EXPECT_EQ(controller.model().sheet()->groups.at(0).title, "Viewer Menu");
-}
-
-TEST_F(Hold, AReadOfAnEarlierHoldIsNeverUsed) {
-    flags(super);
-    after(500ms);
-    key();  // a shortcut after all: the read is dropped
-    flags(0);
-    ax.menuBar(editor.pid).menu("Later").item("Reload").key("r");
-    flags(super);
-    after(2s);
-    ASSERT_TRUE(panelVisible());
-    ASSERT_TRUE(controller.model().sheet());
-    EXPECT_EQ(controller.model().sheet()->groups.size(), 2u) << "read again, in this hold";
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 2);
-}
-
-TEST_F(Hold, NoReadAheadForAnExcludedApplicationOrWithoutPermission) {
-    Preferences(store).setExcludedApps(QStringList{editor.applicationId});
-    flags(super);
-    after(3s);
-    flags(0);
-    ax.trusted = false;
-    flags(super);
-    after(3s);
-    flags(0);
-    EXPECT_EQ(ax.readCount(ax.menuBar(editor.pid), "AXChildren"), 0);
-    EXPECT_FALSE(panelVisible());
-}
-
-TEST_F(Hold, StartTwiceInstallsOneSetAndStopClearsEverything) {
+TEST_F(HoldTest, StartTwiceInstallsOneSetAndStopClearsEverything) {
     monitor.start();
     EXPECT_EQ(monitor.monitorCount(), 4u);
     EXPECT_EQ(monitors.count(), 4);
-    flags(super);
+    play("super");
     monitor.stop();
     EXPECT_EQ(monitors.count(), 0);
     EXPECT_FALSE(monitor.commandDown());
-    after(5s);
-    EXPECT_FALSE(panelVisible());
+    play("5s shut");
 
     monitors.refuse = true;
     monitor.start();
