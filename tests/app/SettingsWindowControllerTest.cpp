@@ -2,7 +2,6 @@
 
 #include "app/WindowHarness.h"
 #include "prefs/Preferences.h"
-#include "settings/SettingsHarness.h"
 #include "settings/SettingsView.h"
 #include "settings/TabBar.h"
 #include "settings/TabButton.h"
@@ -19,13 +18,10 @@ namespace {
 
 using testing::WindowHarness;
 
-class HintedView : public QWidget {
-  public:
-    explicit HintedView(int height) : height_(height) {}
-    QSize sizeHint() const override { return {300, height_}; }
-
-  private:
-    int height_;
+struct HintedView : QWidget {
+    explicit HintedView(int height) : height(height) {}
+    QSize sizeHint() const override { return {300, height}; }
+    int height;
 };
 
 // A content that asks for a given height and keeps the handler it reports heights to.
@@ -90,19 +86,14 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     EXPECT_EQ(window->windowTitle(), "Holdsheet-Einstellungen");
 }
 
-TEST(SettingsWindowController, StartsAtTheContentsHeightOr520WhenThatIsBelow200) {
-    const std::pair<double, int> table[] = {{150, 520}, {360, 360}};
-    for (const auto& [hint, height] : table) {
-        WindowHarness platform;
-        ReportingView view{hint, {}};
-        SettingsWindowController settings(platform.platform(), {}, view.factory());
-        settings.show();
-        EXPECT_EQ(settings.window()->size(), QSize(640, height)) << hint;
-    }
-}
-
-TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
+// Starts at the content's height, or 520 where the content is not laid out yet.
+TEST(SettingsWindowController, StartsAtTheContentsHeightAndFollowsItWithItsTopEdgeFixed) {
     WindowHarness platform;
+    ReportingView unsized{150, {}};
+    SettingsWindowController early(platform.platform(), {}, unsized.factory());
+    early.show();
+    EXPECT_EQ(early.window()->size(), QSize(640, 520));
+
     ReportingView view;
     SettingsWindowController settings(platform.platform(), {}, view.factory());
     settings.show();
@@ -128,16 +119,15 @@ TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
 // edge staying where it is, and every opening shows the General tab.
 TEST(SettingsWindowController, TheWindowFollowsTheTabsOfTheSettingsView) {
     WindowHarness platform;
-    testing::SettingsHarness services;
     SettingsView* view = nullptr;
     SettingsWindowController settings(
         platform.platform(), {}, [&](std::function<void(double)> onHeight) {
-            auto made = std::make_unique<SettingsView>(services.services(), std::move(onHeight));
+            auto made = std::make_unique<SettingsView>(platform.services(), std::move(onHeight));
             view = made.get();
             return made;
         });
     settings.show();
-    testing::SettingsHarness::settle();
+    WindowHarness::settle();
     QWidget* window = settings.window();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(window->size(), QSize(640, view->contentHeight()));
@@ -145,14 +135,14 @@ TEST(SettingsWindowController, TheWindowFollowsTheTabsOfTheSettingsView) {
     const int general = window->height();
 
     QTest::mouseClick(view->tabBar()->button(SettingsTab::about), Qt::LeftButton);
-    testing::SettingsHarness::settle();
+    WindowHarness::settle();
     EXPECT_EQ(window->height(), view->contentHeight());
     EXPECT_NE(window->height(), general);
     EXPECT_EQ(window->pos(), topLeft);
 
     window->close();
     settings.show();
-    testing::SettingsHarness::settle();
+    WindowHarness::settle();
     EXPECT_EQ(view->tab(), SettingsTab::general);
     EXPECT_EQ(window->height(), general);
 }

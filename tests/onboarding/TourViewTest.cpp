@@ -5,9 +5,7 @@
 #include "onboarding/TourFeatures.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
-#include "prefs/Localization.h"
-#include "prefs/Preferences.h"
-#include "support/MemoryPreferenceStore.h"
+#include "settings/SettingsHarness.h"
 #include "ui/SheetLabel.h"
 #include "ui/SheetStyle.h"
 #include "ui/SheetSymbols.h"
@@ -26,13 +24,11 @@
 namespace holdsheet {
 namespace {
 
-using testing::MemoryPreferenceStore;
-
 QRect inView(const QWidget& view, const QWidget& widget) {
     return QRect(widget.mapTo(&view, QPoint(0, 0)), widget.size());
 }
 
-class TourViewTest : public ::testing::Test {
+class TourViewTest : public ::testing::Test, public testing::SettingsHarness {
   protected:
     std::unique_ptr<TourView> open(bool translucent = false) {
         auto view = std::make_unique<TourView>(
@@ -43,33 +39,6 @@ class TourViewTest : public ::testing::Test {
         return view;
     }
 
-    // Lays out what a change of preferences rebuilt.
-    static void settle() {
-        for (int turn = 0; turn < 3; ++turn) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
-    }
-
-    // A change made elsewhere, with what the views do about it done.
-    template <typename Edit>
-    void change(Edit edit) {
-        Preferences prefs(store);
-        edit(prefs);
-        settle();
-    }
-
-    static QStringList ids(const TourView& view) {
-        QStringList result;
-        for (const FeatureCard* card : view.cards()) {
-            result << card->id();
-        }
-        return result;
-    }
-
-    MemoryPreferenceStore store;
-    Localization localization{
-        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
     int settingsCalls = 0;
     int doneCalls = 0;
 };
@@ -93,26 +62,25 @@ void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
     }
 }
 
+// In the features' order; only the last card is untitled, its text in the primary colour.
 TEST_F(TourViewTest, TheCardsFillTwoColumnsInTheOrderOfTheFeatures) {
     const auto view = open();
     EXPECT_EQ(view->size(), QSize(780, 580));
-    EXPECT_EQ(ids(*view), (QStringList{"hold", "click", "search", "share", "look", "close"}));
     expectRowsOfTwo(*view, false);
     EXPECT_EQ(view->cardArea()->verticalScrollBar()->maximum(), 0) << "room enough in English";
-}
-
-TEST_F(TourViewTest, OnlyTheLastCardIsUntitledAndItsTextIsInThePrimaryColour) {
-    const auto view = open();
-    const QColor primary = primaryText(view->palette());
+    QStringList ids;
     for (const FeatureCard* card : view->cards()) {
-        SCOPED_TRACE(card->id().toStdString());
+        ids << card->id();
         const bool untitled = card->id() == "close";
-        EXPECT_EQ(card->title() == nullptr, untitled);
+        EXPECT_EQ(card->title() == nullptr, untitled) << ids.back().toStdString();
         EXPECT_EQ(card->text()->tone(),
                   untitled ? SheetLabel::Tone::primary : SheetLabel::Tone::secondary);
-        EXPECT_EQ(card->text()->palette().color(QPalette::WindowText) == primary, untitled);
+        EXPECT_EQ(
+            card->text()->palette().color(QPalette::WindowText) == primaryText(view->palette()),
+            untitled);
         EXPECT_GE(card->height(), 100);
     }
+    EXPECT_EQ(ids, (QStringList{"hold", "click", "search", "share", "look", "close"}));
     EXPECT_EQ(view->cards().back()->text()->text(),
               "Press Esc or click outside the cheat sheet to close it.");
 }

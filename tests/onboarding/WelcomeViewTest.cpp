@@ -1,14 +1,8 @@
 #include "onboarding/StepRow.h"
 #include "onboarding/WelcomeView.h"
-#include "permissions/PermissionMonitor.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
-#include "prefs/Localization.h"
-#include "prefs/Preferences.h"
-#include "support/FakeAccessibility.h"
-#include "support/FakeRunner.h"
-#include "support/MemoryPreferenceStore.h"
-#include "support/VirtualScheduler.h"
+#include "settings/SettingsHarness.h"
 #include "ui/SheetLabel.h"
 
 #include <QApplication>
@@ -18,42 +12,27 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace holdsheet {
 namespace {
 
-using namespace testing;
+using testing::SettingsHarness;
 
-// The welcome view in a window that takes its size from it, as the welcome window does,
-// on an English desktop with the permission polled.
-struct Welcome {
+// The welcome view in a window that takes its size from it, as the welcome window does.
+struct Welcome : SettingsHarness {
     explicit Welcome(bool trusted) {
-        ax.trusted = trusted;
-        permission = std::make_unique<PermissionMonitor>(
-            PermissionMonitor::Platform{ax, store, scheduler, runner});
-        permission->startWatching();
+        ax.setTrusted(trusted);
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSizeConstraint(QLayout::SetFixedSize);
         view = new WelcomeView(
-            {store, localization, *permission}, [this] { calls << "done"; },
+            {store, localization, permission}, [this] { calls << "done"; },
             [this] { calls << "settings"; }, &window);
         layout->addWidget(view);
         window.show();
         settle();
-    }
-    void setTrusted(bool trusted) {
-        ax.setTrusted(trusted);
-        settle();
-    }
-    static void settle() {
-        for (int turn = 0; turn < 3; ++turn) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
     }
     QString text(const char* key) const { return localization.localized(QString::fromLatin1(key)); }
     // The texts of the labels now on the view, top to bottom as laid out.
@@ -76,28 +55,10 @@ struct Welcome {
         return rows;
     }
 
-    MemoryPreferenceStore store;
-    Localization localization{
-        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
-    VirtualScheduler scheduler;
-    FakeAccessibility ax;
-    FakeRunner runner;
-    std::unique_ptr<PermissionMonitor> permission;
     QWidget window;
     WelcomeView* view = nullptr;
     QStringList calls;
 };
-
-TEST(WelcomeView, OpenedWithThePermissionHeldShowsTheReadyBlockAtOnce) {
-    Welcome welcome(true);
-    EXPECT_TRUE(welcome.view->showsReady());
-    EXPECT_EQ(welcome.view->grantButton(), nullptr);
-    ASSERT_NE(welcome.view->doneButton(), nullptr);
-    EXPECT_TRUE(welcome.view->doneButton()->isVisible());
-    EXPECT_TRUE(welcome.view->doneButton()->isDefault());
-    EXPECT_TRUE(welcome.steps().empty());
-    EXPECT_TRUE(welcome.shownTexts().contains(welcome.text("welcome.ready")));
-}
 
 // Granted while open, then withdrawn: each switch with no input, the window following the
 // block's height.
@@ -113,6 +74,10 @@ TEST(WelcomeView, FollowsThePermissionBothWaysAndTheWindowFollowsItsHeight) {
     welcome.setTrusted(true);
     EXPECT_TRUE(welcome.view->showsReady());
     EXPECT_EQ(welcome.view->grantButton(), nullptr);
+    ASSERT_NE(welcome.view->doneButton(), nullptr);
+    EXPECT_TRUE(welcome.view->doneButton()->isVisible());
+    EXPECT_TRUE(welcome.view->doneButton()->isDefault());
+    EXPECT_TRUE(welcome.shownTexts().contains(welcome.text("welcome.ready")));
     EXPECT_TRUE(welcome.steps().empty());
     EXPECT_FALSE(welcome.shownTexts().contains(welcome.text("welcome.waiting")));
     EXPECT_LT(welcome.window.height(), missingHeight);
@@ -132,6 +97,7 @@ TEST(WelcomeView, TheButtonsDoWhatTheySay) {
     };
     for (const Case& c : {Case{"openSettings", {"done", "settings"}}, Case{"done", {"done"}}}) {
         Welcome welcome(true);
+        EXPECT_TRUE(welcome.view->showsReady()) << "opened with the permission held";
         welcome.view->findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
         EXPECT_EQ(welcome.calls, c.calls) << c.button;
         EXPECT_EQ(welcome.ax.prompts, 0) << c.button;
@@ -147,8 +113,7 @@ TEST(WelcomeView, TheButtonsDoWhatTheySay) {
 TEST(WelcomeView, StepsNumberedInTheLanguageAndLevelWithTheirFirstLine) {
     for (const char* language : {"en", "ar", "ja"}) {
         Welcome welcome(false);
-        Preferences(welcome.store).setLanguage(QString::fromLatin1(language));
-        Welcome::settle();
+        welcome.change([&](Preferences& p) { p.setLanguage(QString::fromLatin1(language)); });
         const auto steps = welcome.steps();
         ASSERT_EQ(steps.size(), 3u) << language;
         const QLocale locale = welcome.localization.appLocale();
@@ -175,8 +140,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         const QStringList english = welcome.shownTexts();
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::LeftToRight);
 
-        Preferences(welcome.store).setLanguage(QStringLiteral("ar"));
-        Welcome::settle();
+        welcome.change([](Preferences& p) { p.setLanguage(QStringLiteral("ar")); });
         EXPECT_EQ(welcome.view->layoutDirection(), Qt::RightToLeft) << trusted;
         const QStringList arabic = welcome.shownTexts();
         ASSERT_EQ(arabic.size(), english.size()) << trusted;
@@ -188,8 +152,7 @@ TEST(WelcomeView, ALanguageOrHoldKeyChangeWhileOpenRendersEveryTextAgain) {
         EXPECT_TRUE(arabic.contains(
             holdKeyText(welcome.localization, QStringLiteral("welcome.subtitle"), HoldKey::super)));
 
-        Preferences(welcome.store).setHoldKey(HoldKey::control);
-        Welcome::settle();
+        welcome.change([](Preferences& p) { p.setHoldKey(HoldKey::control); });
         const QString ctrl = holdKeyName(welcome.localization, HoldKey::control);
         EXPECT_TRUE(welcome.view->subtitle()->text().contains(ctrl)) << trusted;
         if (trusted) {
@@ -205,8 +168,7 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
     for (const bool trusted : {false, true}) {
         Welcome welcome(trusted);
         for (const Language& language : selectableLanguages()) {
-            Preferences(welcome.store).setLanguage(language.code);
-            Welcome::settle();
+            welcome.change([&](Preferences& p) { p.setLanguage(language.code); });
             const std::string name = language.code.toStdString() + (trusted ? " ready" : "");
             EXPECT_EQ(welcome.window.width(), WelcomeView::viewWidth) << name;
             EXPECT_LT(welcome.window.height(), 800) << name;

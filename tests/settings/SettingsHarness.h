@@ -2,6 +2,7 @@
 
 #include "permissions/PermissionMonitor.h"
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "settings/SettingsServices.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeInstalledApplications.h"
@@ -31,8 +32,8 @@ class CountingStore : public MemoryPreferenceStore {
     QStringList writes;
 };
 
-// The settings views on the simulated platform: an English desktop, the permission held,
-// start at login off, two installed applications.
+// The simulated platform of the settings, welcome and tour views: an English desktop, the
+// permission held and polled, start at login off, two installed applications.
 struct SettingsHarness {
     SettingsHarness() : permission({ax, store, scheduler, runner}) {
         permission.startWatching();
@@ -42,11 +43,11 @@ struct SettingsHarness {
         };
     }
 
-    SettingsServices services(VersionInfo version = {}) {
+    SettingsServices services(VersionInfo version = {}, LoginItems* login = nullptr) {
         return {store,
                 localization,
                 permission,
-                loginItems,
+                login ? *login : loginItems,
                 log,
                 applications,
                 runner,
@@ -59,7 +60,10 @@ struct SettingsHarness {
                     return chosen;
                 }};
     }
-    void setTrusted(bool trusted) { ax.setTrusted(trusted); }
+    void setTrusted(bool trusted) {
+        ax.setTrusted(trusted);
+        settle();
+    }
     // Shows a tab's view at the width the window gives it, as tall as it needs there once
     // its widgets are polished.
     static void showInTab(QWidget& view) {
@@ -76,6 +80,13 @@ struct SettingsHarness {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
         }
+    }
+    // A preference changed elsewhere, with what the views do about it done.
+    template <typename Edit>
+    void change(Edit edit) {
+        Preferences prefs(store);
+        edit(prefs);
+        settle();
     }
 
     VirtualScheduler scheduler;
