@@ -49,20 +49,17 @@ TEST(WelcomeWindowController, OnlyDoneRecordsOnboardingAndTheWindowIsKept) {
 TEST(WelcomeWindowController, OpenSettingsFinishesThenShowsTheSettings) {
     WindowHarness platform;
     bool closedFirst = false;
-    WelcomeWindowController* controller = nullptr;
     WelcomeWindowController welcome(platform.platform(), platform.permission, [&] {
-        closedFirst =
-            !controller->window()->isVisible() && Preferences(platform.store).hasOnboarded();
+        closedFirst = !welcome.window()->isVisible() && Preferences(platform.store).hasOnboarded();
     });
-    controller = &welcome;
     welcome.show();
     button(welcome.window(), "openSettings")->click();
     EXPECT_TRUE(closedFirst);
     EXPECT_FALSE(welcome.window()->isVisible());
 }
 
-// Without a compositor translucency would show black in the corners.
-// Round corners: drawn see-through under a compositing manager, else cut out of the window.
+// Round corners: see-through under a compositing manager, else cut out of the window, where
+// translucency would show black.
 TEST(TourWindowController, RoundCornersSeeThroughOrCutOut) {
     for (const bool compositing : {false, true}) {
         WindowHarness platform;
