@@ -2,9 +2,7 @@
 #include "app/TourWindowController.h"
 #include "app/WelcomeWindowController.h"
 #include "app/WindowHarness.h"
-#include "prefs/Preferences.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>

@@ -2,7 +2,6 @@
 
 #include "app/SettingsWindowSize.h"
 #include "app/WindowHarness.h"
-#include "prefs/Preferences.h"
 #include "settings/SettingsView.h"
 #include "settings/TabBar.h"
 #include "settings/TabButton.h"

@@ -5,7 +5,6 @@
 #include "settings/SettingsHarness.h"
 #include "ui/SheetLabel.h"
 
-#include <QApplication>
 #include <QLayout>
 #include <QPushButton>
 #include <QTest>

@@ -2,7 +2,6 @@
 
 #include "harvest/KeyNaming.h"
 #include "platform/KeyCodes.h"
-#include "prefs/Preferences.h"
 #include "settings/Hint.h"
 #include "settings/MinMaxSlider.h"
 #include "settings/Row.h"

@@ -1,6 +1,5 @@
 #include "settings/ContentSettings.h"
 
-#include "prefs/Preferences.h"
 #include "settings/AppLabel.h"
 #include "settings/ApplicationChooser.h"
 #include "settings/ExcludedList.h"
@@ -9,10 +8,8 @@
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 

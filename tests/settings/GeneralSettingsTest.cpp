@@ -1,10 +1,8 @@
 #include "settings/GeneralSettings.h"
 
 #include "platform/linux/XdgAutostart.h"
-#include "prefs/Preferences.h"
 #include "settings/Hint.h"
 #include "settings/LanguagePicker.h"
-#include "settings/LaunchAtLogin.h"
 #include "settings/LinkButton.h"
 #include "settings/MinMaxSlider.h"
 #include "settings/PermissionCard.h"
@@ -14,7 +12,6 @@
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>

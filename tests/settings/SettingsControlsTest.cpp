@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QLabel>
 #include <QSlider>
 #include <QVBoxLayout>
 

@@ -1,6 +1,5 @@
 #include "settings/SettingsView.h"
 
-#include "prefs/Preferences.h"
 #include "settings/AboutSettings.h"
 #include "settings/AppearanceSettings.h"
 #include "settings/ContentSettings.h"
@@ -11,7 +10,6 @@
 #include "settings/TabButton.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QTest>
