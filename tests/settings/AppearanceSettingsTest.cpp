@@ -21,16 +21,7 @@
 namespace holdsheet {
 namespace {
 
-using testing::SettingsHarness;
-
-class Appearance : public ::testing::Test, public SettingsHarness {
-  protected:
-    std::unique_ptr<AppearanceSettings> open() {
-        auto tab = std::make_unique<AppearanceSettings>(services());
-        showInTab(*tab);
-        return tab;
-    }
-};
+using Appearance = testing::TabTest<AppearanceSettings>;
 
 TEST_F(Appearance, WithNothingStoredShowsTheDefaults) {
     const auto tab = open();

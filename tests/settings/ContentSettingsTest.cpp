@@ -32,13 +32,8 @@ std::vector<const AppLabel*> appLabels(const ContentSettings& tab) {
     return labels;
 }
 
-class Content : public ::testing::Test, public SettingsHarness {
+class Content : public testing::TabTest<ContentSettings> {
   protected:
-    std::unique_ptr<ContentSettings> open() {
-        auto tab = std::make_unique<ContentSettings>(services());
-        showInTab(*tab);
-        return tab;
-    }
     QStringList stored() { return Preferences(store).excludedApps(); }
     // The texts of the list's entries, or of its empty line.
     static QStringList shown(const ContentSettings& tab) {

@@ -23,16 +23,7 @@
 namespace holdsheet {
 namespace {
 
-using testing::SettingsHarness;
-
-class General : public ::testing::Test, public SettingsHarness {
-  protected:
-    std::unique_ptr<GeneralSettings> open() {
-        auto tab = std::make_unique<GeneralSettings>(services());
-        showInTab(*tab);
-        return tab;
-    }
-};
+using General = testing::TabTest<GeneralSettings>;
 
 TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
     const auto tab = open();

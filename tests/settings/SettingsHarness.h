@@ -16,7 +16,10 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -102,6 +105,16 @@ struct SettingsHarness {
     std::optional<QString> chosen;        // what the chooser answers
     std::function<void()> whileChoosing;  // what happens while it is open
     int choices = 0;
+};
+
+// Opens a tab's view as the settings window shows it.
+template <typename Tab>
+struct TabTest : ::testing::Test, SettingsHarness {
+    std::unique_ptr<Tab> open() {
+        auto tab = std::make_unique<Tab>(services());
+        showInTab(*tab);
+        return tab;
+    }
 };
 
 }  // namespace holdsheet::testing

@@ -49,9 +49,7 @@ FakeElement& FakeAccessibility::application(pid_t pid) {
 FakeElement& FakeAccessibility::menuBar(pid_t pid) {
     FakeElement& app = application(pid);
     if (app.children_.empty()) {
-        FakeElement& bar = app.addChild("AXMenuBar", "menu bar");
-        app.set("AXMenuBar", AXElementRef(app.children_.front()));
-        return bar;
+        app.set("AXMenuBar", app.addChild("AXMenuBar", "menu bar").ref());
     }
     return *app.children_.front();
 }
@@ -59,11 +57,10 @@ FakeElement& FakeAccessibility::menuBar(pid_t pid) {
 AXElementRef FakeAccessibility::createApplication(pid_t pid) {
     std::lock_guard lock(mutex_);
     auto found = applications_.find(pid);
-    if (found != applications_.end()) {
-        return found->second;
-    }
     // No such process: an element on which every read fails.
-    return std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
+    return found != applications_.end()
+               ? AXElementRef(found->second)
+               : std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
 }
 
 void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, double seconds) {
