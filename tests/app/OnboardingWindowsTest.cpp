@@ -108,7 +108,7 @@ TEST(TourWindowController, EveryWayOfClosingRecordsOnboardingAndDropsTheWindow) 
     }
 }
 
-TEST(TourWindowController, EveryShowingAfterACloseBuildsAFreshCentredFloatingWindow) {
+TEST(TourWindowController, EveryShowingAfterACloseBuildsAFreshCentredFloatingWindowThatADragMoves) {
     WindowHarness platform;
     TourWindowController tour(platform.platform(), false, {});
     for (int showing = 0; showing < 2; ++showing) {
@@ -123,6 +123,21 @@ TEST(TourWindowController, EveryShowingAfterACloseBuildsAFreshCentredFloatingWin
         // Shown again while open: the same window.
         tour.show();
         EXPECT_EQ(tour.window(), window);
+
+        // Dragging the background moves the window until released.
+        const QPoint start = window->pos();
+        auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, QPointF(local), QPointF(start + local),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(window, &event);
+        };
+        send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+        send(QEvent::MouseMove, {60, 40}, Qt::LeftButton);
+        EXPECT_EQ(window->pos(), start + QPoint(50, 30));
+        send(QEvent::MouseButtonRelease, {60, 40}, Qt::NoButton);
+        send(QEvent::MouseMove, {90, 90}, Qt::NoButton);
+        EXPECT_EQ(window->pos(), start + QPoint(50, 30)) << "released: no longer follows";
         window->close();
         WindowHarness::settle();
     }
@@ -132,41 +147,20 @@ TEST(TourWindowController, TheSettingsButtonOpensSettingsBeforeTheTourCloses) {
     WindowHarness platform;
     SettingsWindowController settings(platform.platform(), {});
     bool tourOpenWhenSettingsShown = false;
-    std::unique_ptr<TourWindowController> tour;
-    tour = std::make_unique<TourWindowController>(platform.platform(), false, [&] {
-        tourOpenWhenSettingsShown = tour->window() && tour->window()->isVisible();
+    TourWindowController tour(platform.platform(), false, [&] {
+        tourOpenWhenSettingsShown = tour.window() && tour.window()->isVisible();
         settings.show();
     });
-    tour->show();
+    tour.show();
     platform.scheduler.runUntilIdle();
 
-    button(tour->window(), "settings")->click();
+    button(tour.window(), "settings")->click();
     platform.scheduler.runUntilIdle();
     EXPECT_TRUE(tourOpenWhenSettingsShown) << "settings first, then the tour closes";
-    EXPECT_EQ(tour->window(), nullptr);
+    EXPECT_EQ(tour.window(), nullptr);
     ASSERT_NE(settings.window(), nullptr);
     EXPECT_TRUE(settings.window()->isVisible());
     WindowHarness::settle();
-}
-
-TEST(TourWindowController, DraggingTheBackgroundMovesTheWindow) {
-    WindowHarness platform;
-    TourWindowController tour(platform.platform(), false, {});
-    tour.show();
-    QWidget* window = tour.window();
-    const QPoint start = window->pos();
-    auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, QPointF(local), QPointF(start + local),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(window, &event);
-    };
-    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
-    send(QEvent::MouseMove, {60, 40}, Qt::LeftButton);
-    EXPECT_EQ(window->pos(), start + QPoint(50, 30));
-    send(QEvent::MouseButtonRelease, {60, 40}, Qt::NoButton);
-    send(QEvent::MouseMove, {90, 90}, Qt::NoButton);
-    EXPECT_EQ(window->pos(), start + QPoint(50, 30)) << "released: no longer follows";
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(General, TheLanguagesFollowASeparatorInTheirOwnNamesAndChoosingOneStoresI
     EXPECT_EQ(Preferences(store).language(), "system") << "the first entry";
 }
 
-TEST_F(General, TheCardFollowsThePermissionLive) {
+TEST_F(General, TheCardFollowsThePermissionLiveAndLeadsToTheAccessibilitySettings) {
     setTrusted(false);
     const auto tab = open();
     const PermissionCard& card = *tab->permissionCard();
@@ -80,11 +80,8 @@ TEST_F(General, TheCardFollowsThePermissionLive) {
         EXPECT_TRUE(card.link()->isVisible());
     }
     EXPECT_TRUE(card.body()->text().startsWith("Holdsheet reads app menus"));
-}
 
-TEST_F(General, TheCardsButtonAndLinkLeadToTheAccessibilitySettings) {
-    setTrusted(false);
-    const auto tab = open();
+    // The button and the link lead to the accessibility settings.
     ax.prompts = 0;
     QTest::mouseClick(tab->permissionCard()->button(), Qt::LeftButton);
     EXPECT_EQ(ax.prompts, 1) << "the desktop is asked first";
@@ -94,8 +91,10 @@ TEST_F(General, TheCardsButtonAndLinkLeadToTheAccessibilitySettings) {
                                         "launch gnome-control-center universal-access"}));
 }
 
-TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
+TEST_F(General, TheControlsStoreTheirKeysAndTheHoldKeyIsNamedInTheTextsAboutIt) {
+    Preferences(store).setHoldLevel(3);
     const auto tab = open();
+    EXPECT_EQ(tab->holdSlider()->slider()->value(), 3) << "the stored step";
     EXPECT_TRUE(tab->closeOnReleaseRow()->label()->text().contains("Super"));
     EXPECT_TRUE(tab->holdHint()->text().contains("Super"));
     QTest::mouseClick(tab->holdKeyPicker()->segment(1), Qt::LeftButton);
@@ -108,12 +107,8 @@ TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
     Preferences(store).setHoldKey(HoldKey::alt);
     EXPECT_EQ(tab->holdKeyPicker()->selected(), 2);
     EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Alt Is Released");
-}
 
-TEST_F(General, TheSliderStoresTheStepAndTheSwitchesTheirKeys) {
-    Preferences(store).setHoldLevel(3);
-    const auto tab = open();
-    EXPECT_EQ(tab->holdSlider()->slider()->value(), 3);
+    // The slider stores the step, the switches their keys.
     tab->holdSlider()->slider()->setValue(10);
     EXPECT_DOUBLE_EQ(Preferences(store).holdLevel(), 10);
     QTest::mouseClick(tab->closeOnReleaseRow()->toggle(), Qt::LeftButton);
