@@ -2,11 +2,6 @@
 
 #include "app/SettingsWindowSize.h"
 #include "app/WindowHarness.h"
-#include "settings/SettingsView.h"
-#include "settings/TabBar.h"
-#include "settings/TabButton.h"
-
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -112,38 +107,6 @@ TEST(SettingsWindowController, StartsAtTheContentsHeightAndFollowsItWithItsTopEd
         EXPECT_EQ(window->size(), QSize(640, height)) << reported;
         EXPECT_EQ(window->pos(), topLeft) << reported;
     }
-}
-
-// The settings view in its window: the window takes the height of the tab shown, its top
-// edge staying where it is, and every opening shows the General tab.
-TEST(SettingsWindowController, TheWindowFollowsTheTabsOfTheSettingsView) {
-    WindowHarness platform;
-    SettingsView* view = nullptr;
-    SettingsWindowController settings(
-        platform.platform(), {}, [&](std::function<void(double)> onHeight) {
-            auto made = std::make_unique<SettingsView>(platform.services(), std::move(onHeight));
-            view = made.get();
-            return made;
-        });
-    settings.show();
-    WindowHarness::settle();
-    QWidget* window = settings.window();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(window->size(), QSize(640, view->contentHeight()));
-    const QPoint topLeft = window->pos();
-    const int general = window->height();
-
-    QTest::mouseClick(view->tabBar()->button(SettingsTab::about), Qt::LeftButton);
-    WindowHarness::settle();
-    EXPECT_EQ(window->height(), view->contentHeight());
-    EXPECT_NE(window->height(), general);
-    EXPECT_EQ(window->pos(), topLeft);
-
-    window->close();
-    settings.show();
-    WindowHarness::settle();
-    EXPECT_EQ(view->tab(), SettingsTab::general);
-    EXPECT_EQ(window->height(), general);
 }
 
 TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {
