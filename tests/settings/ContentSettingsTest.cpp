@@ -38,14 +38,9 @@ class Content : public testing::TabTest<ContentSettings> {
     // The texts of the list's entries, or of its empty line.
     static QStringList shown(const ContentSettings& tab) {
         QStringList texts;
-        for (const AppLabel* label : appLabels(tab)) {
-            texts << label->name()->text();
-        }
-        if (texts.isEmpty()) {
-            for (const QLabel* label : tab.excludedList()->findChildren<QLabel*>()) {
-                if (label->isVisibleTo(tab.excludedList())) {
-                    texts << label->text();
-                }
+        for (const QLabel* label : tab.excludedList()->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(tab.excludedList()) && !label->text().isEmpty()) {
+                texts << label->text();
             }
         }
         return texts;
