@@ -20,7 +20,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace holdsheet {
 namespace {
 
@@ -135,12 +134,7 @@ TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
     change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("de")); });
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
     EXPECT_EQ(view->doneButton()->text(), "Fertig");
-    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
-
-    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("ar")); });
-    EXPECT_EQ(view->title()->text(), QString::fromUtf8("تعرّف على Holdsheet"));
-    EXPECT_TRUE(view->cards().front()->isRightToLeft());
 }
 
 // The hold card and the subtitle name the chosen hold key, also when it changes while open.
