@@ -80,7 +80,6 @@ TEST(TourWindowController, RoundCornersSeeThroughOrCutOut) {
     }
 }
 
-// Every way out of the tour: each records onboarding and drops the window.
 TEST(TourWindowController, EveryWayOfClosingRecordsOnboardingAndDropsTheWindow) {
     const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
         {"Escape on a button",

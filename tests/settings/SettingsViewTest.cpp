@@ -106,7 +106,6 @@ TEST_F(View, AnotherLanguageRebuildsTheViewInItsDirection) {
     EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(view->tabBar()->button(SettingsTab::general)->text(), "כללי");
     EXPECT_EQ(view->tab(), SettingsTab::appearance) << "the tab stays";
-    // Right to left: General is the rightmost tab.
     const TabButton& general = *view->tabBar()->button(SettingsTab::general);
     const TabButton& about = *view->tabBar()->button(SettingsTab::about);
     EXPECT_GT(general.x(), about.x());
