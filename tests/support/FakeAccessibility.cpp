@@ -130,10 +130,6 @@ int FakeAccessibility::readCount(const FakeElement& element, const QString& attr
     }));
 }
 
-bool FakeAccessibility::wasRead(const FakeElement& element, const QString& attribute) const {
-    return readCount(element, attribute) > 0;
-}
-
 bool FakeAccessibility::wasTouchedBelow(const FakeElement& element) const {
     return wasRead(element) ||
            std::any_of(element.children_.begin(), element.children_.end(),
