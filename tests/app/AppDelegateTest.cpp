@@ -20,7 +20,7 @@ using Look = Appearance::Look;
 
 struct Delegate : PanelHarness {
     Delegate() { ax.trusted = false; }
-    AppDelegate& launch() {
+    void launch() {
         permission = std::make_unique<PermissionMonitor>(
             PermissionMonitor::Platform{ax, store, scheduler, runner});
         hold = std::make_unique<HoldMonitor>(
@@ -33,7 +33,6 @@ struct Delegate : PanelHarness {
                                  [this] { windows << "close welcome"; }},
             AppDelegate::startupLine({"2.3", "45", {}}));
         delegate->applicationDidFinishLaunching();
-        return *delegate;
     }
     FakeRunner runner;
     FakeAppearance appearance;
