@@ -37,6 +37,16 @@ ShortcutSheet sampleSheet() {
     return sheet;
 }
 
+// One group and one item, both titled `title`.
+ShortcutSheet oneItem(const QString& title, const char* key = "A") {
+    ShortcutSheet sheet;
+    sheet.groups = {ShortcutGroup{}};
+    sheet.groups[0].title = title;
+    sheet.groups[0].items = {item("", "", key)};
+    sheet.groups[0].items[0].title = title;
+    return sheet;
+}
+
 TEST(DumpFormat, TextRightAlignsKeyCapsAcrossTheSheet) {
     EXPECT_EQ(sheetAsText(sampleSheet()).toStdString(),
               "File\n"
@@ -73,12 +83,8 @@ TEST(DumpFormat, TextShowsControlCharactersEscaped) {
         {u"Ünïcødé ⌘ 日本 😀"sv, "Ünïcødé ⌘ 日本 😀"},
     };
     for (const Case& c : cases) {
-        ShortcutSheet sheet;
-        sheet.groups = {ShortcutGroup{}};
         const QString title = QString::fromUtf16(c.title.data(), qsizetype(c.title.size()));
-        sheet.groups[0].title = title;
-        sheet.groups[0].items = {item("x", "", "A")};
-        sheet.groups[0].items[0].title = title;
+        ShortcutSheet sheet = oneItem(title);
         sheet.groups[0].items[0].key = title;
         const QString printed = QString::fromUtf8(c.printed);
         EXPECT_EQ(printable(title), printed) << c.printed;
@@ -106,41 +112,36 @@ TEST(DumpFormat, JsonKeepsOrderAndEscapesTexts) {
     const QJsonObject tab = groups[1].toObject()["items"].toArray()[0].toObject();
     EXPECT_EQ(tab["title"].toString(), "Tab\there\\");
     EXPECT_EQ(groups[0].toObject()["items"].toArray()[2].toObject()["enabled"].toBool(), false);
-
-    ShortcutSheet control;
-    control.groups = {ShortcutGroup{}};
-    control.groups[0].title = QString(QChar(1));
-    control.groups[0].items = {item("x", "", "A")};
-    control.groups[0].items[0].action = ShortcutAction::keys(0, 0);
-    const QByteArray escaped = sheetAsJson({1, ""}, control);
-    EXPECT_TRUE(escaped.contains("\"title\": \"\\u0001\"")) << escaped.toStdString();
-    // DEL and C1 are valid JSON as they are, but a terminal may act on them.
-    control.groups[0].title = QString::fromUtf16(u"\x7f\x9b\x85");
-    const QByteArray c1 = sheetAsJson({1, ""}, control);
-    EXPECT_TRUE(c1.contains("\"title\": \"\\u007f\\u009b\\u0085\"")) << c1.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(c1)["groups"][0]["title"].toString(),
-              control.groups[0].title);
-    EXPECT_TRUE(escaped.contains("\"action\": \"keys\""));
 }
 
-// Found by fuzzing: a lone surrogate was written as U+FFFD, so the title did not read back.
-TEST(DumpFormat, JsonKeepsLoneSurrogates) {
-    ShortcutSheet sheet;
-    sheet.groups = {ShortcutGroup{}};
-    const char16_t units[] = {0xD83D, 0x0000, u'x', 0x40FC, 0xDE00, 0xD83D, 0xDE00};
-    sheet.groups[0].items = {item("", "", "A")};
-    sheet.groups[0].items[0].title = QString(reinterpret_cast<const QChar*>(units), 7);
-    const QByteArray json = sheetAsJson({1, QString(QChar(0xDC00))}, sheet);
-    EXPECT_TRUE(json.contains("\\ud83d\\u0000x")) << json.toStdString();
-    EXPECT_TRUE(json.contains("\xf0\x9f\x98\x80")) << "a valid pair stays as it is";
-
-    QJsonParseError error{};
-    const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
-    EXPECT_EQ(parsed["application"].toObject()["name"].toString(), QString(QChar(0xDC00)));
-    const QJsonObject first =
-        parsed["groups"].toArray()[0].toObject()["items"].toArray()[0].toObject();
-    EXPECT_EQ(first["title"].toString(), sheet.groups[0].items[0].title);
+// DEL and C1 are valid JSON as they are, but a terminal may act on them. Lone surrogates were
+// written as U+FFFD (found by fuzzing), so the title did not read back.
+TEST(DumpFormat, JsonEscapesControlsAndKeepsLoneSurrogates) {
+    const std::pair<std::u16string_view, const char*> cases[] = {
+        {u"\x01"sv, "\"\\u0001\""},
+        {u"\x7f\x9b\x85"sv, "\"\\u007f\\u009b\\u0085\""},
+        {u"\xD83D\x0000x\x40FC\xDE00\xD83D\xDE00"sv, "\"\\ud83d\\u0000x"},
+        {u"\xDC00"sv, "\"\\udc00\""},
+    };
+    for (const auto& [units, escaped] : cases) {
+        const QString title = QString::fromUtf16(units.data(), qsizetype(units.size()));
+        ShortcutSheet sheet = oneItem(title);
+        sheet.groups[0].items[0].action = ShortcutAction::keys(0, 0);
+        const QByteArray json = sheetAsJson({1, title}, sheet);
+        EXPECT_EQ(json.count(escaped), 3) << json.toStdString();
+        EXPECT_TRUE(json.contains("\"action\": \"keys\""));
+        QJsonParseError error{};
+        const QJsonObject parsed = QJsonDocument::fromJson(json, &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
+        const QJsonObject group = parsed["groups"].toArray()[0].toObject();
+        EXPECT_EQ(parsed["application"].toObject()["name"].toString(), title);
+        EXPECT_EQ(group["title"].toString(), title);
+        EXPECT_EQ(group["items"].toArray()[0].toObject()["title"].toString(), title);
+    }
+    const char16_t pair[] = {0xD83D, 0xDE00};
+    EXPECT_TRUE(sheetAsJson({1, QString(reinterpret_cast<const QChar*>(pair), 2)}, ShortcutSheet{})
+                    .contains("\xf0\x9f\x98\x80"))
+        << "a valid pair stays as it is";
 }
 
 }  // namespace

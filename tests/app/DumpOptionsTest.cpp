@@ -73,14 +73,12 @@ TEST(DumpOptions, ThePdfFormatNeedsAnOutputFileAndNothingElseTakesOne) {
 
 TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
     QTemporaryDir dir;
+    const auto path = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
-    QFile existing(dir.filePath("existing.pdf"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
-    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(dir.filePath("dangling.pdf")).constData()), 0);
-    ASSERT_EQ(::symlink("existing.pdf", QFile::encodeName(dir.filePath("link.pdf")).constData()),
-              0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.pdf")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile(dir.filePath("existing.pdf")).open(QIODevice::WriteOnly));
+    ASSERT_EQ(::symlink("nowhere", path("dangling.pdf").constData()), 0);
+    ASSERT_EQ(::symlink("existing.pdf", path("link.pdf").constData()), 0);
+    ASSERT_EQ(::mkfifo(path("fifo.pdf").constData(), 0600), 0);
     struct Case {
         QString path;
         bool force;
@@ -105,7 +103,7 @@ TEST(DumpOptions, TheOutputIsCheckedBeforeTheSheetIsRead) {
     // Permissions do not stop root.
     if (::geteuid() != 0) {
         ASSERT_TRUE(QDir(dir.path()).mkdir("readonly"));
-        ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("readonly")).constData(), 0500), 0);
+        ASSERT_EQ(::chmod(path("readonly").constData(), 0500), 0);
         all.push_back({dir.filePath("readonly/new.pdf"), false, OutputCheck::unwritable});
     } else {
         std::fprintf(stderr, "skipped: a read-only folder (root writes anywhere)\n");

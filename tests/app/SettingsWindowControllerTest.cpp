@@ -1,16 +1,11 @@
 #include "app/SettingsWindowController.h"
 
+#include "app/SettingsWindowSize.h"
 #include "app/WindowHarness.h"
-#include "prefs/Preferences.h"
-#include "settings/SettingsHarness.h"
-#include "settings/SettingsView.h"
-#include "settings/TabBar.h"
-#include "settings/TabButton.h"
-
-#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,13 +14,10 @@ namespace {
 
 using testing::WindowHarness;
 
-class HintedView : public QWidget {
-  public:
-    explicit HintedView(int height) : height_(height) {}
-    QSize sizeHint() const override { return {300, height_}; }
-
-  private:
-    int height_;
+struct HintedView : QWidget {
+    explicit HintedView(int height) : height(height) {}
+    QSize sizeHint() const override { return {300, height}; }
+    int height;
 };
 
 // A content that asks for a given height and keeps the handler it reports heights to.
@@ -44,14 +36,12 @@ struct ReportingView {
 TEST(SettingsWindowController, HidesThePanelFirstThenBringsTheWindowToTheFrontTwice) {
     WindowHarness platform;
     std::vector<std::string> journal;
-    SettingsWindowController* controller = nullptr;
     platform.raiser.onRaise = [&](QWidget& window) {
         journal.push_back(window.isVisible() ? "raise shown" : "raise hidden");
     };
     SettingsWindowController settings(platform.platform(), [&] {
-        journal.push_back(controller->window() ? "hide panel, window built" : "hide panel");
+        journal.push_back(settings.window() ? "hide panel, window built" : "hide panel");
     });
-    controller = &settings;
 
     settings.show();
     EXPECT_EQ(journal, (std::vector<std::string>{"hide panel", "raise shown"}));
@@ -81,7 +71,9 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     EXPECT_TRUE(WindowHarness::centred(*window));
 
     window->close();
-    EXPECT_FALSE(window->isVisible());
+    platform.scheduler.runUntilIdle();
+    EXPECT_FALSE(window->isVisible()) << "closed in the same turn: not brought back";
+    EXPECT_EQ(platform.raiser.raised.size(), 1u);
     EXPECT_EQ(settings.window(), window) << "kept when closed";
     Preferences(platform.store).setLanguage(QStringLiteral("de"));
     settings.show();
@@ -90,19 +82,14 @@ TEST(SettingsWindowController, BuildsOneCentredWindowAndRetitlesItAtEveryShowing
     EXPECT_EQ(window->windowTitle(), "Holdsheet-Einstellungen");
 }
 
-TEST(SettingsWindowController, StartsAtTheContentsHeightOr520WhenThatIsBelow200) {
-    const std::pair<double, int> table[] = {{150, 520}, {360, 360}};
-    for (const auto& [hint, height] : table) {
-        WindowHarness platform;
-        ReportingView view{hint, {}};
-        SettingsWindowController settings(platform.platform(), {}, view.factory());
-        settings.show();
-        EXPECT_EQ(settings.window()->size(), QSize(640, height)) << hint;
-    }
-}
-
-TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
+// Starts at the content's height, or 520 where the content is not laid out yet.
+TEST(SettingsWindowController, StartsAtTheContentsHeightAndFollowsItWithItsTopEdgeFixed) {
     WindowHarness platform;
+    ReportingView unsized{150, {}};
+    SettingsWindowController early(platform.platform(), {}, unsized.factory());
+    early.show();
+    EXPECT_EQ(early.window()->size(), QSize(640, 520));
+
     ReportingView view;
     SettingsWindowController settings(platform.platform(), {}, view.factory());
     settings.show();
@@ -124,47 +111,36 @@ TEST(SettingsWindowController, FollowsTheReportedHeightWithItsTopEdgeFixed) {
     }
 }
 
-// The settings view in its window: the window takes the height of the tab shown, its top
-// edge staying where it is, and every opening shows the General tab.
-TEST(SettingsWindowController, TheWindowFollowsTheTabsOfTheSettingsView) {
-    WindowHarness platform;
-    testing::SettingsHarness services;
-    SettingsView* view = nullptr;
-    SettingsWindowController settings(
-        platform.platform(), {}, [&](std::function<void(double)> onHeight) {
-            auto made = std::make_unique<SettingsView>(services.services(), std::move(onHeight));
-            view = made.get();
-            return made;
-        });
-    settings.show();
-    testing::SettingsHarness::settle();
-    QWidget* window = settings.window();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(window->size(), QSize(640, view->contentHeight()));
-    const QPoint topLeft = window->pos();
-    const int general = window->height();
-
-    QTest::mouseClick(view->tabBar()->button(SettingsTab::about), Qt::LeftButton);
-    testing::SettingsHarness::settle();
-    EXPECT_EQ(window->height(), view->contentHeight());
-    EXPECT_NE(window->height(), general);
-    EXPECT_EQ(window->pos(), topLeft);
-
-    window->close();
-    settings.show();
-    testing::SettingsHarness::settle();
-    EXPECT_EQ(view->tab(), SettingsTab::general);
-    EXPECT_EQ(window->height(), general);
+TEST(SettingsWindowSize, StartsAtTheFittingHeightUnlessTheContentIsNotLaidOutYet) {
+    const std::pair<double, double> table[] = {{0, 520},   {150, 520}, {199.5, 520},
+                                               {200, 200}, {430, 430}, {900, 900}};
+    for (const auto& [fitting, height] : table) {
+        EXPECT_DOUBLE_EQ(SettingsWindowSize::initialHeight(fitting), height) << fitting;
+    }
 }
 
-TEST(SettingsWindowController, AWindowClosedInTheSameTurnIsNotBroughtBack) {
-    WindowHarness platform;
-    SettingsWindowController settings(platform.platform(), {});
-    settings.show();
-    settings.window()->close();
-    platform.scheduler.runUntilIdle();
-    EXPECT_FALSE(settings.window()->isVisible());
-    EXPECT_EQ(platform.raiser.raised.size(), 1u);
+TEST(SettingsWindowSize, ResizesForTheReportedContentKeepingTopEdgeWidthAndDecoration) {
+    // 28 points of title bar over 520 of content.
+    const QRectF frame(100, 50, 640, 548);
+    const double content = 520;
+    struct Case {
+        double reported;
+        std::optional<QRectF> expected;
+    };
+    const Case table[] = {
+        {80, std::nullopt},                    // not laid out yet
+        {100, std::nullopt},                   // still too small to trust
+        {520.5, std::nullopt},                 // within a point
+        {521, std::nullopt},                   // exactly a point
+        {519, std::nullopt},                   // a point smaller
+        {580, QRectF(100, 50, 640, 608)},      // grows downwards by 60
+        {300, QRectF(100, 50, 640, 328)},      // shrinks upwards from the bottom
+        {101, QRectF(100, 50, 640, 129)},      // the smallest trusted report
+        {521.5, QRectF(100, 50, 640, 549.5)},  // just over a point
+    };
+    for (const auto& [reported, expected] : table) {
+        EXPECT_EQ(SettingsWindowSize::resized(frame, content, reported), expected) << reported;
+    }
 }
 
 }  // namespace

@@ -18,10 +18,6 @@ namespace {
 
 using testing::MemoryPreferenceStore;
 
-Localization::System englishDesktop() {
-    return {[] { return QStringList{"en-GB"}; }, [] { return QLocale("en_GB"); }};
-}
-
 // The menu as the user reads it; a separator reads as "-".
 QStringList titles(const StatusMenu& status) {
     QStringList texts;
@@ -39,7 +35,8 @@ QStringList titlesFromCatalogue(const QString& code) {
 
 struct Fixture {
     MemoryPreferenceStore store;
-    Localization localization{store, englishDesktop()};
+    Localization localization{
+        store, {[] { return QStringList{"en-GB"}; }, [] { return QLocale("en_GB"); }}};
     QStringList calls;
     StatusMenu make() {
         return StatusMenu(store, localization,
@@ -49,31 +46,13 @@ struct Fixture {
 };
 
 // Which language is chosen is the localization's to decide, and tested there.
-TEST(StatusMenu, ListsItsCommandsInTheChosenLanguage) {
-    MemoryPreferenceStore store;
-    Preferences(store).setLanguage("de");
-    const Localization german(store, englishDesktop());
-    const StatusMenu status(store, german, {});
-    EXPECT_EQ(titles(status),
-              (QStringList{"Spickzettel anzeigen", "Einstellungen", "-", "Holdsheet beenden"}));
-    EXPECT_EQ(status.item().toolTip(), Catalogue::load("de")->text("app.name"));
-}
-
-TEST(StatusMenu, EachEntryRunsItsOwnCommand) {
-    Fixture f;
-    const StatusMenu status = f.make();
-    const QList<QAction*> actions = status.menu()->actions();
-    ASSERT_EQ(actions.size(), 4);
-    actions[3]->trigger();
-    actions[0]->trigger();
-    actions[1]->trigger();
-    EXPECT_EQ(f.calls, (QStringList{"quit", "show", "settings"}));
-}
-
-TEST(StatusMenu, IsMadeAnewOnlyWhenTheLanguageChanges) {
+TEST(StatusMenu, ListsItsCommandsInTheChosenLanguageAndIsMadeAnewOnlyWhenItChanges) {
     Fixture f;
     Preferences(f.store).setLanguage("de");
     const StatusMenu status = f.make();
+    EXPECT_EQ(titles(status),
+              (QStringList{"Spickzettel anzeigen", "Einstellungen", "-", "Holdsheet beenden"}));
+    EXPECT_EQ(status.item().toolTip(), Catalogue::load("de")->text("app.name"));
     QPointer<QMenu> first = status.menu();
 
     Preferences(f.store).setTheme(AppTheme::dark);
@@ -91,9 +70,13 @@ TEST(StatusMenu, IsMadeAnewOnlyWhenTheLanguageChanges) {
     EXPECT_TRUE(french.isNull());
     EXPECT_EQ(titles(status), titlesFromCatalogue("en"));
 
-    // The new menu still runs the commands.
-    status.menu()->actions().constLast()->trigger();
-    EXPECT_EQ(f.calls, QStringList{"quit"});
+    // Each entry of the new menu runs its own command.
+    const QList<QAction*> actions = status.menu()->actions();
+    ASSERT_EQ(actions.size(), 4);
+    actions[3]->trigger();
+    actions[0]->trigger();
+    actions[1]->trigger();
+    EXPECT_EQ(f.calls, (QStringList{"quit", "show", "settings"}));
 }
 
 TEST(StatusMenu, IsPresentWhileThePreferenceHolds) {
@@ -105,10 +88,9 @@ TEST(StatusMenu, IsPresentWhileThePreferenceHolds) {
         EXPECT_EQ(status.present(), shown);
     }
 
-    MemoryPreferenceStore hidden;
-    Preferences(hidden).setShowMenuBarIcon(false);
-    const Localization localization(hidden, englishDesktop());
-    EXPECT_FALSE(StatusMenu(hidden, localization, {}).present()) << "false at start";
+    Fixture hidden;
+    Preferences(hidden.store).setShowMenuBarIcon(false);
+    EXPECT_FALSE(hidden.make().present()) << "false at start";
 }
 
 TEST(StatusMenu, ChangesFromAnotherThreadAreTakenUpOnTheMainThread) {

@@ -1,17 +1,9 @@
 #pragma once
 
 #include "app/WindowPlatform.h"
-#include "permissions/PermissionMonitor.h"
-#include "prefs/Localization.h"
-#include "support/FakeAccessibility.h"
-#include "support/FakeRunner.h"
+#include "settings/SettingsHarness.h"
 #include "support/FakeWindowRaiser.h"
-#include "support/MemoryPreferenceStore.h"
-#include "support/VirtualScheduler.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QLocale>
 #include <QScreen>
 #include <QWidget>
 
@@ -19,16 +11,9 @@
 
 namespace holdsheet::testing {
 
-// The simulated platform the window controllers stand on: an English desktop.
-struct WindowHarness {
-    MemoryPreferenceStore store;
-    Localization localization{
-        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
-    VirtualScheduler scheduler;
+// The simulated platform the window controllers stand on.
+struct WindowHarness : SettingsHarness {
     FakeWindowRaiser raiser;
-    FakeAccessibility ax;  // the permission held
-    FakeRunner runner;
-    PermissionMonitor permission{{ax, store, scheduler, runner}};
 
     WindowPlatform platform() { return {store, localization, scheduler, raiser}; }
 
@@ -40,10 +25,6 @@ struct WindowHarness {
             window.frameGeometry().center() - window.screen()->availableGeometry().center();
         return std::abs(offset.x()) <= decoration.width() + 1 &&
                std::abs(offset.y()) <= decoration.height() + 1;
-    }
-
-    static void runDeferredDeletes() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

@@ -1,13 +1,12 @@
 #include "onboarding/TourView.h"
 
+#include "onboarding/CardGrid.h"
 #include "onboarding/CardScroller.h"
 #include "onboarding/FeatureCard.h"
 #include "onboarding/TourFeatures.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Languages.h"
-#include "prefs/Localization.h"
-#include "prefs/Preferences.h"
-#include "support/MemoryPreferenceStore.h"
+#include "settings/SettingsHarness.h"
 #include "ui/SheetLabel.h"
 #include "ui/SheetStyle.h"
 #include "ui/SheetSymbols.h"
@@ -21,18 +20,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace holdsheet {
 namespace {
-
-using testing::MemoryPreferenceStore;
 
 QRect inView(const QWidget& view, const QWidget& widget) {
     return QRect(widget.mapTo(&view, QPoint(0, 0)), widget.size());
 }
 
-class TourViewTest : public ::testing::Test {
+class TourViewTest : public ::testing::Test, public testing::SettingsHarness {
   protected:
     std::unique_ptr<TourView> open(bool translucent = false) {
         auto view = std::make_unique<TourView>(
@@ -43,33 +38,6 @@ class TourViewTest : public ::testing::Test {
         return view;
     }
 
-    // Lays out what a change of preferences rebuilt.
-    static void settle() {
-        for (int turn = 0; turn < 3; ++turn) {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
-        }
-    }
-
-    // A change made elsewhere, with what the views do about it done.
-    template <typename Edit>
-    void change(Edit edit) {
-        Preferences prefs(store);
-        edit(prefs);
-        settle();
-    }
-
-    static QStringList ids(const TourView& view) {
-        QStringList result;
-        for (const FeatureCard* card : view.cards()) {
-            result << card->id();
-        }
-        return result;
-    }
-
-    MemoryPreferenceStore store;
-    Localization localization{
-        store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en"); }}};
     int settingsCalls = 0;
     int doneCalls = 0;
 };
@@ -93,26 +61,25 @@ void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
     }
 }
 
+// In the features' order; only the last card is untitled, its text in the primary colour.
 TEST_F(TourViewTest, TheCardsFillTwoColumnsInTheOrderOfTheFeatures) {
     const auto view = open();
     EXPECT_EQ(view->size(), QSize(780, 580));
-    EXPECT_EQ(ids(*view), (QStringList{"hold", "click", "search", "share", "look", "close"}));
     expectRowsOfTwo(*view, false);
     EXPECT_EQ(view->cardArea()->verticalScrollBar()->maximum(), 0) << "room enough in English";
-}
-
-TEST_F(TourViewTest, OnlyTheLastCardIsUntitledAndItsTextIsInThePrimaryColour) {
-    const auto view = open();
-    const QColor primary = primaryText(view->palette());
+    QStringList ids;
     for (const FeatureCard* card : view->cards()) {
-        SCOPED_TRACE(card->id().toStdString());
+        ids << card->id();
         const bool untitled = card->id() == "close";
-        EXPECT_EQ(card->title() == nullptr, untitled);
+        EXPECT_EQ(card->title() == nullptr, untitled) << ids.back().toStdString();
         EXPECT_EQ(card->text()->tone(),
                   untitled ? SheetLabel::Tone::primary : SheetLabel::Tone::secondary);
-        EXPECT_EQ(card->text()->palette().color(QPalette::WindowText) == primary, untitled);
+        EXPECT_EQ(
+            card->text()->palette().color(QPalette::WindowText) == primaryText(view->palette()),
+            untitled);
         EXPECT_GE(card->height(), 100);
     }
+    EXPECT_EQ(ids, (QStringList{"hold", "click", "search", "share", "look", "close"}));
     EXPECT_EQ(view->cards().back()->text()->text(),
               "Press Esc or click outside the cheat sheet to close it.");
 }
@@ -167,22 +134,7 @@ TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
     change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("de")); });
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
     EXPECT_EQ(view->doneButton()->text(), "Fertig");
-    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
-
-    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("ar")); });
-    EXPECT_EQ(view->title()->text(), QString::fromUtf8("تعرّف على Holdsheet"));
-    EXPECT_EQ(view->layoutDirection(), Qt::RightToLeft);
-    EXPECT_TRUE(view->cards().front()->isRightToLeft());
-    change([&](Preferences& prefs) { prefs.setTextSize(TextSize::medium); });
-    expectRowsOfTwo(*view, true);
-    EXPECT_GT(inView(*view, *view->settingsButton()).left(),
-              inView(*view, *view->doneButton()).left())
-        << "the settings button on the leading, right side";
-
-    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("en")); });
-    EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
-    expectRowsOfTwo(*view, false);
 }
 
 // The hold card and the subtitle name the chosen hold key, also when it changes while open.
@@ -259,8 +211,10 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
             }
             const QRect settings = inView(*view, *view->settingsButton());
             const QRect done = inView(*view, *view->doneButton());
-
-            expectRowsOfTwo(*view, language.code == "ar" || language.code == "he");
+            const bool rightToLeft = language.code == "ar" || language.code == "he";
+            EXPECT_EQ(view->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            EXPECT_EQ(settings.left() > done.left(), rightToLeft) << "settings on the leading side";
+            expectRowsOfTwo(*view, rightToLeft);
             const QScrollArea& area = *view->cardArea();
             const QWidget& cards = *area.widget();
             EXPECT_GE(cards.height(), cards.heightForWidth(cards.width())) << "cards squeezed";
@@ -268,6 +222,44 @@ TEST_F(TourViewTest, NothingIsCutInAnyLanguage) {
                       std::max(0, cards.height() - area.viewport()->height()));
             EXPECT_LT(inView(*view, area).bottom(), std::min(settings.top(), done.top()));
             EXPECT_GT(inView(*view, area).top(), inView(*view, *view->subtitle()).bottom());
+        }
+    }
+}
+
+// Scrolling or not, in either direction, the columns stay 30 from each side: the bar
+// stands in the margin on the trailing side instead of narrowing the cards.
+TEST(CardScroller, TheBarStandsInTheSideMarginAndTheColumnsKeepTheirPlace) {
+    const TourFeature feature{"hold", "command", QStringLiteral("Title"),
+                              QStringLiteral("A text long enough to wrap over a few lines in a "
+                                             "card of this narrow grid, and then some more.")};
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        for (const int height : {200, 2000}) {
+            SCOPED_TRACE(std::to_string(direction) + " " + std::to_string(height));
+            CardScroller scroller(new CardGrid(std::vector<TourFeature>(6, feature), 1.0), 30);
+            scroller.setLayoutDirection(direction);
+            scroller.resize(500, height);
+            scroller.show();
+            testing::SettingsHarness::settle();
+            const QScrollBar& bar = *scroller.verticalScrollBar();
+            const bool scrolls = height == 200;
+            EXPECT_EQ(bar.isVisible(), scrolls);
+            EXPECT_EQ(bar.maximum() > 0, scrolls);
+            if (scrolls) {
+                const QRect place = inView(scroller, bar);
+                EXPECT_TRUE(direction == Qt::LeftToRight ? place.left() >= 500 - 30
+                                                         : place.right() < 30)
+                    << place.left() << ".." << place.right();
+            }
+            const auto& cards = static_cast<const CardGrid*>(scroller.widget())->cards();
+            const QRect leading = inView(scroller, *cards[0]);
+            const QRect trailing = inView(scroller, *cards[1]);
+            const QRect left = direction == Qt::LeftToRight ? leading : trailing;
+            const QRect right = direction == Qt::LeftToRight ? trailing : leading;
+            EXPECT_EQ(left.left(), 30);
+            EXPECT_EQ(right.right() + 1, 500 - 30);
+            EXPECT_EQ(left.width(), right.width());
+            const QWidget& grid = *scroller.widget();
+            EXPECT_GE(grid.height(), grid.heightForWidth(grid.width())) << "held whole";
         }
     }
 }

@@ -1,10 +1,8 @@
 #include "settings/GeneralSettings.h"
 
 #include "platform/linux/XdgAutostart.h"
-#include "prefs/Preferences.h"
 #include "settings/Hint.h"
 #include "settings/LanguagePicker.h"
-#include "settings/LaunchAtLogin.h"
 #include "settings/LinkButton.h"
 #include "settings/MinMaxSlider.h"
 #include "settings/PermissionCard.h"
@@ -14,7 +12,6 @@
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>
@@ -26,16 +23,7 @@
 namespace holdsheet {
 namespace {
 
-using testing::SettingsHarness;
-
-class General : public ::testing::Test, public SettingsHarness {
-  protected:
-    std::unique_ptr<GeneralSettings> open() {
-        auto tab = std::make_unique<GeneralSettings>(services());
-        showInTab(*tab);
-        return tab;
-    }
-};
+using General = testing::TabTest<GeneralSettings>;
 
 TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
     const auto tab = open();
@@ -53,20 +41,16 @@ TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
     EXPECT_EQ(loginItems.requests, 0);
 }
 
-TEST_F(General, TheLanguagesFollowASeparatorInTheirOwnNames) {
+TEST_F(General, TheLanguagesFollowASeparatorInTheirOwnNamesAndChoosingOneStoresItsCode) {
     const auto tab = open();
-    const LanguagePicker& picker = *tab->languagePicker();
+    LanguagePicker& picker = *tab->languagePicker();
     ASSERT_EQ(picker.count(), 2 + 34);
     EXPECT_TRUE(picker.itemData(1).isNull()) << "a separator";
     EXPECT_EQ(picker.itemData(2).toString(), "ar");
     EXPECT_EQ(picker.itemText(2), "العربية");
     EXPECT_EQ(picker.itemData(35).toString(), "zh-Hant");
     EXPECT_EQ(picker.itemText(35), "繁體中文");
-}
 
-TEST_F(General, ChoosingALanguageStoresItsCodeAndTheFirstEntryStoresSystem) {
-    const auto tab = open();
-    LanguagePicker& picker = *tab->languagePicker();
     const int portuguese = picker.findData("pt-BR");
     ASSERT_GT(portuguese, 1);
     picker.setCurrentIndex(portuguese);
@@ -75,43 +59,29 @@ TEST_F(General, ChoosingALanguageStoresItsCodeAndTheFirstEntryStoresSystem) {
     picker.setCurrentIndex(0);
     emit picker.activated(0);
     EXPECT_EQ(store.writes.size(), 2);
-    EXPECT_EQ(Preferences(store).language(), "system");
+    EXPECT_EQ(Preferences(store).language(), "system") << "the first entry";
 }
 
-TEST_F(General, TheCardFollowsThePermissionLive) {
+TEST_F(General, TheCardFollowsThePermissionLiveAndLeadsToTheAccessibilitySettings) {
     setTrusted(false);
     const auto tab = open();
     const PermissionCard& card = *tab->permissionCard();
-    struct Expected {
-        bool trusted;
-        const char* symbol;
-        QColor colour;
-        const char* status;
-    };
-    const Expected table[] = {
-        {false, "exclamationmark.triangle.fill", QColor(255, 149, 0),
-         "Accessibility support is off"},
-        {true, "checkmark.circle.fill", QColor(52, 199, 89), "Accessibility support is on"},
-        {false, "exclamationmark.triangle.fill", QColor(255, 149, 0),
-         "Accessibility support is off"},
-    };
-    for (const Expected& expected : table) {
-        setTrusted(expected.trusted);
-        SCOPED_TRACE(expected.trusted);
-        EXPECT_EQ(card.showsTrusted(), expected.trusted);
-        EXPECT_EQ(card.symbol()->symbol(), expected.symbol);
-        EXPECT_EQ(card.symbol()->colour(), expected.colour);
-        EXPECT_EQ(card.status()->text(), expected.status);
-        EXPECT_EQ(card.body()->isVisible(), !expected.trusted);
-        EXPECT_EQ(card.button()->isVisible(), !expected.trusted);
+    for (const bool trusted : {false, true, false}) {
+        setTrusted(trusted);
+        SCOPED_TRACE(trusted);
+        EXPECT_EQ(card.showsTrusted(), trusted);
+        EXPECT_EQ(card.symbol()->symbol(),
+                  trusted ? "checkmark.circle.fill" : "exclamationmark.triangle.fill");
+        EXPECT_EQ(card.symbol()->colour(), trusted ? QColor(52, 199, 89) : QColor(255, 149, 0));
+        EXPECT_EQ(card.status()->text(),
+                  trusted ? "Accessibility support is on" : "Accessibility support is off");
+        EXPECT_EQ(card.body()->isVisible(), !trusted);
+        EXPECT_EQ(card.button()->isVisible(), !trusted);
         EXPECT_TRUE(card.link()->isVisible());
     }
     EXPECT_TRUE(card.body()->text().startsWith("Holdsheet reads app menus"));
-}
 
-TEST_F(General, TheCardsButtonAndLinkLeadToTheAccessibilitySettings) {
-    setTrusted(false);
-    const auto tab = open();
+    // The button and the link lead to the accessibility settings.
     ax.prompts = 0;
     QTest::mouseClick(tab->permissionCard()->button(), Qt::LeftButton);
     EXPECT_EQ(ax.prompts, 1) << "the desktop is asked first";
@@ -121,8 +91,10 @@ TEST_F(General, TheCardsButtonAndLinkLeadToTheAccessibilitySettings) {
                                         "launch gnome-control-center universal-access"}));
 }
 
-TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
+TEST_F(General, TheControlsStoreTheirKeysAndTheHoldKeyIsNamedInTheTextsAboutIt) {
+    Preferences(store).setHoldLevel(3);
     const auto tab = open();
+    EXPECT_EQ(tab->holdSlider()->slider()->value(), 3) << "the stored step";
     EXPECT_TRUE(tab->closeOnReleaseRow()->label()->text().contains("Super"));
     EXPECT_TRUE(tab->holdHint()->text().contains("Super"));
     QTest::mouseClick(tab->holdKeyPicker()->segment(1), Qt::LeftButton);
@@ -135,12 +107,8 @@ TEST_F(General, TheHoldKeyIsStoredAndNamedInTheTextsAboutIt) {
     Preferences(store).setHoldKey(HoldKey::alt);
     EXPECT_EQ(tab->holdKeyPicker()->selected(), 2);
     EXPECT_EQ(tab->closeOnReleaseRow()->label()->text(), "Close When Alt Is Released");
-}
 
-TEST_F(General, TheSliderStoresTheStepAndTheSwitchesTheirKeys) {
-    Preferences(store).setHoldLevel(3);
-    const auto tab = open();
-    EXPECT_EQ(tab->holdSlider()->slider()->value(), 3);
+    // The slider stores the step, the switches their keys.
     tab->holdSlider()->slider()->setValue(10);
     EXPECT_DOUBLE_EQ(Preferences(store).holdLevel(), 10);
     QTest::mouseClick(tab->closeOnReleaseRow()->toggle(), Qt::LeftButton);
@@ -149,6 +117,7 @@ TEST_F(General, TheSliderStoresTheStepAndTheSwitchesTheirKeys) {
     EXPECT_FALSE(Preferences(store).showMenuBarIcon());
 }
 
+// A failed change logs one line, and the switch shows the desktop's state again.
 TEST_F(General, StartAtLoginIsReadWhenTheTabIsMadeAndChangedByTheSwitch) {
     loginItems.on = true;
     const auto tab = open();
@@ -157,17 +126,13 @@ TEST_F(General, StartAtLoginIsReadWhenTheTabIsMadeAndChangedByTheSwitch) {
     EXPECT_FALSE(loginItems.on);
     EXPECT_EQ(loginItems.requests, 1);
     EXPECT_TRUE(log.lines.isEmpty());
-}
 
-TEST_F(General, AFailedChangeLogsOneLineAndTheSwitchShowsTheDesktopsState) {
-    const auto tab = open();
     loginItems.failure = QStringLiteral("the folder is read-only");
     QTest::mouseClick(tab->launchAtLoginRow()->toggle(), Qt::LeftButton);
     EXPECT_FALSE(tab->launchAtLoginRow()->isOn());
-    ASSERT_EQ(log.lines.size(), 1);
-    EXPECT_EQ(log.lines.front(),
-              "Holdsheet: kunne ikke endre oppstart ved innlogging: the folder is read-only");
-    EXPECT_EQ(loginItems.requests, 1) << "showing the state back asks the desktop nothing";
+    EXPECT_EQ(log.lines, QStringList{"Holdsheet: kunne ikke endre oppstart ved innlogging: the "
+                                     "folder is read-only"});
+    EXPECT_EQ(loginItems.requests, 2) << "showing the state back asks the desktop nothing";
 }
 
 // On the real adapter: the autostart entry in a private configuration folder.
@@ -176,42 +141,18 @@ TEST_F(General, TheSwitchWritesAndRemovesTheAutostartEntry) {
     ASSERT_TRUE(config.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     XdgAutostart autostart(QStringLiteral("/opt/holdsheet/bin/holdsheet"));
-    SettingsServices withAutostart = services();
-    auto tab = std::make_unique<GeneralSettings>(SettingsServices{store,
-                                                                  localization,
-                                                                  permission,
-                                                                  autostart,
-                                                                  log,
-                                                                  applications,
-                                                                  runner,
-                                                                  {},
-                                                                  withAutostart.chooseApplication});
-    SwitchButton& toggle = *tab->launchAtLoginRow()->toggle();
-    const QString entry = config.path() + "/autostart/holdsheet.desktop";
+    GeneralSettings tab(services({}, &autostart));
+    SwitchButton& toggle = *tab.launchAtLoginRow()->toggle();
+    QFile entry(config.path() + "/autostart/holdsheet.desktop");
     EXPECT_FALSE(toggle.isChecked());
-
     toggle.click();
-    ASSERT_TRUE(QFile::exists(entry));
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("\nExec=/opt/holdsheet/bin/holdsheet\n"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains("\nExec=/opt/holdsheet/bin/holdsheet\n"));
     EXPECT_TRUE(toggle.isChecked());
-
     toggle.click();
-    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_FALSE(entry.exists());
     EXPECT_FALSE(toggle.isChecked());
-
-    // A file where the autostart folder should be: the entry cannot be written.
-    ASSERT_TRUE(QDir(config.path() + "/autostart").removeRecursively());
-    QFile blocker(config.path() + "/autostart");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    toggle.click();
-    EXPECT_FALSE(toggle.isChecked());
-    ASSERT_EQ(log.lines.size(), 1);
-    EXPECT_TRUE(log.lines.front().startsWith(launchAtLoginFailure))
-        << log.lines.front().toStdString();
-    EXPECT_GT(log.lines.front().size(), launchAtLoginFailure.size()) << "with the reason";
+    EXPECT_TRUE(log.lines.isEmpty());
     qunsetenv("XDG_CONFIG_HOME");
 }
 

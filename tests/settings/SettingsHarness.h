@@ -2,6 +2,7 @@
 
 #include "permissions/PermissionMonitor.h"
 #include "prefs/Localization.h"
+#include "prefs/Preferences.h"
 #include "settings/SettingsServices.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeInstalledApplications.h"
@@ -15,7 +16,10 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,8 +35,8 @@ class CountingStore : public MemoryPreferenceStore {
     QStringList writes;
 };
 
-// The settings views on the simulated platform: an English desktop, the permission held,
-// start at login off, two installed applications.
+// The simulated platform of the settings, welcome and tour views: an English desktop, the
+// permission held and polled, start at login off, two installed applications.
 struct SettingsHarness {
     SettingsHarness() : permission({ax, store, scheduler, runner}) {
         permission.startWatching();
@@ -42,11 +46,11 @@ struct SettingsHarness {
         };
     }
 
-    SettingsServices services(VersionInfo version = {}) {
+    SettingsServices services(VersionInfo version = {}, LoginItems* login = nullptr) {
         return {store,
                 localization,
                 permission,
-                loginItems,
+                login ? *login : loginItems,
                 log,
                 applications,
                 runner,
@@ -59,7 +63,10 @@ struct SettingsHarness {
                     return chosen;
                 }};
     }
-    void setTrusted(bool trusted) { ax.setTrusted(trusted); }
+    void setTrusted(bool trusted) {
+        ax.setTrusted(trusted);
+        settle();
+    }
     // Shows a tab's view at the width the window gives it, as tall as it needs there once
     // its widgets are polished.
     static void showInTab(QWidget& view) {
@@ -77,6 +84,13 @@ struct SettingsHarness {
             QCoreApplication::processEvents();
         }
     }
+    // A preference changed elsewhere, with what the views do about it done.
+    template <typename Edit>
+    void change(Edit edit) {
+        Preferences prefs(store);
+        edit(prefs);
+        settle();
+    }
 
     VirtualScheduler scheduler;
     FakeAccessibility ax;
@@ -91,6 +105,16 @@ struct SettingsHarness {
     std::optional<QString> chosen;        // what the chooser answers
     std::function<void()> whileChoosing;  // what happens while it is open
     int choices = 0;
+};
+
+// Opens a tab's view as the settings window shows it.
+template <typename Tab>
+struct TabTest : ::testing::Test, SettingsHarness {
+    std::unique_ptr<Tab> open() {
+        auto tab = std::make_unique<Tab>(services());
+        showInTab(*tab);
+        return tab;
+    }
 };
 
 }  // namespace holdsheet::testing

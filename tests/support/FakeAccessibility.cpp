@@ -1,5 +1,6 @@
 #include "support/FakeAccessibility.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace holdsheet::testing {
@@ -48,9 +49,7 @@ FakeElement& FakeAccessibility::application(pid_t pid) {
 FakeElement& FakeAccessibility::menuBar(pid_t pid) {
     FakeElement& app = application(pid);
     if (app.children_.empty()) {
-        FakeElement& bar = app.addChild("AXMenuBar", "menu bar");
-        app.set("AXMenuBar", AXElementRef(app.children_.front()));
-        return bar;
+        app.set("AXMenuBar", app.addChild("AXMenuBar", "menu bar").ref());
     }
     return *app.children_.front();
 }
@@ -58,11 +57,10 @@ FakeElement& FakeAccessibility::menuBar(pid_t pid) {
 AXElementRef FakeAccessibility::createApplication(pid_t pid) {
     std::lock_guard lock(mutex_);
     auto found = applications_.find(pid);
-    if (found != applications_.end()) {
-        return found->second;
-    }
     // No such process: an element on which every read fails.
-    return std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
+    return found != applications_.end()
+               ? AXElementRef(found->second)
+               : std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
 }
 
 void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, double seconds) {
@@ -70,39 +68,25 @@ void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, dou
     for (const auto& [pid, app] : applications_) {
         if (app == application) {
             timeouts_[pid] = seconds;
-            std::size_t before = 0;
-            for (const auto& read : reads_) {
-                before += read.element == app.get() ? 1 : 0;
-            }
-            readsBeforeTimeout_[pid] = before;
+            readsBeforeTimeout_[pid] =
+                std::count_if(reads_.begin(), reads_.end(),
+                              [&](const Read& read) { return read.element == app.get(); });
         }
     }
 }
-
-namespace {
-
-template <typename Applications>
-bool anyIs(const Applications& applications, const std::set<pid_t>& pids,
-           const AXElementRef& application) {
-    for (pid_t pid : pids) {
-        auto found = applications.find(pid);
-        if (found != applications.end() && found->second == application) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 bool FakeAccessibility::hasTimedOut(const AXElementRef& application) {
     std::lock_guard lock(mutex_);
-    return anyIs(applications_, silent, application);
+    return std::any_of(silent.begin(), silent.end(), [&](pid_t pid) {
+        return applications_.contains(pid) && applications_.at(pid) == application;
+    });
 }
 
 bool FakeAccessibility::wasCutShort(const AXElementRef& application) {
     std::lock_guard lock(mutex_);
-    return anyIs(applications_, oversized, application);
+    return std::any_of(oversized.begin(), oversized.end(), [&](pid_t pid) {
+        return applications_.contains(pid) && applications_.at(pid) == application;
+    });
 }
 
 AXError FakeAccessibility::copyAttributeValue(const AXElementRef& element, const QString& attribute,
@@ -141,27 +125,15 @@ std::vector<FakeAccessibility::Read> FakeAccessibility::reads() const {
 
 int FakeAccessibility::readCount(const FakeElement& element, const QString& attribute) const {
     std::lock_guard lock(mutex_);
-    int count = 0;
-    for (const auto& read : reads_) {
-        count += read.element == &element && (attribute.isEmpty() || read.attribute == attribute);
-    }
-    return count;
-}
-
-bool FakeAccessibility::wasRead(const FakeElement& element, const QString& attribute) const {
-    return readCount(element, attribute) > 0;
+    return static_cast<int>(std::count_if(reads_.begin(), reads_.end(), [&](const Read& read) {
+        return read.element == &element && (attribute.isEmpty() || read.attribute == attribute);
+    }));
 }
 
 bool FakeAccessibility::wasTouchedBelow(const FakeElement& element) const {
-    if (wasRead(element)) {
-        return true;
-    }
-    for (const auto& child : element.children_) {
-        if (wasTouchedBelow(*child)) {
-            return true;
-        }
-    }
-    return false;
+    return wasRead(element) ||
+           std::any_of(element.children_.begin(), element.children_.end(),
+                       [this](const auto& child) { return wasTouchedBelow(*child); });
 }
 
 std::vector<std::pair<const FakeElement*, QString>> FakeAccessibility::presses() const {

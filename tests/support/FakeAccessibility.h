@@ -87,7 +87,9 @@ class FakeAccessibility : public Accessibility {
     std::set<pid_t> oversized;  // applications whose trees exceed the bounds of a read
 
     std::vector<Read> reads() const;
-    bool wasRead(const FakeElement& element, const QString& attribute = {}) const;
+    bool wasRead(const FakeElement& element, const QString& attribute = {}) const {
+        return readCount(element, attribute) > 0;
+    }
     // How often this attribute (any, when empty) of the element was read.
     int readCount(const FakeElement& element, const QString& attribute = {}) const;
     // Reads of any element inside this one's subtree, the element included.

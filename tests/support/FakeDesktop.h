@@ -39,14 +39,33 @@ class FakeWorkspace : public Workspace {
 
 class FakeMonitors : public EventMonitors {
   public:
-    std::optional<Token> addGlobalMonitor(quint64 mask, GlobalHandler handler) override;
-    std::optional<Token> addLocalMonitor(quint64 mask, LocalHandler handler) override;
+    std::optional<Token> addGlobalMonitor(quint64 mask, GlobalHandler handler) override {
+        return add({mask, std::move(handler), nullptr});
+    }
+    std::optional<Token> addLocalMonitor(quint64 mask, LocalHandler handler) override {
+        return add({mask, nullptr, std::move(handler)});
+    }
     void removeMonitor(Token token) override { monitors_.erase(token); }
 
     // Delivers an event going to another application.
-    void global(const InputEvent& event);
+    void global(const InputEvent& event) {
+        for (auto& [token, monitor] : std::map(monitors_)) {
+            if (monitor.global && (monitor.mask & maskOf(event.type)) &&
+                monitors_.contains(token)) {
+                monitor.global(event);
+            }
+        }
+    }
     // Delivers one of the program's own events; false when a monitor swallowed it.
-    bool local(const InputEvent& event);
+    bool local(const InputEvent& event) {
+        for (auto& [token, monitor] : std::map(monitors_)) {
+            if (monitor.local && (monitor.mask & maskOf(event.type)) && monitors_.contains(token) &&
+                !monitor.local(event)) {
+                return false;
+            }
+        }
+        return true;
+    }
     int count() const { return static_cast<int>(monitors_.size()); }
     bool refuse = false;
 
@@ -56,6 +75,13 @@ class FakeMonitors : public EventMonitors {
         GlobalHandler global;
         LocalHandler local;
     };
+    std::optional<Token> add(Monitor monitor) {
+        if (refuse) {
+            return std::nullopt;
+        }
+        monitors_.emplace(next_, std::move(monitor));
+        return next_++;
+    }
     std::map<Token, Monitor> monitors_;
     Token next_ = 1;
 };
@@ -79,7 +105,6 @@ class FakePanelWindow : public PanelWindow {
     QRectF lastFrame;
     bool lastAnimated = false;
     int frames = 0;
-    int fronts = 0;
     bool released = false;
 
     bool isVisible() const override { return visible; }
@@ -88,7 +113,6 @@ class FakePanelWindow : public PanelWindow {
     void orderFront() override {
         visible = true;
         key = true;
-        ++fronts;
     }
     bool isKey() const override { return key; }
     void makeKey() override { key = true; }

@@ -33,15 +33,10 @@ std::shared_ptr<Scheduler::Delay> VirtualScheduler::after(std::chrono::milliseco
 
 void VirtualScheduler::runUntilIdle() {
     while (!posted_.empty() || !detached_.empty()) {
-        if (!posted_.empty()) {
-            Task task = std::move(posted_.front());
-            posted_.pop_front();
-            task();
-        } else {
-            Task task = std::move(detached_.front());
-            detached_.pop_front();
-            task();
-        }
+        auto& queue = posted_.empty() ? detached_ : posted_;
+        Task task = std::move(queue.front());
+        queue.pop_front();
+        task();
     }
     // Delays that were cancelled and have woken are done.
     std::erase_if(delays_, [](const auto& entry) { return !entry.second->wakeup; });

@@ -12,18 +12,15 @@ using namespace std::chrono_literals;
 TEST(VirtualScheduler, DelaysWakeInOrderAndCancellingWakesEarly) {
     VirtualScheduler scheduler;
     std::vector<std::string> log;
-    scheduler.after(300ms, [&](bool cancelled) {
-        log.push_back("b " + std::to_string(cancelled) + " " +
-                      std::to_string(scheduler.now().count()));
-    });
-    scheduler.after(100ms, [&](bool cancelled) {
-        log.push_back("a " + std::to_string(cancelled) + " " +
-                      std::to_string(scheduler.now().count()));
-    });
-    auto c = scheduler.after(200ms, [&](bool cancelled) {
-        log.push_back("c " + std::to_string(cancelled) + " " +
-                      std::to_string(scheduler.now().count()));
-    });
+    const auto wake = [&](std::string name) {
+        return [&, name](bool cancelled) {
+            log.push_back(name + " " + std::to_string(cancelled) + " " +
+                          std::to_string(scheduler.now().count()));
+        };
+    };
+    scheduler.after(300ms, wake("b"));
+    scheduler.after(100ms, wake("a"));
+    auto c = scheduler.after(200ms, wake("c"));
     scheduler.advance(50ms);
     c->cancel();
     c->cancel();  // twice: still one wake-up
