@@ -111,10 +111,11 @@ QString SwaySession::followHoldKey() {
 }
 
 void SwaySession::addPanelRule() {
-    commands_->request(sway::runCommand,
-                       (QStringLiteral("for_window ") + panelCriteria() +
-                        " \"floating enable, sticky enable, border none, move position center, focus\"")
-                           .toUtf8());
+    commands_->request(
+        sway::runCommand,
+        (QStringLiteral("for_window ") + panelCriteria() +
+         " \"floating enable, sticky enable, border none, move position center, focus\"")
+            .toUtf8());
 }
 
 void SwaySession::event(const SwayMessage& message) {
