@@ -172,6 +172,15 @@ TEST_F(OnSway, AShortcutHeldLongNeverOpensIt) {
     openByHold();
 }
 
+TEST_F(OnSway, WithTheShortestDelayAShortcutStillNeverOpensIt) {
+    start("holdLevel=0\n");  // half a second: less than the first key repeat may take
+    wtype({"-P", "Super_L", "-M", "logo", "-s", "300", "-k", "j", "-s", "1500", "-p", "Super_L",
+           "-m", "logo"});
+    EXPECT_FALSE(panelStatus().value("visible").toBool());
+    hold("Super_L", "logo", 1500);
+    EXPECT_TRUE(waitUntil(panelShows, 20s));
+}
+
 TEST_F(OnSway, ControlCanBeTheHoldKey) {
     start("holdKey=control\n");
     hold("Control_L", "ctrl", 2500);

@@ -23,8 +23,12 @@ QStringList swayHoldKeySymbols(HoldKey key) {
 }
 
 SwayHoldKeys::SwayHoldKeys(SwayRequests& ipc, Scheduler& scheduler,
-                           std::function<void(Change)> changed)
-    : ipc_(ipc), scheduler_(scheduler), changed_(std::move(changed)) {}
+                           std::function<void(Change)> changed,
+                           std::function<std::chrono::milliseconds()> holdDelay)
+    : ipc_(ipc),
+      scheduler_(scheduler),
+      changed_(std::move(changed)),
+      holdDelay_(std::move(holdDelay)) {}
 
 SwayHoldKeys::~SwayHoldKeys() {
     unbind();
@@ -125,10 +129,15 @@ void SwayHoldKeys::event(const SwayMessage& message) {
     if (binding->command == pressCommand) {
         switch (state_) {
             case State::up:
-                setState(State::pressed, Change::pressed);
+                pressUntold_ = holdDelay_ && holdDelay_() <= firstRepeat_ + slack;
+                setState(State::pressed,
+                         pressUntold_ ? std::nullopt : std::optional(Change::pressed));
                 arm(firstRepeat_ + slack);
                 break;
             case State::pressed:
+                if (std::exchange(pressUntold_, false)) {
+                    changed_(Change::pressed);
+                }
                 setState(State::alone, Change::stillAlone);
                 arm(repeatEvery_ + slack);
                 break;
@@ -137,6 +146,9 @@ void SwayHoldKeys::event(const SwayMessage& message) {
                 break;
         }
     } else if (binding->command == releaseCommand && state_ != State::up) {
+        if (std::exchange(pressUntold_, false)) {
+            changed_(Change::pressed);  // a tap
+        }
         setState(State::up, Change::released);
     }
 }
@@ -159,7 +171,10 @@ void SwayHoldKeys::arm(std::chrono::milliseconds wait) {
             return;
         }
         watchdog_.reset();
-        setState(State::up, Change::interrupted);
+        // A chord whose press was never told is nothing to anyone.
+        setState(State::up, std::exchange(pressUntold_, false)
+                                ? std::nullopt
+                                : std::optional(Change::interrupted));
     });
 }
 

@@ -41,7 +41,12 @@ class SwayHoldKeys {
     // machine, 200 ms and more), and a hold taken for a chord is a hold lost.
     static constexpr std::chrono::milliseconds slack{400};
 
-    SwayHoldKeys(SwayRequests& ipc, Scheduler& scheduler, std::function<void(Change)> changed);
+    // `holdDelay` is how long a hold lasts before the panel opens. When it ends before a
+    // chord could show (no repeat yet), the press is told only once the first repeat comes,
+    // or at the release of a tap: a shortcut must never open the panel, and a short hold
+    // takes the keyboard's repeat delay longer instead.
+    SwayHoldKeys(SwayRequests& ipc, Scheduler& scheduler, std::function<void(Change)> changed,
+                 std::function<std::chrono::milliseconds()> holdDelay = {});
     ~SwayHoldKeys();
     SwayHoldKeys(const SwayHoldKeys&) = delete;
     SwayHoldKeys& operator=(const SwayHoldKeys&) = delete;
@@ -71,6 +76,8 @@ class SwayHoldKeys {
     Scheduler& scheduler_;
     std::function<void(Change)> changed_;
     std::function<void(Bound)> rebound_;
+    std::function<std::chrono::milliseconds()> holdDelay_;
+    bool pressUntold_ = false;
     std::optional<HoldKey> key_;
     QStringList symbols_;  // bound now
     QString takenBy_;

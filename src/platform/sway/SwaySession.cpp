@@ -68,12 +68,14 @@ SwaySession::~SwaySession() {
 
 QString SwaySession::start(PreferenceStore& store, Scheduler& scheduler) {
     store_ = &store;
-    holdKeys_ =
-        std::make_unique<SwayHoldKeys>(*commands_, scheduler, [this](SwayHoldKeys::Change change) {
+    holdKeys_ = std::make_unique<SwayHoldKeys>(
+        *commands_, scheduler,
+        [this](SwayHoldKeys::Change change) {
             if (holdKey_) {
                 monitors_.holdKeyChanged(change, *holdKey_);
             }
-        });
+        },
+        [prefs = &store] { return Preferences(*prefs).holdDelay(); });
     holdKeys_->onRebound([this](SwayHoldKeys::Bound bound) {
         if (const QString trouble = swayHoldKeyTrouble(bound, *holdKey_, holdKeys_->takenBy());
             !trouble.isEmpty()) {
@@ -111,10 +113,11 @@ QString SwaySession::followHoldKey() {
 }
 
 void SwaySession::addPanelRule() {
-    commands_->request(sway::runCommand,
-                       (QStringLiteral("for_window ") + panelCriteria() +
-                        " \"floating enable, sticky enable, border none, move position center, focus\"")
-                           .toUtf8());
+    commands_->request(
+        sway::runCommand,
+        (QStringLiteral("for_window ") + panelCriteria() +
+         " \"floating enable, sticky enable, border none, move position center, focus\"")
+            .toUtf8());
 }
 
 void SwaySession::event(const SwayMessage& message) {

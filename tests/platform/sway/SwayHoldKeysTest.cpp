@@ -103,6 +103,37 @@ TEST_F(SwayHold, RepeatsThatStopAreAnotherKeyAndWhatFollowsIsAFreshPress) {
                                     Change::pressed}));
 }
 
+TEST(SwayShortHold, APressIsToldOnlyWhenAChordCouldNoLongerHideInIt) {
+    FakeSway sway;
+    testing::VirtualScheduler scheduler;
+    std::vector<Change> changes;
+    std::chrono::milliseconds delay = 500ms;  // shorter than the first repeat may take
+    SwayHoldKeys keys{sway, scheduler, [&](Change change) { changes.push_back(change); },
+                      [&] { return delay; }};
+    keys.bind(HoldKey::super);
+    const auto send = [&](const QString& command) { keys.event(binding(command)); };
+    // A chord: no repeat, no release; nothing was ever pressed.
+    send(SwayHoldKeys::pressCommand);
+    scheduler.advance(2s);
+    EXPECT_TRUE(changes.empty());
+    // A hold: told at the first repeat.
+    send(SwayHoldKeys::pressCommand);
+    scheduler.advance(500ms);
+    EXPECT_TRUE(changes.empty());
+    send(SwayHoldKeys::pressCommand);
+    send(SwayHoldKeys::releaseCommand);
+    // A tap: told at its release.
+    send(SwayHoldKeys::pressCommand);
+    send(SwayHoldKeys::releaseCommand);
+    EXPECT_EQ(changes, (std::vector{Change::pressed, Change::stillAlone, Change::released,
+                                    Change::pressed, Change::released}));
+    // A delay the first repeat comes well within: the press is told at once.
+    changes.clear();
+    delay = 2s;
+    send(SwayHoldKeys::pressCommand);
+    EXPECT_EQ(changes, std::vector{Change::pressed});
+}
+
 TEST_F(SwayHold, WhatTheCompositorSaysDecidesWhetherItBindsAtAll) {
     // The user's own binding of the key alone is theirs.
     sway.answers[sway::getConfig] = R"({"config":"set $l Super_L\nbindsym $l exec menu\n"})";
