@@ -77,6 +77,20 @@ bool panelFocused() {
            window.value("name").toString() == "Holdsheet panel";
 }
 
+// A click of the left button at a point of the screen.
+void clickAt(QPoint point) {
+    const QJsonObject layout = QJsonDocument::fromJson(swaymsg({"-t", "get_tree"}).toUtf8())
+                                   .object()
+                                   .value("rect")
+                                   .toObject();
+    QProcess click;
+    click.start(WAYLAND_POINTER, {QString::number(point.x()), QString::number(point.y()),
+                                  QString::number(layout.value("width").toInt()),
+                                  QString::number(layout.value("height").toInt())});
+    ASSERT_TRUE(click.waitForFinished(30000));
+    ASSERT_EQ(click.exitCode(), 0) << click.readAllStandardError().toStdString();
+}
+
 // Mousepad, a native Wayland client, in front, and holdsheet over it.
 class OnSway : public ::testing::Test {
   protected:
@@ -99,6 +113,18 @@ class OnSway : public ::testing::Test {
         hold("Super_L", "logo", 2500);
         ASSERT_TRUE(waitUntil(panelShows, 20s)) << "no panel after a hold";
         ASSERT_TRUE(waitUntil(panelFocused, 20s)) << "the panel is not the focused window";
+    }
+
+    // A click on the panel's row of this title, where the panel, focused, shows it.
+    void clickRow(const QString& title) {
+        std::optional<Accessible> row;
+        ASSERT_TRUE(waitUntil(
+            [&] { return (row = findAccessible(holdsheet->pid(), title)).has_value(); }, 20s))
+            << title.toStdString();
+        // A Wayland client does not know where its window is: its accessible frames are the
+        // window's, placed on the screen by the compositor.
+        const QJsonObject panel = focusedWindow().value("rect").toObject();
+        clickAt(row->frame.center() + QPoint(panel.value("x").toInt(), panel.value("y").toInt()));
     }
 
     QTemporaryDir config;
@@ -204,25 +230,26 @@ TEST_F(OnSway, AClickOnARowRunsItsCommand) {
     };
     ASSERT_EQ(editorWindows(), 1);
     openByHold();
-    std::optional<Accessible> row;
-    ASSERT_TRUE(waitUntil(
-        [&] { return (row = findAccessible(holdsheet->pid(), "New Window")).has_value(); }, 20s));
-    // A Wayland client does not know where its window is: its accessible frames are the
-    // window's, placed on the screen by the compositor.
-    const QJsonObject panel = focusedWindow().value("rect").toObject();
-    const QPoint centre =
-        row->frame.center() + QPoint(panel.value("x").toInt(), panel.value("y").toInt());
-    const QJsonObject layout = QJsonDocument::fromJson(swaymsg({"-t", "get_tree"}).toUtf8())
-                                   .object()
-                                   .value("rect")
-                                   .toObject();
-    QProcess click;
-    click.start(WAYLAND_POINTER, {QString::number(centre.x()), QString::number(centre.y()),
-                                  QString::number(layout.value("width").toInt()),
-                                  QString::number(layout.value("height").toInt())});
-    ASSERT_TRUE(click.waitForFinished(30000));
-    ASSERT_EQ(click.exitCode(), 0) << click.readAllStandardError().toStdString();
+    clickRow("New Window");
     EXPECT_TRUE(waitUntil([&] { return editorWindows() == 2; }, 20s)) << "no second window";
+}
+
+TEST_F(OnSway, AClickOnARowOfTheDesktopGroupPostsItsKeys) {
+    start();
+    const QString ran = QDir::home().filePath("desktop-row-ran");
+    QFile::remove(ran);
+    openByHold();
+    clickRow("touch");  // the session's Super+Shift+T: exec touch ~/desktop-row-ran
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(ran); }, 20s)) << "no keys posted";
+}
+
+TEST_F(OnSway, AClickElsewhereClosesIt) {
+    start();
+    openByHold();
+    const QJsonObject panel = focusedWindow().value("rect").toObject();
+    const int below = panel.value("y").toInt() + panel.value("height").toInt() + 20;
+    clickAt({panel.value("x").toInt() + 20, below});  // on the editor, under the panel
+    EXPECT_TRUE(waitUntil([] { return !panelStatus().value("visible").toBool(); }, 20s));
 }
 
 TEST(Sway, DumpReadsAnApplicationByItsProcess) {

@@ -79,6 +79,10 @@ void SwayEventMonitors::holdKeyChanged(SwayHoldKeys::Change change, HoldKey key)
     }
 }
 
+void SwayEventMonitors::focusTakenElsewhere() {
+    deliverGlobal({EventType::leftMouseDown, 0, flags_});
+}
+
 void SwayEventMonitors::deliverGlobal(const InputEvent& event) {
     auto copy = monitors_;  // a handler may remove monitors
     for (auto& [token, monitor] : copy) {

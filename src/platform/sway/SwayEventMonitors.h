@@ -25,6 +25,9 @@ class SwayEventMonitors : public QObject, public EventMonitors {
 
     // A change of the hold key `key`, as SwayHoldKeys reports it.
     void holdKeyChanged(SwayHoldKeys::Change change, HoldKey key);
+    // Another application's window took the focus from the program's: a click elsewhere, as
+    // far as anyone can tell (the compositor shows no one else's clicks).
+    void focusTakenElsewhere();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -122,7 +122,15 @@ void SwaySession::addPanelRule() {
 
 void SwaySession::event(const SwayMessage& message) {
     if (message.type == sway::windowEvent) {
-        const QString restore = fullscreen_.windowEvent(swayWindowEvent(message.payload), getpid());
+        const SwayWindowEvent window = swayWindowEvent(message.payload);
+        if (window.change == "focus" && window.window) {
+            const bool own = window.window->pid == getpid();
+            if (!own && std::exchange(ownWindowFocused_, false)) {
+                monitors_.focusTakenElsewhere();
+            }
+            ownWindowFocused_ = own;
+        }
+        const QString restore = fullscreen_.windowEvent(window, getpid());
         if (!restore.isEmpty()) {
             commands_->request(sway::runCommand, restore.toUtf8());
         }

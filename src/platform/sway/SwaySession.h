@@ -78,6 +78,7 @@ class SwaySession : public DesktopSession {
     std::optional<HoldKey> holdKey_;
     PreferenceStore::Subscription preferences_;
     SwayFullscreen fullscreen_;
+    bool ownWindowFocused_ = false;
     std::unique_ptr<SwayEvents> events_;
 };
 
