@@ -45,7 +45,7 @@ mapped = []  # monotonic times the panel's window appeared
 
 def watch_sway():
     events = subprocess.Popen(["swaymsg", "-t", "subscribe", "-m", '["window"]'],
-                              stdout=subprocess.PIPE, text=True)
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     decoder, text = json.JSONDecoder(), ""
     for line in events.stdout:
         text += line
