@@ -252,6 +252,19 @@ TEST_F(OnSway, AClickElsewhereClosesIt) {
     EXPECT_TRUE(waitUntil([] { return !panelStatus().value("visible").toBool(); }, 20s));
 }
 
+TEST_F(OnSway, ASecondLaunchBringsTheSettingsWindowToTheFront) {
+    start();
+    const auto run = runHoldsheet({});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(waitUntil(
+        [] {
+            const QJsonObject window = focusedWindow();
+            return window.value("app_id").toString() == "org.holdsheet.Holdsheet" &&
+                   window.value("name").toString() == "Holdsheet Settings";
+        },
+        20s));
+}
+
 TEST(Sway, DumpReadsAnApplicationByItsProcess) {
     RunningApp editor{QStringList{"mousepad"}};
     ASSERT_TRUE(editor.waitUntilReadable());
