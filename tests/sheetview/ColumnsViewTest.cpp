@@ -53,7 +53,8 @@ std::vector<ShortcutGroup> editMenu() {
               makeItem("Copy", "⌘", "C")}}};
 }
 
-TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesAndReadInOrder) {
+// The height is the tallest column's with the paddings.
+TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesInOrderAndSetTheHeight) {
     Columns c(makeSheet({1}).groups, 2);
     ASSERT_EQ(c.view.columns().size(), 2u);
     EXPECT_TRUE(c.view.columns()[0].empty());  // its middle lies exactly on the boundary
@@ -63,14 +64,11 @@ TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesAndReadInOrder) {
     EXPECT_FALSE(placed[0].isRow());
     EXPECT_GT(placed[0].frame.left(), 400);  // the second of two equal columns
     EXPECT_GT(placed[1].frame.top(), placed[0].frame.bottom());
-}
 
-TEST(ColumnsViewTest, TheHeightIsTheTallestColumnWithPaddings) {
     Columns tall(makeSheet({8, 1}).groups, 2);
     Columns shorter(makeSheet({4, 1}).groups, 2);
-    const auto& placed = tall.view.placement();
     double bottom = 0;
-    for (const auto& p : placed) {
+    for (const auto& p : tall.view.placement()) {
         bottom = std::max(bottom, p.frame.bottom());
     }
     EXPECT_NEAR(tall.view.heightForWidth(800), std::ceil(bottom + 22), 1.0);
@@ -179,11 +177,15 @@ TEST(ShortcutRowTest, FontsAndKeyCapWidthsFollowTheTextSize) {
 
 // Right to left the row is mirrored, but inside the caps the modifiers still come first from
 // the left.
-TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersAndMirrorRightToLeft) {
+TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersMirrorRightToLeftAndAreNamed) {
     const ShortcutRow plain(makeItem("Refresh", "", "F5"), 1.0);
     const ShortcutRow combined(makeItem("Save As", "⇧⌘", "S"), 1.0);
     EXPECT_FALSE(plain.keyCaps().hasModifiers());
     EXPECT_TRUE(combined.keyCaps().hasModifiers());
+    EXPECT_EQ(combined.accessibleName(), "Save As, ⇧⌘S");
+    EXPECT_DOUBLE_EQ(combined.contentOpacity(), 1.0);
+    EXPECT_DOUBLE_EQ(ShortcutRow(makeItem("Undo", "⌘", "Z", false), 1.0).contentOpacity(), 0.38)
+        << "a disabled row is dimmed";
     const double end = ShortcutRow::horizontalPadding + plain.capsColumn();
     EXPECT_NEAR(plain.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
     EXPECT_NEAR(combined.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
@@ -234,14 +236,6 @@ TEST(ShortcutRowTest, CountedLinesAgreeWithTheLinesDrawn) {
             }
         }
     }
-}
-
-TEST(ShortcutRowTest, DisabledRowsAreDimmedAndNamedWithTheirKeys) {
-    const ShortcutRow undo(makeItem("Undo", "⌘", "Z", false), 1.0);
-    const ShortcutRow save(makeItem("Save", "⇧⌘", "S"), 1.0);
-    EXPECT_DOUBLE_EQ(undo.contentOpacity(), 0.38);
-    EXPECT_DOUBLE_EQ(save.contentOpacity(), 1.0);
-    EXPECT_EQ(save.accessibleName(), "Save, ⇧⌘S");
 }
 
 TEST(GroupViewTest, ARowPerItemInOrderWithTheirIdentities) {

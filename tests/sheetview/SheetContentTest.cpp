@@ -131,7 +131,8 @@ TEST_F(SheetContentTest, ReportsTheColumnsHeightOnlyWhileNotSearching) {
     EXPECT_EQ(model.contentHeight(), measured);
 }
 
-TEST_F(SheetContentTest, ScrollsOnlyWhenTheSheetIsTallerThanTheArea) {
+// The columns, scrolled or not, let the panel's backdrop show through.
+TEST_F(SheetContentTest, ScrollsOnlyWhenTheSheetIsTallerThanTheAreaAndShowsTheBackdrop) {
     for (const auto& [sizes, scrolls] :
          {std::pair{std::vector<int>{13, 2}, false}, std::pair{std::vector<int>{60}, true}}) {
         view.reset();
@@ -141,17 +142,11 @@ TEST_F(SheetContentTest, ScrollsOnlyWhenTheSheetIsTallerThanTheArea) {
         auto* scroll = dynamic_cast<QScrollArea*>(content().current());
         ASSERT_NE(scroll, nullptr);
         EXPECT_EQ(scroll->verticalScrollBar()->isVisible(), scrolls) << sizes.size();
+        QImage image(content().size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        content().render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        EXPECT_EQ(qAlpha(image.pixel(5, image.height() - 5)), 0) << sizes.size();
     }
-}
-
-TEST_F(SheetContentTest, TheColumnsLetThePanelsBackdropShowThrough) {
-    loaded(makeSheet({2}));
-    content();
-    settle();
-    QImage image(content().size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    content().render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    EXPECT_EQ(qAlpha(image.pixel(image.width() - 5, image.height() - 5)), 0);
 }
 
 // A notice reports no height of its own, except what it needs beyond the panel's so as to
@@ -292,20 +287,16 @@ TEST_F(CheatSheetRootTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize)
                                  .toStdString());
                 showPanel(longest.language, textSize, width);
                 const SheetContent& content = *root.content();
-                const SheetLabel* body = nullptr;
-                const SheetLabel* title = nullptr;
-                if (const auto* empty = dynamic_cast<const EmptyNotice*>(content.current())) {
-                    body = empty->body();
-                    title = empty->title();
-                } else if (const auto* permission =
-                               dynamic_cast<const PermissionNotice*>(content.current())) {
-                    body = permission->body();
-                    title = permission->title();
-                    const QRect button(permission->button()->mapTo(&content, QPoint(0, 0)),
-                                       permission->button()->size());
-                    EXPECT_TRUE(content.rect().contains(button));
+                const auto* empty = dynamic_cast<const EmptyNotice*>(content.current());
+                const auto* permission = dynamic_cast<const PermissionNotice*>(content.current());
+                ASSERT_TRUE(empty || permission);
+                const SheetLabel* body = empty ? empty->body() : permission->body();
+                const SheetLabel* title = empty ? empty->title() : permission->title();
+                if (permission) {
+                    EXPECT_TRUE(content.rect().contains(
+                        QRect(permission->button()->mapTo(&content, QPoint(0, 0)),
+                              permission->button()->size())));
                 }
-                ASSERT_NE(body, nullptr);
                 EXPECT_EQ(body->text(), longest.text);
                 EXPECT_EQ(body->maximumWidth(), c.width);
                 expectWhole(*body, content);
@@ -315,7 +306,9 @@ TEST_F(CheatSheetRootTest, TheLongestTextOfEveryNoticeShowsWholeInEveryTextSize)
     }
 }
 
-TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenThereIsOne) {
+// A window may call itself anything: a name of any length leaves the search field in view,
+// cut short with its whole text in the tool tip.
+TEST_F(CheatSheetRootTest, HeaderShowsCountAndIconOnlyWhenThereAndCutsALongName) {
     HeaderBar* header = root.header();
     EXPECT_EQ(header->name()->text(), "Editor");
     EXPECT_TRUE(header->icon()->isHidden());
@@ -327,21 +320,13 @@ TEST_F(CheatSheetRootTest, HeaderShowsTheCountOnlyWithASheetAndTheIconOnlyWhenTh
     icon.fill(Qt::red);
     model.setAppIcon(icon);
     EXPECT_FALSE(header->icon()->isHidden());
-}
 
-// A window may call itself anything: a name of any length leaves the search field in view,
-// cut short with its whole text in the tool tip.
-TEST_F(CheatSheetRootTest, ALongApplicationNameIsCutAndKeepsTheSearchFieldInView) {
-    loaded(makeSheet({4, 1}));
-    const QString name = QStringLiteral("Document Editor ").repeated(60);
-    model.setAppName(name);
+    model.setAppName(QStringLiteral("Document Editor ").repeated(60));
     settle();
-    HeaderBar* header = root.header();
     const QRect search = header->searchField()->geometry();
     EXPECT_LE(search.right(), header->width()) << "the search field in view";
     EXPECT_GE(search.width(), header->searchField()->minimumSizeHint().width());
-    const QRect nameFrame = header->name()->geometry();
-    EXPECT_LT(nameFrame.right(), search.left());
+    EXPECT_LT(header->name()->geometry().right(), search.left());
     EXPECT_TRUE(header->name()->text().endsWith(QChar(0x2026))) << "cut short, and says so";
     EXPECT_EQ(header->name()->toolTip(), model.appName());
     EXPECT_EQ(header->name()->accessibleName(), model.appName());
@@ -403,16 +388,6 @@ TEST_F(CheatSheetRootTest, ALanguageChangeRebuildsTheSheetInItsDirectionAndKeeps
     EXPECT_NE(root.searchField()->placeholderText(), "Search commands or keys");
 }
 
-TEST_F(CheatSheetRootTest, TheTextSizeSetsTheScaleOfTheWholeSheet) {
-    EXPECT_DOUBLE_EQ(root.scale(), 1.0);
-    Preferences(store).setTextSize(TextSize::large);
-    EXPECT_DOUBLE_EQ(root.scale(), 1.18);
-    Preferences(store).setGlassAmount(0.9);  // a redraw only: the tree stays
-    const HeaderBar* header = root.header();
-    Preferences(store).setMaterial(PanelMaterial::solid);
-    EXPECT_EQ(root.header(), header);
-}
-
 TEST_F(CheatSheetRootTest, ADarkPaletteGivesLightTextInEveryStyle) {
     loaded(makeSheet({3, 2}));
     QPalette dark;
@@ -431,7 +406,7 @@ TEST_F(CheatSheetRootTest, ADarkPaletteGivesLightTextInEveryStyle) {
     EXPECT_LT(qGray(image.pixel(image.width() / 2, image.height() - 80)), 80);
 }
 
-TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {
+TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReadersAndTheTextSizeScalesAll) {
     EXPECT_EQ(root.footer()->shareButton()->accessibleName(),
               localization.localized("share.title"));
     EXPECT_EQ(root.footer()->gearButton()->accessibleName(),
@@ -439,6 +414,14 @@ TEST_F(CheatSheetRootTest, FooterButtonsAreNamedForScreenReaders) {
     EXPECT_EQ(root.header()->searchField()->clearButton()->accessibleName(), "Clear search");
     root.footer()->shareButton()->click();  // no menu yet: nothing happens, nothing breaks
     EXPECT_TRUE(root.isVisible());
+
+    EXPECT_DOUBLE_EQ(root.scale(), 1.0);
+    Preferences(store).setTextSize(TextSize::large);
+    EXPECT_DOUBLE_EQ(root.scale(), 1.18);
+    Preferences(store).setGlassAmount(0.9);  // a redraw only: the tree stays
+    const HeaderBar* header = root.header();
+    Preferences(store).setMaterial(PanelMaterial::solid);
+    EXPECT_EQ(root.header(), header);
 }
 
 }  // namespace
