@@ -113,7 +113,7 @@ TEST_F(Controller, OnlyTheLatestLoadIsStoredAndAClosedOneStoresNothing) {
     EXPECT_TRUE(controller.model().isLoading());
 }
 
-TEST_F(Controller, SizesThePanelOnTheScreenUnderThePointer) {
+TEST_F(Controller, SizesThePanelOnTheScreenUnderThePointerElseTheMainOne) {
     struct Case {
         double visibleWidth, visibleHeight, contentHeight;
         double width, height;
@@ -137,9 +137,7 @@ TEST_F(Controller, SizesThePanelOnTheScreenUnderThePointer) {
         controller.hide();
         scheduler.advance(1s);
     }
-}
-
-TEST_F(Controller, PicksTheScreenUnderThePointerElseTheMainOne) {
+    // Of two screens, the one under the pointer, else the main one.
     screens.list = {{QRectF(0, 0, 1000, 800), QRectF(0, 0, 1000, 800)},
                     {QRectF(1000, 0, 2000, 1200), QRectF(1000, 0, 2000, 1200)}};
     screens.at = QPointF(1500, 100);

@@ -73,6 +73,10 @@ TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesInOrderAndSetTheHeight) {
     }
     EXPECT_NEAR(tall.view.heightForWidth(800), std::ceil(bottom + 22), 1.0);
     EXPECT_GT(tall.view.heightForWidth(800), shorter.view.heightForWidth(800));
+    // Right to left the columns start on the right.
+    const double ltr = tall.view.placement()[0].frame.left();
+    tall.view.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_NEAR(tall.view.placement()[0].frame.right(), 800 - ltr, 1e-9);
 }
 
 TEST(ColumnsViewTest, OnlyEnabledRowsLightUpUnderThePointerAndRunOnAClick) {
@@ -98,13 +102,6 @@ TEST(ColumnsViewTest, OnlyEnabledRowsLightUpUnderThePointerAndRunOnAClick) {
     QCoreApplication::sendEvent(&c.view, &leave);
     EXPECT_EQ(c.view.hovered(), std::nullopt);
     EXPECT_EQ(c.settledImage(), plain);
-}
-
-TEST(ColumnsViewTest, RightToLeftStartsTheColumnsOnTheRight) {
-    Columns c(makeSheet({3, 3}).groups, 2);
-    const double ltr = c.view.placement()[0].frame.left();
-    c.view.setLayoutDirection(Qt::RightToLeft);
-    EXPECT_NEAR(c.view.placement()[0].frame.right(), 800 - ltr, 1e-9);
 }
 
 // What the sheet cuts short, the tool tip gives whole; what it shows whole needs none.
@@ -177,12 +174,11 @@ TEST(ShortcutRowTest, FontsAndKeyCapWidthsFollowTheTextSize) {
 
 // Right to left the row is mirrored, but inside the caps the modifiers still come first from
 // the left.
-TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersMirrorRightToLeftAndAreNamed) {
+TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersAndMirrorRightToLeft) {
     const ShortcutRow plain(makeItem("Refresh", "", "F5"), 1.0);
     const ShortcutRow combined(makeItem("Save As", "⇧⌘", "S"), 1.0);
     EXPECT_FALSE(plain.keyCaps().hasModifiers());
     EXPECT_TRUE(combined.keyCaps().hasModifiers());
-    EXPECT_EQ(combined.accessibleName(), "Save As, ⇧⌘S");
     EXPECT_DOUBLE_EQ(combined.contentOpacity(), 1.0);
     EXPECT_DOUBLE_EQ(ShortcutRow(makeItem("Undo", "⌘", "Z", false), 1.0).contentOpacity(), 0.38)
         << "a disabled row is dimmed";
