@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,8 @@ class MenuTest : public ::testing::Test {
     }
     static std::vector<QAction*> items(const QMenu* menu) {
         std::vector<QAction*> found;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                found.push_back(action);
-            }
-        }
+        std::ranges::copy_if(menu->actions(), std::back_inserter(found),
+                             [](const QAction* action) { return !action->isSeparator(); });
         return found;
     }
     static QAction* item(const QMenu& menu, const QString& title) {

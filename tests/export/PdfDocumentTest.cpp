@@ -39,18 +39,16 @@ const QDate exportDate(2025, 3, 13);  // a Thursday
 
 // A sheet of three pages: a long "Edit" runs over into continued columns.
 std::vector<ShortcutGroup> threePageSheet() {
-    const struct {
-        const char* title;
-        int items;
-    } menus[] = {{"File", 22}, {"Edit", 70}, {"View", 40}, {"Window", 60}, {"Help", 12}};
+    const std::pair<const char*, int> menus[] = {
+        {"File", 22}, {"Edit", 70}, {"View", 40}, {"Window", 60}, {"Help", 12}};
     const char* keys[] = {"A", "↩", "F12", "⌫", "S"};
     const char* modifiers[] = {"⌘", "⇧⌘", "⌃⌥⇧⌘", "", "⌥⌘"};
     std::vector<ShortcutGroup> groups;
     int n = 0;
-    for (const auto& menu : menus) {
+    for (const auto& [title, items] : menus) {
         ShortcutGroup group;
-        group.title = QString::fromUtf8(menu.title);
-        for (int i = 0; i < menu.items; ++i, ++n) {
+        group.title = QString::fromUtf8(title);
+        for (int i = 0; i < items; ++i, ++n) {
             group.items.push_back(
                 makeItem(QStringLiteral("%1 command %2").arg(group.title).arg(i + 1),
                          modifiers[n % 5], keys[n % 5], n % 7 != 0));

@@ -10,22 +10,11 @@
 
 namespace holdsheet::testing {
 
-// The panel's harness driven by a script of steps apart by spaces, checked as it goes:
-//   super, super+shift, up ...      the modifiers down from now on ("up": none)
-//   300ms, 2s                       virtual time passes
-//   key, left, right, other, scroll a key or a click going elsewhere, with the modifiers down
-//   local, escape                   a key of the program's own: passed on; swallowed
-//   show, hide, released, prefetch, fromHold   the controller asked
-//   idle                            the scheduler run until idle
-//   typing, typed                   the panel's field edited, or not
-//   height=H, mark                  the content's height set; the panel's frames counted from now
-//   announce=A, front=A             A (editor, viewer, own, none) activated; now in front
-//   hold=K, level=N, closeOnRelease, exclude=A,B, classes=A,B, anonymous, untrusted, refuse,
-//   rename=T (the editor's menu)
-//   open, shut, alpha=X, loading, loaded, title=T (_ for a space), target=A, reads=N,
-//   monitors=N, observers=N, made=N (panels made), frames=N (since the mark), moved=H
-//                                   what must hold then
-// A test adds steps of its own to `steps`.
+// The panel's harness driven by a script of steps apart by spaces, checked as it goes: the
+// modifiers down from then on ("super", "super+shift", "up" for none), virtual time passing
+// ("300ms", "2s"), or one of `steps`, which acts (a key or click going elsewhere, the
+// controller asked, a setting changed) or checks, taking what follows its "=". Applications
+// are editor, viewer, own or none; "_" in a title stands for a space.
 struct PanelScript : PanelHarness {
     std::optional<RunningApplication> app(const QString& name) const {
         const std::map<QString, std::optional<RunningApplication>> apps{

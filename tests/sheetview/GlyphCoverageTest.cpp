@@ -53,16 +53,14 @@ QString missingCharacters(const QString& text, const QFont& font) {
 
 // Every key name the sheet can show that is not a plain letter or digit.
 QStringList keySymbols() {
-    QStringList names{modifierSymbols(0x7)};
+    QString names = modifierSymbols(0x7);
     for (qint64 code = 0; code <= 0x110; ++code) {
-        names << keyName(std::nullopt, code).value_or(QString());
+        names += keyName(std::nullopt, code).value_or(QString());
     }
     QSet<QString> characters;
-    for (const QString& name : names) {
-        for (const QChar c : name) {
-            if (!c.isLetterOrNumber() && !c.isSpace()) {
-                characters.insert(QString(c));
-            }
+    for (const QChar c : names) {
+        if (!c.isLetterOrNumber() && !c.isSpace()) {
+            characters.insert(QString(c));
         }
     }
     QStringList symbols(characters.begin(), characters.end());

@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace holdsheet {
 namespace {
 
@@ -45,12 +47,9 @@ class SheetContentTest : public ::testing::Test, public SheetViewHarness {
         return *view;
     }
     const EmptyNotice* notice() { return dynamic_cast<EmptyNotice*>(content().current()); }
-    int rowCount() {
-        int rows = 0;
-        for (const auto& placed : content().columns()->placement()) {
-            rows += placed.isRow() ? 1 : 0;
-        }
-        return rows;
+    auto rowCount() {
+        return std::ranges::count_if(content().columns()->placement(),
+                                     [](const auto& placed) { return placed.isRow(); });
     }
     std::unique_ptr<SheetContent> view;
 };
