@@ -60,8 +60,7 @@ TEST(PanelController, WhatEachSequenceDoesToThePanel) {
     };
     for (const auto& [name, script] : cases) {
         SCOPED_TRACE(name);
-        PanelScript panel;
-        panel.play(script);
+        PanelScript().play(script);
     }
 }
 

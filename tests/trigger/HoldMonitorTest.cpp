@@ -79,8 +79,7 @@ TEST(HoldMonitor, WhatEachSequenceOfInputDoesToThePanel) {
     };
     for (const auto& [name, script] : cases) {
         SCOPED_TRACE(name);
-        Hold hold;
-        hold.play(script);
+        Hold().play(script);
     }
 }
 
