@@ -97,10 +97,7 @@ TEST(AtomicFile, TheTargetHoldsTheOldContentOrTheNewAndNothingIsLeftBehind) {
             EXPECT_TRUE(entriesOf(dir.path()).isEmpty()) << c.name;
         }
     }
-}
-
-TEST(AtomicFile, PlacesThatCannotTakeTheFileFail) {
-    QTemporaryDir dir;
+    // A place that cannot take the file: it fails and leaves all as it was.
     writeText(dir.filePath("plain"), "x");
     for (const QString& target :
          {dir.filePath("missing/sheet.pdf"), dir.filePath("plain/sheet.pdf"), dir.path() + "/"}) {

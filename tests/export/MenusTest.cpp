@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,8 @@ class MenuTest : public ::testing::Test {
     }
     static std::vector<QAction*> items(const QMenu* menu) {
         std::vector<QAction*> found;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                found.push_back(action);
-            }
-        }
+        std::ranges::copy_if(menu->actions(), std::back_inserter(found),
+                             [](const QAction* action) { return !action->isSeparator(); });
         return found;
     }
     static QAction* item(const QMenu& menu, const QString& title) {
@@ -172,8 +170,8 @@ TEST_F(MenuTest, AnItemOfALaterMenuRunsItsOwnAction) {
     EXPECT_EQ(ran, (std::vector<std::string>{"print", "b3", "a1"}));
 }
 
-TEST_F(MenuTest, ATagOutsideTheListDoesNothing) {
-    builder.showShareMenu();
+TEST_F(MenuTest, ATagOutsideTheListDoesNothingAndAClosedMenuGoes) {
+    QPointer<QMenu> menu = builder.showShareMenu();
     const QVariant tags[] = {QVariant(3), QVariant(99), QVariant(-1), QVariant(),
                              QVariant(QStringLiteral("print"))};
     for (const QVariant& tag : tags) {
@@ -186,6 +184,11 @@ TEST_F(MenuTest, ATagOutsideTheListDoesNothing) {
     last.setData(2);
     builder.fire(last);
     EXPECT_EQ(ran, std::vector<std::string>{"save"}) << "the last tag in the list runs";
+
+    ASSERT_FALSE(menu.isNull());
+    menu->hide();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
 }
 
 TEST_F(MenuTest, WithoutAViewNoMenuShowsAndNothingIsAttached) {
@@ -212,14 +215,6 @@ TEST_F(MenuTest, AnActionMayPopUpAnotherMenu) {
     choose(first->actions()[0]);
     EXPECT_EQ(ran, std::vector<std::string>{"popped up a menu of 64"});
     EXPECT_EQ(builder.actionCount(), 65);
-}
-
-TEST_F(MenuTest, AClosedMenuGoes) {
-    QPointer<QMenu> menu = builder.showShareMenu();
-    ASSERT_FALSE(menu.isNull());
-    menu->hide();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(menu.isNull());
 }
 
 TEST_F(ShareMenuTest, ApplicationsComeFirstTheDefaultOneAheadAndEachEntryDoesItsPart) {

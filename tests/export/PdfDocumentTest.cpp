@@ -10,6 +10,7 @@
 #include "support/QtPrinters.h"
 
 #include "PdfTools.h"
+#include "sheetview/Ink.h"
 #include "sheetview/SheetSamples.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 
 // Tool output in failure messages.
@@ -37,18 +39,16 @@ const QDate exportDate(2025, 3, 13);  // a Thursday
 
 // A sheet of three pages: a long "Edit" runs over into continued columns.
 std::vector<ShortcutGroup> threePageSheet() {
-    const struct {
-        const char* title;
-        int items;
-    } menus[] = {{"File", 22}, {"Edit", 70}, {"View", 40}, {"Window", 60}, {"Help", 12}};
+    const std::pair<const char*, int> menus[] = {
+        {"File", 22}, {"Edit", 70}, {"View", 40}, {"Window", 60}, {"Help", 12}};
     const char* keys[] = {"A", "↩", "F12", "⌫", "S"};
     const char* modifiers[] = {"⌘", "⇧⌘", "⌃⌥⇧⌘", "", "⌥⌘"};
     std::vector<ShortcutGroup> groups;
     int n = 0;
-    for (const auto& menu : menus) {
+    for (const auto& [title, items] : menus) {
         ShortcutGroup group;
-        group.title = QString::fromUtf8(menu.title);
-        for (int i = 0; i < menu.items; ++i, ++n) {
+        group.title = QString::fromUtf8(title);
+        for (int i = 0; i < items; ++i, ++n) {
             group.items.push_back(
                 makeItem(QStringLiteral("%1 command %2").arg(group.title).arg(i + 1),
                          modifiers[n % 5], keys[n % 5], n % 7 != 0));
@@ -68,25 +68,19 @@ std::string shape(const std::vector<PDFPage>& pages) {
     for (const PDFPage& page : pages) {
         QStringList columnTexts;
         for (const auto& column : page.columns) {
-            QStringList runs;
-            int rows = 0;
-            QString title;
-            const auto close = [&] {
-                if (!title.isNull()) {
-                    runs << QStringLiteral("%1 %2").arg(title).arg(rows);
-                }
-            };
+            std::vector<std::pair<QString, int>> runs;
             for (const PDFEntry& entry : column) {
                 if (const auto* header = std::get_if<PDFHeader>(&entry)) {
-                    close();
-                    title = header->title + (header->continued ? QStringLiteral("+") : QString());
-                    rows = 0;
-                } else {
-                    ++rows;
+                    runs.emplace_back(header->title + (header->continued ? "+" : ""), 0);
+                } else if (!runs.empty()) {
+                    ++runs.back().second;
                 }
             }
-            close();
-            columnTexts << (runs.isEmpty() ? QStringLiteral("-") : runs.join(QStringLiteral(", ")));
+            QStringList texts;
+            for (const auto& [title, rows] : runs) {
+                texts << QStringLiteral("%1 %2").arg(title).arg(rows);
+            }
+            columnTexts << (texts.isEmpty() ? QStringLiteral("-") : texts.join(", "));
         }
         pageTexts << columnTexts.join(QStringLiteral(" / "));
     }
@@ -151,16 +145,13 @@ TEST(Pagination, PagesAreNumberedInOrderWithTheirOwnIdsAndKeepTheItems) {
     EXPECT_EQ(itemIds, expected) << "every item once, in sheet order";
 }
 
-// A word as pdftotext -bbox places it, in points from the page's top-left corner.
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
+// The words pdftotext -bbox places, in points from the page's top-left corner, by page and
+// text: the first of each.
+using Words = std::map<std::pair<int, QString>, QRectF>;
 
-std::vector<Word> wordsOf(const QString& pdf) {
+Words wordsOf(const QString& pdf) {
     const Tool tool = run("pdftotext", {"-bbox", pdf, "-"});
-    std::vector<Word> words;
+    Words words;
     int page = 0;
     static const QRegularExpression pattern(
         R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
@@ -170,19 +161,18 @@ std::vector<Word> wordsOf(const QString& pdf) {
             ++page;
             continue;
         }
-        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        words.try_emplace({page, m.captured(5)},
+                          QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
     }
     return words;
 }
 
-std::optional<Word> find(const std::vector<Word>& words, int page, const QString& text) {
-    for (const Word& w : words) {
-        if (w.page == page && w.text == text) {
-            return w;
-        }
-    }
-    return std::nullopt;
+// Where `text` is on `page`; far off the page if it is not there.
+QRectF at(const Words& words, int page, const QString& text) {
+    const auto found = words.find({page, text});
+    EXPECT_NE(found, words.end()) << "no " << text << " on page " << page;
+    return found == words.end() ? QRectF(-1e6, -1e6, 0, 0) : found->second;
 }
 
 class PdfDocumentTest : public ::testing::Test {
@@ -213,13 +203,11 @@ TEST_F(PdfDocumentTest, ThreePagesOfLandscapeA4WithTitleCreatorAndEmbeddedFonts)
 
     const Tool info = run("pdfinfo", {pdf});
     ASSERT_EQ(info.exitCode, 0) << "pdfinfo (poppler-utils) missing or failed";
-    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Pages:\s+3\n)"))) << info.out;
-    EXPECT_TRUE(
-        info.out.contains(QRegularExpression(R"(Page size:\s+(842 x 595|841\.89 x 595\.28) pts)")))
-        << info.out;
-    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Title:\s+Mousepad Keyboard Shortcuts\n)")))
-        << info.out;
-    EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Creator:\s+Holdsheet\n)"))) << info.out;
+    for (const char* field :
+         {R"(Pages:\s+3\n)", R"(Page size:\s+(842 x 595|841\.89 x 595\.28) pts)",
+          R"(Title:\s+Mousepad Keyboard Shortcuts\n)", R"(Creator:\s+Holdsheet\n)"}) {
+        EXPECT_TRUE(info.out.contains(QRegularExpression(field))) << info.out;
+    }
 
     const Tool fonts = run("pdffonts", {pdf});
     ASSERT_EQ(fonts.exitCode, 0);
@@ -273,31 +261,22 @@ TEST_F(PdfDocumentTest, EntriesSitWhereThePaginationCountedThem) {
     ASSERT_FALSE(words.empty());
     constexpr double column = (841.89 - 68 - 44) / 3 + 22;
     // First page: the first group title sits on the header entry's hairline.
-    const auto file = find(words, 1, "File");
-    ASSERT_TRUE(file);
-    EXPECT_NEAR(file->xMin, 34, 1.5);
-    EXPECT_NEAR(file->yMax, 34 + 76 + 28 - 0.7 - 3, 2.5);
+    const QRectF file = at(words, 1, "File");
+    EXPECT_NEAR(file.left(), 34, 1.5);
+    EXPECT_NEAR(file.bottom(), 34 + 76 + 28 - 0.7 - 3, 2.5);
     // Columns two and three start one column width and its spacing further on.
-    const auto continued = find(words, 1, "(continued)");
-    ASSERT_TRUE(continued);
-    EXPECT_GT(continued->xMin, 34 + column - 1);
-    // The keys are right-aligned in their 60-point box, titles 8 points after it.
-    const auto firstKey = find(words, 1, "⌘A");
-    ASSERT_TRUE(firstKey);
-    EXPECT_NEAR(firstKey->xMax, 34 + 60, 1.5);
-    const auto firstTitle = find(words, 1, "command");
-    ASSERT_TRUE(firstTitle);
+    EXPECT_GT(at(words, 1, "(continued)").left(), 34 + column - 1);
+    // The keys are right-aligned in their 60-point box, titles after it.
+    EXPECT_NEAR(at(words, 1, "⌘A").right(), 34 + 60, 1.5);
+    EXPECT_GT(at(words, 1, "command").left(), 34 + 60);
     // Later pages: the short header, then the columns 34 points lower than the page's top
     // margin.
-    const auto later = find(words, 2, "Keyboard");
-    ASSERT_TRUE(later);
-    EXPECT_LT(later->yMax, 34 + 22);
+    EXPECT_LT(at(words, 2, "Keyboard").bottom(), 34 + 22);
     // The footers of full pages sit at the foot of the page, inside the margin.
     for (int page = 1; page <= 2; ++page) {
-        const auto footer = find(words, page, "Made");
-        ASSERT_TRUE(footer) << page;
-        EXPECT_GT(footer->yMin, 595 - 34 - 26);
-        EXPECT_LT(footer->yMax, 595 - 34 + 0.5);
+        const QRectF footer = at(words, page, "Made");
+        EXPECT_GT(footer.top(), 595 - 34 - 26) << page;
+        EXPECT_LT(footer.bottom(), 595 - 34 + 0.5) << page;
     }
 }
 
@@ -308,13 +287,10 @@ TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
           {makeItem("New", "⌘", "N"), makeItem("Open", "⌘", "O"), makeItem("Save", "⌘", "S")}}},
         "short.pdf");
     EXPECT_EQ(pageCountOf(pdf), 1);
-    const auto words = wordsOf(pdf);
-    const auto footer = find(words, 1, "Page");
-    const auto save = find(words, 1, "Save");
-    ASSERT_TRUE(footer && save);
+    const QRectF footer = at(wordsOf(pdf), 1, "Page");
     const double columnsBottom = 34 + 76 + 28 + 3 * 14;
-    EXPECT_GT(footer->yMin, columnsBottom);
-    EXPECT_LT(footer->yMax, columnsBottom + 26);
+    EXPECT_GT(footer.top(), columnsBottom);
+    EXPECT_LT(footer.bottom(), columnsBottom + 26);
     EXPECT_TRUE(run("pdftotext", {pdf, "-"}).out.contains("Page 1 of 1"));
 }
 
@@ -344,18 +320,10 @@ QImage drawn(const PDFPageView& view, double dotsPerPoint) {
 // Left and right ends, in points, of what is drawn between two heights.
 std::pair<double, double> inkExtent(const QImage& image, double dotsPerPoint, double top,
                                     double bottom) {
-    int left = image.width();
-    int right = -1;
-    for (int y = qRound(top * dotsPerPoint); y < qRound(bottom * dotsPerPoint); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(line[x]) < 160) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
-    return {left / dotsPerPoint, (right + 1) / dotsPerPoint};
+    const int y = qRound(top * dotsPerPoint);
+    const QRect inked =
+        inkedRect(image, 160, QRect(0, y, image.width(), qRound(bottom * dotsPerPoint) - y));
+    return {inked.left() / dotsPerPoint, (inked.right() + 1) / dotsPerPoint};
 }
 
 // What the print path relies on: a painter scaled to points gives the same page whatever the

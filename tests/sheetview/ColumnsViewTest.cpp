@@ -53,7 +53,8 @@ std::vector<ShortcutGroup> editMenu() {
               makeItem("Copy", "⌘", "C")}}};
 }
 
-TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesAndReadInOrder) {
+// The height is the tallest column's with the paddings.
+TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesInOrderAndSetTheHeight) {
     Columns c(makeSheet({1}).groups, 2);
     ASSERT_EQ(c.view.columns().size(), 2u);
     EXPECT_TRUE(c.view.columns()[0].empty());  // its middle lies exactly on the boundary
@@ -63,18 +64,19 @@ TEST(ColumnsViewTest, GroupsGoToTheColumnsTheSplitGivesAndReadInOrder) {
     EXPECT_FALSE(placed[0].isRow());
     EXPECT_GT(placed[0].frame.left(), 400);  // the second of two equal columns
     EXPECT_GT(placed[1].frame.top(), placed[0].frame.bottom());
-}
 
-TEST(ColumnsViewTest, TheHeightIsTheTallestColumnWithPaddings) {
     Columns tall(makeSheet({8, 1}).groups, 2);
     Columns shorter(makeSheet({4, 1}).groups, 2);
-    const auto& placed = tall.view.placement();
     double bottom = 0;
-    for (const auto& p : placed) {
+    for (const auto& p : tall.view.placement()) {
         bottom = std::max(bottom, p.frame.bottom());
     }
     EXPECT_NEAR(tall.view.heightForWidth(800), std::ceil(bottom + 22), 1.0);
     EXPECT_GT(tall.view.heightForWidth(800), shorter.view.heightForWidth(800));
+    // Right to left the columns start on the right.
+    const double ltr = tall.view.placement()[0].frame.left();
+    tall.view.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_NEAR(tall.view.placement()[0].frame.right(), 800 - ltr, 1e-9);
 }
 
 TEST(ColumnsViewTest, OnlyEnabledRowsLightUpUnderThePointerAndRunOnAClick) {
@@ -100,13 +102,6 @@ TEST(ColumnsViewTest, OnlyEnabledRowsLightUpUnderThePointerAndRunOnAClick) {
     QCoreApplication::sendEvent(&c.view, &leave);
     EXPECT_EQ(c.view.hovered(), std::nullopt);
     EXPECT_EQ(c.settledImage(), plain);
-}
-
-TEST(ColumnsViewTest, RightToLeftStartsTheColumnsOnTheRight) {
-    Columns c(makeSheet({3, 3}).groups, 2);
-    const double ltr = c.view.placement()[0].frame.left();
-    c.view.setLayoutDirection(Qt::RightToLeft);
-    EXPECT_NEAR(c.view.placement()[0].frame.right(), 800 - ltr, 1e-9);
 }
 
 // What the sheet cuts short, the tool tip gives whole; what it shows whole needs none.
@@ -184,6 +179,9 @@ TEST(ShortcutRowTest, KeyCapsEndOnOneLineWithOrWithoutModifiersAndMirrorRightToL
     const ShortcutRow combined(makeItem("Save As", "⇧⌘", "S"), 1.0);
     EXPECT_FALSE(plain.keyCaps().hasModifiers());
     EXPECT_TRUE(combined.keyCaps().hasModifiers());
+    EXPECT_DOUBLE_EQ(combined.contentOpacity(), 1.0);
+    EXPECT_DOUBLE_EQ(ShortcutRow(makeItem("Undo", "⌘", "Z", false), 1.0).contentOpacity(), 0.38)
+        << "a disabled row is dimmed";
     const double end = ShortcutRow::horizontalPadding + plain.capsColumn();
     EXPECT_NEAR(plain.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
     EXPECT_NEAR(combined.geometry(rowWidth, Qt::LeftToRight).caps.right(), end, 1e-9);
@@ -234,14 +232,6 @@ TEST(ShortcutRowTest, CountedLinesAgreeWithTheLinesDrawn) {
             }
         }
     }
-}
-
-TEST(ShortcutRowTest, DisabledRowsAreDimmedAndNamedWithTheirKeys) {
-    const ShortcutRow undo(makeItem("Undo", "⌘", "Z", false), 1.0);
-    const ShortcutRow save(makeItem("Save", "⇧⌘", "S"), 1.0);
-    EXPECT_DOUBLE_EQ(undo.contentOpacity(), 0.38);
-    EXPECT_DOUBLE_EQ(save.contentOpacity(), 1.0);
-    EXPECT_EQ(save.accessibleName(), "Save, ⇧⌘S");
 }
 
 TEST(GroupViewTest, ARowPerItemInOrderWithTheirIdentities) {

@@ -5,6 +5,7 @@
 #include "sheetview/KeyCaps.h"
 #include "ui/SheetStyle.h"
 
+#include "Ink.h"
 #include "SheetSamples.h"
 
 #include <QDir>
@@ -29,46 +30,37 @@ QList<QGlyphRun> glyphRunsOf(const QString& text, const QFont& font) {
     return layout.glyphRuns();
 }
 
-// How many glyphs of `text` come out as glyph 0 (the empty box) in `font`: the characters
-// that no installed font can draw.
-int missingGlyphs(const QString& text, const QFont& font) {
-    int missing = 0;
-    for (const QGlyphRun& run : glyphRunsOf(text, font)) {
-        for (quint32 glyph : run.glyphIndexes()) {
-            missing += glyph == 0 ? 1 : 0;
-        }
-    }
-    return missing;
-}
-
-// The characters of `text` that cannot be drawn, for the failure message.
+// The characters of `text` that no installed font can draw in `font`: those that come out
+// as glyph 0 (the empty box).
 QString missingCharacters(const QString& text, const QFont& font) {
-    QString missing;
-    if (missingGlyphs(text, font) > 0) {
-        for (const QChar c : text) {
-            if (!c.isSpace() && missingGlyphs(QString(c), font) > 0) {
-                missing += c;
+    const auto drawn = [&font](const QString& part) {
+        for (const QGlyphRun& run : glyphRunsOf(part, font)) {
+            if (run.glyphIndexes().contains(0)) {
+                return false;
             }
         }
-        if (missing.isEmpty()) {
-            missing = QStringLiteral("(in context)");
-        }
+        return true;
+    };
+    if (drawn(text)) {
+        return {};
     }
-    return missing;
+    QString missing;
+    for (const QChar c : text) {
+        missing += c.isSpace() || drawn(QString(c)) ? QString() : QString(c);
+    }
+    return missing.isEmpty() ? QStringLiteral("(in context)") : missing;
 }
 
 // Every key name the sheet can show that is not a plain letter or digit.
 QStringList keySymbols() {
-    QStringList names{modifierSymbols(0x7)};
+    QString names = modifierSymbols(0x7);
     for (qint64 code = 0; code <= 0x110; ++code) {
-        names << keyName(std::nullopt, code).value_or(QString());
+        names += keyName(std::nullopt, code).value_or(QString());
     }
     QSet<QString> characters;
-    for (const QString& name : names) {
-        for (const QChar c : name) {
-            if (!c.isLetterOrNumber() && !c.isSpace()) {
-                characters.insert(QString(c));
-            }
+    for (const QChar c : names) {
+        if (!c.isLetterOrNumber() && !c.isSpace()) {
+            characters.insert(QString(c));
         }
     }
     QStringList symbols(characters.begin(), characters.end());
@@ -90,17 +82,7 @@ int inkedHeight(const QString& key, double scale) {
     QPainter painter(&image);
     caps.paint(painter, QPointF(4, 4), QPalette());
     painter.end();
-    int top = image.height();
-    int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                top = std::min(top, y);
-                bottom = y;
-            }
-        }
-    }
-    return bottom < 0 ? 0 : bottom - top + 1;
+    return testing::inkedRect(image, 128).height();
 }
 
 TEST(GlyphCoverageTest, PageKeysAreDrawnAtFullSizeInEveryTextSize) {

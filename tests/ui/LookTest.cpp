@@ -12,12 +12,18 @@ namespace {
 
 using Look = PanelBackground::Look;
 
+// Clear glass from 0.85 on; frosted is the thinner material above 0.5.
 TEST(PanelBackgroundTest, TintOpacityRisesAgainAboveTheClearGlassThreshold) {
-    const std::pair<double, double> table[] = {{0.0, 0.95},    {0.3, 0.665},  {0.5, 0.475},
-                                               {0.65, 0.3325}, {0.84, 0.152}, {0.85, 0.14},
-                                               {1.0, 0.26}};
-    for (const auto& [amount, opacity] : table) {
+    const std::tuple<double, double, bool, bool> table[] = {
+        {0.0, 0.95, false, false},   {0.3, 0.665, false, false}, {0.5, 0.475, false, false},
+        {0.65, 0.3325, false, true}, {0.84, 0.152, false, true}, {0.85, 0.14, true, true},
+        {1.0, 0.26, true, true}};
+    for (const auto& [amount, opacity, clear, thin] : table) {
         EXPECT_NEAR(PanelBackground::tintOpacity(amount), opacity, 1e-9) << amount;
+        const PanelBackground glass(PanelMaterial::liquidGlass, amount, false, 32);
+        EXPECT_EQ(glass.clearGlass(), clear) << amount;
+        EXPECT_EQ(PanelBackground(PanelMaterial::frosted, amount, false, 32).thinMaterial(), thin)
+            << amount;
     }
 }
 
@@ -34,13 +40,6 @@ TEST(PanelBackgroundTest, LiquidGlassFallsBackToFrostedHere) {
         EXPECT_NEAR(glass.border(palette).alphaF(), dark ? 0.14 : 0.45, 1e-3);
         EXPECT_DOUBLE_EQ(glass.borderWidth(), 0.6);
     }
-}
-
-TEST(PanelBackgroundTest, MaterialThresholds) {
-    EXPECT_TRUE(PanelBackground(PanelMaterial::liquidGlass, 0.85, false, 32).clearGlass());
-    EXPECT_FALSE(PanelBackground(PanelMaterial::liquidGlass, 0.84, false, 32).clearGlass());
-    EXPECT_TRUE(PanelBackground(PanelMaterial::frosted, 0.85, false, 32).thinMaterial());
-    EXPECT_FALSE(PanelBackground(PanelMaterial::frosted, 0.5, false, 32).thinMaterial());
 }
 
 TEST(PanelBackgroundTest, SolidHasNoTintAndTheSameFaintBorderForEveryAmount) {
