@@ -45,10 +45,16 @@ class Reader : public ::testing::Test {
     FakeAccessibility ax;
 };
 
+// Menus without key equivalents and untitled ones are left out.
 TEST_F(Reader, ReadsEveryMenuInMenuBarOrder) {
     // As the desktop's toolkits name them: Control, no Command.
     const qint64 control = MenuModifier::control | MenuModifier::noCommand;
     bar().menu("File").item("New").key("n").modifiers(control);
+    FakeElement& plain = bar().menu("Window");
+    plain.item("Zoom");
+    plain.item("Bring All to Front").key("");
+    FakeElement& untitled = bar().menu("");
+    untitled.item("Hidden").key("h");
     bar().menu("Edit").item("Copy").key("c").modifiers(control);
     bar()
         .menu("Help")
@@ -57,42 +63,25 @@ TEST_F(Reader, ReadsEveryMenuInMenuBarOrder) {
         .modifiers(MenuModifier::noCommand);
 
     EXPECT_EQ(describe(read()), (Lines{"File: New ⌃N", "Edit: Copy ⌃C", "Help: Contents F1"}));
+    EXPECT_FALSE(ax.wasTouchedBelow(untitled));
     EXPECT_EQ(ax.timeoutOf(pid), 1.5);
     EXPECT_TRUE(ax.timeoutSetBeforeFirstRead(pid));
 }
 
-TEST_F(Reader, DropsMenusWithoutKeyEquivalentsAndUntitledMenus) {
-    FakeElement& plain = bar().menu("Window");
-    plain.item("Zoom");
-    plain.item("Bring All to Front").key("");
-    FakeElement& untitled = bar().menu("");
-    untitled.item("Hidden").key("h");
-    bar().menu("Help").item("Search").key("?").modifiers(1);
-
-    EXPECT_EQ(describe(read()), (Lines{"Help: Search ⇧⌘?"}));
-    EXPECT_FALSE(ax.wasTouchedBelow(untitled));
-}
-
-TEST_F(Reader, DeduplicatesPerMenuByTitleModifiersAndKey) {
+// Per menu by title, modifiers and key; item titles are trimmed, menu titles are not.
+TEST_F(Reader, DeduplicatesAndTrimsItemTitles) {
     FakeElement& edit = bar().menu("Edit");
     edit.item("Copy").key("c");
     edit.item("Copy").key("c");
     edit.item("Copy").key("c").modifiers(1);
     edit.item("Copy").key("C");  // the same after naming: still a duplicate
     edit.item("Copy Style").key("c");
-    FakeElement& format = bar().menu("Format");
-    format.item("Copy").key("c");
+    FakeElement& format = bar().menu("  Format");
+    format.item("  Copy\n\t").key("c");
+    format.item(" \n ").key("x");  // nothing left: no item
 
     EXPECT_EQ(describe(read()),
-              (Lines{"Edit: Copy ⌘C, Copy ⇧⌘C, Copy Style ⌘C", "Format: Copy ⌘C"}));
-}
-
-TEST_F(Reader, TrimsItemTitlesButNotMenuTitles) {
-    FakeElement& file = bar().menu("  File");
-    file.item("  Save As…\n\t").key("s").modifiers(1);
-    file.item(" \n ").key("x");  // nothing left: no item
-
-    EXPECT_EQ(describe(read()), Lines{"  File: Save As… ⇧⌘S"});
+              (Lines{"Edit: Copy ⌘C, Copy ⇧⌘C, Copy Style ⌘C", "  Format: Copy ⌘C"}));
 }
 
 TEST_F(Reader, DisabledItemsFollowThePreference) {

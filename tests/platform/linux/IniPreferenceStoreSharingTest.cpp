@@ -141,24 +141,6 @@ TEST_F(SharedFile, AnUnparseableFileIsKeptAsideOnceBeforeTheNextWrite) {
     EXPECT_EQ(readFile(path() + ".corrupt"), original);
 }
 
-TEST_F(SharedFile, ValuesOfOddTypesReadAsAbsentAndStayUntouched) {
-    const QByteArray original =
-        "[General]\n"
-        "excludedApps=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\tQSomething)\n"
-        "glassAmount=@ByteArray(0.5)\n"
-        "holdLevel=many\n";
-    writeSettings(original);
-    IniPreferenceStore store(path());
-    EXPECT_EQ(store.object("excludedApps"), std::nullopt);
-    EXPECT_EQ(store.object("glassAmount"), std::nullopt);
-    EXPECT_EQ(store.stringList("holdLevel"), QStringList{"many"});
-    store.remove("excludedApps");  // reads as absent: nothing to remove
-    store.set("hadAccessibilityAccess", true);
-    EXPECT_TRUE(store.flush());
-    EXPECT_EQ(readFile(path()), original + "hadAccessibilityAccess=true\n");
-    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
-}
-
 TEST_F(SharedFile, WritersInSeveralProcessesLoseNothing) {
     writeSettings("[General]\n");
     constexpr int writers = 3;
