@@ -114,7 +114,8 @@ TEST_F(Reader, ReadsSubmenusDepthFirstAndNothingBelowTheSecondLevel) {
     EXPECT_FALSE(ax.wasTouchedBelow(deepest));
 }
 
-TEST_F(Reader, MenusDirectlyInsideMenusCountAsLevels) {
+// Menus directly inside menus count as levels; other roles are passed over unopened.
+TEST_F(Reader, MenusInsideMenusCountAsLevelsAndOtherRolesAreSkipped) {
     FakeElement& view = bar().menu("View");
     FakeElement& nested = view.addChild("AXMenu", "nested menu");  // depth 2
     nested.item("Zoom In").key("+");
@@ -122,12 +123,6 @@ TEST_F(Reader, MenusDirectlyInsideMenusCountAsLevels) {
     nested2.item("Gone").key("g");  // menus at depths 3 and 4: items examined at depth 4
     FakeElement& tooDeep = nested2.addChild("AXMenu", "depth 5");
     tooDeep.item("Never").key("q");
-
-    EXPECT_EQ(describe(read()), (Lines{"View: Zoom In ⌘+, Gone ⌘G"}));
-    EXPECT_FALSE(ax.wasRead(tooDeep, "AXChildren"));
-}
-
-TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
     FakeElement& edit = bar().menu("Edit");
     FakeElement& separator = edit.addChild("AXSeparator", "separator");
     separator.item("Inside").key("i");
@@ -136,7 +131,8 @@ TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
     edit.addChild("", "no role").fail("AXRole").set("AXTitle", "None").key("n");
     edit.item("Find").key("f");
 
-    EXPECT_EQ(describe(read()), (Lines{"Edit: Find ⌘F"}));
+    EXPECT_EQ(describe(read()), (Lines{"View: Zoom In ⌘+, Gone ⌘G", "Edit: Find ⌘F"}));
+    EXPECT_FALSE(ax.wasRead(tooDeep, "AXChildren"));
     EXPECT_FALSE(ax.wasRead(separator, "AXChildren"));
 }
 
