@@ -117,25 +117,25 @@ TEST(KeyNameForCode, SystemHotKeyCodes) {
 }
 
 TEST(KeyName, TheTableIsSafeToBuildFromSeveralThreads) {
+    const auto named = [] {
+        int count = 0;
+        for (qint64 code = 0; code < 200; ++code) {
+            count += keyName(std::nullopt, code).has_value() ? 1 : 0;
+        }
+        return count;
+    };
     // The first lookups race to build the table; every thread must see it whole.
+    std::vector<int> counts(4, 0);
     std::vector<std::thread> threads;
-    std::vector<int> named(4, 0);
     for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([&named, t] {
-            for (qint64 code = 0; code < 200; ++code) {
-                named[t] += keyName(std::nullopt, code).has_value() ? 1 : 0;
-            }
-        });
+        threads.emplace_back([&counts, &named, t] { counts[t] = named(); });
     }
     for (auto& thread : threads) {
         thread.join();
     }
-    int whole = 0;
-    for (qint64 code = 0; code < 200; ++code) {
-        whole += keyName(std::nullopt, code).has_value() ? 1 : 0;
-    }
+    const int whole = named();
     EXPECT_GT(whole, 30);
-    for (int count : named) {
+    for (int count : counts) {
         EXPECT_EQ(count, whole);
     }
 }

@@ -45,10 +45,16 @@ class Reader : public ::testing::Test {
     FakeAccessibility ax;
 };
 
+// Menus without key equivalents and untitled ones are left out.
 TEST_F(Reader, ReadsEveryMenuInMenuBarOrder) {
     // As the desktop's toolkits name them: Control, no Command.
     const qint64 control = MenuModifier::control | MenuModifier::noCommand;
     bar().menu("File").item("New").key("n").modifiers(control);
+    FakeElement& plain = bar().menu("Window");
+    plain.item("Zoom");
+    plain.item("Bring All to Front").key("");
+    FakeElement& untitled = bar().menu("");
+    untitled.item("Hidden").key("h");
     bar().menu("Edit").item("Copy").key("c").modifiers(control);
     bar()
         .menu("Help")
@@ -57,42 +63,25 @@ TEST_F(Reader, ReadsEveryMenuInMenuBarOrder) {
         .modifiers(MenuModifier::noCommand);
 
     EXPECT_EQ(describe(read()), (Lines{"File: New ⌃N", "Edit: Copy ⌃C", "Help: Contents F1"}));
+    EXPECT_FALSE(ax.wasTouchedBelow(untitled));
     EXPECT_EQ(ax.timeoutOf(pid), 1.5);
     EXPECT_TRUE(ax.timeoutSetBeforeFirstRead(pid));
 }
 
-TEST_F(Reader, DropsMenusWithoutKeyEquivalentsAndUntitledMenus) {
-    FakeElement& plain = bar().menu("Window");
-    plain.item("Zoom");
-    plain.item("Bring All to Front").key("");
-    FakeElement& untitled = bar().menu("");
-    untitled.item("Hidden").key("h");
-    bar().menu("Help").item("Search").key("?").modifiers(1);
-
-    EXPECT_EQ(describe(read()), (Lines{"Help: Search ⇧⌘?"}));
-    EXPECT_FALSE(ax.wasTouchedBelow(untitled));
-}
-
-TEST_F(Reader, DeduplicatesPerMenuByTitleModifiersAndKey) {
+// Per menu by title, modifiers and key; item titles are trimmed, menu titles are not.
+TEST_F(Reader, DeduplicatesAndTrimsItemTitles) {
     FakeElement& edit = bar().menu("Edit");
     edit.item("Copy").key("c");
     edit.item("Copy").key("c");
     edit.item("Copy").key("c").modifiers(1);
     edit.item("Copy").key("C");  // the same after naming: still a duplicate
     edit.item("Copy Style").key("c");
-    FakeElement& format = bar().menu("Format");
-    format.item("Copy").key("c");
+    FakeElement& format = bar().menu("  Format");
+    format.item("  Copy\n\t").key("c");
+    format.item(" \n ").key("x");  // nothing left: no item
 
     EXPECT_EQ(describe(read()),
-              (Lines{"Edit: Copy ⌘C, Copy ⇧⌘C, Copy Style ⌘C", "Format: Copy ⌘C"}));
-}
-
-TEST_F(Reader, TrimsItemTitlesButNotMenuTitles) {
-    FakeElement& file = bar().menu("  File");
-    file.item("  Save As…\n\t").key("s").modifiers(1);
-    file.item(" \n ").key("x");  // nothing left: no item
-
-    EXPECT_EQ(describe(read()), Lines{"  File: Save As… ⇧⌘S"});
+              (Lines{"Edit: Copy ⌘C, Copy ⇧⌘C, Copy Style ⌘C", "  Format: Copy ⌘C"}));
 }
 
 TEST_F(Reader, DisabledItemsFollowThePreference) {
@@ -125,7 +114,8 @@ TEST_F(Reader, ReadsSubmenusDepthFirstAndNothingBelowTheSecondLevel) {
     EXPECT_FALSE(ax.wasTouchedBelow(deepest));
 }
 
-TEST_F(Reader, MenusDirectlyInsideMenusCountAsLevels) {
+// Menus directly inside menus count as levels; other roles are passed over unopened.
+TEST_F(Reader, MenusInsideMenusCountAsLevelsAndOtherRolesAreSkipped) {
     FakeElement& view = bar().menu("View");
     FakeElement& nested = view.addChild("AXMenu", "nested menu");  // depth 2
     nested.item("Zoom In").key("+");
@@ -133,12 +123,6 @@ TEST_F(Reader, MenusDirectlyInsideMenusCountAsLevels) {
     nested2.item("Gone").key("g");  // menus at depths 3 and 4: items examined at depth 4
     FakeElement& tooDeep = nested2.addChild("AXMenu", "depth 5");
     tooDeep.item("Never").key("q");
-
-    EXPECT_EQ(describe(read()), (Lines{"View: Zoom In ⌘+, Gone ⌘G"}));
-    EXPECT_FALSE(ax.wasRead(tooDeep, "AXChildren"));
-}
-
-TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
     FakeElement& edit = bar().menu("Edit");
     FakeElement& separator = edit.addChild("AXSeparator", "separator");
     separator.item("Inside").key("i");
@@ -147,7 +131,8 @@ TEST_F(Reader, SkipsOtherRolesWithoutDescending) {
     edit.addChild("", "no role").fail("AXRole").set("AXTitle", "None").key("n");
     edit.item("Find").key("f");
 
-    EXPECT_EQ(describe(read()), (Lines{"Edit: Find ⌘F"}));
+    EXPECT_EQ(describe(read()), (Lines{"View: Zoom In ⌘+, Gone ⌘G", "Edit: Find ⌘F"}));
+    EXPECT_FALSE(ax.wasRead(tooDeep, "AXChildren"));
     EXPECT_FALSE(ax.wasRead(separator, "AXChildren"));
 }
 

@@ -97,21 +97,18 @@ TEST_F(Loader, ALoadSupersededBeforeItsReadIsAnsweredEmptyAndUnread) {
     EXPECT_EQ(ax.readCount(ax.menuBar(pid), "AXChildren"), 1) << "the superseded load read nothing";
 }
 
-TEST_F(Loader, ThePreferencesDecide) {
-    Preferences(store).setShowDisabled(false);
-    Preferences(store).setShowSystemShortcuts(false);
-    EXPECT_EQ(load(), (Lines{"File 1"}));
-    Preferences(store).setShowSystemShortcuts(true);
-    hotKeys.tree.reset();  // no bindings to read: no system group
-    EXPECT_EQ(load(), (Lines{"File 1"}));
-}
-
-TEST_F(Loader, WithoutThePermissionOnlyTheSystemGroupAndNoAccessibilityCall) {
-    ax.trusted = false;
+TEST_F(Loader, ThePermissionAndThePreferencesDecide) {
+    ax.trusted = false;  // only the system group, and no accessibility call
     EXPECT_EQ(load(), (Lines{"Desktop Shortcuts 1"}));
     EXPECT_TRUE(ax.reads().empty());
     Preferences(store).setShowSystemShortcuts(false);
     EXPECT_EQ(load(), Lines{});
+    ax.trusted = true;
+    Preferences(store).setShowDisabled(false);
+    EXPECT_EQ(load(), (Lines{"File 1"}));
+    Preferences(store).setShowSystemShortcuts(true);
+    hotKeys.tree.reset();  // no bindings to read: no system group
+    EXPECT_EQ(load(), (Lines{"File 1"}));
 }
 
 // Everything that shows, searches or exports a sheet gets it from here.

@@ -151,62 +151,52 @@ Localization::System systemOf(QStringList languages, const char* locale) {
     return {[languages] { return languages; }, [locale] { return QLocale(locale); }};
 }
 
-TEST(Localization, ChosenLanguagesUseTheirOwnTablesAndDirection) {
-    MemoryPreferenceStore store;
-    const Localization l10n(store, systemOf({"de-DE"}, "de_DE"));
+// A chosen language uses its own table and direction; "system" follows the desktop's languages
+// and locale.
+TEST(Localization, TablesDirectionsAndLocales) {
     struct Case {
-        const char* language;
+        const char* chosen;
+        QStringList languages;  // the desktop's
+        const char* systemLocale;
         const char* bundle;
         Qt::LayoutDirection direction;
         const char* locale;
     };
+    constexpr auto ltr = Qt::LeftToRight, rtl = Qt::RightToLeft;
     const Case cases[] = {
-        {"he", "he", Qt::RightToLeft, "he_IL"},
-        {"ar", "ar", Qt::RightToLeft, "ar_EG"},
-        {"pt-BR", "pt-BR", Qt::LeftToRight, "pt_BR"},
-        {"pt-PT", "pt-PT", Qt::LeftToRight, "pt_PT"},
-        {"zh-Hant", "zh-Hant", Qt::LeftToRight, "zh_TW"},
+        {"he", {"de-DE"}, "de_DE", "he", rtl, "he_IL"},
+        {"ar", {"de-DE"}, "de_DE", "ar", rtl, "ar_EG"},
+        {"pt-BR", {"de-DE"}, "de_DE", "pt-BR", ltr, "pt_BR"},
+        {"pt-PT", {"de-DE"}, "de_DE", "pt-PT", ltr, "pt_PT"},
+        {"zh-Hant", {"de-DE"}, "de_DE", "zh-Hant", ltr, "zh_TW"},
         // No catalogue: the desktop's table, but the locale of the code all the same.
-        {"is", "de", Qt::LeftToRight, "is_IS"},
+        {"is", {"de-DE"}, "de_DE", "de", ltr, "is_IS"},
+        {"system", {"xx-YY", "fr-CA", "de"}, "fr_CA", "fr", ltr, "fr_CA"},
+        {"system", {"zh-TW"}, "zh_TW", "zh-Hant", ltr, "zh_TW"},
+        {"system", {"zh-CN"}, "zh_CN", "zh-Hans", ltr, "zh_CN"},
+        {"system", {"pt"}, "pt_BR", "pt-BR", ltr, "pt_BR"},
+        {"system", {"nb-NO"}, "nb_NO", "nb", ltr, "nb_NO"},
+        {"system", {"he-IL"}, "he_IL", "he", rtl, "he_IL"},
+        // The direction follows the locale, not the table.
+        {"system", {"en-US"}, "ar_EG", "en", rtl, "ar_EG"},
+        {"system", {"xx"}, "C", "en", ltr, "C"},
+        {"system", {}, "en_US", "en", ltr, "en_US"},
     };
     for (const auto& c : cases) {
-        Preferences(store).setLanguage(c.language);
-        EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << c.language;
-        EXPECT_EQ(l10n.layoutDirection(), c.direction) << c.language;
-        EXPECT_EQ(l10n.appLocale().name(), c.locale) << c.language;
+        MemoryPreferenceStore store;
+        Preferences(store).setLanguage(c.chosen);
+        const Localization l10n(store, systemOf(c.languages, c.systemLocale));
+        const std::string what = std::string(c.chosen) + " " + c.languages.join(',').toStdString();
+        EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << what;
+        EXPECT_EQ(l10n.layoutDirection(), c.direction) << what;
+        EXPECT_EQ(l10n.appLocale(), QLocale(c.locale)) << what;
     }
+    MemoryPreferenceStore store;
+    const Localization l10n(store, systemOf({"en"}, "en_US"));
     Preferences(store).setLanguage("pt-BR");
     const QString brazilian = l10n.localized("empty.title");
     Preferences(store).setLanguage("pt-PT");
     EXPECT_NE(l10n.localized("empty.title"), brazilian);
-}
-
-TEST(Localization, SystemFollowsTheDesktopsLanguagesAndLocale) {
-    MemoryPreferenceStore store;
-    struct Case {
-        QStringList languages;
-        const char* locale;
-        const char* bundle;
-        Qt::LayoutDirection direction;
-    };
-    const Case cases[] = {
-        {{"xx-YY", "fr-CA", "de"}, "fr_CA", "fr", Qt::LeftToRight},
-        {{"zh-TW"}, "zh_TW", "zh-Hant", Qt::LeftToRight},
-        {{"zh-CN"}, "zh_CN", "zh-Hans", Qt::LeftToRight},
-        {{"pt"}, "pt_BR", "pt-BR", Qt::LeftToRight},
-        {{"nb-NO"}, "nb_NO", "nb", Qt::LeftToRight},
-        {{"he-IL"}, "he_IL", "he", Qt::RightToLeft},
-        // The direction follows the locale, not the table.
-        {{"en-US"}, "ar_EG", "en", Qt::RightToLeft},
-        {{"xx"}, "C", "en", Qt::LeftToRight},
-        {{}, "en_US", "en", Qt::LeftToRight},
-    };
-    for (const auto& c : cases) {
-        const Localization l10n(store, systemOf(c.languages, c.locale));
-        EXPECT_EQ(l10n.languageBundle()->code(), c.bundle) << c.languages.join(',').toStdString();
-        EXPECT_EQ(l10n.layoutDirection(), c.direction) << c.locale;
-        EXPECT_EQ(l10n.appLocale(), QLocale(c.locale));
-    }
 }
 
 TEST(Localization, MissingKeysReadAsThemselvesAndPluralsFollowTheLanguage) {

@@ -7,8 +7,7 @@
 
 #include <functional>
 #include <limits>
-#include <stdexcept>
-#include <string_view>
+#include <vector>
 
 namespace holdsheet {
 namespace {
@@ -18,100 +17,93 @@ using testing::MemoryPreferenceStore;
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-// Each reader as a QVariant, so one table holds settings of every kind. The key names are
+// Each setting as QVariants, so one table holds settings of every kind. The key names are
 // spelled out here on purpose: they are those of users' settings files.
 struct Setting {
+    using Read = std::function<QVariant(const Preferences&)>;
+    using Write = std::function<void(Preferences&)>;
     const char* key;
-    std::function<QVariant(const Preferences&)> read;
+    Read read;
+    Write write;  // writes `good`
     QVariant fallback;
+    QVariant good;
+    QVariantList wrong;  // each stored, reads as the fallback
 };
 
-template <typename E>
-QVariant raw(E value) {
-    return rawValue(value);
+template <typename T>
+Setting::Read reads(T (Preferences::*get)() const) {
+    return [get](const Preferences& p) {
+        if constexpr (std::is_enum_v<T>) {
+            return rawValue((p.*get)());
+        } else {
+            return QVariant((p.*get)());
+        }
+    };
 }
+
+template <typename A, typename V>
+Setting::Write writes(void (Preferences::*set)(A), V value) {
+    return [set, value](Preferences& p) { (p.*set)(value); };
+}
+
+using P = Preferences;
 
 const Setting settings[] = {
-    {"hasOnboarded", [](const Preferences& p) { return QVariant(p.hasOnboarded()); }, false},
-    {"theme", [](const Preferences& p) { return raw(p.theme()); }, "system"},
-    {"material", [](const Preferences& p) { return raw(p.material()); }, "liquidGlass"},
-    {"glassAmount", [](const Preferences& p) { return QVariant(p.glassAmount()); }, 0.65},
-    {"textSize", [](const Preferences& p) { return raw(p.textSize()); }, "medium"},
-    {"holdLevel", [](const Preferences& p) { return QVariant(p.holdLevel()); }, 6.0},
-    {"holdKey", [](const Preferences& p) { return raw(p.holdKey()); }, "super"},
-    {"closeOnRelease", [](const Preferences& p) { return QVariant(p.closeOnRelease()); }, false},
-    {"showMenuBarIcon", [](const Preferences& p) { return QVariant(p.showMenuBarIcon()); }, true},
-    {"language", [](const Preferences& p) { return QVariant(p.language()); }, "system"},
-    {"showSystemShortcuts", [](const Preferences& p) { return QVariant(p.showSystemShortcuts()); },
-     true},
-    {"showDisabled", [](const Preferences& p) { return QVariant(p.showDisabled()); }, true},
-    {"excludedApps", [](const Preferences& p) { return QVariant(p.excludedApps()); },
-     QStringList()},
-    {"hadAccessibilityAccess",
-     [](const Preferences& p) { return QVariant(p.hadAccessibilityAccess()); }, false},
+    {"hasOnboarded", reads(&P::hasOnboarded), writes(&P::setHasOnboarded, true), false, true,
+     QVariantList{"yes"}},
+    // Raw values are case-sensitive.
+    {"theme", reads(&P::theme), writes(&P::setTheme, AppTheme::dark), "system", "dark",
+     QVariantList{"purple", "Dark"}},
+    {"material", reads(&P::material), writes(&P::setMaterial, PanelMaterial::solid), "liquidGlass",
+     "solid", QVariantList{3.0}},
+    {"glassAmount", reads(&P::glassAmount), writes(&P::setGlassAmount, 0.2), 0.65, 0.2,
+     QVariantList{"lots"}},
+    {"textSize", reads(&P::textSize), writes(&P::setTextSize, TextSize::large), "medium", "large",
+     QVariantList{"Large"}},
+    {"holdLevel", reads(&P::holdLevel), writes(&P::setHoldLevel, 3.0), 6.0, 3.0, QVariantList{"8"}},
+    {"holdKey", reads(&P::holdKey), writes(&P::setHoldKey, HoldKey::alt), "super", "alt",
+     QVariantList{"hyper", "Control"}},
+    {"closeOnRelease", reads(&P::closeOnRelease), writes(&P::setCloseOnRelease, true), false, true,
+     QVariantList{QStringList{"true"}}},
+    {"showMenuBarIcon", reads(&P::showMenuBarIcon), writes(&P::setShowMenuBarIcon, false), true,
+     false, QVariantList{"off"}},
+    {"language", reads(&P::language), writes(&P::setLanguage, QString("pt-BR")), "system", "pt-BR",
+     QVariantList{"", 7.0}},
+    {"showSystemShortcuts", reads(&P::showSystemShortcuts),
+     writes(&P::setShowSystemShortcuts, false), true, false, QVariantList{"maybe"}},
+    {"showDisabled", reads(&P::showDisabled), writes(&P::setShowDisabled, false), true, false,
+     QVariantList{QStringList{}}},
+    {"excludedApps", reads(&P::excludedApps),
+     writes(&P::setExcludedApps, QStringList{"org.gnome.Terminal", "firefox"}), QStringList(),
+     QStringList{"org.gnome.Terminal", "firefox"}, QVariantList{"org.gnome.Terminal"}},
+    {"hadAccessibilityAccess", reads(&P::hadAccessibilityAccess),
+     writes(&P::setHadAccessibilityAccess, true), false, true, QVariantList{"true"}},
 };
 
-const Setting& setting(std::string_view key) {
+// The setters write the stored format, once, and what they write reads back.
+TEST(Preferences, ValuesAreWrittenAndReadAndAbsentOrWrongOnesReadAsTheDefault) {
     for (const Setting& s : settings) {
-        if (key == s.key) {
-            return s;
+        MemoryPreferenceStore store;
+        int heard = 0;
+        const auto subscription = store.observe([&] { ++heard; });
+        Preferences prefs(store);
+        EXPECT_EQ(s.read(prefs), s.fallback) << s.key << " absent";
+        s.write(prefs);
+        EXPECT_EQ(store.object(s.key), s.good) << s.key;
+        EXPECT_EQ(heard, 1) << s.key;
+        EXPECT_EQ(s.read(prefs), s.good) << s.key;
+        for (const QVariant& wrong : s.wrong) {
+            store.set(s.key, wrong);
+            EXPECT_EQ(s.read(prefs), s.fallback)
+                << s.key << " = " << wrong.toString().toStdString();
         }
     }
-    throw std::invalid_argument(std::string(key));
-}
-
-TEST(Preferences, StoredValuesAreReadAndAbsentOrWrongOnesReadAsTheDefault) {
-    const struct {
-        const char* key;
-        QVariant stored;
-        QVariant read;  // invalid: the default
-    } cases[] = {
-        {"hasOnboarded", true, true},
-        {"hasOnboarded", 1.0, true},  // numbers count as flags, as the platform reads them
-        {"hasOnboarded", "yes", {}},
-        {"theme", "dark", "dark"},
-        {"theme", "purple", {}},
-        {"theme", "Dark", {}},  // raw values are case-sensitive
-        {"material", "solid", "solid"},
-        {"material", 3.0, {}},
-        {"glassAmount", 0.2, 0.2},
-        {"glassAmount", "lots", {}},
-        {"textSize", "large", "large"},
-        {"textSize", "Large", {}},
-        {"holdLevel", 3.0, 3.0},
-        {"holdLevel", "8", {}},
-        {"holdKey", "alt", "alt"},
-        {"holdKey", "hyper", {}},
-        {"holdKey", "Control", {}},
-        {"closeOnRelease", true, true},
-        {"closeOnRelease", QStringList{"true"}, {}},
-        {"showMenuBarIcon", false, false},
-        {"showMenuBarIcon", 0.0, false},
-        {"showMenuBarIcon", "off", {}},
-        {"language", "pt-BR", "pt-BR"},
-        {"language", "", {}},
-        {"language", 7.0, {}},
-        {"showSystemShortcuts", false, false},
-        {"showSystemShortcuts", "maybe", {}},
-        {"showDisabled", false, false},
-        {"showDisabled", QStringList{}, {}},
-        {"excludedApps", QStringList{"org.gnome.Terminal", "firefox"},
-         QStringList{"org.gnome.Terminal", "firefox"}},
-        {"excludedApps", "org.gnome.Terminal", {}},
-        {"hadAccessibilityAccess", true, true},
-        {"hadAccessibilityAccess", "true", {}},
-    };
-    MemoryPreferenceStore empty;
-    for (const Setting& s : settings) {
-        EXPECT_EQ(s.read(Preferences(empty)), s.fallback) << s.key << " absent";
-    }
-    for (const auto& c : cases) {
-        const Setting& s = setting(c.key);
-        MemoryPreferenceStore store;
-        store.set(c.key, c.stored);
-        EXPECT_EQ(s.read(Preferences(store)), c.read.isValid() ? c.read : s.fallback)
-            << c.key << " = " << c.stored.toString().toStdString();
-    }
+    // Numbers count as flags, as the platform reads them.
+    MemoryPreferenceStore numbers;
+    numbers.set("hasOnboarded", 1.0);
+    numbers.set("showMenuBarIcon", 0.0);
+    EXPECT_TRUE(Preferences(numbers).hasOnboarded());
+    EXPECT_FALSE(Preferences(numbers).showMenuBarIcon());
 }
 
 TEST(Preferences, NumbersStayWithinTheirRanges) {
@@ -157,42 +149,6 @@ TEST(Preferences, TheHoldDelayIsHalfASecondAndAQuarterPerLevel) {
         }
         EXPECT_EQ(Preferences(store).holdDelay().count(), c.milliseconds)
             << c.level.toString().toStdString();
-    }
-}
-
-TEST(Preferences, SettersWriteTheStoredFormatAndObserversHearThem) {
-    const struct {
-        std::function<void(Preferences&)> set;
-        const char* key;
-        QVariant stored;
-    } cases[] = {
-        {[](Preferences& p) { p.setHasOnboarded(true); }, "hasOnboarded", true},
-        {[](Preferences& p) { p.setTheme(AppTheme::dark); }, "theme", "dark"},
-        {[](Preferences& p) { p.setMaterial(PanelMaterial::frosted); }, "material", "frosted"},
-        {[](Preferences& p) { p.setGlassAmount(0.3); }, "glassAmount", 0.3},
-        {[](Preferences& p) { p.setTextSize(TextSize::small); }, "textSize", "small"},
-        {[](Preferences& p) { p.setHoldLevel(10); }, "holdLevel", 10.0},
-        {[](Preferences& p) { p.setHoldKey(HoldKey::control); }, "holdKey", "control"},
-        {[](Preferences& p) { p.setCloseOnRelease(true); }, "closeOnRelease", true},
-        {[](Preferences& p) { p.setShowMenuBarIcon(false); }, "showMenuBarIcon", false},
-        {[](Preferences& p) { p.setLanguage("de"); }, "language", "de"},
-        {[](Preferences& p) { p.setShowSystemShortcuts(false); }, "showSystemShortcuts", false},
-        {[](Preferences& p) { p.setShowDisabled(false); }, "showDisabled", false},
-        {[](Preferences& p) {
-             p.setExcludedApps({"a", "b"});
-         },
-         "excludedApps", QStringList{"a", "b"}},
-        {[](Preferences& p) { p.setHadAccessibilityAccess(true); }, "hadAccessibilityAccess", true},
-    };
-    for (const auto& c : cases) {
-        MemoryPreferenceStore store;
-        int heard = 0;
-        const auto subscription = store.observe([&] { ++heard; });
-        Preferences prefs(store);
-        c.set(prefs);
-        EXPECT_EQ(store.object(c.key), c.stored) << c.key;
-        EXPECT_EQ(heard, 1) << c.key;
-        EXPECT_EQ(setting(c.key).read(prefs), c.stored) << c.key << " reads back";
     }
 }
 

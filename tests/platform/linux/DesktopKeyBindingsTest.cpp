@@ -51,39 +51,47 @@ QByteArray openbox(const QByteArray& keyboard) {
            keyboard + "</keyboard><mouse/></openbox_config>";
 }
 
+// An Openbox keybind whose one action holds `inner`.
+QByteArray keybind(const QByteArray& key, const QByteArray& action, const QByteArray& inner = "") {
+    return "<keybind key=\"" + key + "\"><action name=\"" + action + "\">" + inner +
+           "</action></keybind>";
+}
+
+QByteArray execute(const QByteArray& key, const QByteArray& command) {
+    return keybind(key, "Execute", "<command>" + command + "</command>");
+}
+
 QByteArray xfce(const QByteArray& groups) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<channel name=\"xfce4-keyboard-shortcuts\" version=\"1.0\">" +
            groups + "</channel>";
 }
 
+// An Xfce shortcut property; `accelerator` as written in the settings, "<Alt>F2".
+QByteArray shortcut(QByteArray accelerator, const QByteArray& value) {
+    accelerator.replace("<", "&lt;").replace(">", "&gt;");
+    return "<property name=\"" + accelerator + "\" type=\"string\" value=\"" + value + "\"/>";
+}
+
 TEST(DesktopKeyBindings, OpenboxKeybindsAreNamedAfterTheirFirstAction) {
     const QByteArray rc = openbox(
-        "<keybind key=\"W-d\"><action name=\"ToggleShowDesktop\"/></keybind>"
-        "<keybind key=\"C-A-Right\"><action name=\"GoToDesktop\"><to>right</to>"
-        "<wrap>no</wrap></action></keybind>"
-        "<keybind key=\"C-A-Left\"><action name=\"GoToDesktop\"><to>left</to></action></keybind>"
-        "<keybind key=\"W-Left\"><action name=\"GoToDesktop\"><to>left</to></action></keybind>"
-        "<keybind key=\"W-F2\"><action name=\"GoToDesktop\"><to>2</to></action></keybind>"
-        "<keybind key=\"W-e\"><action name=\"Execute\"><startupnotify><enabled>true</enabled>"
-        "<name>Konqueror</name></startupnotify><command>kfmclient openProfile</command>"
-        "</action></keybind>"
-        "<keybind key=\"W-Return\"><action name=\"Execute\"><command>xterm</command></action>"
-        "</keybind>"
-        "<keybind key=\"A-Escape\"><action name=\"Lower\"/><action name=\"Unfocus\"/></keybind>"
-        "<keybind key=\"C-A-Tab\"><action name=\"NextWindow\"><panels>yes</panels>"
-        "<desktop>yes</desktop><finalactions><action name=\"Focus\"/></finalactions>"
-        "</action></keybind>"
-        "<keybind key=\"A-space\"><action name=\"ShowMenu\"><menu>client-menu</menu></action>"
-        "</keybind>"
-        "<keybind key=\"Print\"><action name=\"Execute\"><command>scrot -s</command></action>"
-        "</keybind>"
+        keybind("W-d", "ToggleShowDesktop") +
+        keybind("C-A-Right", "GoToDesktop", "<to>right</to><wrap>no</wrap>") +
+        keybind("C-A-Left", "GoToDesktop", "<to>left</to>") +
+        keybind("W-Left", "GoToDesktop", "<to>left</to>") +
+        keybind("W-F2", "GoToDesktop", "<to>2</to>") +
+        keybind("W-e", "Execute",
+                "<startupnotify><enabled>true</enabled><name>Konqueror</name></startupnotify>"
+                "<command>kfmclient openProfile</command>") +
+        execute("W-Return", "xterm") +
+        "<keybind key=\"A-Escape\"><action name=\"Lower\"/><action name=\"Unfocus\"/></keybind>" +
+        keybind("C-A-Tab", "NextWindow",
+                "<panels>yes</panels><desktop>yes</desktop>"
+                "<finalactions><action name=\"Focus\"/></finalactions>") +
+        keybind("A-space", "ShowMenu", "<menu>client-menu</menu>") + execute("Print", "scrot -s") +
         // A chain, a modifier without a name here, a key without a name, no action.
-        "<keybind key=\"C-a\"><keybind key=\"x\"><action name=\"Close\"/></keybind></keybind>"
-        "<keybind key=\"H-x\"><action name=\"Close\"/></keybind>"
-        "<keybind key=\"W-XF86AudioMute\"><action name=\"Execute\"><command>mute</command>"
-        "</action></keybind>"
-        "<keybind key=\"W-q\"/>");
+        "<keybind key=\"C-a\">" + keybind("x", "Close") + "</keybind>" + keybind("H-x", "Close") +
+        execute("W-XF86AudioMute", "mute") + "<keybind key=\"W-q\"/>");
     EXPECT_EQ(describe(openboxKeyBindings(rc)),
               "[sys.showDesktop] ⌘D; [sys.spaceLeft] ⌃⌥←; [sys.spaceRight] ⌃⌥→; "
               "Go to desktop 2 ⌘F2; Konqueror ⌘E; xterm ⌘↩; Lower ⌥⎋; Next window ⌃⌥⇥; "
@@ -114,26 +122,17 @@ TEST(DesktopKeyBindings, KdeActionsByFriendlyNameAndLaunchersByApplication) {
 
 TEST(DesktopKeyBindings, XfceUsesTheCustomListWhereThereIsOne) {
     const QByteArray channel = xfce(
-        "<property name=\"commands\" type=\"empty\">"
-        "<property name=\"default\" type=\"empty\">"
-        "<property name=\"&lt;Alt&gt;F2\" type=\"string\" value=\"xfce4-appfinder --collapsed\"/>"
-        "</property>"
-        "<property name=\"custom\" type=\"empty\">"
-        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;t\" type=\"string\" "
-        "value=\"exo-open --launch TerminalEmulator\"/>"
-        "<property name=\"Print\" type=\"string\" value=\"xfce4-screenshooter -f\"/>"
-        "<property name=\"&lt;Super&gt;r\" type=\"string\" value=\"xfce4-appfinder\"/>"
-        "<property name=\"override\" type=\"bool\" value=\"true\"/>"
-        "</property></property>"
-        "<property name=\"xfwm4\" type=\"empty\">"
-        "<property name=\"default\" type=\"empty\">"
-        "<property name=\"&lt;Alt&gt;Tab\" type=\"string\" value=\"cycle_windows_key\"/>"
-        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;d\" type=\"string\" "
-        "value=\"show_desktop_key\"/>"
-        "<property name=\"&lt;Primary&gt;&lt;Alt&gt;Left\" type=\"string\" "
-        "value=\"left_workspace_key\"/>"
-        "<property name=\"&lt;Nonsense&gt;x\" type=\"string\" value=\"close_window_key\"/>"
-        "<property name=\"&lt;Alt&gt;F4\" type=\"string\" value=\"\"/>"
+        "<property name=\"commands\" type=\"empty\"><property name=\"default\" type=\"empty\">" +
+        shortcut("<Alt>F2", "xfce4-appfinder --collapsed") +
+        "</property><property name=\"custom\" type=\"empty\">" +
+        shortcut("<Primary><Alt>t", "exo-open --launch TerminalEmulator") +
+        shortcut("Print", "xfce4-screenshooter -f") + shortcut("<Super>r", "xfce4-appfinder") +
+        "<property name=\"override\" type=\"bool\" value=\"true\"/></property></property>"
+        "<property name=\"xfwm4\" type=\"empty\"><property name=\"default\" type=\"empty\">" +
+        shortcut("<Alt>Tab", "cycle_windows_key") +
+        shortcut("<Primary><Alt>d", "show_desktop_key") +
+        shortcut("<Primary><Alt>Left", "left_workspace_key") +
+        shortcut("<Nonsense>x", "close_window_key") + shortcut("<Alt>F4", "") +
         "</property></property>");
     EXPECT_EQ(describe(xfceKeyBindings(channel)),
               "[sys.screenshotScreenFile] Print; [sys.spotlight] ⌘R; [sys.showDesktop] ⌃⌥D; "
@@ -141,12 +140,8 @@ TEST(DesktopKeyBindings, XfceUsesTheCustomListWhereThereIsOne) {
 }
 
 TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
-    const QByteArray keybind = "<keybind key=\"W-a\"><action name=\"Execute\"><command>" +
-                               QByteArray(100000, 'x') + "</command></action></keybind>";
     const QByteArray manyKeybinds =
-        openbox(QByteArray("<keybind key=\"W-a\"><action name=\"Close\"/></keybind>"
-                           "<keybind key=\"W-b\"><action name=\"Iconify\"/></keybind>")
-                    .repeated(5000));
+        openbox((keybind("W-a", "Close") + keybind("W-b", "Iconify")).repeated(5000));
     struct Case {
         const char* what;
         std::optional<std::vector<DesktopBinding>> bindings;
@@ -169,12 +164,11 @@ TEST(DesktopKeyBindings, GarbageAndHugeFilesAreRefusedOrBounded) {
                             QByteArray("&b;").repeated(1000) +
                             "</command></action></keybind></keyboard></openbox_config>"),
          "refused"},
-        {"openbox: a huge command is cut", openboxKeyBindings(openbox(keybind)),
+        {"openbox: a huge command is cut",
+         openboxKeyBindings(openbox(execute("W-a", QByteArray(100000, 'x')))),
          std::string(maximumTitleLength - 1, 'x') + "… ⌘A; "},
         {"openbox: a huge key",
-         openboxKeyBindings(openbox("<keybind key=\"W-" + QByteArray(100000, 'a') +
-                                    "\"><action name=\"Close\"/></keybind>")),
-         "none"},
+         openboxKeyBindings(openbox(keybind("W-" + QByteArray(100000, 'a'), "Close"))), "none"},
         {"xfce: not XML", xfceKeyBindings(QByteArray(5000, '\0')), "refused"},
         {"xfce: another channel", xfceKeyBindings("<channel name=\"xfwm4\"/>"), "refused"},
         {"kde: binary",
@@ -200,10 +194,9 @@ TEST(DesktopKeyBindings, TheFirstCandidateFileThatParsesIsRead) {
     };
     const QString broken = write("broken.xml", "<openbox_config><keyboard>");
     const QString huge =
-        write("huge.xml", openbox("<keybind key=\"W-h\"><action name=\"Close\"/></keybind><!--" +
+        write("huge.xml", openbox(keybind("W-h", "Close") + "<!--" +
                                   QByteArray(maximumConfigurationBytes, ' ') + "-->"));
-    const QString good =
-        write("good.xml", openbox("<keybind key=\"W-g\"><action name=\"Close\"/></keybind>"));
+    const QString good = write("good.xml", openbox(keybind("W-g", "Close")));
     ConfigurationFileHotKeys hotKeys({dir.filePath("missing.xml"), dir.path(), broken, huge, good},
                                      openboxKeyBindings);
     const auto group = systemGroup(hotKeys.symbolicHotKeys(), bracketed);

@@ -1,6 +1,7 @@
 #include "platform/linux/GioApplications.h"
 
-#include <QDir>
+#include "TestFiles.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -22,10 +23,7 @@ QString dataHome() {
 }
 
 void writeEntry(const QString& name, const QByteArray& text) {
-    QDir().mkpath(dataHome() + "/applications");
-    QFile file(dataHome() + "/applications/" + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+    ASSERT_TRUE(testing::writeFile(dataHome() + "/applications/" + name, text));
 }
 
 TEST(GioApplications, ListsTheEntriesTheDesktopShowsWithTheirIdsAndWindowClasses) {

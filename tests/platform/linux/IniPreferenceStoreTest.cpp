@@ -25,15 +25,19 @@ using namespace holdsheet::testing;
 
 using IniStore = SettingsFileFixture;
 
+// Values of types the store does not know read as absent, and stay as they are.
 TEST_F(IniStore, HandWrittenTextReadsAsTheKindsTheStoreKnows) {
-    writeSettings(
+    const QByteArray original =
         "[General]\n"
         "showDisabled=false\n"
         "holdLevel=8.5\n"
         "theme=dark\n"
         "excludedApps=org.gnome.Terminal, firefox\n"
         "single=org.gnome.Calculator\n"
-        "empty=@Invalid()\n");
+        "empty=@Invalid()\n"
+        "variant=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\tQSomething)\n"
+        "glassAmount=@ByteArray(0.5)\n";
+    writeSettings(original);
     IniPreferenceStore store(path());
     EXPECT_EQ(store.object("showDisabled"), QVariant(false));
     EXPECT_EQ(store.object("holdLevel"), QVariant(8.5));
@@ -42,11 +46,19 @@ TEST_F(IniStore, HandWrittenTextReadsAsTheKindsTheStoreKnows) {
     EXPECT_EQ(store.stringList("single"), QStringList{"org.gnome.Calculator"});
     EXPECT_EQ(store.stringList("empty"), QStringList{});
     EXPECT_EQ(store.object("missing"), std::nullopt);
+    EXPECT_EQ(store.object("variant"), std::nullopt);
+    EXPECT_EQ(store.object("glassAmount"), std::nullopt);
 
     const Preferences prefs(store);
     EXPECT_FALSE(prefs.showDisabled());
     EXPECT_DOUBLE_EQ(prefs.holdLevel(), 8.5);
     EXPECT_EQ(prefs.theme(), AppTheme::dark);
+
+    store.remove("variant");  // reads as absent: nothing to remove
+    store.set("hadAccessibilityAccess", true);
+    EXPECT_TRUE(store.flush());
+    EXPECT_EQ(readFile(path()), original + "hadAccessibilityAccess=true\n");
+    EXPECT_FALSE(QFileInfo::exists(path() + ".corrupt"));
 }
 
 TEST_F(IniStore, WritesPersistAndNotify) {
