@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fixtures/MenuDescription.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcessEnvironment>
@@ -39,16 +41,8 @@ auto waitFor(Find find, std::chrono::milliseconds limit = 20s) -> decltype(find(
     return found;
 }
 
-// One line of a fixture's menu description (see fixtures/MenuDescription.h).
-struct MenuLine {
-    int depth;
-    std::string kind;
-    std::string label;
-    std::string gtkAccelerator;
-    std::string qtShortcut;
-    bool disabled = false;
-    bool hidden = false;  // the application hides it from its menu
-};
+// One line of a fixture's menu description.
+using MenuLine = fixture::Entry;
 
 // gtk2 is the GTK fixture built on GTK 2, with the bridge modules a desktop session loads.
 enum class Toolkit { gtk, qt, gtk2 };

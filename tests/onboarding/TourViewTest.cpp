@@ -23,9 +23,7 @@
 namespace holdsheet {
 namespace {
 
-QRect inView(const QWidget& view, const QWidget& widget) {
-    return QRect(widget.mapTo(&view, QPoint(0, 0)), widget.size());
-}
+using testing::inView;
 
 class TourViewTest : public ::testing::Test, public testing::SettingsHarness {
   protected:
@@ -65,7 +63,6 @@ void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
 TEST_F(TourViewTest, TheCardsFillTwoColumnsInTheOrderOfTheFeatures) {
     const auto view = open();
     EXPECT_EQ(view->size(), QSize(780, 580));
-    expectRowsOfTwo(*view, false);
     EXPECT_EQ(view->cardArea()->verticalScrollBar()->maximum(), 0) << "room enough in English";
     QStringList ids;
     for (const FeatureCard* card : view->cards()) {
