@@ -61,7 +61,6 @@ class RunningApp {
     // arguments (the GTK fixtures take --menu-bar-in-tool-bar).
     RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                const QStringList& options = {});
-    // Any program, with arguments.
     explicit RunningApp(
         const QStringList& command,
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
@@ -84,7 +83,6 @@ class RunningApp {
     long peakKiB() const { return peakKiB_; }
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
-    // What the program wrote to standard error so far.
     QByteArray errorOutput() const;
 
   private:
@@ -153,7 +151,6 @@ QProcessEnvironment withSettings(const QString& folder, const QByteArray& lines 
 // The daemon of this session's accessibility bus, or -1.
 pid_t accessibilityBusDaemon();
 
-// Whether a client owns `name` on the session bus.
 bool nameOnBus(const QString& name);
 
 // Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
@@ -166,7 +163,6 @@ struct Accessible {
 };
 // The first one whose accessible name starts with `name`, or is `name` when `exact`.
 std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact = false);
-// Waits for it to show.
 std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact = false,
                                             std::chrono::milliseconds limit = 20s);
 // Waits for it to show, then clicks its centre with the pointer; false when it never showed.
