@@ -44,7 +44,7 @@ struct Delegate : PanelHarness {
     std::unique_ptr<AppDelegate> delegate;
 };
 
-TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
+TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboardedAndReopenBringsTheSettings) {
     const struct {
         bool trusted;
         std::optional<bool> onboarded;
@@ -65,7 +65,12 @@ TEST(AppDelegate, OnboardingAtLaunchFollowsThePermissionAndHasOnboarded) {
         d.launch();
         EXPECT_EQ(d.windows, row.opened) << "trusted " << row.trusted;
         EXPECT_GT(d.monitors.count(), 0) << "the trigger is armed, inert or not";
+        EXPECT_EQ(d.log.lines, QStringList{"Holdsheet 2.3 (45)"}) << "one line naming the build";
+        // Launched again while running: the settings.
+        EXPECT_FALSE(d.delegate->applicationShouldHandleReopen(false));
+        EXPECT_EQ(d.windows, row.opened + QStringList{"settings"});
     }
+    EXPECT_FALSE(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 }
 
 TEST(AppDelegate, TheThemeIsSetOnlyWhenItsLookChanges) {
@@ -101,17 +106,6 @@ TEST(AppDelegate, ThePermissionArrivingOpensTheTourUntilOnboarded) {
     Preferences(d.store).setHasOnboarded(true);
     d.ax.setTrusted(true);  // back, but onboarding is done
     EXPECT_EQ(d.windows, (QStringList{"welcome", "tour", "close welcome"}));
-}
-
-TEST(AppDelegate, EveryLaunchLogsOneLineNamingTheBuildAndReopenBringsTheSettings) {
-    Delegate d;
-    Preferences(d.store).setHasOnboarded(true);
-    d.ax.trusted = true;
-    d.launch();
-    EXPECT_EQ(d.log.lines, QStringList{"Holdsheet 2.3 (45)"});
-    EXPECT_FALSE(d.delegate->applicationShouldHandleReopen(false));
-    EXPECT_EQ(d.windows, QStringList{"settings"});
-    EXPECT_FALSE(AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 }
 
 TEST(AppDelegate, QuitShutsDownOnceAndEndsTheProcessIfTheLoopDoesNot) {

@@ -25,26 +25,24 @@ ShortcutItem item(const char* title, const char* modifiers, const char* key, boo
     return i;
 }
 
+ShortcutGroup group(const QString& title, std::vector<ShortcutItem> items) {
+    ShortcutGroup g;
+    g.title = title;
+    g.items = std::move(items);
+    return g;
+}
+
 ShortcutSheet sampleSheet() {
-    ShortcutSheet sheet;
-    ShortcutGroup file;
-    file.title = "File";
-    file.items = {item("New", "⌃", "N"), item("Save As", "⌃⇧", "S"), item("Help", "", "F1", false)};
-    ShortcutGroup edit;
-    edit.title = "Edit \"quoted\" %2";
-    edit.items = {item("Tab\there\\", "⌘", "↩")};
-    sheet.groups = {file, edit};
-    return sheet;
+    return {{group("File", {item("New", "⌃", "N"), item("Save As", "⌃⇧", "S"),
+                            item("Help", "", "F1", false)}),
+             group("Edit \"quoted\" %2", {item("Tab\there\\", "⌘", "↩")})}};
 }
 
 // One group and one item, both titled `title`.
 ShortcutSheet oneItem(const QString& title, const char* key = "A") {
-    ShortcutSheet sheet;
-    sheet.groups = {ShortcutGroup{}};
-    sheet.groups[0].title = title;
-    sheet.groups[0].items = {item("", "", key)};
-    sheet.groups[0].items[0].title = title;
-    return sheet;
+    ShortcutItem only = item("", "", key);
+    only.title = title;
+    return {{group(title, {only})}};
 }
 
 TEST(DumpFormat, TextRightAlignsKeyCapsAcrossTheSheet) {

@@ -40,17 +40,13 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     return true;
 }
 
-namespace {
-
-QString sessionDirectory() {
+static QString sessionDirectory() {
     const QString root = qEnvironmentVariable("HOLDSHEET_SESSION_ROOT", QDir::tempPath());
     const QString path =
         root + QStringLiteral("/app-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(path);
     return path;
 }
-
-}  // namespace
 
 RunningApp::RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                        const QStringList& options) {
@@ -307,13 +303,9 @@ QVariantMap panelStatus() {
     return map;
 }
 
-namespace {
-
-bool panelMapped() {
+static bool panelMapped() {
     return !xdotool({"search", "--onlyvisible", "--name", "Holdsheet panel"}).isEmpty();
 }
-
-}  // namespace
 
 QStringList openWindows() {
     return panelStatus().value("windows").toStringList();

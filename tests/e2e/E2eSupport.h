@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fixtures/MenuDescription.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcessEnvironment>
@@ -39,16 +41,8 @@ auto waitFor(Find find, std::chrono::milliseconds limit = 20s) -> decltype(find(
     return found;
 }
 
-// One line of a fixture's menu description (see fixtures/MenuDescription.h).
-struct MenuLine {
-    int depth;
-    std::string kind;
-    std::string label;
-    std::string gtkAccelerator;
-    std::string qtShortcut;
-    bool disabled = false;
-    bool hidden = false;  // the application hides it from its menu
-};
+// One line of a fixture's menu description.
+using MenuLine = fixture::Entry;
 
 // gtk2 is the GTK fixture built on GTK 2, with the bridge modules a desktop session loads.
 enum class Toolkit { gtk, qt, gtk2 };
@@ -67,7 +61,6 @@ class RunningApp {
     // arguments (the GTK fixtures take --menu-bar-in-tool-bar).
     RunningApp(Toolkit toolkit, const std::vector<MenuLine>& menus,
                const QStringList& options = {});
-    // Any program, with arguments.
     explicit RunningApp(
         const QStringList& command,
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
@@ -90,7 +83,6 @@ class RunningApp {
     long peakKiB() const { return peakKiB_; }
     // Labels the fixture recorded as activated, in order.
     std::vector<std::string> recorded() const;
-    // What the program wrote to standard error so far.
     QByteArray errorOutput() const;
 
   private:
@@ -159,7 +151,6 @@ QProcessEnvironment withSettings(const QString& folder, const QByteArray& lines 
 // The daemon of this session's accessibility bus, or -1.
 pid_t accessibilityBusDaemon();
 
-// Whether a client owns `name` on the session bus.
 bool nameOnBus(const QString& name);
 
 // Switches the desktop's accessibility support (org.a11y.Status IsEnabled); true when done.
@@ -172,7 +163,6 @@ struct Accessible {
 };
 // The first one whose accessible name starts with `name`, or is `name` when `exact`.
 std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact = false);
-// Waits for it to show.
 std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact = false,
                                             std::chrono::milliseconds limit = 20s);
 // Waits for it to show, then clicks its centre with the pointer; false when it never showed.

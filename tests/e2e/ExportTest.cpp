@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <unistd.h>
 
 // Printing, sharing and saving from the panel's footer, clicked as a person clicks.
@@ -51,12 +53,6 @@ bool chooseFromMenu(const QString& title) {
     return frame.has_value();
 }
 
-// A file removed when this goes out of scope.
-struct RemovedAtEnd {
-    QString path;
-    ~RemovedAtEnd() { QFile::remove(path); }
-};
-
 // Activates the window until `isActive` holds.
 bool bringToFront(const QString& window, const std::function<bool()>& isActive) {
     return waitUntil([&] {
@@ -74,8 +70,8 @@ QString pdfInfo(const QString& path) {
 
 const QString saveTitle = QStringLiteral("Save Cheat Sheet as PDF");
 
-bool saveDialogInFront() {
-    return waitUntil([] { return activeWindowTitle() == saveTitle; });
+bool titledInFront(const QString& title) {
+    return waitUntil([&] { return activeWindowTitle() == title; });
 }
 
 int beeps() {
@@ -140,7 +136,7 @@ TEST_F(Export, SavingThroughTheDialogWritesThePDFAndShowsItInTheFileManager) {
     ASSERT_TRUE(chooseFromMenu("Save as PDF…"));
     EXPECT_TRUE(panelCloses());
 
-    ASSERT_TRUE(saveDialogInFront())
+    ASSERT_TRUE(titledInFront(saveTitle))
         << "the dialog has the keyboard: " << activeWindowTitle().toStdString();
     screenshot("save-dialog.png");
 
@@ -173,7 +169,7 @@ TEST_F(Export, ACancelledSaveBringsTheTargetBack) {
     ASSERT_EQ(panelStatus().value("targetPid").toInt(), target.pid());
     openMenuOf("Export", "Print…");
     ASSERT_TRUE(chooseFromMenu("Save as PDF…"));
-    ASSERT_TRUE(saveDialogInFront());
+    ASSERT_TRUE(titledInFront(saveTitle));
     const QString dialog = windowTitled(saveTitle);
 
     // The dialog asks to be activated once more after it shows: ask until the other one is.
@@ -277,7 +273,8 @@ TEST_F(Export, PrintingGoesThroughThePrintDialogToTheQueue) {
     const QString printed = server.filePath("printed");
     // The server removes the queue's cups-pdf settings from /etc/cups when it ends in order;
     // this, when the test ends it otherwise.
-    const RemovedAtEnd queueSettings{"/etc/cups/cups-pdf-" + queue + ".conf"};
+    const std::shared_ptr<void> removed(
+        nullptr, [queue](void*) { QFile::remove("/etc/cups/cups-pdf-" + queue + ".conf"); });
     RunningApp cups(QStringList{E2E_SOURCE_DIR "/fixtures/private-cups", server.filePath("srv"),
                                 printed, queue});
     const QString socket = server.filePath("srv/cups.sock");
@@ -293,7 +290,7 @@ TEST_F(Export, PrintingGoesThroughThePrintDialogToTheQueue) {
     ASSERT_TRUE(chooseFromMenu("Print…"));
     EXPECT_TRUE(panelCloses());
     ASSERT_TRUE(waitUntil([] { return !windowTitled("Print").isEmpty(); }, 30s));
-    ASSERT_TRUE(waitUntil([] { return activeWindowTitle() == "Print"; }));
+    ASSERT_TRUE(titledInFront("Print"));
     screenshot("print-dialog.png");
     xdotool({"key", "Return"});
     QString file;

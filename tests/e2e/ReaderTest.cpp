@@ -62,16 +62,6 @@ const std::vector<std::string> shapesSheet = {
     "Run ⌃↩, Top ⌃↖, Cancel ⇧⎋, Screenshot ⌃Print, Files ⌘E, Space ⌃␣",
 };
 
-std::vector<MenuLine> hugeMenu() {
-    std::vector<MenuLine> lines{{0, "menu", "_Huge", "", ""}};
-    for (int i = 0; i < 900; ++i) {
-        lines.push_back({1, "item", "Item " + std::to_string(i), "<Primary>k", "Ctrl+K"});
-    }
-    lines.push_back({0, "menu", "_After", "", ""});
-    lines.push_back({1, "item", "Never Read", "<Primary>j", "Ctrl+J"});
-    return lines;
-}
-
 class Toolkits : public ::testing::TestWithParam<Toolkit> {};
 
 TEST_P(Toolkits, DumpShowsTheMenusAsDescribed) {
@@ -107,7 +97,13 @@ TEST_P(Toolkits, ReadsAMenuOf900ItemsWholeAndStopsThere) {
         // attribute calls of such a menu more slowly than one call may wait.
         GTEST_SKIP() << "GTK 2 does not answer a menu of 900 items within the call timeout";
     }
-    RunningApp app(GetParam(), hugeMenu());
+    std::vector<MenuLine> huge{{0, "menu", "_Huge", "", ""}};
+    for (int i = 0; i < 900; ++i) {
+        huge.push_back({1, "item", "Item " + std::to_string(i), "<Primary>k", "Ctrl+K"});
+    }
+    huge.push_back({0, "menu", "_After", "", ""});
+    huge.push_back({1, "item", "Never Read", "<Primary>j", "Ctrl+J"});
+    RunningApp app(GetParam(), huge);
     ASSERT_TRUE(app.waitUntilReadable());
     const QJsonObject sheet = dumpJson(app.pid());
     EXPECT_EQ(sheet.value("itemCount").toInt(), 900);

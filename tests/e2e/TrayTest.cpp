@@ -15,10 +15,6 @@ namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
-bool watcherRuns() {
-    return nameOnBus(watcherService);
-}
-
 // A method of a service's object as gdbus prints its answer: "(<'text'>,)".
 QString callOn(const QString& service, const QString& path, const QString& method,
                const QStringList& arguments) {
@@ -54,19 +50,12 @@ QString itemProperty(const QString& item, const QString& name) {
 struct Menu {
     QString service;
     QString path;
-    std::vector<std::pair<int, QString>> entries;
-
-    QStringList labels() const {
-        QStringList texts;
-        for (const auto& entry : entries) {
-            texts << entry.second;
-        }
-        return texts;
-    }
+    std::vector<int> ids;
+    QStringList labels;
 };
 
 Menu menuOf(const QString& item) {
-    Menu menu{item.section('/', 0, 0), quoted(itemProperty(item, "Menu")).value(0), {}};
+    Menu menu{item.section('/', 0, 0), quoted(itemProperty(item, "Menu")).value(0), {}, {}};
     // (id, {properties}, [children]), each child printed <(id, {properties}, @av [])>
     const QString layout =
         callOn(menu.service, menu.path, "com.canonical.dbusmenu.GetLayout", {"0", "1", "[]"});
@@ -74,10 +63,10 @@ Menu menuOf(const QString& item) {
     static const QRegularExpression label(R"('label': <'([^']*)'>)");
     for (const auto& match : child.globalMatch(layout)) {
         const QString properties = match.captured(2);
-        menu.entries.emplace_back(match.captured(1).toInt(),
-                                  properties.contains("'type': <'separator'>")
-                                      ? QStringLiteral("-")
-                                      : label.match(properties).captured(1));
+        menu.ids.push_back(match.captured(1).toInt());
+        menu.labels << (properties.contains("'type': <'separator'>")
+                            ? QStringLiteral("-")
+                            : label.match(properties).captured(1));
     }
     return menu;
 }
@@ -86,21 +75,20 @@ Menu menuOf(const QString& item) {
 // has no such entry.
 bool click(const QString& item, const QString& text) {
     const Menu menu = menuOf(item);
-    for (const auto& [id, entry] : menu.entries) {
-        if (entry == text) {
-            callOn(menu.service, menu.path, "com.canonical.dbusmenu.Event",
-                   {QString::number(id), "'clicked'", "<0>", "0"});
-            return true;
-        }
+    const qsizetype at = menu.labels.indexOf(text);
+    if (at >= 0) {
+        callOn(menu.service, menu.path, "com.canonical.dbusmenu.Event",
+               {QString::number(menu.ids[at]), "'clicked'", "<0>", "0"});
     }
-    return false;
+    return at >= 0;
 }
 
 class Tray : public ::testing::Test {
   protected:
     void SetUp() override {
         // Qt looks for the watcher once, when the first item is made: it must be up first.
-        ASSERT_TRUE(waitUntil(watcherRuns, 30s)) << watcher.errorOutput().toStdString();
+        ASSERT_TRUE(waitUntil([] { return nameOnBus(watcherService); }, 30s))
+            << watcher.errorOutput().toStdString();
         ASSERT_TRUE(config.isValid());
     }
 
@@ -132,7 +120,7 @@ class Tray : public ::testing::Test {
     }
 
     static bool menuReads(const QString& item, const QStringList& expected) {
-        return waitUntil([&] { return menuOf(item).labels() == expected; });
+        return waitUntil([&] { return menuOf(item).labels == expected; });
     }
 
     RunningApp watcher{QStringList{"/usr/bin/python3",
@@ -159,7 +147,7 @@ TEST_F(Tray, MenuInTheChosenLanguageShowsThePanelAndQuits) {
 
     const QString item = waitForItem();
     ASSERT_FALSE(item.isEmpty()) << holdsheet->errorOutput().toStdString();
-    EXPECT_TRUE(menuReads(item, german)) << menuOf(item).labels().join('|').toStdString();
+    EXPECT_TRUE(menuReads(item, german)) << menuOf(item).labels.join('|').toStdString();
     EXPECT_EQ(itemProperty(item, "IconName"), "(<'org.holdsheet.Holdsheet-symbolic'>,)");
 
     ASSERT_TRUE(click(item, german[0]));
@@ -195,7 +183,7 @@ TEST_F(Tray, FollowsEditsOfTheSettingsFile) {
 
     // A new language changes the titles of the same item.
     edit("showMenuBarIcon=true\nlanguage=fr\n");
-    EXPECT_TRUE(menuReads(again, french)) << menuOf(again).labels().join('|').toStdString();
+    EXPECT_TRUE(menuReads(again, french)) << menuOf(again).labels.join('|').toStdString();
     EXPECT_EQ(registeredItems(), QStringList{again});
 }
 
@@ -238,19 +226,9 @@ std::optional<Window> embeddedIcon() {
     return std::nullopt;
 }
 
-// A pop-up of the program's other than `icon`: its menu.
-std::optional<Window> popupBesides(const Window& icon) {
-    for (const Window& window : visibleWindows("holdsheet")) {
-        if (window.id != icon.id && window.overrideRedirect) {
-            return window;
-        }
-    }
-    return std::nullopt;
-}
-
 TEST(TrayXEmbed, MenuOpensFromTheIconAndShowsThePanel) {
     // Qt chooses the tray once, at the first item: no status-notifier watcher may linger.
-    ASSERT_TRUE(waitUntil([] { return !watcherRuns(); }));
+    ASSERT_TRUE(waitUntil([] { return !nameOnBus(watcherService); }));
     RunningApp tray(QStringList{"trayer", "--edge", "top", "--align", "right", "--widthtype",
                                 "request", "--height", "28", "--SetDockType", "true", "--tint",
                                 "0x2b2b2b", "--transparent", "true", "--alpha", "0"});
@@ -265,20 +243,25 @@ TEST(TrayXEmbed, MenuOpensFromTheIconAndShowsThePanel) {
     const auto icon = waitFor(embeddedIcon, 30s);
     ASSERT_TRUE(icon) << holdsheet.errorOutput().toStdString();
     clickAt(icon->frame.center(), 3);
-    const auto popup = waitFor([&] { return popupBesides(*icon); });
+    // A pop-up of the program's other than the icon: its menu.
+    const auto popup = waitFor([&]() -> std::optional<Window> {
+        for (const Window& window : visibleWindows("holdsheet")) {
+            if (window.id != icon->id && window.overrideRedirect) {
+                return window;
+            }
+        }
+        return std::nullopt;
+    });
     ASSERT_TRUE(popup);
     const QRect menu = popup->frame;
 
     const QStringList screen = xdotool({"getdisplaygeometry"}).split(' ');
     const QRect shot = menu.united(icon->frame).adjusted(-24, -8, 24, 24) &
                        QRect(0, 0, screen.value(0).toInt(), screen.value(1).toInt());
-    screenshot("tray-menu.png", {"-window", "root", "-crop",
-                                 QStringLiteral("%1x%2+%3+%4")
-                                     .arg(shot.width())
-                                     .arg(shot.height())
-                                     .arg(shot.x())
-                                     .arg(shot.y()),
-                                 "+repage"});
+    screenshot("tray-menu.png",
+               {"-window", "root", "-crop",
+                QString::asprintf("%dx%d+%d+%d", shot.width(), shot.height(), shot.x(), shot.y()),
+                "+repage"});
 
     // The first of three entries and a separator lies in the menu's top sixth.
     clickAt({menu.center().x(), menu.top() + menu.height() / 6});

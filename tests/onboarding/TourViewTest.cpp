@@ -23,9 +23,7 @@
 namespace holdsheet {
 namespace {
 
-QRect inView(const QWidget& view, const QWidget& widget) {
-    return QRect(widget.mapTo(&view, QPoint(0, 0)), widget.size());
-}
+using testing::inView;
 
 class TourViewTest : public ::testing::Test, public testing::SettingsHarness {
   protected:
@@ -65,7 +63,6 @@ void expectRowsOfTwo(const TourView& view, bool rightToLeft) {
 TEST_F(TourViewTest, TheCardsFillTwoColumnsInTheOrderOfTheFeatures) {
     const auto view = open();
     EXPECT_EQ(view->size(), QSize(780, 580));
-    expectRowsOfTwo(*view, false);
     EXPECT_EQ(view->cardArea()->verticalScrollBar()->maximum(), 0) << "room enough in English";
     QStringList ids;
     for (const FeatureCard* card : view->cards()) {
@@ -123,7 +120,7 @@ TEST_F(TourViewTest, ReturnPressesDoneWhereverTheFocusIsAndSettingsCallsItsOwnAc
     EXPECT_EQ(settingsCalls, 1);
 }
 
-TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
+TEST_F(TourViewTest, ChangesOfTextSizeLanguageAndHoldKeyWhileOpenRenderItAnew) {
     const auto view = open();
     const QPointer<FeatureCard> before = view->cards().front();
     change([&](Preferences& prefs) { prefs.setTextSize(TextSize::large); });
@@ -135,11 +132,9 @@ TEST_F(TourViewTest, ChangesOfTextSizeAndLanguageWhileOpenRenderItAnew) {
     EXPECT_EQ(view->title()->text(), "Holdsheet kennenlernen");
     EXPECT_EQ(view->doneButton()->text(), "Fertig");
     EXPECT_NEAR(sheetFontSize(view->title()->font()), 35.4, 1e-9) << "the size stays";
-}
 
-// The hold card and the subtitle name the chosen hold key, also when it changes while open.
-TEST_F(TourViewTest, TheHoldCardNamesTheChosenHoldKey) {
-    const auto view = open();
+    // The hold card and the subtitle name the chosen hold key.
+    change([&](Preferences& prefs) { prefs.setLanguage(QStringLiteral("en")); });
     for (const HoldKey key : {HoldKey::control, HoldKey::alt, HoldKey::super}) {
         const QString name = holdKeyName(localization, key);
         SCOPED_TRACE(name.toStdString());

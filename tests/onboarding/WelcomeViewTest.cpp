@@ -34,25 +34,8 @@ struct Welcome : SettingsHarness {
         settle();
     }
     QString text(const char* key) const { return localization.localized(QString::fromLatin1(key)); }
-    // The texts of the labels now on the view, top to bottom as laid out.
-    QStringList shownTexts() const {
-        QStringList texts;
-        for (const QLabel* label : view->findChildren<QLabel*>()) {
-            if (label->isVisibleTo(&window) && !label->text().isEmpty()) {
-                texts << label->text();
-            }
-        }
-        return texts;
-    }
-    std::vector<StepRow*> steps() const {
-        std::vector<StepRow*> rows;  // no meta-object of its own: findChildren cannot tell
-        for (QWidget* child : view->findChildren<QWidget*>()) {
-            if (auto* row = dynamic_cast<StepRow*>(child); row && row->isVisibleTo(&window)) {
-                rows.push_back(row);
-            }
-        }
-        return rows;
-    }
+    QStringList shownTexts() const { return testing::shownTexts(*view); }
+    std::vector<StepRow*> steps() const { return testing::shownWidgets<StepRow>(*view); }
 
     QWidget window;
     WelcomeView* view = nullptr;
@@ -157,26 +140,19 @@ TEST(WelcomeView, EveryLanguageFitsItsWidth) {
                 EXPECT_EQ(steps[i]->text()->text(), texts[i]) << name;
                 EXPECT_NEAR(steps[i]->numberBaseline(), steps[i]->textBaseline(), 1) << name;
             }
-            for (const QLabel* label : welcome.view->findChildren<QLabel*>()) {
-                if (!label->isVisibleTo(&welcome.window)) {
-                    continue;
-                }
-                const QRect inView(label->mapTo(welcome.view, QPoint()), label->size());
-                EXPECT_TRUE(welcome.view->rect().contains(inView))
+            const QWidget& view = *welcome.view;
+            for (const QLabel* label : testing::shownWidgets<QLabel>(view)) {
+                EXPECT_TRUE(view.rect().contains(testing::inView(view, *label)))
                     << name << ": outside: " << label->text().toStdString();
                 if (label->wordWrap()) {
                     EXPECT_GE(label->height(), label->heightForWidth(label->width()))
                         << name << ": cut: " << label->text().toStdString();
                 }
             }
-            for (const QPushButton* button : welcome.view->findChildren<QPushButton*>()) {
-                if (button->isVisibleTo(&welcome.window)) {
-                    EXPECT_GE(button->width(),
-                              button->fontMetrics().horizontalAdvance(button->text()))
-                        << name << ": " << button->text().toStdString();
-                    const QRect inView(button->mapTo(welcome.view, QPoint()), button->size());
-                    EXPECT_TRUE(welcome.view->rect().contains(inView)) << name;
-                }
+            for (const QPushButton* button : testing::shownWidgets<QPushButton>(view)) {
+                EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()))
+                    << name << ": " << button->text().toStdString();
+                EXPECT_TRUE(view.rect().contains(testing::inView(view, *button))) << name;
             }
         }
     }

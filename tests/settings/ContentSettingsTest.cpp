@@ -20,30 +20,12 @@ namespace {
 
 using testing::SettingsHarness;
 
-// The entries' labels, in order (views without their own meta-object are found by type).
-std::vector<const AppLabel*> appLabels(const ContentSettings& tab) {
-    std::vector<const AppLabel*> labels;
-    for (const QWidget* widget : tab.excludedList()->findChildren<QWidget*>()) {
-        const auto* label = dynamic_cast<const AppLabel*>(widget);
-        if (label && label->isVisibleTo(tab.excludedList())) {
-            labels.push_back(label);
-        }
-    }
-    return labels;
-}
-
 class Content : public testing::TabTest<ContentSettings> {
   protected:
     QStringList stored() { return Preferences(store).excludedApps(); }
     // The texts of the list's entries, or of its empty line.
     static QStringList shown(const ContentSettings& tab) {
-        QStringList texts;
-        for (const QLabel* label : tab.excludedList()->findChildren<QLabel*>()) {
-            if (label->isVisibleTo(tab.excludedList()) && !label->text().isEmpty()) {
-                texts << label->text();
-            }
-        }
-        return texts;
+        return testing::shownTexts(*tab.excludedList());
     }
 };
 
@@ -85,7 +67,7 @@ TEST_F(Content, RemovingEntriesStoresTheRestAndAnEmptyListSaysSo) {
     Preferences(store).setExcludedApps(
         QStringList{"org.example.Gone", "FeatherPad", "org.example.Gone"});
     const auto tab = open();
-    const auto labels = appLabels(*tab);
+    const auto labels = testing::shownWidgets<AppLabel>(*tab->excludedList());
     ASSERT_EQ(labels.size(), 3u);
     EXPECT_FALSE(labels[0]->found());
     EXPECT_EQ(labels[0]->name()->text(), "org.example.Gone");

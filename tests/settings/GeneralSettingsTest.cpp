@@ -25,7 +25,7 @@ namespace {
 
 using General = testing::TabTest<GeneralSettings>;
 
-TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
+TEST_F(General, WithNothingStoredShowsTheDefaultsAndTheLanguagesInTheirOwnNames) {
     const auto tab = open();
     EXPECT_EQ(tab->holdSlider()->slider()->value(), 6);
     EXPECT_EQ(tab->holdSlider()->value(), 6.0);
@@ -39,10 +39,8 @@ TEST_F(General, WithNothingStoredShowsTheDefaultsAndWritesNothing) {
     EXPECT_EQ(tab->holdKeyPicker()->segment(0)->text(), "Super");
     EXPECT_TRUE(store.writes.isEmpty()) << store.writes.join(',').toStdString();
     EXPECT_EQ(loginItems.requests, 0);
-}
 
-TEST_F(General, TheLanguagesFollowASeparatorInTheirOwnNamesAndChoosingOneStoresItsCode) {
-    const auto tab = open();
+    // The languages follow a separator, in their own names; choosing one stores its code.
     LanguagePicker& picker = *tab->languagePicker();
     ASSERT_EQ(picker.count(), 2 + 34);
     EXPECT_TRUE(picker.itemData(1).isNull()) << "a separator";

@@ -14,6 +14,7 @@
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -106,6 +107,35 @@ struct SettingsHarness {
     std::function<void()> whileChoosing;  // what happens while it is open
     int choices = 0;
 };
+
+// Where `widget` lies in `view`'s coordinates.
+inline QRect inView(const QWidget& view, const QWidget& widget) {
+    return QRect(widget.mapTo(&view, QPoint(0, 0)), widget.size());
+}
+
+// The widgets of type T that `root` shows, in the order they were made (dynamic_cast, so
+// that views without a meta-object of their own are found too).
+template <typename T>
+std::vector<T*> shownWidgets(const QWidget& root) {
+    std::vector<T*> found;
+    for (QWidget* child : root.findChildren<QWidget*>()) {
+        if (auto* widget = dynamic_cast<T*>(child); widget && widget->isVisibleTo(&root)) {
+            found.push_back(widget);
+        }
+    }
+    return found;
+}
+
+// The texts of the labels `root` shows, empty ones left out.
+inline QStringList shownTexts(const QWidget& root) {
+    QStringList texts;
+    for (const QLabel* label : shownWidgets<QLabel>(root)) {
+        if (!label->text().isEmpty()) {
+            texts << label->text();
+        }
+    }
+    return texts;
+}
 
 // Opens a tab's view as the settings window shows it.
 template <typename Tab>
