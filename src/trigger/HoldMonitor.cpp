@@ -1,5 +1,7 @@
 #include "trigger/HoldMonitor.h"
 
+#include "prefs/HoldKeyFlag.h"
+
 static_assert(holdsheet::HoldMonitor::countedModifiers == 0x9E0000);
 
 namespace holdsheet {
@@ -49,22 +51,10 @@ void HoldMonitor::stop() {
     tapClosePending_ = false;
 }
 
-quint64 HoldMonitor::holdKeyBit(HoldKey key) {
-    switch (key) {
-        case HoldKey::control:
-            return ModifierFlag::control;
-        case HoldKey::alt:
-            return ModifierFlag::option;
-        case HoldKey::super:
-            break;
-    }
-    return ModifierFlag::command;
-}
-
 void HoldMonitor::handleFlags(quint64 flags) {
     // Read at every change, so a newly chosen key counts from its next press.
     const Preferences prefs(platform_.store);
-    const quint64 holdBit = holdKeyBit(prefs.holdKey());
+    const quint64 holdBit = holdKeyFlag(prefs.holdKey());
     if ((flags & countedModifiers) == holdBit) {
         if (commandDown_) {
             return;  // the same press seen twice

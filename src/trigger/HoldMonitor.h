@@ -47,8 +47,6 @@ class HoldMonitor {
     void start();
     void stop();
 
-    static quint64 holdKeyBit(HoldKey key);
-
     bool commandDown() const { return commandDown_; }
     bool tapClosePending() const { return tapClosePending_; }
     bool holding() const { return holdTask_ != nullptr; }

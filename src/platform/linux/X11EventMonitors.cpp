@@ -92,8 +92,7 @@ std::optional<EventMonitors::Token> X11EventMonitors::addGlobalMonitor(quint64 m
     if (xiOpcode_ < 0) {
         return std::nullopt;  // no XInput 2.2: the platform refuses
     }
-    monitors_.emplace(next_, Monitor{mask, std::move(handler), nullptr});
-    return next_++;
+    return monitors_.add(mask, std::move(handler), nullptr);
 }
 
 std::optional<EventMonitors::Token> X11EventMonitors::addLocalMonitor(quint64 mask,
@@ -102,26 +101,16 @@ std::optional<EventMonitors::Token> X11EventMonitors::addLocalMonitor(quint64 ma
         QCoreApplication::instance()->installEventFilter(this);
         filtering_ = true;
     }
-    monitors_.emplace(next_, Monitor{mask, nullptr, std::move(handler)});
-    return next_++;
+    return monitors_.add(mask, nullptr, std::move(handler));
 }
 
 void X11EventMonitors::removeMonitor(Token token) {
-    monitors_.erase(token);
+    monitors_.remove(token);
 }
 
 quint32 X11EventMonitors::keysym(unsigned int keycode) const {
     return static_cast<quint32>(
         XkbKeycodeToKeysym(x11_.display(), static_cast<KeyCode>(keycode), 0, 0));
-}
-
-void X11EventMonitors::deliverGlobal(const InputEvent& event) {
-    auto copy = monitors_;  // a handler may remove monitors
-    for (auto& [token, monitor] : copy) {
-        if (monitor.global && (monitor.mask & maskOf(event.type)) && monitors_.contains(token)) {
-            monitor.global(event);
-        }
-    }
 }
 
 void X11EventMonitors::handle(XEvent& event) {
@@ -132,7 +121,7 @@ void X11EventMonitors::handle(XEvent& event) {
             const quint64 flags = flagsOf(xkb->state.mods);
             if (flags != flags_) {
                 flags_ = flags;
-                deliverGlobal({EventType::flagsChanged, 0, flags_});
+                monitors_.deliverGlobal({EventType::flagsChanged, 0, flags_});
             }
         }
         return;
@@ -163,7 +152,7 @@ void X11EventMonitors::handle(XEvent& event) {
     }
     XFreeEventData(display, &event.xcookie);
     if (input) {
-        deliverGlobal(*input);
+        monitors_.deliverGlobal(*input);
     }
 }
 

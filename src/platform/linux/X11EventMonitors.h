@@ -1,11 +1,10 @@
 #pragma once
 
 #include "platform/EventMonitors.h"
+#include "platform/MonitorList.h"
 #include "platform/linux/X11Connection.h"
 
 #include <QObject>
-
-#include <map>
 
 namespace holdsheet {
 
@@ -33,24 +32,17 @@ class X11EventMonitors : public QObject, public EventMonitors {
 
   private:
     void handle(_XEvent& event);
-    void deliverGlobal(const InputEvent& event);
     // A pop-up of ours holds the pointer, or Qt already had this press or a later one.
     bool isOwnPress(unsigned long serverTime) const;
     quint32 keysym(unsigned int keycode) const;  // of group 0, level 0
 
-    struct Monitor {
-        quint64 mask;
-        GlobalHandler global;
-        LocalHandler local;
-    };
     std::function<bool()> ownsKeyboard_;
     std::function<bool(quint64)> isOwnWindow_;
     X11Connection x11_;
     int xiOpcode_ = -1;
     int xkbEvent_ = -1;
     quint64 flags_ = 0;
-    std::map<Token, Monitor> monitors_;
-    Token next_ = 1;
+    MonitorList monitors_;
     bool filtering_ = false;
     std::optional<quint64> lastOwnButtonTime_;  // X server time of a press or release Qt had
 };

@@ -52,15 +52,7 @@ bool X11EventMonitors::eventFilter(QObject* watched, QEvent* event) {
     if (!input || !watched->isWindowType()) {
         return false;
     }
-    auto copy = monitors_;
-    for (auto& [token, monitor] : copy) {
-        if (monitor.local && (monitor.mask & maskOf(input->type)) && monitors_.contains(token)) {
-            if (!monitor.local(*input)) {
-                return true;  // swallowed
-            }
-        }
-    }
-    return false;
+    return monitors_.deliverLocal(*input);
 }
 
 }  // namespace holdsheet

@@ -2,6 +2,7 @@
 
 #include "platform/linux/ModifierKeys.h"
 #include "platform/linux/X11EventMonitors.h"
+#include "prefs/HoldKeyFlag.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,18 +11,6 @@
 namespace holdsheet {
 
 namespace {
-
-quint64 flagOf(HoldKey key) {
-    switch (key) {
-        case HoldKey::control:
-            return ModifierFlag::control;
-        case HoldKey::alt:
-            return ModifierFlag::option;
-        case HoldKey::super:
-            break;
-    }
-    return ModifierFlag::command;
-}
 
 quint64 flagsOf(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? ModifierFlag::shift : 0) |
@@ -34,8 +23,7 @@ quint64 flagsOf(Qt::KeyboardModifiers modifiers) {
 
 std::optional<EventMonitors::Token> SwayEventMonitors::addGlobalMonitor(quint64 mask,
                                                                         GlobalHandler handler) {
-    monitors_.emplace(next_, Monitor{mask, std::move(handler), nullptr});
-    return next_++;
+    return monitors_.add(mask, std::move(handler), nullptr);
 }
 
 std::optional<EventMonitors::Token> SwayEventMonitors::addLocalMonitor(quint64 mask,
@@ -44,20 +32,19 @@ std::optional<EventMonitors::Token> SwayEventMonitors::addLocalMonitor(quint64 m
         QCoreApplication::instance()->installEventFilter(this);
         filtering_ = true;
     }
-    monitors_.emplace(next_, Monitor{mask, nullptr, std::move(handler)});
-    return next_++;
+    return monitors_.add(mask, nullptr, std::move(handler));
 }
 
 void SwayEventMonitors::removeMonitor(Token token) {
-    monitors_.erase(token);
+    monitors_.remove(token);
 }
 
 void SwayEventMonitors::holdKeyChanged(SwayHoldKeys::Change change, HoldKey key) {
     using Change = SwayHoldKeys::Change;
     switch (change) {
         case Change::pressed:
-            flags_ = flagOf(key);
-            deliverGlobal({EventType::flagsChanged, 0, flags_});
+            flags_ = holdKeyFlag(key);
+            monitors_.deliverGlobal({EventType::flagsChanged, 0, flags_});
             break;
         case Change::stillAlone:
             break;
@@ -65,31 +52,22 @@ void SwayEventMonitors::holdKeyChanged(SwayHoldKeys::Change change, HoldKey key)
             // Its release will not be told: it counts as released with the other key, which
             // went where the keyboard is.
             if (panelHoldsKeyboard_ && panelHoldsKeyboard_()) {
-                deliverLocal({EventType::keyDown, -1, flags_});
+                monitors_.deliverLocal({EventType::keyDown, -1, flags_});
             } else {
-                deliverGlobal({EventType::keyDown, -1, flags_});
+                monitors_.deliverGlobal({EventType::keyDown, -1, flags_});
             }
             flags_ = 0;
-            deliverGlobal({EventType::flagsChanged, 0, flags_});
+            monitors_.deliverGlobal({EventType::flagsChanged, 0, flags_});
             break;
         case Change::released:
             flags_ = 0;
-            deliverGlobal({EventType::flagsChanged, 0, flags_});
+            monitors_.deliverGlobal({EventType::flagsChanged, 0, flags_});
             break;
     }
 }
 
 void SwayEventMonitors::focusTakenElsewhere() {
-    deliverGlobal({EventType::leftMouseDown, 0, flags_});
-}
-
-void SwayEventMonitors::deliverGlobal(const InputEvent& event) {
-    auto copy = monitors_;  // a handler may remove monitors
-    for (auto& [token, monitor] : copy) {
-        if (monitor.global && (monitor.mask & maskOf(event.type)) && monitors_.contains(token)) {
-            monitor.global(event);
-        }
-    }
+    monitors_.deliverGlobal({EventType::leftMouseDown, 0, flags_});
 }
 
 bool SwayEventMonitors::eventFilter(QObject* watched, QEvent* event) {
@@ -121,18 +99,7 @@ bool SwayEventMonitors::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    return input && deliverLocal(*input);
-}
-
-bool SwayEventMonitors::deliverLocal(const InputEvent& event) {
-    auto copy = monitors_;
-    for (auto& [token, monitor] : copy) {
-        if (monitor.local && (monitor.mask & maskOf(event.type)) && monitors_.contains(token) &&
-            !monitor.local(event)) {
-            return true;
-        }
-    }
-    return false;
+    return input && monitors_.deliverLocal(*input);
 }
 
 }  // namespace holdsheet

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "platform/EventMonitors.h"
+#include "platform/MonitorList.h"
 #include "platform/sway/SwayHoldKeys.h"
 
 #include <QObject>
-
-#include <map>
 
 namespace holdsheet {
 
@@ -33,18 +32,8 @@ class SwayEventMonitors : public QObject, public EventMonitors {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void deliverGlobal(const InputEvent& event);
-    // True when a handler swallowed it.
-    bool deliverLocal(const InputEvent& event);
-
-    struct Monitor {
-        quint64 mask;
-        GlobalHandler global;
-        LocalHandler local;
-    };
     std::function<bool()> panelHoldsKeyboard_;
-    std::map<Token, Monitor> monitors_;
-    Token next_ = 1;
+    MonitorList monitors_;
     bool filtering_ = false;
     quint64 flags_ = 0;  // of the hold key only: the compositor tells nothing of the others
 };
