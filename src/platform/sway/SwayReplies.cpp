@@ -17,25 +17,6 @@ QJsonObject objectOf(const QByteArray& json) {
     return QJsonDocument::fromJson(json).object();
 }
 
-// Depth-first over tiled and floating children; a tree deeper than any real one is cut.
-const QJsonObject* findFocused(const QJsonObject& node, int depth, QJsonObject& storage) {
-    if (node.value("focused").toBool()) {
-        storage = node;
-        return &storage;
-    }
-    if (depth >= 64) {
-        return nullptr;
-    }
-    for (const char* key : {"nodes", "floating_nodes"}) {
-        for (const auto child : node.value(key).toArray()) {
-            if (const QJsonObject* found = findFocused(child.toObject(), depth + 1, storage)) {
-                return found;
-            }
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 namespace {
@@ -80,22 +61,39 @@ void collectWindows(const QJsonObject& node, int depth, std::vector<SwayWindow>&
 
 }  // namespace
 
+namespace {
+
+struct Windows {
+    std::vector<SwayWindow> all;
+    std::optional<qint64> focused;
+};
+
+Windows windowsOf(const QByteArray& tree) {
+    Windows windows;
+    collectWindows(objectOf(tree), 0, windows.all, windows.focused);
+    return windows;
+}
+
+}  // namespace
+
 std::optional<SwayWindow> focusedSwayWindow(const QByteArray& tree) {
-    QJsonObject storage;
-    const QJsonObject* node = findFocused(objectOf(tree), 0, storage);
-    return node ? windowOf(*node) : std::nullopt;
+    const Windows windows = windowsOf(tree);
+    for (const auto& window : windows.all) {
+        if (window.id == windows.focused) {
+            return window;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<SwayWindow> swayWindowOfProcess(const QByteArray& tree, pid_t pid) {
-    std::vector<SwayWindow> windows;
-    std::optional<qint64> focused;
-    collectWindows(objectOf(tree), 0, windows, focused);
+    const Windows windows = windowsOf(tree);
     std::optional<SwayWindow> first;
-    for (const auto& window : windows) {
+    for (const auto& window : windows.all) {
         if (window.pid != pid) {
             continue;
         }
-        if (window.id == focused) {
+        if (window.id == windows.focused) {
             return window;
         }
         if (!first) {
@@ -105,30 +103,13 @@ std::optional<SwayWindow> swayWindowOfProcess(const QByteArray& tree, pid_t pid)
     return first;
 }
 
-namespace {
-
-std::optional<qint64> findWindow(const QJsonObject& node, pid_t pid, const QString& title,
-                                 int depth) {
-    if (node.value("pid").toInteger() == pid && node.value("name").toString() == title) {
-        return node.value("id").toInteger();
-    }
-    if (depth >= 64) {
-        return std::nullopt;
-    }
-    for (const char* key : {"nodes", "floating_nodes"}) {
-        for (const auto child : node.value(key).toArray()) {
-            if (const auto found = findWindow(child.toObject(), pid, title, depth + 1)) {
-                return found;
-            }
+std::optional<qint64> swayWindowOf(const QByteArray& tree, pid_t pid, const QString& title) {
+    for (const auto& window : windowsOf(tree).all) {
+        if (window.pid == pid && window.title == title) {
+            return window.id;
         }
     }
     return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<qint64> swayWindowOf(const QByteArray& tree, pid_t pid, const QString& title) {
-    return findWindow(objectOf(tree), pid, title, 0);
 }
 
 SwayCommandResult swayCommandResult(const QByteArray& reply) {

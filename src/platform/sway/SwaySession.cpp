@@ -134,7 +134,7 @@ void SwaySession::event(const SwayMessage& message) {
         if (!restore.isEmpty()) {
             commands_->request(sway::runCommand, restore.toUtf8());
         }
-        workspace_.windowEvent(message.payload);
+        workspace_.windowEvent(window);
         return;
     }
     if (message.type == sway::workspaceEvent && swayEventChange(message.payload) == "reload") {

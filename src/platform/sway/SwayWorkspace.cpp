@@ -62,8 +62,7 @@ void SwayWorkspace::activate(const RunningApplication& application) {
     }
 }
 
-void SwayWorkspace::windowEvent(const QByteArray& payload) {
-    const SwayWindowEvent event = swayWindowEvent(payload);
+void SwayWorkspace::windowEvent(const SwayWindowEvent& event) {
     if (event.change == "focus") {
         observers_.announce(event.window ? std::optional(applicationOf(*event.window))
                                          : std::nullopt);

@@ -23,7 +23,7 @@ class SwayWorkspace : public Workspace {
 
     std::optional<RunningApplication> applicationOfProcess(pid_t pid);
     // A window event from the compositor.
-    void windowEvent(const QByteArray& payload);
+    void windowEvent(const SwayWindowEvent& event);
     // The focused window as the compositor last told it, asked again.
     std::optional<SwayWindow> focusedWindow();
 
