@@ -1,7 +1,7 @@
 // Times reading the menus of running applications through the accessibility port.
 // Usage: holdsheet_harvest_bench RUNS PID [PID...]; prints "pid N items M median_ms X".
 #include "harvest/MenuBarReader.h"
-#include "platform/linux/AtspiAccessibility.h"
+#include "platform/freedesktop/AtspiAccessibility.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 // The key-binding parser over what an application may hand it: real bindings, and texts of
 // up to a megabyte made of modifiers, modifier words or alternatives.
-#include "platform/linux/KeyBindingParser.h"
+#include "platform/freedesktop/KeyBindingParser.h"
 
 #include <benchmark/benchmark.h>
 

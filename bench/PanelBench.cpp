@@ -2,7 +2,7 @@
 // sheet is stored. With "hold", times a Super hold posted through XTest instead: from the
 // end of the hold delay (2 s by default) to the panel being mapped and its sheet stored.
 // Usage: holdsheet_panel_bench RUNS [hold] (Holdsheet and the target must run).
-#include "platform/linux/DBusControl.h"
+#include "platform/freedesktop/DBusControl.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 // The settings store as the permission poll uses it: the once-a-second store of a value that
 // did not change, over a 0.8 MB settings file (its CPU per call is its share of a second), and
 // the stall of the calling thread while another process holds the file's lock.
-#include "platform/linux/IniPreferenceStore.h"
-#include "platform/linux/LockHolder.h"
+#include "platform/posix/IniPreferenceStore.h"
+#include "support/LockHolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

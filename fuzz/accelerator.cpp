@@ -3,8 +3,8 @@
 // through the parser alone, then through the settings adapter (in-memory settings) into
 // the system group.
 #include "harvest/SystemShortcuts.h"
-#include "platform/linux/GnomeHotKeys.h"
-#include "platform/linux/KeyBindingParser.h"
+#include "platform/freedesktop/GnomeHotKeys.h"
+#include "platform/freedesktop/KeyBindingParser.h"
 
 #pragma push_macro("signals")
 #undef signals

@@ -2,8 +2,8 @@
 // call answered from the next bytes (a reply of the expected shape, another shape, an error
 // or a timeout). The menu reader walks what they describe through the accessibility adapter.
 #include "harvest/MenuBarReader.h"
-#include "platform/linux/AtspiAccessibility.h"
-#include "platform/linux/AtspiChannel.h"
+#include "platform/freedesktop/AtspiAccessibility.h"
+#include "platform/freedesktop/AtspiChannel.h"
 
 #include "support/AtspiReplyBuilder.h"
 

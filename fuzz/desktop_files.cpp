@@ -2,10 +2,10 @@
 // keyboard-shortcuts channel, 'k' KDE's global shortcuts file, anything else a launcher
 // entry. Key bindings go on through the system group, which must stay within its bounds.
 #include "harvest/SystemShortcuts.h"
-#include "platform/linux/DesktopEntries.h"
-#include "platform/linux/KdeKeyBindings.h"
-#include "platform/linux/OpenboxKeyBindings.h"
-#include "platform/linux/XfceKeyBindings.h"
+#include "platform/freedesktop/DesktopEntries.h"
+#include "platform/x11/KdeKeyBindings.h"
+#include "platform/x11/OpenboxKeyBindings.h"
+#include "platform/x11/XfceKeyBindings.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // Input: the text of a configuration file. Every key it names and every key the program
 // reads are read back, then a write and a removal go through (which sets an unparseable
 // file aside first).
-#include "platform/linux/IniPreferenceStore.h"
+#include "platform/posix/IniPreferenceStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,5 +1,5 @@
 // Input: a toolkit name line, a title line, then the key-binding text (any bytes).
-#include "platform/linux/KeyBindingParser.h"
+#include "platform/freedesktop/KeyBindingParser.h"
 
 #include <QByteArray>
 

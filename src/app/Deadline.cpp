@@ -1,6 +1,6 @@
 #include "app/Deadline.h"
 
-#include "platform/linux/ImmediateExit.h"
+#include "platform/posix/ImmediateExit.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "app/HoldKeyConflict.h"
 
-#include "platform/linux/GSettingsRead.h"
+#include "platform/freedesktop/GSettingsRead.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/RunningDesktop.h"
+#include "platform/x11/RunningDesktop.h"
 #include "prefs/StoredEnum.h"
 
 #include <QStringList>

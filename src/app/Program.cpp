@@ -6,12 +6,12 @@
 
 #include "app/HoldsheetApp.h"
 #include "app/SessionKind.h"
-#include "platform/linux/DBusControl.h"
-#include "platform/linux/DesktopIconTheme.h"
-#include "platform/linux/QtAccessibilityBridge.h"
-#include "platform/linux/QuitSignal.h"
-#include "platform/linux/X11Connection.h"
-#include "platform/linux/X11Session.h"
+#include "platform/freedesktop/DBusControl.h"
+#include "platform/freedesktop/DesktopIconTheme.h"
+#include "platform/freedesktop/QtAccessibilityBridge.h"
+#include "platform/posix/QuitSignal.h"
+#include "platform/x11/X11Connection.h"
+#include "platform/x11/X11Session.h"
 #include "platform/sway/SwaySession.h"
 #include "sheetview/SheetAccessibility.h"
 

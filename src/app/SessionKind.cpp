@@ -1,6 +1,6 @@
 #include "app/SessionKind.h"
 
-#include "platform/linux/X11Session.h"
+#include "platform/x11/X11Session.h"
 #include "platform/sway/SwaySession.h"
 
 namespace holdsheet {

@@ -2,7 +2,7 @@
 #include "app/ExitStatus.h"
 #include "app/Program.h"
 #include "app/WholeWrite.h"
-#include "platform/linux/DBusControl.h"
+#include "platform/freedesktop/DBusControl.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,9 +1,9 @@
 #include "E2eSupport.h"
 
 #include "harvest/MenuBarReader.h"
-#include "platform/linux/ActiveWindow.h"
-#include "platform/linux/AtspiAccessibility.h"
-#include "platform/linux/DBusControl.h"
+#include "platform/x11/ActiveWindow.h"
+#include "platform/freedesktop/AtspiAccessibility.h"
+#include "platform/freedesktop/DBusControl.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <QDir>
 #include <QFile>

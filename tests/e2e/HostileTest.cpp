@@ -3,7 +3,7 @@
 #include "E2eSupport.h"
 
 #include "app/ExitStatus.h"
-#include "platform/linux/ActiveWindow.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <QFile>
 #include <QFileInfo>

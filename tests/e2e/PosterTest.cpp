@@ -1,6 +1,6 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/XTestKeyPoster.h"
+#include "platform/x11/XTestKeyPoster.h"
 
 #include <gtest/gtest.h>
 

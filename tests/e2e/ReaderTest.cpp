@@ -1,7 +1,7 @@
 #include "E2eSupport.h"
 
 #include "harvest/MenuBarReader.h"
-#include "platform/linux/AtspiAccessibility.h"
+#include "platform/freedesktop/AtspiAccessibility.h"
 
 #include <QTemporaryDir>
 

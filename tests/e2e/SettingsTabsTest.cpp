@@ -3,7 +3,7 @@
 // the panel, the trigger and the settings file.
 #include "E2eSupport.h"
 
-#include "platform/linux/ActiveWindow.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "E2eSupport.h"
 
 #include "app/ExitStatus.h"
-#include "platform/linux/ActiveWindow.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <QTemporaryDir>
 

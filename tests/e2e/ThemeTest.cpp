@@ -1,6 +1,6 @@
 #include "E2eSupport.h"
 
-#include "platform/linux/FileLock.h"
+#include "platform/posix/FileLock.h"
 
 #include <QSaveFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "settings/GeneralSettings.h"
 
-#include "platform/linux/XdgAutostart.h"
+#include "platform/freedesktop/XdgAutostart.h"
 #include "settings/Hint.h"
 #include "settings/LanguagePicker.h"
 #include "settings/LinkButton.h"

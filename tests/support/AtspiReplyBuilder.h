@@ -1,7 +1,7 @@
 #pragma once
 
 // Accessibility replies built with libdbus and marshalled as the bus would deliver them.
-#include "platform/linux/AtspiBus.h"
+#include "platform/freedesktop/AtspiBus.h"
 
 #include <functional>
 #include <vector>

@@ -1,7 +1,6 @@
 #include "platform/sway/SwayEventMonitors.h"
 
-#include "platform/linux/ModifierKeys.h"
-#include "platform/linux/X11EventMonitors.h"
+#include "platform/freedesktop/Keysyms.h"
 #include "prefs/HoldKeyFlag.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/SystemHotKeys.h"
-#include "platform/linux/DesktopBindings.h"
+#include "platform/freedesktop/DesktopBindings.h"
 #include "platform/sway/SwayReplies.h"
 
 #include <QByteArray>

@@ -1,18 +1,15 @@
 #include "platform/sway/SwayKeyPoster.h"
 
 #include "platform/KeyCodes.h"
-#include "platform/linux/XTestKeyPoster.h"
+#include "platform/freedesktop/Keysyms.h"
 
 #include <QProcess>
-
-#include <X11/Xlib.h>
 
 namespace holdsheet {
 
 QStringList wtypeArguments(std::uint16_t keyCode, std::uint64_t flags) {
-    const unsigned long symbol = keysymOfVirtualKey(keyCode);
-    const char* name = symbol ? XKeysymToString(symbol) : nullptr;
-    if (!name) {
+    const QString name = keysymName(keysymOfVirtualKey(keyCode));
+    if (name.isEmpty()) {
         return {};
     }
     const std::pair<std::uint64_t, const char*> modifiers[] = {{ModifierFlag::control, "ctrl"},
@@ -27,7 +24,7 @@ QStringList wtypeArguments(std::uint16_t keyCode, std::uint64_t flags) {
             release << "-m" << modifier;
         }
     }
-    return press + QStringList{"-k", QString::fromLatin1(name)} + release;
+    return press + QStringList{"-k", name} + release;
 }
 
 void SwayKeyPoster::postKeys(std::uint16_t keyCode, std::uint64_t flags) {

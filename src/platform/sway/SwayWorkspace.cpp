@@ -1,6 +1,6 @@
 #include "platform/sway/SwayWorkspace.h"
 
-#include "platform/linux/ProcessName.h"
+#include "platform/posix/ProcessName.h"
 
 #include <QIcon>
 

@@ -2,7 +2,7 @@
 
 #include "platform/ActivationObservers.h"
 #include "platform/Workspace.h"
-#include "platform/linux/DesktopEntryIndex.h"
+#include "platform/freedesktop/DesktopEntryIndex.h"
 #include "platform/sway/SwayConnection.h"
 #include "platform/sway/SwayReplies.h"
 
