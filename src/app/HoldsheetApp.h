@@ -20,6 +20,7 @@
 #include "platform/linux/GioFileHandlers.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/PaletteAppearance.h"
+#include "platform/linux/ProcProcessFacts.h"
 #include "platform/linux/QtApplicationControl.h"
 #include "platform/linux/QtProcessRunner.h"
 #include "platform/linux/QtScheduler.h"
@@ -84,6 +85,7 @@ class HoldsheetApp {
     Workspace& workspace_;
     std::unique_ptr<SystemHotKeys> hotKeys_;
     QtProcessRunner runner_;
+    ProcProcessFacts processFacts_;
     QtScheduler scheduler_;
 
     SheetLoader loader_;
