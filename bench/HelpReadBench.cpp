@@ -21,6 +21,12 @@
 
 namespace {
 
+holdsheet::CompiledHelp::Places places() {
+    holdsheet::CompiledHelp::Places places;
+    places.bundleReader = QStringLiteral(BUNDLE_READER);
+    return places;
+}
+
 // Asks the kernel to forget the file's cached pages; it may keep pages others have mapped.
 void forget(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -68,8 +74,9 @@ int main(int argc, char* argv[]) {
             // A number is a running process, read with its own libraries.
             bool isPid = false;
             const pid_t pid = program.toInt(&isPid);
-            show(program, isPid ? holdsheet::CompiledHelp().read(pid, languages)
-                                : holdsheet::CompiledHelp().readFiles(program, {}, languages));
+            show(program,
+                 isPid ? holdsheet::CompiledHelp(places()).read(pid, languages)
+                       : holdsheet::CompiledHelp(places()).readFiles(program, {}, languages));
             continue;
         }
         QStringList catalogues;
@@ -86,9 +93,10 @@ int main(int argc, char* argv[]) {
             for (const auto& catalogue : catalogues) {
                 forget(catalogue);
             }
-            cold.push_back(milliseconds(
-                [&] { reading = holdsheet::CompiledHelp().readFiles(program, {}, languages); }));
-            holdsheet::CompiledHelp reader;
+            cold.push_back(milliseconds([&] {
+                reading = holdsheet::CompiledHelp(places()).readFiles(program, {}, languages);
+            }));
+            holdsheet::CompiledHelp reader(places());
             uncached.push_back(
                 milliseconds([&] { reading = reader.readFiles(program, {}, languages); }));
             cached.push_back(

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <fcntl.h>
@@ -150,14 +149,13 @@ ShortcutsHelp::Reading CompiledHelp::readOpened(const Opened& opened,
         }
     }
 
-    std::vector<BundleHelp> helps;
+    std::vector<QByteArray> bundles;
     for (const auto& file : opened.files) {
-        for (const auto& section : elfResourceSections(file.get())) {
-            for (auto& help : shortcutsHelpInBundle(section)) {
-                helps.push_back(std::move(help));
-            }
+        for (auto& section : elfResourceSections(file.get())) {
+            bundles.push_back(std::move(section));
         }
     }
+    const std::vector<BundleHelp> helps = shortcutsHelpInBundles(bundles, places_.bundleReader);
 
     const QStringList tried = catalogueLanguages(languages);
     std::map<QString, std::optional<MoCatalogue>> catalogues;  // by file
@@ -225,6 +223,16 @@ ShortcutsHelp::Reading CompiledHelp::readOpened(const Opened& opened,
     }
     cache_.emplace(key, reading);
     return reading;
+}
+
+QString installedBundleReader() {
+    const QString name = QStringLiteral("/holdsheet-bundle-reader");
+    const QString beside =
+        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path() + name;
+    if (QFileInfo(beside).isExecutable()) {
+        return beside;
+    }
+    return QStringLiteral(HOLDSHEET_LIBEXEC_DIR) + name;
 }
 
 QStringList applicationLibraries(const QByteArray& maps, const QString& program) {
@@ -309,15 +317,19 @@ QStringList domainCandidates(const QString& program, const QString& resourcePath
     if (idParts.size() > 1) {
         add(idParts.join(QLatin1Char('.')));
     }
-    static const QRegularExpression wordStart(QStringLiteral("(?<=[a-z0-9])(?=[A-Z])"));
     const bool gnome = folders.contains(QStringLiteral("gnome"), Qt::CaseInsensitive);
     for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder) {
         if (generic.contains(folder->toLower())) {
             continue;
         }
-        QString kebab = *folder;
-        kebab.replace(wordStart, QStringLiteral("-"));
-        kebab = kebab.toLower();
+        QString kebab;
+        for (qsizetype i = 0; i < folder->size(); ++i) {
+            const QChar c = folder->at(i);
+            if (i > 0 && c.isUpper() && !folder->at(i - 1).isUpper()) {
+                kebab += QLatin1Char('-');
+            }
+            kebab += c.toLower();
+        }
         add(folder->toLower());
         add(kebab);
         if (gnome) {

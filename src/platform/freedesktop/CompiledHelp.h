@@ -11,6 +11,9 @@
 
 namespace holdsheet {
 
+// The bundle reader beside the running program (a build tree), else the installed one.
+QString installedBundleReader();
+
 // Reads the shortcuts help that an application compiles into its program file and its own
 // libraries as GResource bundles, and translates its titles with the application's gettext
 // catalogues.
@@ -19,6 +22,8 @@ class CompiledHelp final : public ShortcutsHelp {
     struct Places {
         QStringList localeRoots{QStringLiteral("/usr/share/locale")};
         QString proc = QStringLiteral("/proc");
+        // The program that opens the bundles (holdsheet-bundle-reader).
+        QString bundleReader = installedBundleReader();
     };
     CompiledHelp() : CompiledHelp(Places{}) {}
     explicit CompiledHelp(Places places);

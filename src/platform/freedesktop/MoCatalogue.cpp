@@ -1,9 +1,9 @@
 #include "platform/freedesktop/MoCatalogue.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace holdsheet {
@@ -100,11 +100,15 @@ QString MoCatalogue::translate(const QString& context, const QString& msgid) con
 }
 
 QString catalogueFile(const QString& localeRoot, const QString& language, const QString& domain) {
-    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_+@.-]{1,128}$"));
-    for (const auto* part : {&language, &domain}) {
-        if (!plainName.match(*part).hasMatch() || part->startsWith(QLatin1Char('.'))) {
-            return {};
-        }
+    const auto plainName = [](const QString& name) {
+        return !name.isEmpty() && name.size() <= 128 && !name.startsWith(QLatin1Char('.')) &&
+               std::all_of(name.begin(), name.end(), [](QChar c) {
+                   return (c.isLetterOrNumber() && c.unicode() < 128) ||
+                          QStringLiteral("_+@.-").contains(c);
+               });
+    };
+    if (!plainName(language) || !plainName(domain)) {
+        return {};
     }
     return localeRoot + QLatin1Char('/') + language + QStringLiteral("/LC_MESSAGES/") + domain +
            QStringLiteral(".mo");

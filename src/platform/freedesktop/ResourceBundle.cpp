@@ -49,8 +49,8 @@ Bytes uiFile(GResource* resource, const QByteArray& path) {
 
 }  // namespace
 
-std::vector<BundleHelp> shortcutsHelpInBundle(const QByteArray& bundle) {
-    std::vector<BundleHelp> found;
+std::vector<BundleFile> helpFilesInBundle(const QByteArray& bundle) {
+    std::vector<BundleFile> found;
     // g_bytes_new copies into memory aligned for the bundle's tables.
     const Bytes bytes(g_bytes_new(bundle.constData(), static_cast<gsize>(bundle.size())));
     GError* failure = nullptr;
@@ -99,9 +99,9 @@ std::vector<BundleHelp> shortcutsHelpInBundle(const QByteArray& bundle) {
             if (!start || size > static_cast<gsize>(help_limits::xmlBytes)) {
                 continue;
             }
-            HelpXml help = parseShortcutsHelp(QByteArrayView(start, static_cast<qsizetype>(size)));
-            if (!help.groups.empty()) {
-                found.push_back({QString::fromUtf8(path), std::move(help)});
+            const QByteArrayView xml(start, static_cast<qsizetype>(size));
+            if (mentionsShortcutsHelp(xml)) {
+                found.push_back({path, xml.toByteArray()});
                 if (found.size() >= bundle_limits::helpFiles) {
                     return found;
                 }

@@ -75,7 +75,9 @@ class CompiledHelpTest : public ::testing::Test {
         ASSERT_EQ(file.write(moFile(entries)), moFile(entries).size());
     }
 
-    CompiledHelp help() { return CompiledHelp({{locales_.path()}, QStringLiteral("/proc")}); }
+    CompiledHelp help() {
+        return CompiledHelp({{locales_.path()}, QStringLiteral("/proc"), BUNDLE_READER});
+    }
 
     QTemporaryDir locales_;
 };
@@ -167,9 +169,9 @@ TEST(ElfResources, DamagedProgramsLoseTheirHelpWithoutHarm) {
     const QByteArray bytes = program.readAll();
     const auto sections = elfResourceSections(bytes);
     ASSERT_EQ(sections.size(), 1u);
-    const auto helps = shortcutsHelpInBundle(sections.front());
-    ASSERT_EQ(helps.size(), 1u);
-    EXPECT_EQ(helps.front().path, QString("/org/example/HelpFixture/gtk/help-overlay.ui"));
+    const auto files = helpFilesInBundle(sections.front());
+    ASSERT_EQ(files.size(), 1u);  // not window.ui, not the text file that names the class
+    EXPECT_EQ(files.front().path, QByteArray("/org/example/HelpFixture/gtk/help-overlay.ui"));
 
     // Cut anywhere: never a crash, and a section is only ever whole.
     for (qsizetype length = 0; length < bytes.size(); length += 97) {
@@ -177,16 +179,54 @@ TEST(ElfResources, DamagedProgramsLoseTheirHelpWithoutHarm) {
             EXPECT_EQ(section, sections.front()) << "cut at " << length;
         }
     }
-    // The bundle cut or overwritten: whatever is read is a help of the fixture or nothing.
-    const QByteArray bundle = sections.front();
-    for (qsizetype at = 0; at < bundle.size(); at += 61) {
-        QByteArray damaged = bundle;
-        damaged[at] = static_cast<char>(damaged[at] ^ 0x5a);
-        for (const QByteArray& candidate : {damaged, bundle.left(at)}) {
-            for (const auto& help : shortcutsHelpInBundle(candidate)) {
-                EXPECT_LE(help.help.groups.size(), 2u) << "at " << at;
-            }
-        }
+}
+
+TEST(BundleReader, ABundleThatCrashesGLibCostsOnlyItsOwnHelp) {
+    QFile crashing(QStringLiteral(HELP_FIXTURES "/crashing.gresource"));
+    ASSERT_TRUE(crashing.open(QIODevice::ReadOnly));
+    QFile program(QStringLiteral(HELP_FIXTURE));
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    const auto good = elfResourceSections(program.readAll());
+    ASSERT_EQ(good.size(), 1u);
+
+    EXPECT_EQ(shortcutsHelpInBundles(good, BUNDLE_READER).size(), 1u);
+    EXPECT_TRUE(shortcutsHelpInBundles({crashing.readAll()}, BUNDLE_READER).empty());
+    EXPECT_TRUE(shortcutsHelpInBundles(good, "/nonexistent/reader").empty());
+    // Many damaged copies in one go: the reader fails or reads a help of the fixture.
+    std::vector<QByteArray> damaged;
+    for (qsizetype at = 0; at < good.front().size(); at += good.front().size() / 15) {
+        QByteArray copy = good.front();
+        copy[at] = static_cast<char>(copy[at] ^ 0x5a);
+        damaged.push_back(copy);
+    }
+    for (const auto& help : shortcutsHelpInBundles(damaged, BUNDLE_READER)) {
+        EXPECT_LE(help.help.groups.size(), 2u);
+    }
+}
+
+TEST(BundleReader, FramesRoundTripAndRejectDamage) {
+    const std::vector<BundleFile> files{{"/a.ui", "<interface/>"}, {"", ""}, {"/b", "x"}};
+    const QByteArray frames = encodeBundleFiles(files);
+    const auto decoded = decodeBundleFiles(frames, 3, 100);
+    ASSERT_TRUE(decoded);
+    ASSERT_EQ(decoded->size(), 3u);
+    EXPECT_EQ((*decoded)[0].path, QByteArray("/a.ui"));
+    EXPECT_EQ((*decoded)[0].data, QByteArray("<interface/>"));
+    EXPECT_EQ((*decoded)[2].data, QByteArray("x"));
+    EXPECT_TRUE(decodeBundleFiles(QByteArray(), 0, 0));  // no files is a valid answer
+
+    QByteArray huge = frames;
+    qToLittleEndian(quint32{0xffffffff}, huge.data());
+    const std::pair<const char*, std::optional<std::vector<BundleFile>>> cases[] = {
+        {"cut in a length", decodeBundleFiles(frames.left(2), 3, 100)},
+        {"cut in a body", decodeBundleFiles(frames.chopped(1), 3, 100)},
+        {"path without data", decodeBundleFiles(frames.left(9), 3, 100)},
+        {"more files than allowed", decodeBundleFiles(frames, 2, 100)},
+        {"a file larger than allowed", decodeBundleFiles(frames, 3, 5)},
+        {"a length beyond the frames", decodeBundleFiles(huge, 3, qsizetype{1} << 40)},
+    };
+    for (const auto& [what, result] : cases) {
+        EXPECT_FALSE(result) << what;
     }
 }
 
