@@ -8,13 +8,16 @@
 #include "app/SessionKind.h"
 #include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
+#include "harvest/HelpSource.h"
 #include "harvest/SheetFilter.h"
 #include "harvest/SheetLoader.h"
 #include "harvest/SheetReason.h"
 #include "harvest/TitleCap.h"
 #include "platform/SessionReaders.h"
+#include "platform/freedesktop/CompiledHelp.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DesktopEntryIndex.h"
+#include "platform/linux/GtkAccelerators.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/ProcProcessFacts.h"
 #include "platform/linux/ProcessName.h"
@@ -189,7 +192,10 @@ int runDump(int argc, char* argv[]) {
     QtScheduler scheduler;
     const auto hotKeys = session->desktopHotKeys();
     const Localization localization(prefs);
-    SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization, {{}, &facts});
+    CompiledHelp help;
+    const GtkAccelerators accelerators;
+    SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization,
+                       {{std::make_shared<HelpSource>(help, accelerators, localization)}, &facts});
     ShortcutSheet sheet;
     QEventLoop loop;
     loader.loadGroups(*pid, [&](ShortcutSheet loaded) {

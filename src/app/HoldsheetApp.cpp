@@ -4,6 +4,7 @@
 #include "app/BuildVersion.h"
 #include "app/HoldKeyConflict.h"
 #include "app/SheetActions.h"
+#include "harvest/HelpSource.h"
 #include "harvest/SheetReason.h"
 #include "prefs/Preferences.h"
 #include "settings/SettingsView.h"
@@ -65,7 +66,9 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
            isOwnWindow})),
       workspace_(session_->workspace()),
       hotKeys_(session_->desktopHotKeys()),
-      loader_(scheduler_, ax_, store_, *hotKeys_, localization_, {{}, &processFacts_}),
+      loader_(
+          scheduler_, ax_, store_, *hotKeys_, localization_,
+          {{std::make_shared<HelpSource>(help_, accelerators_, localization_)}, &processFacts_}),
       permission_({ax_, store_, scheduler_, runner_}),
       performer_({scheduler_, workspace_, ax_, session_->keyPoster()}),
       controller_(

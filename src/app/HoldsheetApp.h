@@ -12,12 +12,14 @@
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
 #include "platform/DesktopSession.h"
+#include "platform/freedesktop/CompiledHelp.h"
 #include "platform/linux/AtspiAccessibility.h"
 #include "platform/linux/DesktopEntryIndex.h"
 #include "platform/linux/DesktopHotKeys.h"
 #include "platform/linux/FileManagerViewer.h"
 #include "platform/linux/GioApplications.h"
 #include "platform/linux/GioFileHandlers.h"
+#include "platform/linux/GtkAccelerators.h"
 #include "platform/linux/IniPreferenceStore.h"
 #include "platform/linux/PaletteAppearance.h"
 #include "platform/linux/ProcProcessFacts.h"
@@ -86,6 +88,8 @@ class HoldsheetApp {
     std::unique_ptr<SystemHotKeys> hotKeys_;
     QtProcessRunner runner_;
     ProcProcessFacts processFacts_;
+    CompiledHelp help_;
+    GtkAccelerators accelerators_;
     QtScheduler scheduler_;
 
     SheetLoader loader_;
