@@ -7,6 +7,7 @@
 #include "prefs/Preferences.h"
 
 #include "prefs/Localization.h"
+#include "sheetview/SheetSamples.h"
 #include "support/FakeAccessibility.h"
 #include "support/MemoryPreferenceStore.h"
 #include "support/QtPrinters.h"
@@ -138,19 +139,10 @@ TEST_F(Loader, AFloodOfATitleIsCutToATitle) {
 namespace holdsheet {
 namespace {
 
-ShortcutItem row(const QString& title, const QString& modifiers, const QString& key) {
-    ShortcutItem item;
-    item.title = title;
-    item.modifiers = modifiers;
-    item.key = key;
-    return item;
-}
+using testing::makeItem;
 
 ShortcutGroup group(const QString& title, std::vector<ShortcutItem> items) {
-    ShortcutGroup made;
-    made.title = title;
-    made.items = std::move(items);
-    return made;
+    return {QUuid::createUuid(), title, std::move(items)};
 }
 
 std::vector<std::string> describe(const std::vector<ShortcutGroup>& groups) {
@@ -167,18 +159,18 @@ std::vector<std::string> describe(const std::vector<ShortcutGroup>& groups) {
 
 TEST(AppendNewShortcuts, ALaterSourceAddsOnlyWhatIsNotThere) {
     std::vector<ShortcutGroup> sheet = {
-        group("File", {row("Save", "⌃", "S"), row("Quit", "⌃", "Q")}),
+        group("File", {makeItem("Save", "⌃", "S"), makeItem("Quit", "⌃", "Q")}),
     };
     std::vector<ShortcutGroup> help = {
         // Save the document: the same combination as the menu's Save, so left out; Close
         // differs, so in, and a second Close on the same keys is the same row.
-        group("Document",
-              {row("Save the document", "⌃", "S"), row("Close", "⌃", "W"), row("close", "⌃", "W")}),
+        group("Document", {makeItem("Save the document", "⌃", "S"), makeItem("Close", "⌃", "W"),
+                           makeItem("close", "⌃", "W")}),
         // The same combination under another title in the help itself: two meanings of one
         // key in two places, both shown.
-        group("Search", {row("Find", "⌃", "F"), row("Find in files", "⌃", "F")}),
-        group("General", {row("Quit", "⌃", "Q")}),  // nothing new: the group goes
-        group("Tabs", {row("Quit", "⌃⇧", "Q")}),    // other modifiers: another combination
+        group("Search", {makeItem("Find", "⌃", "F"), makeItem("Find in files", "⌃", "F")}),
+        group("General", {makeItem("Quit", "⌃", "Q")}),  // nothing new: the group goes
+        group("Tabs", {makeItem("Quit", "⌃⇧", "Q")}),    // other modifiers: another combination
     };
     appendNewShortcuts(sheet, std::move(help));
     EXPECT_EQ(describe(sheet), (std::vector<std::string>{
