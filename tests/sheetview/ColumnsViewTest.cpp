@@ -275,6 +275,11 @@ TEST(GroupViewTest, AGroupFromElsewhereShowsWhereUnderItsTitle) {
         static_cast<int>(title.left()), static_cast<int>(title.top()) + titleLine,
         static_cast<int>(title.width()), static_cast<int>(title.height()) - titleLine);
     EXPECT_FALSE(inkedRect(image, 200, subtitleArea).isNull()) << "the subtitle is drawn";
+    QAccessibleInterface* heading =
+        QAccessible::queryAccessibleInterface(&withSubtitle.view)->child(0);
+    EXPECT_EQ(heading->text(QAccessible::Name), "Edit");
+    EXPECT_EQ(heading->text(QAccessible::Description), help.subtitle)
+        << "said to screen readers too";
 }
 
 }  // namespace
