@@ -81,7 +81,8 @@ TEST(ShortcutsHelpXml, ReadsGroupsShortcutsAndTheirTexts) {
          "One: A=a\nTwo: B=F11\n"},
         {"nested sections, groups deep inside boxes",
          window("<child><object class=\"GtkShortcutsSection\"><child><object class=\"GtkBox\">" +
-                group("Deep", shortcut("C", "&lt;alt&gt;c")) + "</object></child></object></child>"),
+                group("Deep", shortcut("C", "&lt;alt&gt;c")) +
+                "</object></child></object></child>"),
          "Deep: C=<alt>c\n"},
         {"a group without a title keeps its shortcuts",
          window("<child><object class=\"GtkShortcutsGroup\">" + shortcut("D", "d") +

@@ -217,6 +217,9 @@ ShortcutsHelp::Reading CompiledHelp::readOpened(const Opened& opened,
     }
     reading.outcome = reading.groups.empty() ? Outcome::noHelp : Outcome::read;
 
+    if (reading.outcome != Outcome::read && !bundles.empty()) {
+        return reading;  // the bundle reader may have failed for now: ask it again next time
+    }
     const std::lock_guard lock(mutex_);
     if (cache_.size() >= maxCachedReadings) {
         cache_.clear();

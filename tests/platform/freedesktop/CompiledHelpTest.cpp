@@ -163,6 +163,16 @@ TEST_F(CompiledHelpTest, AProgramChangedOnDiskIsReadAgain) {
     EXPECT_EQ(reader.readFiles(copy, {}, {"en"}).outcome, ShortcutsHelp::Outcome::noHelp);
 }
 
+TEST_F(CompiledHelpTest, AFailedReaderIsAskedAgain) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString reader = folder.path() + "/reader";
+    CompiledHelp help({{}, QStringLiteral("/proc"), reader});
+    EXPECT_EQ(help.readFiles(HELP_FIXTURE, {}, {"en"}).outcome, ShortcutsHelp::Outcome::noHelp);
+    ASSERT_TRUE(QFile::link(BUNDLE_READER, reader));
+    EXPECT_EQ(help.readFiles(HELP_FIXTURE, {}, {"en"}).outcome, ShortcutsHelp::Outcome::read);
+}
+
 TEST(ElfResources, DamagedProgramsLoseTheirHelpWithoutHarm) {
     QFile program(QStringLiteral(HELP_FIXTURE));
     ASSERT_TRUE(program.open(QIODevice::ReadOnly));
