@@ -6,7 +6,8 @@ JOBS     ?= 2
 RUNS     ?= 30
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 30
-FUZZERS      := key_binding accelerator ini_store dump_format desktop_files atspi_walk
+FUZZERS      := key_binding accelerator ini_store dump_format desktop_files atspi_walk \
+                shortcuts_help compiled_help
 PREFIX       ?= /usr/local
 DESTDIR      ?=
 

@@ -13,8 +13,9 @@ endif()
 
 # Every library comes from the system: no search path of the program's own (Qt's project
 # setup would ask for $ORIGIN/../lib).
-set_target_properties(holdsheet PROPERTIES INSTALL_RPATH "")
+set_target_properties(holdsheet holdsheet-bundle-reader PROPERTIES INSTALL_RPATH "")
 install(TARGETS holdsheet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS holdsheet-bundle-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/holdsheet)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/${HOLDSHEET_APP_ID}.metainfo.xml

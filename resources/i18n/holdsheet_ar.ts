@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>أكثر</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>من دليل اختصارات التطبيق</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>الاختصارات</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>اختصارات سطح المكتب</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 يُبقي الإتاحة معطّلة، لذا لا يمكن قراءة قوائمه. شغّله باستخدام --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -70,9 +82,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>لم يُقرأ سوى جزء من قوائم %1؛ ورقة الاختصارات غير مكتملة.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 ليس على ناقل الإتاحة، لذا لا يمكن قراءة قوائمه. أعد تشغيله مع تفعيل الإتاحة.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 لا يستجيب؛ قد تكون ورقة الاختصارات غير مكتملة.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>ليس لدى %1 شريط قوائم ولا دليل اختصارات لقراءته.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Més</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>de l'ajuda de dreceres de l'aplicació</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Dreceres</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Dreceres de l'escriptori</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 té l'accessibilitat desactivada i no se'n poden llegir els menús. Inicieu-lo amb --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Només s’ha pogut llegir una part dels menús de %1; el full és incomplet.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 no és al bus d'accessibilitat i no se'n poden llegir els menús. Reinicieu-lo amb l'accessibilitat activada.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 no respon; pot ser que el full estigui incomplet.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 no té barra de menús ni ajuda de dreceres per llegir.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

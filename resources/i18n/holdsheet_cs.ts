@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Více</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>z nápovědy klávesových zkratek aplikace</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Klávesové zkratky</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Systémové klávesové zkratky</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 má vypnuté zpřístupnění, proto nelze přečíst jeho nabídky. Spusťte jej s přepínačem --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Nabídky aplikace %1 se podařilo přečíst jen zčásti; tahák není úplný.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 není na sběrnici zpřístupnění, proto nelze přečíst jeho nabídky. Spusťte jej znovu se zapnutým zpřístupněním.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 neodpovídá; tahák nemusí být úplný.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nemá lištu nabídek ani nápovědu klávesových zkratek ke čtení.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mere</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>fra appens genvejshjælp</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Genveje</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Skrivebordsgenveje</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 har tilgængelighed slået fra, så dens menuer kan ikke læses. Start den med --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Kun en del af menuerne i %1 kunne læses; oversigten er ufuldstændig.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 er ikke på tilgængelighedsbussen, så dens menuer kan ikke læses. Genstart den med tilgængelighed slået til.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarer ikke; oversigten er måske ufuldstændig.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 har hverken en menulinje eller en genvejshjælp, der kan læses.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

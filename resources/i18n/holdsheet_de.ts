@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mehr</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>aus der Tastenkürzel-Hilfe der Anwendung</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Tastenkürzel der Arbeitsumgebung</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 hat die Barrierefreiheit ausgeschaltet, daher können die Menüs nicht gelesen werden. Starten Sie die Anwendung mit --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Die Menüs von %1 konnten nur teilweise gelesen werden; der Spickzettel ist unvollständig.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 ist nicht am Barrierefreiheits-Bus angemeldet, daher können die Menüs nicht gelesen werden. Starten Sie die Anwendung mit eingeschalteter Barrierefreiheit neu.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 reagiert nicht; der Spickzettel ist möglicherweise unvollständig.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 hat weder eine Menüleiste noch eine Tastenkürzel-Hilfe, die gelesen werden kann.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Περισσότερο</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>από τη βοήθεια συντομεύσεων της εφαρμογής</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Συντομεύσεις</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Συντομεύσεις επιφάνειας εργασίας</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>Η εφαρμογή %1 έχει απενεργοποιημένη την προσβασιμότητα, οπότε τα μενού της δεν μπορούν να διαβαστούν. Ξεκινήστε την με --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Μόνο μέρος των μενού της εφαρμογής %1 ήταν δυνατό να διαβαστεί· το φύλλο είναι ελλιπές.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>Η εφαρμογή %1 δεν βρίσκεται στον δίαυλο προσβασιμότητας, οπότε τα μενού της δεν μπορούν να διαβαστούν. Επανεκκινήστε την με ενεργοποιημένη την προσβασιμότητα.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>Η εφαρμογή %1 δεν αποκρίνεται· το φύλλο ενδέχεται να είναι ελλιπές.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>Η εφαρμογή %1 δεν έχει ούτε γραμμή μενού ούτε βοήθεια συντομεύσεων για ανάγνωση.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Más</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>de la ayuda de atajos de la aplicación</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Atajos del escritorio</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 tiene la accesibilidad desactivada, por lo que no se pueden leer sus menús. Ábralo con --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Solo se ha podido leer una parte de los menús de %1; la hoja está incompleta.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 no está en el bus de accesibilidad, por lo que no se pueden leer sus menús. Reinícielo con la accesibilidad activada.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 no responde; es posible que la hoja esté incompleta.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 no tiene barra de menús ni ayuda de atajos que leer.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

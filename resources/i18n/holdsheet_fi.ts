@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Enemmän</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>sovelluksen pikanäppäinohjeesta</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Pikanäppäimet</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Työpöydän pikanäppäimet</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>Sovelluksen %1 esteettömyys on pois päältä, joten sen valikoita ei voi lukea. Käynnistä se valitsimella --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Sovelluksen %1 valikoista voitiin lukea vain osa; lunttilappu on puutteellinen.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 ei ole esteettömyysväylällä, joten sen valikoita ei voi lukea. Käynnistä se uudelleen esteettömyys päällä.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ei vastaa; lunttilappu voi olla puutteellinen.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>Sovelluksella %1 ei ole valikkoriviä eikä pikanäppäinohjetta luettavaksi.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Plus</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>de l’aide des raccourcis de l’application</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Raccourcis du bureau</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 garde son accessibilité désactivée : ses menus ne peuvent pas être lus. Lancez-le avec --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Seule une partie des menus de %1 a pu être lue ; l’aide-mémoire est incomplet.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 n’est pas sur le bus d’accessibilité : ses menus ne peuvent pas être lus. Relancez-le avec l’accessibilité activée.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ne répond pas ; l’aide-mémoire est peut-être incomplet.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 n’a ni barre de menus ni aide des raccourcis à lire.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

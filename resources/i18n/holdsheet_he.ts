@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>יותר</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>מתוך עזרת צירופי המקשים של היישום</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>צירופי מקשים</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>צירופי מקשים של שולחן העבודה</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>הנגישות של %1 כבויה, ולכן אי אפשר לקרוא את התפריטים שלו. יש להפעיל אותו עם --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>ניתן היה לקרוא רק חלק מהתפריטים של %1; הדף אינו שלם.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 אינו מחובר לאפיק הנגישות, ולכן אי אפשר לקרוא את התפריטים שלו. יש להפעיל אותו מחדש כשהנגישות מופעלת.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 אינו מגיב; ייתכן שהדף אינו שלם.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>ל־%1 אין שורת תפריטים ואין עזרת צירופי מקשים לקריאה.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>ज़्यादा</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>ऐप की शॉर्टकट सहायता से</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>शॉर्टकट</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>डेस्कटॉप शॉर्टकट</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 ने अपनी सुलभता बंद रखी है, इसलिए इसके मेनू नहीं पढ़े जा सकते। इसे --force-renderer-accessibility के साथ शुरू करें।</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>%1 के मेनू का केवल एक भाग पढ़ा जा सका; शीट अधूरी है।</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 सुलभता बस पर नहीं है, इसलिए इसके मेनू नहीं पढ़े जा सकते। सुलभता चालू करके इसे फिर से शुरू करें।</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 प्रतिक्रिया नहीं दे रहा है; शीट अधूरी हो सकती है।</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 में पढ़ने के लिए न तो मेनू बार है और न ही शॉर्टकट सहायता।</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Više</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>iz pomoći za prečace aplikacije</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Prečaci</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Prečaci sustava</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 ima isključenu pristupačnost pa se njezini izbornici ne mogu pročitati. Pokreni je s --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Izbornici aplikacije %1 mogli su se pročitati samo djelomično; popis nije potpun.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 nije na sabirnici pristupačnosti pa se njezini izbornici ne mogu pročitati. Ponovno je pokreni s uključenom pristupačnošću.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ne odgovara; popis možda nije potpun.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nema ni traku izbornika ni pomoć za prečace koja bi se mogla pročitati.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

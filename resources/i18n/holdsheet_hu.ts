@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Több</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>az alkalmazás gyorsbillentyű-súgójából</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Gyorsbillentyűk</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Rendszerszintű gyorsbillentyűk</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 akadálymentesítése ki van kapcsolva, ezért a menüi nem olvashatók be. Indítsa el a --force-renderer-accessibility kapcsolóval.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>%1 menüiből csak egy részt sikerült beolvasni; a puska hiányos.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 nincs az akadálymentesítési buszon, ezért a menüi nem olvashatók be. Indítsa újra bekapcsolt akadálymentesítéssel.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nem válaszol; a puska hiányos lehet.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nem rendelkezik sem menüsorral, sem beolvasható gyorsbillentyű-súgóval.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

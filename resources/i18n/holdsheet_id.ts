@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Lebih</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>dari bantuan pintasan aplikasi</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Pintasan</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Pintasan desktop</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 menonaktifkan aksesibilitasnya, sehingga menunya tidak dapat dibaca. Jalankan dengan --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Hanya sebagian menu %1 yang dapat dibaca; lembar ini tidak lengkap.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 tidak ada di bus aksesibilitas, sehingga menunya tidak dapat dibaca. Mulai ulang dengan aksesibilitas diaktifkan.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 tidak merespons; lembar ini mungkin tidak lengkap.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 tidak memiliki bilah menu maupun bantuan pintasan untuk dibaca.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

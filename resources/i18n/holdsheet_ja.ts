@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>強</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>アプリのショートカットヘルプより</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>デスクトップのショートカット</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 はアクセシビリティがオフになっているため、メニューを読み取れません。--force-renderer-accessibility を付けて起動してください。</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>%1 のメニューは一部しか読み取れませんでした。チートシートは不完全です。</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 はアクセシビリティバスに接続されていないため、メニューを読み取れません。アクセシビリティをオンにして再起動してください。</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 が応答していません。チートシートが不完全な可能性があります。</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 には読み取れるメニューバーもショートカットヘルプもありません。</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

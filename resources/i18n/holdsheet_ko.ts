@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>강하게</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>앱의 단축키 도움말에서</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>단축키</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>데스크톱 단축키</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1의 접근성이 꺼져 있어 메뉴를 읽을 수 없습니다. --force-renderer-accessibility 옵션으로 실행하세요.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>%1의 메뉴를 일부만 읽을 수 있었습니다. 시트가 불완전합니다.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1이(가) 접근성 버스에 없어 메뉴를 읽을 수 없습니다. 접근성을 켠 상태로 다시 실행하세요.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1이(가) 응답하지 않습니다. 시트가 불완전할 수 있습니다.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1에는 읽을 수 있는 메뉴 막대도 단축키 도움말도 없습니다.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mer</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>fra appens snarveishjelp</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Snarveier</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Skrivebordssnarveier</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 har tilgjengelighet slått av, så menyene kan ikke leses. Start den med --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Bare en del av menyene i %1 kunne leses; oversikten er ufullstendig.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 er ikke på tilgjengelighetsbussen, så menyene kan ikke leses. Start den på nytt med tilgjengelighet slått på.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarer ikke; oversikten kan være ufullstendig.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 har verken menylinje eller snarveishjelp som kan leses.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

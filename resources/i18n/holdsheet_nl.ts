@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Meer</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>uit de sneltoetsenhulp van de app</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Sneltoetsen</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Bureaubladsneltoetsen</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 houdt de toegankelijkheid uitgeschakeld, dus de menu's kunnen niet worden gelezen. Start de app met --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Slechts een deel van de menu’s van %1 kon worden gelezen; het spiekbriefje is onvolledig.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 staat niet op de toegankelijkheidsbus, dus de menu's kunnen niet worden gelezen. Start de app opnieuw met toegankelijkheid ingeschakeld.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 reageert niet; het spiekbriefje is mogelijk onvolledig.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 heeft geen menubalk en geen sneltoetsenhulp om te lezen.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

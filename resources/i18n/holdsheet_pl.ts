@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Więcej</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>z pomocy skrótów klawiszowych programu</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Skróty klawiszowe</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Skróty systemowe</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 ma wyłączone ułatwienia dostępu, więc nie można odczytać jego menu. Należy uruchomić go z opcją --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Udało się odczytać tylko część menu aplikacji %1; ściągawka jest niekompletna.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 nie jest podłączony do magistrali ułatwień dostępu, więc nie można odczytać jego menu. Należy uruchomić go ponownie z włączonymi ułatwieniami dostępu.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nie odpowiada; ściągawka może być niekompletna.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nie ma ani paska menu, ani pomocy skrótów klawiszowych do odczytania.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mais</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>da ajuda de atalhos do aplicativo</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Atalhos do sistema</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 mantém a acessibilidade desativada, então seus menus não podem ser lidos. Abra-o com --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Só foi possível ler parte dos menus de %1; a folha está incompleta.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 não está no barramento de acessibilidade, então seus menus não podem ser lidos. Reinicie-o com a acessibilidade ativada.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 não está respondendo; a folha pode estar incompleta.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 não tem barra de menus nem ajuda de atalhos para ler.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mult</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>din ajutorul pentru scurtături al aplicației</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Scurtături</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Scurtături de sistem</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 își ține accesibilitatea dezactivată, deci meniurile sale nu pot fi citite. Porniți aplicația cu --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Doar o parte din meniurile aplicației %1 a putut fi citită; foaia este incompletă.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 nu este pe magistrala de accesibilitate, deci meniurile sale nu pot fi citite. Reporniți aplicația cu accesibilitatea activată.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 nu răspunde; foaia poate fi incompletă.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nu are nici bară de meniuri, nici ajutor pentru scurtături de citit.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Больше</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>из справки по комбинациям клавиш приложения</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Комбинации клавиш</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Системные комбинации клавиш</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>В приложении %1 специальные возможности отключены, поэтому его меню нельзя прочитать. Запустите его с ключом --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Удалось прочитать лишь часть меню %1; шпаргалка неполная.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>Приложение %1 не подключено к шине специальных возможностей, поэтому его меню нельзя прочитать. Перезапустите его с включёнными специальными возможностями.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 не отвечает; шпаргалка может быть неполной.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>У приложения %1 нет ни строки меню, ни справки по комбинациям клавиш, которую можно прочитать.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

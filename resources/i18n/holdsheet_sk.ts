@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Viac</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>z pomocníka klávesových skratiek aplikácie</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Klávesové skratky</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Systémové klávesové skratky</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 má vypnuté zjednodušenie ovládania, preto nemožno prečítať jeho ponuky. Spustite ho s prepínačom --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Ponuky aplikácie %1 sa podarilo prečítať len čiastočne; ťahák nie je úplný.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 nie je na zbernici zjednodušenia ovládania, preto nemožno prečítať jeho ponuky. Spustite ho znova so zapnutým zjednodušením ovládania.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 neodpovedá; ťahák nemusí byť úplný.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 nemá panel ponúk ani pomocníka klávesových skratiek na čítanie.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

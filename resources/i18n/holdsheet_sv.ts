@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Mer</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>från appens genvägshjälp</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Genvägar</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Skrivbordsgenvägar</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 har hjälpmedelsstödet avstängt, så dess menyer kan inte läsas. Starta den med --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -66,9 +78,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Bara en del av menyerna i %1 kunde läsas; fusklappen är ofullständig.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 finns inte på hjälpmedelsbussen, så dess menyer kan inte läsas. Starta om den med hjälpmedelsstödet påslaget.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 svarar inte; fusklappen kan vara ofullständig.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 har varken menyrad eller genvägshjälp att läsa.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

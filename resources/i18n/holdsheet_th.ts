@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>มาก</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>จากวิธีใช้ปุ่มลัดของแอป</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>ปุ่มลัด</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>ปุ่มลัดของระบบ</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 ปิดสิ่งอำนวยความสะดวกไว้ จึงอ่านเมนูไม่ได้ ให้เปิดแอปด้วย --force-renderer-accessibility</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>อ่านเมนูของ %1 ได้เพียงบางส่วน ชีตไม่สมบูรณ์</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 ไม่ได้อยู่บนบัสสิ่งอำนวยความสะดวก จึงอ่านเมนูไม่ได้ ให้เริ่มแอปใหม่โดยเปิดสิ่งอำนวยความสะดวกไว้</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 ไม่ตอบสนอง ชีตอาจไม่สมบูรณ์</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 ไม่มีแถบเมนูและไม่มีวิธีใช้ปุ่มลัดให้อ่าน</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Çok</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>uygulamanın kısayol yardımından</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Kısayollar</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Masaüstü Kısayolları</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 erişilebilirliğini kapalı tutuyor, bu yüzden menüleri okunamıyor. Uygulamayı --force-renderer-accessibility ile başlatın.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>%1 menülerinin yalnızca bir kısmı okunabildi; kopya kâğıdı eksik.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 erişilebilirlik veri yolunda değil, bu yüzden menüleri okunamıyor. Uygulamayı erişilebilirlik açıkken yeniden başlatın.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 yanıt vermiyor; kopya kâğıdı eksik olabilir.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 uygulamasında okunacak bir menü çubuğu ya da kısayol yardımı yok.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Більше</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>з довідки клавіатурних скорочень програми</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Клавіатурні скорочення</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Системні клавіатурні скорочення</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>У програмі %1 вимкнено доступність, тому її меню не можна прочитати. Запустіть її з ключем --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -67,9 +79,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Вдалося прочитати лише частину меню %1; шпаргалка неповна.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>Програма %1 не підключена до шини доступності, тому її меню не можна прочитати. Перезапустіть її з увімкненою доступністю.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 не відповідає; шпаргалка може бути неповною.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>У програми %1 немає ні рядка меню, ні довідки клавіатурних скорочень, яку можна прочитати.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>Nhiều</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>từ trợ giúp phím tắt của ứng dụng</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>Phím tắt</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>Phím tắt hệ thống</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 đang tắt khả năng truy cập nên không thể đọc menu của ứng dụng. Hãy khởi động ứng dụng với --force-renderer-accessibility.</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>Chỉ đọc được một phần menu của %1; bảng chưa đầy đủ.</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 không có trên bus khả năng truy cập nên không thể đọc menu của ứng dụng. Hãy khởi động lại ứng dụng khi đã bật khả năng truy cập.</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 không phản hồi; bảng có thể chưa đầy đủ.</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 không có thanh menu cũng không có trợ giúp phím tắt để đọc.</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

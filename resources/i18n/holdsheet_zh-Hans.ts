@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>强</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>来自应用的快捷键帮助</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>桌面快捷键</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 关闭了无障碍功能，因此无法读取其菜单。请使用 --force-renderer-accessibility 启动它。</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>只能读取 %1 的部分菜单，速查表不完整。</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 不在无障碍总线上，因此无法读取其菜单。请在开启无障碍功能后重新启动它。</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 未响应，速查表可能不完整。</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 既没有菜单栏，也没有可读取的快捷键帮助。</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -51,9 +51,21 @@
         <source>More</source>
         <translation>強</translation>
     </message>
+    <message id="group.fromHelp">
+        <source>from the app's shortcuts help</source>
+        <translation>來自應用程式的快捷鍵說明</translation>
+    </message>
+    <message id="group.help">
+        <source>Shortcuts</source>
+        <translation>快捷鍵</translation>
+    </message>
     <message id="group.system">
         <source>Desktop Shortcuts</source>
         <translation>桌面快捷鍵</translation>
+    </message>
+    <message id="header.browserAccessibilityOff">
+        <source>%1 keeps its accessibility off, so its menus cannot be read. Start it with --force-renderer-accessibility.</source>
+        <translation>%1 關閉了無障礙功能，因此無法讀取其選單。請使用 --force-renderer-accessibility 啟動它。</translation>
     </message>
     <message id="header.count" numerus="yes">
         <source>%n commands</source>
@@ -65,9 +77,17 @@
         <source>Only part of the menus of %1 could be read; the sheet is incomplete.</source>
         <translation>只能讀取 %1 的部分選單，速查表不完整。</translation>
     </message>
+    <message id="header.notOnAccessibilityBus">
+        <source>%1 is not on the accessibility bus, so its menus cannot be read. Restart it with accessibility turned on.</source>
+        <translation>%1 不在無障礙匯流排上，因此無法讀取其選單。請在開啟無障礙功能後重新啟動它。</translation>
+    </message>
     <message id="header.notResponding">
         <source>%1 is not responding; the sheet may be incomplete.</source>
         <translation>%1 沒有回應，速查表可能不完整。</translation>
+    </message>
+    <message id="header.nothingToRead">
+        <source>%1 has no menu bar and no shortcuts help to read.</source>
+        <translation>%1 既沒有選單列，也沒有可讀取的快捷鍵說明。</translation>
     </message>
     <message id="lang.system">
         <source>System Language</source>

@@ -8,8 +8,10 @@
 #include "app/SessionKind.h"
 #include "app/WholeWrite.h"
 #include "export/PdfWriter.h"
+#include "harvest/HelpSource.h"
 #include "harvest/SheetFilter.h"
 #include "harvest/SheetLoader.h"
+#include "harvest/SheetReason.h"
 #include "harvest/TitleCap.h"
 #include "platform/SessionReaders.h"
 #include "platform/freedesktop/AtspiAccessibility.h"
@@ -17,6 +19,9 @@
 #include "platform/posix/IniPreferenceStore.h"
 #include "platform/posix/ProcessName.h"
 #include "platform/posix/QtScheduler.h"
+#include "platform/freedesktop/CompiledHelp.h"
+#include "platform/freedesktop/GtkAccelerators.h"
+#include "platform/posix/ProcProcessFacts.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 
@@ -40,10 +45,11 @@ const char* const dumpUsageText =
     "                      [--timeout SECONDS]\n"
     "       holdsheet dump --format pdf --output FILE [--force] [same options]\n"
     "\n"
-    "Prints the keyboard shortcuts of an application's menus, then the desktop's own\n"
-    "shortcuts. Without --pid, the application that owns the active window. Disabled\n"
-    "menu items and the desktop's shortcuts are listed as the settings say, unless a\n"
-    "flag decides. --filter prints the sheet narrowed as the panel's search would.\n"
+    "Prints the keyboard shortcuts of an application's menus and of the shortcuts help it\n"
+    "compiles in, then the desktop's own shortcuts. Without --pid, the application that\n"
+    "owns the active window. Disabled menu items and the desktop's shortcuts are listed\n"
+    "as the settings say, unless a flag decides. --filter prints the sheet narrowed as\n"
+    "the panel's search would.\n"
     "--timeout bounds the whole run (10 seconds unless given).\n"
     "--format pdf writes the sheet as a paginated landscape-A4 PDF to the --output\n"
     "file, which must not exist unless --force is given.\n"
@@ -164,7 +170,9 @@ int runDump(int argc, char* argv[]) {
             return fail(exitNoApplication, QStringLiteral("no active window; name one with --pid"));
         }
     }
-    if (!ax.hasApplication(*pid)) {
+    // One that is running but not on the bus may still have a shortcuts help to read.
+    const ProcProcessFacts facts;
+    if (!facts.of(*pid).running) {
         return fail(
             exitNoApplication,
             QStringLiteral("no application with pid %1 on the accessibility bus").arg(*pid));
@@ -184,7 +192,10 @@ int runDump(int argc, char* argv[]) {
     QtScheduler scheduler;
     const auto hotKeys = session->desktopHotKeys();
     const Localization localization(prefs);
-    SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization);
+    CompiledHelp help;
+    const GtkAccelerators accelerators;
+    SheetLoader loader(scheduler, ax, prefs, *hotKeys, localization,
+                       {{std::make_shared<HelpSource>(help, accelerators, localization)}, &facts});
     ShortcutSheet sheet;
     QEventLoop loop;
     loader.loadGroups(*pid, [&](ShortcutSheet loaded) {
@@ -231,12 +242,26 @@ int runDump(int argc, char* argv[]) {
     if (written != exitOk) {
         return written;
     }
-    if (sheet.notResponding || sheet.cutShort) {
-        return fail(exitPartialSheet,
-                    localization
-                        .localized(sheet.notResponding ? QStringLiteral("header.notResponding")
-                                                       : QStringLiteral("header.cutShort"))
-                        .arg(name()));
+    if (const auto reason = sheetReasonKey(sheet)) {
+        const QString line = localization.localized(*reason).arg(name());
+        switch (sheet.gap) {
+            case SheetGap::notOnAccessibilityBus:
+                return fail(
+                    exitNoApplication,
+                    QStringLiteral("no application with pid %1 on the accessibility bus: %2")
+                        .arg(*pid)
+                        .arg(line));
+            case SheetGap::browserAccessibilityOff:
+                return fail(exitBrowserAccessibilityOff, line);
+            case SheetGap::nothingToRead:
+                if (!sheet.notResponding && !sheet.cutShort) {
+                    return fail(exitNothingToRead, line);
+                }
+                break;
+            case SheetGap::none:
+                break;
+        }
+        return fail(exitPartialSheet, line);
     }
     return exitOk;
 }

@@ -95,7 +95,11 @@ QString sheetAsText(const ShortcutSheet& sheet) {
         if (!out.isEmpty()) {
             out += QLatin1Char('\n');
         }
-        out += printable(group.title) + QLatin1Char('\n');
+        out += printable(group.title);
+        if (!group.subtitle.isEmpty()) {
+            out += QStringLiteral(" (%1)").arg(printable(group.subtitle));
+        }
+        out += QLatin1Char('\n');
         for (const auto& item : group.items) {
             const QString caps = printable(item.modifiers + item.key);
             out += QString(width - visibleLength(caps) + 2, QLatin1Char(' ')) + caps + "  " +
@@ -121,7 +125,11 @@ QByteArray sheetAsJson(const DumpedApplication& application, const ShortcutSheet
     for (const auto& group : sheet.groups) {
         out += firstGroup ? "" : ", ";
         firstGroup = false;
-        out += QStringLiteral("{\"title\": %1, \"items\": [").arg(jsonString(group.title));
+        out += QStringLiteral("{\"title\": %1, ").arg(jsonString(group.title));
+        if (!group.subtitle.isEmpty()) {
+            out += QStringLiteral("\"subtitle\": %1, ").arg(jsonString(group.subtitle));
+        }
+        out += QLatin1String("\"items\": [");
         bool firstItem = true;
         for (const auto& item : group.items) {
             out += firstItem ? "" : ", ";

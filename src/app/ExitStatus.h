@@ -25,6 +25,8 @@ constexpr int exitNoSessionBus = 13;
 constexpr int exitNotRunning = 14;
 constexpr int exitNotResponding = 15;
 constexpr int exitSessionUnserved = 16;
+constexpr int exitNothingToRead = 17;
+constexpr int exitBrowserAccessibilityOff = 18;
 
 struct ExitStatusRow {
     int status;
@@ -39,7 +41,9 @@ constexpr std::array exitStatuses{
     ExitStatusRow{exitUsage, "all", "an unknown command or wrong options"},
     ExitStatusRow{exitNoAccessibilityBus, "dump", "no accessibility bus that answers"},
     ExitStatusRow{exitAccessibilityOff, "dump", "accessibility is off on this desktop"},
-    ExitStatusRow{exitNoApplication, "dump", "no such application on the accessibility bus"},
+    ExitStatusRow{exitNoApplication, "dump",
+                  "no such application on the accessibility bus (the sheet holds what its "
+                  "shortcuts help gives)"},
     ExitStatusRow{exitPartialSheet, "dump", "a partial sheet, printed or written all the same"},
     ExitStatusRow{exitPastTimeout, "dump", "no sheet within --timeout"},
     ExitStatusRow{exitOutputUnwritable, "dump", "the --output file cannot be written"},
@@ -53,6 +57,10 @@ constexpr std::array exitStatuses{
     ExitStatusRow{exitNotResponding, "holdsheet, show, hide",
                   "the running Holdsheet does not answer"},
     ExitStatusRow{exitSessionUnserved, "holdsheet", "a Wayland desktop other than sway"},
+    ExitStatusRow{exitNothingToRead, "dump",
+                  "the application has neither a menu bar nor a shortcuts help"},
+    ExitStatusRow{exitBrowserAccessibilityOff, "dump",
+                  "a browser-engine application started without --force-renderer-accessibility"},
 };
 
 constexpr bool eachStatusOnce() {

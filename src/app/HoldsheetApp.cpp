@@ -4,6 +4,8 @@
 #include "app/BuildVersion.h"
 #include "app/HoldKeyConflict.h"
 #include "app/SheetActions.h"
+#include "harvest/HelpSource.h"
+#include "harvest/SheetReason.h"
 #include "prefs/Preferences.h"
 #include "settings/SettingsView.h"
 #include "sheetview/CheatSheetRoot.h"
@@ -64,7 +66,9 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
            isOwnWindow})),
       workspace_(session_->workspace()),
       hotKeys_(session_->desktopHotKeys()),
-      loader_(scheduler_, ax_, store_, *hotKeys_, localization_),
+      loader_(
+          scheduler_, ax_, store_, *hotKeys_, localization_,
+          {{std::make_shared<HelpSource>(help_, accelerators_, localization_)}, &processFacts_}),
       permission_({ax_, store_, scheduler_, runner_}),
       performer_({scheduler_, workspace_, ax_, session_->keyPoster()}),
       controller_(
@@ -187,6 +191,8 @@ QStringList HoldsheetApp::openWindows() const {
 QVariantMap HoldsheetApp::status() {
     const auto& model = controller_.model();
     const auto* panel = controller_.panel();
+    // The text of the line under the header, empty when there is none.
+    const auto reason = model.sheet() ? sheetReasonKey(*model.sheet()) : std::nullopt;
     return QVariantMap{
         {"visible", panel && panel->isVisible()},
         {"targetPid", static_cast<int>(model.targetPID)},
@@ -195,6 +201,7 @@ QVariantMap HoldsheetApp::status() {
         {"itemCount", model.sheet() ? model.sheet()->itemCount() : -1},
         {"notResponding", model.sheet() && model.sheet()->notResponding},
         {"cutShort", model.sheet() && model.sheet()->cutShort},
+        {"reason", reason ? localization_.localized(*reason).arg(model.displayName()) : QString()},
         {"query", model.query()},
         {"contentHeight", model.contentHeight()},
         {"dark", isDarkPalette(QApplication::palette())},

@@ -26,6 +26,9 @@
 #include "platform/posix/QtScreens.h"
 #include "platform/posix/SyslogLog.h"
 #include "platform/freedesktop/XdgAutostart.h"
+#include "platform/freedesktop/CompiledHelp.h"
+#include "platform/freedesktop/GtkAccelerators.h"
+#include "platform/posix/ProcProcessFacts.h"
 #include "prefs/Localization.h"
 #include "sheetview/MenuBuilder.h"
 #include "trigger/HoldMonitor.h"
@@ -84,6 +87,9 @@ class HoldsheetApp {
     Workspace& workspace_;
     std::unique_ptr<SystemHotKeys> hotKeys_;
     QtProcessRunner runner_;
+    ProcProcessFacts processFacts_;
+    CompiledHelp help_;
+    GtkAccelerators accelerators_;
     QtScheduler scheduler_;
 
     SheetLoader loader_;

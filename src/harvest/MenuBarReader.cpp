@@ -14,17 +14,34 @@ std::vector<ShortcutGroup> MenuBarReader::readMenus(pid_t pid, bool includeDisab
     return groups;
 }
 
+SourceReading MenuBarSource::read(pid_t pid, const ReadSettings& settings) const {
+    MenuBarReader reader(ax_);
+    SourceReading reading;
+    reading.groups = reader.readMenus(pid, settings.showDisabled);
+    reading.found = reader.found();
+    reading.notResponding = reader.timedOut();
+    reading.cutShort = reader.cutShort();
+    return reading;
+}
+
 std::vector<ShortcutGroup> MenuBarReader::readMenuBar(const AXElementRef& application,
                                                       bool includeDisabled) {
     AXValue menuBarValue;
-    if (ax_.copyAttributeValue(application, QStringLiteral("AXMenuBar"), menuBarValue) !=
-        AXError::success) {
+    const AXError error =
+        ax_.copyAttributeValue(application, QStringLiteral("AXMenuBar"), menuBarValue);
+    // A call that ran out of time is an application that did not answer, not one without
+    // a menu bar: that is what the timeout flag tells.
+    found_ = error == AXError::invalidElement   ? SourceReading::Found::unreachable
+             : error == AXError::cannotComplete ? SourceReading::Found::read
+                                                : SourceReading::Found::absent;
+    if (error != AXError::success) {
         return {};
     }
     const auto* menuBar = std::get_if<AXElementRef>(&menuBarValue.data);
     if (!menuBar || !*menuBar) {
         return {};
     }
+    found_ = SourceReading::Found::read;
 
     const std::vector<AXElementRef> menus = childElements(ax_, *menuBar);
     std::vector<ShortcutGroup> groups;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "harvest/ShortcutModel.h"
+#include "harvest/ShortcutSource.h"
 #include "platform/Accessibility.h"
 
 #include <QSet>
@@ -32,6 +33,8 @@ class MenuBarReader {
     bool timedOut() const { return timedOut_; }
     // Whether part of its menus was left out, to keep the read within its bounds.
     bool cutShort() const { return cutShort_; }
+    // Whether the last read found a menu bar, found none, or could not reach the application.
+    SourceReading::Found found() const { return found_; }
 
   private:
     std::vector<ShortcutGroup> readMenuBar(const AXElementRef& application, bool includeDisabled);
@@ -39,6 +42,19 @@ class MenuBarReader {
     Accessibility& ax_;
     bool timedOut_ = false;
     bool cutShort_ = false;
+    SourceReading::Found found_ = SourceReading::Found::read;
+};
+
+// The menu bar as a source of a sheet: read through accessibility, so only with the
+// permission.
+class MenuBarSource : public ShortcutSource {
+  public:
+    explicit MenuBarSource(Accessibility& ax) : ax_(ax) {}
+    bool canRead(const ReadSettings& settings) const override { return settings.trusted; }
+    SourceReading read(pid_t pid, const ReadSettings& settings) const override;
+
+  private:
+    Accessibility& ax_;
 };
 
 }  // namespace holdsheet

@@ -36,6 +36,7 @@ std::vector<ShortcutGroup> filterGroups(const QString& query,
         }
         ShortcutGroup narrowed;
         narrowed.title = group.title;
+        narrowed.subtitle = group.subtitle;
         for (const auto& item : group.items) {
             if (contains(item.title) || contains(item.modifiers + item.key)) {
                 narrowed.items.push_back(item);

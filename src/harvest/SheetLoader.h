@@ -1,8 +1,10 @@
 #pragma once
 
 #include "harvest/ShortcutModel.h"
+#include "harvest/ShortcutSource.h"
 #include "platform/Accessibility.h"
 #include "platform/PreferenceStore.h"
+#include "platform/ProcessFacts.h"
 #include "platform/Scheduler.h"
 #include "platform/SystemHotKeys.h"
 
@@ -14,18 +16,21 @@ namespace holdsheet {
 
 class Localization;
 
-// Builds the whole sheet of one application off the main thread: its menus, then the
-// desktop's own shortcuts, as the preferences say.
+// Sources read after the menu bar, in this order, and what tells why an application's own
+// shortcuts are missing; without facts, a browser engine is never named as the cause.
+struct MoreSources {
+    std::vector<std::shared_ptr<const ShortcutSource>> sources;
+    const ProcessFacts* facts = nullptr;
+};
+
+// Builds the whole sheet of one application off the main thread: its menus, then what other
+// sources add to them, then the desktop's own shortcuts, as the preferences say.
 class SheetLoader {
   public:
-    struct Settings {
-        bool trusted = false;
-        bool showDisabled = true;
-        bool showSystemShortcuts = true;
-    };
+    using Settings = ReadSettings;
 
     SheetLoader(Scheduler& scheduler, Accessibility& ax, PreferenceStore& store,
-                SystemHotKeys& hotKeys, const Localization& localization);
+                SystemHotKeys& hotKeys, const Localization& localization, MoreSources more = {});
 
     // Reads the two preferences and the trust state in the background, reads the sheet on
     // a detached task, and hands it to `done` on the main thread. Never fails: an
@@ -44,6 +49,9 @@ class SheetLoader {
         PreferenceStore& store;
         SystemHotKeys& hotKeys;
         const Localization& localization;
+        // The menu bar first.
+        std::shared_ptr<const std::vector<std::shared_ptr<const ShortcutSource>>> sources;
+        const ProcessFacts* facts;
     };
     static ShortcutSheet read(const Parts& parts, pid_t pid, const Settings& settings);
 

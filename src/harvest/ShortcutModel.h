@@ -51,11 +51,26 @@ struct ShortcutItem {
     ShortcutAction action = ShortcutAction::keys(0, 0);
 };
 
-// One top-level menu, or the system group. Never empty when a reader or the filter made it.
+// One top-level menu, a group of the application's shortcuts help, or the system group.
+// Never empty when a reader or the filter made it.
 struct ShortcutGroup {
     QUuid id = QUuid::createUuid();
     QString title;  // as read, not trimmed
     std::vector<ShortcutItem> items;
+    // Where the group comes from, in the user's language, for groups that are not the
+    // application's menus or the desktop's; empty otherwise.
+    QString subtitle = {};
+};
+
+// Why the application's own shortcuts are missing from a sheet, or only partly there.
+enum class SheetGap {
+    none,
+    // Neither a menu bar nor a shortcuts help to read.
+    nothingToRead,
+    // Not on the accessibility bus: started with accessibility off, or with it disabled.
+    notOnAccessibilityBus,
+    // A browser engine application that keeps its accessibility tree off.
+    browserAccessibilityOff,
 };
 
 // The whole sheet of one application: menus in menu-bar order, then the system group.
@@ -66,6 +81,7 @@ struct ShortcutSheet {
     // Its menus were larger or deeper than a read takes, or looped back on themselves: the
     // groups are what fitted.
     bool cutShort = false;
+    SheetGap gap = SheetGap::none;
 
     int itemCount() const;
 };

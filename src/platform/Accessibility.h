@@ -59,7 +59,8 @@ class Accessibility {
     virtual ~Accessibility() = default;
 
     // The element of the application with this process id. Never null; reads on an
-    // element of an application that does not exist simply fail.
+    // element of an application that does not exist simply fail, with `invalidElement`
+    // when no application of that process is reachable through accessibility at all.
     virtual AXElementRef createApplication(pid_t pid) = 0;
 
     // Bounds every later call on this application's elements. Called once, before the

@@ -5,7 +5,7 @@
 #include "prefs/Preferences.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
-#include "sheetview/NotRespondingLine.h"
+#include "sheetview/ReasonLine.h"
 #include "sheetview/SearchField.h"
 #include "sheetview/SheetContent.h"
 #include "sheetview/SheetLayout.h"
@@ -101,8 +101,8 @@ void CheatSheetRoot::build() {
     footer_ = new FooterBar(services_.localization, scale_, services_.openShareMenu,
                             services_.openProgramMenu, body_);
     stack->addWidget(header_);
-    notResponding_ = new NotRespondingLine(model_, services_.localization, scale_, body_);
-    stack->addWidget(notResponding_);
+    reasonLine_ = new ReasonLine(model_, services_.localization, scale_, body_);
+    stack->addWidget(reasonLine_);
     stack->addWidget(new Divider(body_));
     stack->addWidget(content_, 1);
     stack->addWidget(new Divider(body_));

@@ -13,7 +13,7 @@ namespace holdsheet {
 
 class FooterBar;
 class HeaderBar;
-class NotRespondingLine;
+class ReasonLine;
 class SheetContent;
 class SheetModel;
 
@@ -31,7 +31,7 @@ class CheatSheetRoot : public QWidget {
 
     double scale() const { return scale_; }
     HeaderBar* header() const { return header_; }
-    NotRespondingLine* notRespondingLine() const { return notResponding_; }
+    ReasonLine* reasonLine() const { return reasonLine_; }
     SheetContent* content() const { return content_; }
     FooterBar* footer() const { return footer_; }
     QLineEdit* searchField() const;
@@ -58,7 +58,7 @@ class CheatSheetRoot : public QWidget {
     double scale_ = 1.0;
     QWidget* body_ = nullptr;
     HeaderBar* header_ = nullptr;
-    NotRespondingLine* notResponding_ = nullptr;
+    ReasonLine* reasonLine_ = nullptr;
     SheetContent* content_ = nullptr;
     FooterBar* footer_ = nullptr;
     Outline* outline_ = nullptr;

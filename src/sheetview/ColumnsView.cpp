@@ -218,6 +218,15 @@ void ColumnsView::paintEvent(QPaintEvent* event) {
         painter.drawText(title, Qt::AlignLeading | Qt::AlignTop | Qt::TextSingleLine,
                          painter.fontMetrics().elidedText(group.title(), Qt::ElideRight,
                                                           static_cast<int>(title.width())));
+        if (!group.subtitle().isEmpty()) {
+            painter.setFont(group.subtitleFont());
+            painter.setPen(secondaryText(palette()));
+            const double titleLine = QFontMetricsF(group.titleFont()).height();
+            painter.drawText(title.adjusted(0, titleLine, 0, 0),
+                             Qt::AlignLeading | Qt::AlignTop | Qt::TextSingleLine,
+                             painter.fontMetrics().elidedText(group.subtitle(), Qt::ElideRight,
+                                                              static_cast<int>(title.width())));
+        }
     }
 }
 

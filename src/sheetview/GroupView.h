@@ -9,7 +9,8 @@
 
 namespace holdsheet {
 
-// One menu as drawn in a column: its title in the accent colour, then a row per command.
+// One menu as drawn in a column: its title in the accent colour, under it where the group
+// comes from when it is not the application's menus, then a row per command.
 class GroupView {
   public:
     static constexpr double spacing = 2;
@@ -22,7 +23,9 @@ class GroupView {
     const QUuid& id() const { return id_; }
     const QString& title() const { return title_; }
     const QFont& titleFont() const { return titleFont_; }
-    // The title's height, its bottom padding included.
+    const QString& subtitle() const { return subtitle_; }
+    const QFont& subtitleFont() const { return subtitleFont_; }
+    // The title's height, the subtitle's line and the bottom padding included.
     double titleHeight() const { return titleHeight_; }
     const std::vector<ShortcutRow>& rows() const { return rows_; }
 
@@ -30,6 +33,8 @@ class GroupView {
     QUuid id_;
     QString title_;
     QFont titleFont_;
+    QString subtitle_;
+    QFont subtitleFont_;
     double titleHeight_;
     std::vector<ShortcutRow> rows_;
 };

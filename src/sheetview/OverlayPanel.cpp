@@ -37,6 +37,12 @@ OverlayPanel::~OverlayPanel() = default;
 
 void OverlayPanel::setAlpha(double alpha, std::chrono::milliseconds fade) {
     alpha_ = alpha;
+    // On its way out the panel takes no more typing: a row's key combination is posted
+    // before the fade ends, and must reach the application, not this grab.
+    if (alpha == 0.0 && grabbed_ && windowHandle()) {
+        windowHandle()->setKeyboardGrabEnabled(false);
+        grabbed_ = false;
+    }
     // Nothing to see without a compositor, and a Wayland client has no say in its window's
     // opacity: there the panel shows and hides at once.
     if (!compositing_ || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {

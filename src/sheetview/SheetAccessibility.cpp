@@ -27,10 +27,16 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text kind) const override {
-        if (!isValid() || kind != QAccessible::Name) {
+        if (!isValid()) {
             return {};
         }
         const auto& placed = view_->placement()[index_];
+        if (kind == QAccessible::Description && !placed.isRow()) {
+            return view_->groupOf(placed).subtitle();  // where the group comes from
+        }
+        if (kind != QAccessible::Name) {
+            return {};
+        }
         return placed.isRow() ? view_->rowOf(placed).accessibleName()
                               : view_->groupOf(placed).title();
     }

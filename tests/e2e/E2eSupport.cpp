@@ -279,6 +279,12 @@ std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool e
         fields[4] == "enabled"};
 }
 
+int countAccessibles(qint64 pid, const QString& name) {
+    return runTool("/usr/bin/python3", {QStringLiteral(E2E_SOURCE_DIR) + "/find-accessible.py",
+                                        QString::number(pid), name, QStringLiteral("count")})
+        .toInt();
+}
+
 std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact,
                                             std::chrono::milliseconds limit) {
     return waitFor([&] { return findAccessible(pid, name, exact); }, limit);

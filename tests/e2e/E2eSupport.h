@@ -165,6 +165,8 @@ struct Accessible {
 std::optional<Accessible> findAccessible(qint64 pid, const QString& name, bool exact = false);
 std::optional<Accessible> waitForAccessible(qint64 pid, const QString& name, bool exact = false,
                                             std::chrono::milliseconds limit = 20s);
+// How many elements of a process are named exactly `name`, showing or not.
+int countAccessibles(qint64 pid, const QString& name);
 // Waits for it to show, then clicks its centre with the pointer; false when it never showed.
 bool clickAccessible(qint64 pid, const QString& name, bool exact = false,
                      std::chrono::milliseconds limit = 20s);

@@ -3,6 +3,7 @@
 #include "sheetview/ShortcutRow.h"
 #include "ui/SheetStyle.h"
 
+#include "Ink.h"
 #include "SheetViewHarness.h"
 
 #include <QAccessible>
@@ -243,6 +244,42 @@ TEST(GroupViewTest, ARowPerItemInOrderWithTheirIdentities) {
     EXPECT_NEAR(sheetFontSize(view.titleFont()), 13 * 1.18, 1e-9);
     ASSERT_EQ(view.rows().size(), 2u);
     EXPECT_EQ(view.rows()[1].item().id, group.items[1].id);
+}
+
+}  // namespace
+}  // namespace holdsheet
+
+namespace holdsheet {
+namespace {
+
+// A group that is not the application's menus says where it comes from, on a line of its
+// own under the title, drawn and taken into the height.
+TEST(GroupViewTest, AGroupFromElsewhereShowsWhereUnderItsTitle) {
+    ShortcutGroup menu{QUuid::createUuid(), "Edit", {makeItem("Cut", "⌃", "X")}, {}};
+    ShortcutGroup help = menu;
+    help.subtitle = "from the app's shortcuts help";
+    const GroupView plain(menu, 1.0);
+    const GroupView marked(help, 1.0);
+    EXPECT_GT(marked.titleHeight(),
+              plain.titleHeight() + 0.8 * sheetFontSize(marked.subtitleFont()));
+    EXPECT_TRUE(plain.subtitle().isEmpty());
+
+    // The subtitle's line holds ink; the plain group's same line is its first row's.
+    Columns withSubtitle({help}, 1);
+    const QImage image = withSubtitle.settledImage();
+    const auto& placed = withSubtitle.view.placement();
+    ASSERT_FALSE(placed.empty());
+    const QRectF title = placed.front().frame;
+    const int titleLine = static_cast<int>(QFontMetricsF(marked.titleFont()).height());
+    const QRect subtitleArea(
+        static_cast<int>(title.left()), static_cast<int>(title.top()) + titleLine,
+        static_cast<int>(title.width()), static_cast<int>(title.height()) - titleLine);
+    EXPECT_FALSE(inkedRect(image, 200, subtitleArea).isNull()) << "the subtitle is drawn";
+    QAccessibleInterface* heading =
+        QAccessible::queryAccessibleInterface(&withSubtitle.view)->child(0);
+    EXPECT_EQ(heading->text(QAccessible::Name), "Edit");
+    EXPECT_EQ(heading->text(QAccessible::Description), help.subtitle)
+        << "said to screen readers too";
 }
 
 }  // namespace

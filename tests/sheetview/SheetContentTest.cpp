@@ -7,8 +7,8 @@
 #include "sheetview/EmptyNotice.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
-#include "sheetview/NotRespondingLine.h"
 #include "sheetview/PermissionNotice.h"
+#include "sheetview/ReasonLine.h"
 #include "sheetview/SearchField.h"
 #include "ui/CapsuleButton.h"
 #include "ui/NoticeLayout.h"
@@ -332,7 +332,7 @@ TEST_F(CheatSheetRootTest, HeaderShowsCountAndIconOnlyWhenThereAndCutsALongName)
 }
 
 TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderTheHeader) {
-    NotRespondingLine* line = root.notRespondingLine();
+    ReasonLine* line = root.reasonLine();
     EXPECT_TRUE(line->isHidden());
     ShortcutSheet partial = makeSheet({2});
     partial.notResponding = true;
@@ -355,6 +355,34 @@ TEST_F(CheatSheetRootTest, ASheetOfAnApplicationThatStoppedAnsweringSaysSoUnderT
     partial.notResponding = true;
     loaded(partial);
     EXPECT_EQ(line->text(), "Editor is not responding; the sheet may be incomplete.");
+}
+
+// Why the application's own shortcuts are missing, with the way out where there is one; a
+// sheet of only the desktop's group still shows.
+TEST_F(CheatSheetRootTest, AnEmptyOrPartialSheetSaysWhyUnderTheHeader) {
+    const struct {
+        SheetGap gap;
+        const char* text;
+    } cases[] = {
+        {SheetGap::nothingToRead, "Editor has no menu bar and no shortcuts help to read."},
+        {SheetGap::notOnAccessibilityBus,
+         "Editor is not on the accessibility bus, so its menus cannot be read. Restart it with "
+         "accessibility turned on."},
+        {SheetGap::browserAccessibilityOff,
+         "Editor keeps its accessibility off, so its menus cannot be read. Start it with "
+         "--force-renderer-accessibility."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ShortcutSheet sheet = makeSheet({1});
+        sheet.gap = c.gap;
+        loaded(sheet);
+        ASSERT_FALSE(root.reasonLine()->isHidden());
+        EXPECT_EQ(root.reasonLine()->text(), c.text);
+        EXPECT_EQ(root.header()->count()->text(), "1 command");
+        loaded(makeSheet({1}));
+        EXPECT_TRUE(root.reasonLine()->isHidden());
+    }
 }
 
 TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheQueryOutlivesALanguageChange) {

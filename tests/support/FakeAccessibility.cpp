@@ -57,10 +57,13 @@ FakeElement& FakeAccessibility::menuBar(pid_t pid) {
 AXElementRef FakeAccessibility::createApplication(pid_t pid) {
     std::lock_guard lock(mutex_);
     auto found = applications_.find(pid);
-    // No such process: an element on which every read fails.
-    return found != applications_.end()
-               ? AXElementRef(found->second)
-               : std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
+    if (found != applications_.end()) {
+        return found->second;
+    }
+    // Not on the bus: an element on which every read fails, as the adapter's do.
+    auto missing = std::make_shared<FakeElement>(QStringLiteral("missing %1").arg(pid));
+    missing->fail("AXMenuBar", AXError::invalidElement);
+    return missing;
 }
 
 void FakeAccessibility::setMessagingTimeout(const AXElementRef& application, double seconds) {

@@ -1,13 +1,14 @@
-#include "sheetview/NotRespondingLine.h"
+#include "sheetview/ReasonLine.h"
 
+#include "harvest/SheetReason.h"
 #include "panel/SheetModel.h"
 #include "prefs/Localization.h"
 #include "ui/SheetStyle.h"
 
 namespace holdsheet {
 
-NotRespondingLine::NotRespondingLine(SheetModel& model, const Localization& localization,
-                                     double scale, QWidget* parent)
+ReasonLine::ReasonLine(SheetModel& model, const Localization& localization, double scale,
+                       QWidget* parent)
     : SheetLabel(QString(), sheetFont(11.5 * scale), Tone::secondary, parent),
       model_(model),
       localization_(localization) {
@@ -19,16 +20,13 @@ NotRespondingLine::NotRespondingLine(SheetModel& model, const Localization& loca
     refresh();
 }
 
-void NotRespondingLine::refresh() {
+void ReasonLine::refresh() {
     const auto& sheet = model_.sheet();
-    const bool shown = sheet && (sheet->notResponding || sheet->cutShort);
-    if (shown) {
-        setText(localization_
-                    .localized(sheet->notResponding ? QStringLiteral("header.notResponding")
-                                                    : QStringLiteral("header.cutShort"))
-                    .arg(model_.displayName()));
+    const auto key = sheet ? sheetReasonKey(*sheet) : std::nullopt;
+    if (key) {
+        setText(localization_.localized(*key).arg(model_.displayName()));
     }
-    setVisible(shown);
+    setVisible(key.has_value());
 }
 
 }  // namespace holdsheet
