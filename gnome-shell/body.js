@@ -94,6 +94,20 @@ var HoldsheetShell = class HoldsheetShell {
         this._idleMonitor = global.backend.get_core_idle_monitor();
         this._armWatch();
 
+        // A window is placed by mutter when it is first shown, which may come after the
+        // program asked for its place: such a window gets its place again then.
+        this._unshown = new Map();
+        this._createdId = global.display.connect('window-created', (display, window) => {
+            const entry = {place: null};
+            entry.shownId = window.connect('shown', () => {
+                this._forgetUnshown(window);
+                if (entry.place)
+                    entry.place();
+            });
+            entry.unmanagedId = window.connect('unmanaged', () => this._forgetUnshown(window));
+            this._unshown.set(window, entry);
+        });
+
         this._focusId = global.display.connect('notify::focus-window', () => {
             this._bus.emit_signal(null, OBJECT_PATH, INTERFACE, 'FocusChanged',
                 new GLib.Variant('(usss)', windowInfo(global.display.focus_window)));
@@ -106,6 +120,9 @@ var HoldsheetShell = class HoldsheetShell {
         this._watchId = 0;
         this._idleMonitor = null;
         global.display.disconnect(this._focusId);
+        global.display.disconnect(this._createdId);
+        for (const window of [...this._unshown.keys()])
+            this._forgetUnshown(window);
         this._unblockOverlayKey();
         this._forgetClient();
         Gio.bus_unown_name(this._nameId);
@@ -197,6 +214,24 @@ var HoldsheetShell = class HoldsheetShell {
         for (const id of this._blocked)
             global.display.unblock_signal_handler(id);
         this._blocked = [];
+    }
+
+    _forgetUnshown(window) {
+        const entry = this._unshown.get(window);
+        if (!entry)
+            return;
+        window.disconnect(entry.shownId);
+        window.disconnect(entry.unmanagedId);
+        this._unshown.delete(window);
+    }
+
+    _place(window, x, y) {
+        if (window.minimized)
+            window.unminimize();
+        window.move_frame(true, x, y);
+        window.make_above();
+        window.stick();
+        Main.activateWindow(window, global.get_current_time());
     }
 
     _setClient(sender) {
@@ -300,12 +335,10 @@ var HoldsheetShell = class HoldsheetShell {
             const window = global.display.list_all_windows().find(w =>
                 w.get_pid() === pid && w.get_title() === title);
             if (window) {
-                if (window.minimized)
-                    window.unminimize();
-                window.move_frame(true, x, y);
-                window.make_above();
-                window.stick();
-                Main.activateWindow(window, global.get_current_time());
+                this._place(window, x, y);
+                const unshown = this._unshown.get(window);
+                if (unshown)
+                    unshown.place = () => this._place(window, x, y);
             }
             invocation.return_value(new GLib.Variant('(b)', [Boolean(window)]));
         });
