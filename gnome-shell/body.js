@@ -124,7 +124,9 @@ var HoldsheetShell = class HoldsheetShell {
         for (const window of [...this._unshown.keys()])
             this._forgetUnshown(window);
         this._unblockOverlayKey();
-        this._forgetClient();
+        // The shell disables extensions while the screen is locked: the program asks again
+        // when the name comes back.
+        this._stopWatching();
         Gio.bus_unown_name(this._nameId);
         this._exported.unexport();
         this._exported = null;
@@ -281,8 +283,11 @@ var HoldsheetShell = class HoldsheetShell {
     _fromProgram(invocation, method, action) {
         const sender = invocation.get_sender();
         this._busCall('GetNameOwner', PROGRAM_NAME, '(s)').catch(() => '').then(owner => {
-            if (!this._exported)
+            if (!this._exported) {
+                invocation.return_dbus_error('org.freedesktop.DBus.Error.Failed',
+                    'the extension was disabled');
                 return;
+            }
             if (!sender || owner !== sender) {
                 accessDenied(invocation, method);
                 return;

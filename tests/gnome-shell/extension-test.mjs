@@ -233,15 +233,20 @@ test('only the owner of the program name steers the extension', async () => {
     assert.deepEqual(holdKeys(world), [], 'a refused SetHoldKey watches nothing');
 });
 
-test('the program going away, or an empty key, stops the watch', async () => {
-    for (const stop of ['vanish', 'empty']) {
+test('the program going away, an empty key or disabling stops the watch', async () => {
+    for (const stop of ['vanish', 'empty', 'disable']) {
         const {shell, world} = makeShell();
         await invoke(shell, 'SetHoldKey', ['super']);
         send(world, PRESS, KEY.Super_L, 0);
         if (stop === 'vanish')
             world.nameWatches.find(w => w.name === PROGRAM && w.live).vanished();
-        else
+        else if (stop === 'empty')
             await invoke(shell, 'SetHoldKey', ['']);
+        else {
+            // The legacy form keeps one instance across the lock screen's disable and enable.
+            shell.disable();
+            shell.enable();
+        }
         send(world, RELEASE, KEY.Super_L, 10);
         send(world, PRESS, KEY.Super_L, 20);
         assert.deepEqual(holdKeys(world).map(s => s.args), [['press', 0]], stop);
