@@ -138,7 +138,8 @@ for method, signature, args in (('SetHoldKey', '(s)', ('super',)),
     check(f'{method} by a stranger is still denied',
           denied == 'org.freedesktop.DBus.Error.AccessDenied', denied)
 invalid = error_of(program, 'SetHoldKey', '(s)', 'shift')
-check('an unknown hold key is refused', invalid == 'org.freedesktop.DBus.Error.InvalidArgs', invalid)
+check('an unknown hold key is refused', invalid == 'org.freedesktop.DBus.Error.InvalidArgs',
+      invalid)
 
 # mousepad in front, on Wayland.
 env = dict(os.environ, GDK_BACKEND='wayland')

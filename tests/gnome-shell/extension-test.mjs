@@ -5,8 +5,10 @@ import assert from 'node:assert/strict';
 import {spawnSync} from 'node:child_process';
 import {copyFileSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
 import {tmpdir} from 'node:os';
+import {register} from 'node:module';
 import {join} from 'node:path';
 import {test} from 'node:test';
+import {pathToFileURL} from 'node:url';
 
 const extensions = process.argv[2];
 const legacyFile = join(extensions, 'holdsheet-legacy@holdsheet.org', 'extension.js');
@@ -28,8 +30,35 @@ class Variant {
     }
 }
 
-// A shell, a bus and a display, as far as the extension touches them.
-function makeShell() {
+// The ES-modules form imports the shell's modules: each resolves to a stand-in that reads
+// the fakes of the test running at the time.
+const stubs = `
+export async function resolve(specifier, context, next) {
+    if (specifier.startsWith('gi://') || specifier.startsWith('resource:///'))
+        return {url: 'stub:' + specifier, shortCircuit: true};
+    return next(specifier, context);
+}
+export async function load(url, context, next) {
+    if (!url.startsWith('stub:'))
+        return next(url, context);
+    const name = url.slice('stub:'.length);
+    let source;
+    if (name.startsWith('gi://'))
+        source = 'export default new Proxy({}, {get: (_, key) => ' +
+            'globalThis.fakes.gi.' + name.slice(5) + '[key]});';
+    else if (name.endsWith('/ui/main.js'))
+        source = 'export const activateWindow = (...a) => ' +
+            'globalThis.fakes.Main.activateWindow(...a);';
+    else
+        source = 'export class Extension { constructor(metadata) { this.metadata = metadata; } }';
+    return {format: 'module', source, shortCircuit: true};
+}`;
+register(`data:text/javascript,${encodeURIComponent(stubs)}`);
+let loads = 0;
+
+// A shell, a bus and a display, as far as the extension touches them, with the extension in
+// the given form enabled on it.
+async function makeShell(form) {
     const world = {signals: [], blocked: [], idle: [], watch: null, nameOwner: PROGRAM,
         pids: {[PROGRAM]: 4242, ':1.9': 777}, windows: [], nameWatches: [], handlers: {}};
     const Clutter = {EventType: {KEY_PRESS: 1, KEY_RELEASE: 2, BUTTON_PRESS: 3, MOTION: 4},
@@ -93,13 +122,34 @@ function makeShell() {
         get_current_time: () => 5};
     const Main = {activateWindow: window => window.calls.push('activate')};
     const imports = {gi: {Clutter, Gio, GLib, GObject, Meta: {Display: {}}}, ui: {main: Main}};
-    const init = new Function('imports', 'global', 'logError',
-        `${readFileSync(legacyFile, 'utf8')}\nreturn init;`)(imports, global, e => {
+    const logError = e => {
         throw e;
-    });
-    const shell = init();
-    shell.enable();
-    return {shell, world};
+    };
+    if (form === 'legacy') {
+        const init = new Function('imports', 'global', 'logError',
+            `${readFileSync(legacyFile, 'utf8')}\nreturn init;`)(imports, global, logError);
+        const shell = init();
+        shell.enable();
+        // GNOME 43 keeps the one instance across disable and enable (the lock screen).
+        const restart = () => {
+            shell.disable();
+            shell.enable();
+            return shell;
+        };
+        return {shell, world, restart};
+    }
+    globalThis.fakes = {gi: imports.gi, Main};
+    // The shell's `global` is node's own here: lend it the shell's parts.
+    Object.assign(globalThis, global, {logError});
+    const {default: Extension} = await import(`${pathToFileURL(esmFile)}?${++loads}`);
+    const extension = new Extension({uuid: 'holdsheet@holdsheet.org'});
+    extension.enable();
+    const restart = () => {
+        extension.disable();
+        extension.enable();
+        return extension._shell;
+    };
+    return {shell: extension._shell, world, restart};
 }
 
 // One input event, delivered as mutter's idle monitor delivers it.
@@ -196,123 +246,126 @@ const cases = [
         [['press', 5], ['release', 2000]], true],
 ];
 
-for (const [name, holdKey, suppressAfter, events, expected, keptShut] of cases) {
-    test(name, async () => {
-        const {shell, world} = makeShell();
-        if (holdKey)
-            assert.deepEqual((await invoke(shell, 'SetHoldKey', [holdKey])).reply, []);
-        await invoke(shell, 'SetSuppressOverviewAfter', [suppressAfter]);
-        let blockedAtRelease = false;
-        for (const [type, key, time] of events) {
-            send(world, type, KEY[key] ?? 0, time);
-            blockedAtRelease ||= world.blocked.length === OVERLAY_HANDLERS.length;
+for (const form of ['legacy', 'esm']) {
+    for (const [name, holdKey, suppressAfter, events, expected, keptShut] of cases) {
+        test(`${form}: ${name}`, async () => {
+            const {shell, world} = await makeShell(form);
+            if (holdKey)
+                assert.deepEqual((await invoke(shell, 'SetHoldKey', [holdKey])).reply, []);
+            await invoke(shell, 'SetSuppressOverviewAfter', [suppressAfter]);
+            let blockedAtRelease = false;
+            for (const [type, key, time] of events) {
+                send(world, type, KEY[key] ?? 0, time);
+                blockedAtRelease ||= world.blocked.length === OVERLAY_HANDLERS.length;
+            }
+            const signals = holdKeys(world);
+            assert.deepEqual(signals.map(s => s.args), expected);
+            assert.ok(signals.every(s => s.destination === PROGRAM), 'sent to the program alone');
+            assert.equal(blockedAtRelease, keptShut);
+            // Blocked only until the main loop is idle again: the next tap opens the overview.
+            world.idle.splice(0).forEach(callback => callback());
+            assert.deepEqual(world.blocked, []);
+        });
+    }
+
+    test(`${form}: only the owner of the program name steers the extension`, async () => {
+        const {shell, world} = await makeShell(form);
+        for (const [method, args] of [['SetHoldKey', ['super']], ['SetSuppressOverviewAfter', [0]],
+            ['PlacePanel', ['Holdsheet panel', 0, 0]]]) {
+            const stranger = await invoke(shell, method, args, ':1.9');
+            assert.equal(stranger.error, 'org.freedesktop.DBus.Error.AccessDenied', method);
         }
-        const signals = holdKeys(world);
-        assert.deepEqual(signals.map(s => s.args), expected);
-        assert.ok(signals.every(s => s.destination === PROGRAM), 'sent to the program alone');
-        assert.equal(blockedAtRelease, keptShut);
-        // Blocked only until the main loop is idle again: the next tap opens the overview.
-        world.idle.splice(0).forEach(callback => callback());
-        assert.deepEqual(world.blocked, []);
+        world.nameOwner = null;
+        assert.equal((await invoke(shell, 'SetHoldKey', ['super'])).error,
+            'org.freedesktop.DBus.Error.AccessDenied', 'nobody owns the name');
+        assert.equal((await invoke(shell, 'SetHoldKey', ['shift'])).error,
+            'org.freedesktop.DBus.Error.InvalidArgs');
+        send(world, PRESS, KEY.Super_L, 0);
+        assert.deepEqual(holdKeys(world), [], 'a refused SetHoldKey watches nothing');
+    });
+
+    test(`${form}: the program going away, an empty key or disabling stops the watch`, async () => {
+        for (const stop of ['vanish', 'empty', 'disable']) {
+            const made = await makeShell(form);
+            const {world, restart} = made;
+            let {shell} = made;
+            await invoke(shell, 'SetHoldKey', ['super']);
+            send(world, PRESS, KEY.Super_L, 0);
+            if (stop === 'vanish')
+                world.nameWatches.find(w => w.name === PROGRAM && w.live).vanished();
+            else if (stop === 'empty')
+                await invoke(shell, 'SetHoldKey', ['']);
+            else {
+                // The legacy form keeps one instance across the lock screen's disable and enable.
+                shell = restart();
+            }
+            send(world, RELEASE, KEY.Super_L, 10);
+            send(world, PRESS, KEY.Super_L, 20);
+            assert.deepEqual(holdKeys(world).map(s => s.args), [['press', 0]], stop);
+        }
+    });
+
+    function makeWindow(pid, title) {
+        return {pid, title, calls: [], minimized: false, get_pid: () => pid, get_title: () => title,
+            move_frame(userOp, x, y) {
+                this.calls.push(`move ${x},${y}`);
+            },
+            make_above() {
+                this.calls.push('above');
+            },
+            stick() {
+                this.calls.push('stick');
+            },
+            unminimize() {}, connect: () => 1, disconnect() {}};
+    }
+
+    test(`${form}: PlacePanel places the caller's own window by title, nothing else`, async () => {
+        const {shell, world} = await makeShell(form);
+        const theirs = makeWindow(777, 'Holdsheet panel');
+        const other = makeWindow(4242, 'Holdsheet settings');
+        const panel = makeWindow(4242, 'Holdsheet panel');
+        world.windows.push(theirs, other, panel);
+        assert.deepEqual((await invoke(shell, 'PlacePanel', ['Holdsheet panel', 30, 40])).reply,
+            [true]);
+        assert.deepEqual(panel.calls, ['move 30,40', 'above', 'stick', 'activate']);
+        assert.deepEqual([theirs.calls, other.calls], [[], []]);
+        assert.deepEqual((await invoke(shell, 'PlacePanel', ['Holdsheet tour', 0, 0])).reply,
+            [false]);
+    });
+
+    test(`${form}: a window placed before mutter shows it is placed again when shown`, async () => {
+        const {shell, world} = await makeShell(form);
+        const panel = makeWindow(4242, 'Holdsheet panel');
+        const handlers = {};
+        panel.connect = (name, callback) => {
+            handlers[name] = callback;
+            return name.length;
+        };
+        world.handlers['window-created'](world.display, panel);
+        world.windows.push(panel);
+        await invoke(shell, 'PlacePanel', ['Holdsheet panel', 30, 40]);
+        panel.calls.length = 0;
+        handlers.shown();
+        assert.deepEqual(panel.calls, ['move 30,40', 'above', 'stick', 'activate']);
+    });
+
+    test(`${form}: the focused window as GetFocus and FocusChanged tell it`, async () => {
+        const {shell, world} = await makeShell(form);
+        assert.deepEqual(shell.GetFocus(), [0, '', '', '']);
+        for (const [gtkId, sandboxId, expected] of [
+            ['org.xfce.mousepad', 'ignored', 'org.xfce.mousepad'],
+            [null, 'org.example.Sandboxed', 'org.example.Sandboxed'], [null, null, '']]) {
+            world.display.focus_window = {get_pid: () => 99, get_gtk_application_id: () => gtkId,
+                get_sandboxed_app_id: () => sandboxId, get_wm_class: () => 'Mousepad',
+                get_title: () => 'Untitled 1'};
+            const info = [99, expected, 'Mousepad', 'Untitled 1'];
+            assert.deepEqual(shell.GetFocus(), info);
+            world.handlers['notify::focus-window']();
+            assert.deepEqual(world.signals.at(-1),
+                {destination: null, name: 'FocusChanged', args: info});
+        }
+        // A window whose process mutter does not know.
+        world.display.focus_window.get_pid = () => -1;
+        assert.equal(shell.GetFocus()[0], 0);
     });
 }
-
-test('only the owner of the program name steers the extension', async () => {
-    const {shell, world} = makeShell();
-    for (const [method, args] of [['SetHoldKey', ['super']], ['SetSuppressOverviewAfter', [0]],
-        ['PlacePanel', ['Holdsheet panel', 0, 0]]]) {
-        const stranger = await invoke(shell, method, args, ':1.9');
-        assert.equal(stranger.error, 'org.freedesktop.DBus.Error.AccessDenied', method);
-    }
-    world.nameOwner = null;
-    assert.equal((await invoke(shell, 'SetHoldKey', ['super'])).error,
-        'org.freedesktop.DBus.Error.AccessDenied', 'nobody owns the name');
-    assert.equal((await invoke(shell, 'SetHoldKey', ['shift'])).error,
-        'org.freedesktop.DBus.Error.InvalidArgs');
-    send(world, PRESS, KEY.Super_L, 0);
-    assert.deepEqual(holdKeys(world), [], 'a refused SetHoldKey watches nothing');
-});
-
-test('the program going away, an empty key or disabling stops the watch', async () => {
-    for (const stop of ['vanish', 'empty', 'disable']) {
-        const {shell, world} = makeShell();
-        await invoke(shell, 'SetHoldKey', ['super']);
-        send(world, PRESS, KEY.Super_L, 0);
-        if (stop === 'vanish')
-            world.nameWatches.find(w => w.name === PROGRAM && w.live).vanished();
-        else if (stop === 'empty')
-            await invoke(shell, 'SetHoldKey', ['']);
-        else {
-            // The legacy form keeps one instance across the lock screen's disable and enable.
-            shell.disable();
-            shell.enable();
-        }
-        send(world, RELEASE, KEY.Super_L, 10);
-        send(world, PRESS, KEY.Super_L, 20);
-        assert.deepEqual(holdKeys(world).map(s => s.args), [['press', 0]], stop);
-    }
-});
-
-function makeWindow(pid, title) {
-    return {pid, title, calls: [], minimized: false, get_pid: () => pid, get_title: () => title,
-        move_frame(userOp, x, y) {
-            this.calls.push(`move ${x},${y}`);
-        },
-        make_above() {
-            this.calls.push('above');
-        },
-        stick() {
-            this.calls.push('stick');
-        },
-        unminimize() {}, connect: () => 1, disconnect() {}};
-}
-
-test("PlacePanel places the caller's own window by title, and nothing else", async () => {
-    const {shell, world} = makeShell();
-    const theirs = makeWindow(777, 'Holdsheet panel');
-    const other = makeWindow(4242, 'Holdsheet settings');
-    const panel = makeWindow(4242, 'Holdsheet panel');
-    world.windows.push(theirs, other, panel);
-    assert.deepEqual((await invoke(shell, 'PlacePanel', ['Holdsheet panel', 30, 40])).reply,
-        [true]);
-    assert.deepEqual(panel.calls, ['move 30,40', 'above', 'stick', 'activate']);
-    assert.deepEqual([theirs.calls, other.calls], [[], []]);
-    assert.deepEqual((await invoke(shell, 'PlacePanel', ['Holdsheet tour', 0, 0])).reply,
-        [false]);
-});
-
-test('a window placed before mutter shows it is placed again when shown', async () => {
-    const {shell, world} = makeShell();
-    const panel = makeWindow(4242, 'Holdsheet panel');
-    const handlers = {};
-    panel.connect = (name, callback) => {
-        handlers[name] = callback;
-        return name.length;
-    };
-    world.handlers['window-created'](world.display, panel);
-    world.windows.push(panel);
-    await invoke(shell, 'PlacePanel', ['Holdsheet panel', 30, 40]);
-    panel.calls.length = 0;
-    handlers.shown();
-    assert.deepEqual(panel.calls, ['move 30,40', 'above', 'stick', 'activate']);
-});
-
-test('the focused window as GetFocus and FocusChanged tell it', () => {
-    const {shell, world} = makeShell();
-    assert.deepEqual(shell.GetFocus(), [0, '', '', '']);
-    for (const [gtkId, sandboxId, expected] of [
-        ['org.xfce.mousepad', 'ignored', 'org.xfce.mousepad'],
-        [null, 'org.example.Sandboxed', 'org.example.Sandboxed'], [null, null, '']]) {
-        world.display.focus_window = {get_pid: () => 99, get_gtk_application_id: () => gtkId,
-            get_sandboxed_app_id: () => sandboxId, get_wm_class: () => 'Mousepad',
-            get_title: () => 'Untitled 1'};
-        const info = [99, expected, 'Mousepad', 'Untitled 1'];
-        assert.deepEqual(shell.GetFocus(), info);
-        world.handlers['notify::focus-window']();
-        assert.deepEqual(world.signals.at(-1),
-            {destination: null, name: 'FocusChanged', args: info});
-    }
-    // A window whose process mutter does not know.
-    world.display.focus_window.get_pid = () => -1;
-    assert.equal(shell.GetFocus()[0], 0);
-});
