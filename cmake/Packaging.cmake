@@ -45,7 +45,12 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION "Hold the Super key alone for a moment and Holdsheet shows a \
 floating cheat sheet of the menu commands of the application in front that have keyboard \
 shortcuts, read live through the desktop's accessibility interface (AT-SPI). Type to filter \
-it, click a row to run the command. Runs on X11.")
+it, click a row to run the command. Runs on X11, on sway, and on GNOME on Wayland.\n\
+.\n\
+On GNOME on Wayland it needs its GNOME Shell extension, installed with it but off until \
+enabled: gnome-extensions enable holdsheet@holdsheet.org (on GNOME 43 and 44: \
+holdsheet-legacy@holdsheet.org). After a first install, log out and in again before \
+enabling it: GNOME Shell finds new extensions only when a session starts.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${HOLDSHEET_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HOLDSHEET_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <string_view>
 
 #pragma push_macro("signals")
 #undef signals
@@ -277,6 +278,18 @@ class GnomeHotKeysTest : public ::testing::Test {
     GSettings* settings = nullptr;
 };
 
+// The window manager's settings alone: where the shell is installed, its schema's defaults
+// (screenshots, the overview) would join the group.
+std::vector<GnomeHotKeys::Source> windowManagerSources() {
+    std::vector<GnomeHotKeys::Source> sources;
+    for (const auto& source : GnomeHotKeys::defaultSources()) {
+        if (std::string_view(source.settings.front().first) == wm) {
+            sources.push_back(source);
+        }
+    }
+    return sources;
+}
+
 TEST_F(GnomeHotKeysTest, TranslatesTheFirstAcceleratorOfEachSetting) {
     bind("switch-to-workspace-left", {"<Super>Page_Up", "<Control><Alt>Left"});
     bind("switch-to-workspace-right", {"", "<Control><Alt>Right"});  // first one empty
@@ -285,11 +298,13 @@ TEST_F(GnomeHotKeysTest, TranslatesTheFirstAcceleratorOfEachSetting) {
     bind("switch-input-source", {"<Primary><Shift>space"});
     bind("switch-input-source-backward", {"XF86Keyboard"});  // a key without a name
 
-    EXPECT_EQ(describe(systemGroup(GnomeHotKeys().symbolicHotKeys(), bracketed), true),
-              "[sys.appWindows] ⌘` (50,1048576); "
-              "[sys.spaceLeft] ⌘⇞ (116,1048576); "
-              "[sys.spaceRight] ⌃⌥→ (124,786432); "
-              "[sys.nextInputSource] ⌃⇧␣ (49,393216); ");
+    EXPECT_EQ(
+        describe(systemGroup(GnomeHotKeys(windowManagerSources()).symbolicHotKeys(), bracketed),
+                 true),
+        "[sys.appWindows] ⌘` (50,1048576); "
+        "[sys.spaceLeft] ⌘⇞ (116,1048576); "
+        "[sys.spaceRight] ⌃⌥→ (124,786432); "
+        "[sys.nextInputSource] ⌃⇧␣ (49,393216); ");
 }
 
 TEST_F(GnomeHotKeysTest, ReadsCharactersAndLeavesOutWhatTheSchemasLack) {
