@@ -43,7 +43,8 @@ QString jsonString(const QString& text) {
         const bool paired =
             (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
             (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate());
-        if (c.isSurrogate() && !paired) {
+        // A byte-order mark is dropped by some readers (Qt's among them) wherever it stands.
+        if ((c.isSurrogate() && !paired) || c.unicode() == 0xfeff) {
             out += hexEscape(c.unicode(), "\\u", 4);
             continue;
         }
