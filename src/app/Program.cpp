@@ -10,9 +10,9 @@
 #include "platform/freedesktop/DesktopIconTheme.h"
 #include "platform/freedesktop/QtAccessibilityBridge.h"
 #include "platform/posix/QuitSignal.h"
+#include "platform/sway/SwaySession.h"
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11Session.h"
-#include "platform/sway/SwaySession.h"
 #include "sheetview/SheetAccessibility.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/SessionKind.h"
 
-#include "platform/x11/X11Session.h"
 #include "platform/sway/SwaySession.h"
+#include "platform/x11/X11Session.h"
 
 namespace holdsheet {
 

@@ -1,9 +1,9 @@
 #include "E2eSupport.h"
 
 #include "harvest/MenuBarReader.h"
-#include "platform/x11/ActiveWindow.h"
 #include "platform/freedesktop/AtspiAccessibility.h"
 #include "platform/freedesktop/DBusControl.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "E2eSupport.h"
 
-#include "platform/x11/ActiveWindow.h"
 #include "platform/freedesktop/AtspiAccessibility.h"
+#include "platform/x11/ActiveWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/freedesktop/DesktopEntryIndex.h"
 
-#include "support/TestFiles.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>

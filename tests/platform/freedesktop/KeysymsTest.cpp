@@ -13,12 +13,14 @@ TEST(ModifierKeys, ModifiersAndLocksOnBothSidesAreNotKeyPresses) {
     // The ends of each range of modifiers, the keys next to them, and NoSymbol (a keycode
     // without a keysym).
     for (const unsigned long keysym :
-         {XKB_KEY_Shift_L, XKB_KEY_Hyper_R, XKB_KEY_Caps_Lock, XKB_KEY_Super_L, XKB_KEY_Num_Lock, XKB_KEY_Mode_switch,
-          XKB_KEY_ISO_Lock, XKB_KEY_ISO_Level3_Shift, XKB_KEY_ISO_Level5_Lock, XKB_KEY_ISO_Next_Group}) {
+         {XKB_KEY_Shift_L, XKB_KEY_Hyper_R, XKB_KEY_Caps_Lock, XKB_KEY_Super_L, XKB_KEY_Num_Lock,
+          XKB_KEY_Mode_switch, XKB_KEY_ISO_Lock, XKB_KEY_ISO_Level3_Shift, XKB_KEY_ISO_Level5_Lock,
+          XKB_KEY_ISO_Next_Group}) {
         EXPECT_TRUE(isModifierKeysym(static_cast<quint32>(keysym))) << std::hex << keysym;
     }
-    for (const unsigned long keysym : {XKB_KEY_F35, XKB_KEY_KP_Enter, XKB_KEY_Scroll_Lock, XKB_KEY_ISO_Left_Tab,
-                                       XKB_KEY_Delete, XKB_KEY_a, XKB_KEY_XF86AudioMute, 0x0}) {
+    for (const unsigned long keysym :
+         {XKB_KEY_F35, XKB_KEY_KP_Enter, XKB_KEY_Scroll_Lock, XKB_KEY_ISO_Left_Tab, XKB_KEY_Delete,
+          XKB_KEY_a, XKB_KEY_XF86AudioMute, 0x0}) {
         EXPECT_FALSE(isModifierKeysym(static_cast<quint32>(keysym))) << std::hex << keysym;
     }
 }
@@ -26,10 +28,14 @@ TEST(ModifierKeys, ModifiersAndLocksOnBothSidesAreNotKeyPresses) {
 // The codes the sheet stores must come back as the keys they name.
 TEST(Keysyms, VirtualKeysMapToKeysyms) {
     const std::pair<int, unsigned long> cases[] = {
-        {53, XKB_KEY_Escape}, {36, XKB_KEY_Return}, {49, XKB_KEY_space}, {124, XKB_KEY_Right},
-        {116, XKB_KEY_Prior}, {122, XKB_KEY_F1},    {90, XKB_KEY_F20},   {VirtualKey::print, XKB_KEY_Print},
-        {0, XKB_KEY_a},       {1, XKB_KEY_s},       {50, XKB_KEY_grave}, {27, XKB_KEY_minus},
-        {29, XKB_KEY_0},      {43, XKB_KEY_comma},  {65535, 0},     {-1, 0},
+        {53, XKB_KEY_Escape}, {36, XKB_KEY_Return},
+        {49, XKB_KEY_space},  {124, XKB_KEY_Right},
+        {116, XKB_KEY_Prior}, {122, XKB_KEY_F1},
+        {90, XKB_KEY_F20},    {VirtualKey::print, XKB_KEY_Print},
+        {0, XKB_KEY_a},       {1, XKB_KEY_s},
+        {50, XKB_KEY_grave},  {27, XKB_KEY_minus},
+        {29, XKB_KEY_0},      {43, XKB_KEY_comma},
+        {65535, 0},           {-1, 0},
     };
     for (const auto& [code, symbol] : cases) {
         EXPECT_EQ(keysymOfVirtualKey(code), symbol) << "virtual key " << code;

@@ -3,10 +3,10 @@
 #include "platform/posix/IniPreferenceStore.h"
 #include "support/LockHolder.h"
 
-#include "support/SettingsFileFixture.h"
 #include "support/FakeAccessibility.h"
 #include "support/FakeRunner.h"
 #include "support/QtPrinters.h"
+#include "support/SettingsFileFixture.h"
 #include "support/VirtualScheduler.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 #include "platform/posix/IniText.h"
 #include "prefs/Preferences.h"
 
-#include "support/SettingsFileFixture.h"
 #include "support/QtPrinters.h"
+#include "support/SettingsFileFixture.h"
 
 #include <QStringList>
 

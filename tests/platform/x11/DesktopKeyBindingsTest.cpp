@@ -1,11 +1,11 @@
 #include "harvest/SystemShortcuts.h"
-#include "platform/x11/DesktopHotKeys.h"
 #include "platform/freedesktop/GnomeHotKeys.h"
+#include "platform/x11/DesktopHotKeys.h"
 #include "platform/x11/KdeKeyBindings.h"
 #include "platform/x11/OpenboxKeyBindings.h"
-#include "support/TestFiles.h"
 #include "platform/x11/XfceKeyBindings.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
