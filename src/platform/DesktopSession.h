@@ -15,6 +15,15 @@
 
 namespace holdsheet {
 
+// The part of the program that lives in the desktop itself, where a session needs one (GNOME
+// Shell's extension): without it the hold key and the panel's placement are out of reach.
+enum class ShellExtensionState {
+    notNeeded,
+    active,
+    disabled,  // installed, but off (or the shell refused it)
+    missing,   // not installed, or installed since the shell started
+};
+
 // What the program needs of the session it runs in and that each kind of session offers in
 // its own way: input, the application in front, posting keys, raising windows.
 class DesktopSession {
@@ -40,6 +49,9 @@ class DesktopSession {
     // session cannot give all it should (the hold key left to a binding of the user's), else
     // empty.
     virtual QString start(PreferenceStore& store, Scheduler& scheduler) = 0;
+    virtual ShellExtensionState extensionState() const { return ShellExtensionState::notNeeded; }
+    // `changed` runs on the main thread whenever `extensionState` changes.
+    virtual void onExtensionStateChanged(std::function<void()> changed) { (void)changed; }
 };
 
 }  // namespace holdsheet
