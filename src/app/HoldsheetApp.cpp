@@ -136,7 +136,7 @@ void HoldsheetApp::panelTakesKeyboard() {
 
 void HoldsheetApp::beep() {
     ++beeps_;
-    QApplication::beep();
+    session_->beep();
 }
 
 WindowPlatform HoldsheetApp::windowPlatform() {

@@ -252,10 +252,19 @@ double PDFPageView::paintColumns(QPainter& painter, const Fonts& fonts, double t
                                          ? localization_.localized(QStringLiteral("pdf.continued"))
                                                .arg(header->title)
                                          : header->title;
-                drawLine(painter, fonts.groupTitle, accent,
-                         QRectF(x, bottom - hairlineHeight - titleRuleSpacing - height,
-                                pdf::columnWidth, height),
-                         Qt::AlignLeft | Qt::AlignTop, text);
+                const QRectF titleBox(x, bottom - hairlineHeight - titleRuleSpacing - height,
+                                      pdf::columnWidth, height);
+                drawLine(painter, fonts.groupTitle, accent, titleBox, Qt::AlignLeft | Qt::AlignTop,
+                         text);
+                // The source after the title, in what the title leaves of the column.
+                const double titleWidth =
+                    std::min(fonts.groupTitle.metrics.horizontalAdvance(text), titleBox.width());
+                const double gap = fonts.date.metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+                if (!header->subtitle.isEmpty() && titleWidth + gap < titleBox.width()) {
+                    drawLine(painter, fonts.date, muted,
+                             titleBox.adjusted(titleWidth + gap, 0, 0, 0),
+                             Qt::AlignLeft | Qt::AlignBottom, header->subtitle);
+                }
                 y = bottom;
             } else {
                 const auto& item = std::get<ShortcutItem>(entry);

@@ -17,11 +17,11 @@ class Paginator {
         if (used_ > 0 && used_ + pdf::headerEntryHeight + firstRows > available_) {
             newColumn();
         }
-        append(PDFHeader{group.title, false}, pdf::headerEntryHeight);
+        append(PDFHeader{group.title, false, group.subtitle}, pdf::headerEntryHeight);
         for (const ShortcutItem& item : group.items) {
             if (used_ + pdf::rowEntryHeight > available_) {
                 newColumn();
-                append(PDFHeader{group.title, true}, pdf::headerEntryHeight);
+                append(PDFHeader{group.title, true, group.subtitle}, pdf::headerEntryHeight);
             }
             append(item, pdf::rowEntryHeight);
         }

@@ -15,6 +15,7 @@ namespace holdsheet {
 struct PDFHeader {
     QString title;
     bool continued = false;
+    QString subtitle;  // where the group's shortcuts come from, when not the menu bar
 };
 
 // One line of a column: a group title or one shortcut.

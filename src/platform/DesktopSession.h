@@ -8,6 +8,7 @@
 #include "platform/WindowRaiser.h"
 #include "platform/Workspace.h"
 
+#include <QApplication>
 #include <QString>
 
 #include <functional>
@@ -49,6 +50,8 @@ class DesktopSession {
     // session cannot give all it should (the hold key left to a binding of the user's), else
     // empty.
     virtual QString start(PreferenceStore& store, Scheduler& scheduler) = 0;
+    // The one sound the program makes.
+    virtual void beep() { QApplication::beep(); }
     virtual ShellExtensionState extensionState() const { return ShellExtensionState::notNeeded; }
     // `changed` runs on the main thread whenever `extensionState` changes.
     virtual void onExtensionStateChanged(std::function<void()> changed) { (void)changed; }

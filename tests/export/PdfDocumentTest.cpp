@@ -294,6 +294,25 @@ TEST_F(PdfDocumentTest, AShortPageHasItsFooterUnderTheTallestColumn) {
     EXPECT_TRUE(run("pdftotext", {pdf, "-"}).out.contains("Page 1 of 1"));
 }
 
+// A group read from elsewhere than the menus says so after its title, on its line; a long one
+// is cut short rather than run into the next column.
+TEST_F(PdfDocumentTest, AGroupsSourceFollowsItsTitle) {
+    const QString source = QStringLiteral("from the app's shortcuts help");
+    const auto item = makeItem("New Tab", "⌃", "T");
+    const QString pdf =
+        write({{QUuid::createUuid(), "Editor", {item}, source},
+               {QUuid::createUuid(), QString(60, QLatin1Char('W')), {item}, source}},
+              "source.pdf");
+    const auto words = wordsOf(pdf);
+    const QRectF title = at(words, 1, "Editor");
+    const QRectF from = at(words, 1, "shortcuts");
+    EXPECT_GT(from.left(), title.right());
+    EXPECT_LT(from.left(), 34 + (841.89 - 68 - 44) / 3);
+    EXPECT_NEAR(from.bottom(), title.bottom(), 2.5);
+    EXPECT_EQ(run("pdftotext", {pdf, "-"}).out.count("shortcuts"), 1)
+        << "no room after a title that fills its column";
+}
+
 TEST_F(PdfDocumentTest, TheDocumentSpeaksTheChosenLanguage) {
     Preferences(store).setLanguage("de");
     const QString pdf = write(threePageSheet(), "de.pdf");
@@ -331,7 +350,7 @@ std::pair<double, double> inkExtent(const QImage& image, double dotsPerPoint, do
 // binary: every first page carries it.
 TEST_F(PdfDocumentTest, AFirstPageDrawsTheSameInPointsOnEveryResolutionMarkIncluded) {
     PDFPage page;
-    page.columns = {{PDFHeader{QStringLiteral("File"), false},
+    page.columns = {{PDFHeader{QStringLiteral("File"), false, {}},
                      makeItem("Save a copy of the document", "⇧⌘", "S")}};
     const PDFPageView view(page, 1, QStringLiteral("Mousepad"), QImage(),
                            QStringLiteral("13 March 2025"), l10n);

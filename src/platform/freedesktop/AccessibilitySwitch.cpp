@@ -54,19 +54,20 @@ bool AccessibilityFlags::apply(const QVariantMap& values, const QStringList& inv
 }
 
 AccessibilitySwitch::AccessibilitySwitch() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // Made before the move below, which takes it along: a child cannot be made across threads.
+    auto* watcher = new QDBusServiceWatcher(launcherService, bus,
+                                            QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &AccessibilitySwitch::launcherChanged);
     // Created by whichever thread asks first; followed where the event loop runs.
     if (const auto* application = QCoreApplication::instance();
         application && thread() != application->thread()) {
         moveToThread(application->thread());
     }
-    QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(launcherService, launcherPath, propertiesInterface,
                 QStringLiteral("PropertiesChanged"), {statusInterface}, QString(), this,
                 SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
-    auto* watcher = new QDBusServiceWatcher(launcherService, bus,
-                                            QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            &AccessibilitySwitch::launcherChanged);
     const QDBusMessage reply = bus.call(getAll(), QDBus::Block, firstReadTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage &&
         reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {

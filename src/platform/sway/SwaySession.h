@@ -2,6 +2,7 @@
 
 #include "platform/DesktopSession.h"
 #include "platform/SessionReaders.h"
+#include "platform/freedesktop/EventSound.h"
 #include "platform/sway/SwayConnection.h"
 #include "platform/sway/SwayEventMonitors.h"
 #include "platform/sway/SwayFullscreen.h"
@@ -58,6 +59,7 @@ class SwaySession : public DesktopSession {
     bool compositing() const override { return true; }
     std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
     QString start(PreferenceStore& store, Scheduler& scheduler) override;
+    void beep() override { sound_.play("bell"); }
 
   private:
     void event(const SwayMessage& message);
@@ -78,6 +80,7 @@ class SwaySession : public DesktopSession {
     std::optional<HoldKey> holdKey_;
     PreferenceStore::Subscription preferences_;
     SwayFullscreen fullscreen_;
+    EventSound sound_;
     bool ownWindowFocused_ = false;
     std::unique_ptr<SwayEvents> events_;
 };
