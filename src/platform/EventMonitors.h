@@ -9,7 +9,9 @@
 
 namespace holdsheet {
 
-// Input event types, by the platform's numbers; a mask has bit (1 << type) per type.
+// The kinds of input the program watches, in its own terms: each session translates what its
+// desktop reports (XInput 2 events, sway's binding events, GNOME Shell's signals) into these.
+// A mask has bit (1 << type) per type.
 enum class EventType : int {
     leftMouseDown = 1,
     rightMouseDown = 3,
