@@ -2,7 +2,6 @@
 
 #include "app/AccessibilityPrompt.h"
 #include "app/BuildVersion.h"
-#include "app/HoldKeyConflict.h"
 #include "app/SheetActions.h"
 #include "harvest/HelpSource.h"
 #include "harvest/SheetReason.h"
@@ -58,7 +57,6 @@ QStringList openMenuItems() {
 
 HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
     : localization_(store_),
-      desktop_(runningDesktop()),
       desktopEntries_(entriesScheduler_),
       session_(makeSession(
           desktopEntries_,
@@ -155,8 +153,6 @@ HoldsheetApp::~HoldsheetApp() {
 
 void HoldsheetApp::start() {
     started_ = true;
-    warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
-                          desktop_);
     delegate_.applicationDidFinishLaunching();
     if (const QString trouble = session_->start(store_, scheduler_); !trouble.isEmpty()) {
         log_.log(trouble);

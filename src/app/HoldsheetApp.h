@@ -28,7 +28,6 @@
 #include "platform/posix/QtScheduler.h"
 #include "platform/posix/QtScreens.h"
 #include "platform/posix/SyslogLog.h"
-#include "platform/x11/DesktopHotKeys.h"
 #include "prefs/Localization.h"
 #include "sheetview/MenuBuilder.h"
 #include "trigger/HoldMonitor.h"
@@ -78,7 +77,6 @@ class HoldsheetApp {
     IniPreferenceStore store_;
     Localization localization_;
     AtspiAccessibility ax_;
-    Desktop desktop_;
     // Reads the launcher entries on a worker of its own, so that a reading never delays
     // a sheet's.
     QtScheduler entriesScheduler_;

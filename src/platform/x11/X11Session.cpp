@@ -1,8 +1,11 @@
 #include "platform/x11/X11Session.h"
 
+#include "platform/posix/IniPreferenceStore.h"
 #include "platform/x11/ActiveWindow.h"
 #include "platform/x11/DesktopHotKeys.h"
+#include "platform/x11/HoldKeyConflict.h"
 #include "platform/x11/RunningDesktop.h"
+#include "prefs/Preferences.h"
 
 namespace holdsheet {
 
@@ -19,6 +22,12 @@ X11Session::X11Session(const DesktopEntryIndex& entries, OwnWindows own)
     : workspace_(entries),
       monitors_(std::move(own.panelHoldsKeyboard), std::move(own.isOwnWindow)),
       compositing_(compositorRuns()) {}
+
+QString X11Session::start(PreferenceStore& store, Scheduler&) {
+    warnOfDesktopSuperKey(Preferences(store).holdKey(), IniPreferenceStore::defaultPath(),
+                          runningDesktop());
+    return {};
+}
 
 std::unique_ptr<SystemHotKeys> X11Session::desktopHotKeys() {
     return holdsheet::desktopHotKeys(runningDesktop());

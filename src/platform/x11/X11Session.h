@@ -23,7 +23,8 @@ class X11Session : public DesktopSession {
     WindowRaiser& raiser() override { return raiser_; }
     bool compositing() const override { return compositing_; }
     std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
-    QString start(PreferenceStore&, Scheduler&) override { return {}; }
+    // Says when the desktop takes the hold key for itself.
+    QString start(PreferenceStore& store, Scheduler&) override;
 
   private:
     EwmhWorkspace workspace_;

@@ -1,4 +1,4 @@
-#include "app/HoldKeyConflict.h"
+#include "platform/x11/HoldKeyConflict.h"
 
 #include "platform/freedesktop/GSettingsRead.h"
 
