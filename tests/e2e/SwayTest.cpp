@@ -141,6 +141,8 @@ TEST_F(OnSway, AHoldOpensThePanelFloatingAndFocusedWithTheEditorsItemsAndItStays
     EXPECT_EQ(panel.value("type").toString(), "floating_con");
     const QVariantMap status = panelStatus();
     EXPECT_EQ(status.value("targetPid").toInt(), editor.pid());
+    // Named by its launcher entry, as on X11, though its application id is only "mousepad".
+    EXPECT_EQ(status.value("targetName").toString(), "Mousepad");
     EXPECT_GT(status.value("itemCount").toInt(), 20);
     // Typing reaches the panel's search after the release, and the panel is still there.
     wtype({"wind"});

@@ -153,6 +153,13 @@ void DesktopEntries::add(const QString& id, const DesktopEntry& entry) {
     if (!windowClass.isEmpty() && !idOfClass_.contains(windowClass)) {
         idOfClass_.insert(windowClass, id);
     }
+    // Reverse-DNS ids only ("org.xfce.mousepad"), not a version ("gimp-2.10").
+    if (id.count(QLatin1Char('.')) >= 2) {
+        const QString lastPart = id.mid(id.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+        if (!lastPart.isEmpty() && !idOfLastPart_.contains(lastPart)) {
+            idOfLastPart_.insert(lastPart, id);
+        }
+    }
 }
 
 std::optional<DesktopEntry> DesktopEntries::find(const QString& applicationId,
@@ -176,6 +183,12 @@ std::optional<DesktopEntry> DesktopEntries::find(const QString& applicationId,
         }
         if (const auto id = idOfClass_.constFind(windowClass.toLower());
             id != idOfClass_.constEnd()) {
+            return byId_.value(*id);
+        }
+    }
+    for (const QString& name : names) {
+        if (const auto id = idOfLastPart_.constFind(name.toLower());
+            !name.isEmpty() && id != idOfLastPart_.constEnd()) {
             return byId_.value(*id);
         }
     }

@@ -41,7 +41,9 @@ class DesktopEntries {
 
     // The entry of a running application: one named after its application id or one of
     // its window classes (as given, then in lower case), else the first whose
-    // StartupWMClass is one of its window classes, case ignored. Empty names match nothing.
+    // StartupWMClass is one of its window classes, case ignored, else the first reverse-DNS
+    // id whose last part is one of those names, case ignored (a GTK 3 client on Wayland
+    // gives "mousepad" for org.xfce.mousepad). Empty names match nothing.
     std::optional<DesktopEntry> find(const QString& applicationId,
                                      const QStringList& windowClasses) const;
 
@@ -49,7 +51,8 @@ class DesktopEntries {
 
   private:
     QHash<QString, DesktopEntry> byId_;
-    QHash<QString, QString> idOfClass_;  // lower-case StartupWMClass → first id
+    QHash<QString, QString> idOfClass_;     // lower-case StartupWMClass → first id
+    QHash<QString, QString> idOfLastPart_;  // lower-case last part of a dotted id → first id
 };
 
 }  // namespace holdsheet

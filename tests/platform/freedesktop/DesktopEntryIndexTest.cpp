@@ -71,6 +71,9 @@ TEST(DesktopEntries, NamesARunningApplicationByIdOrWindowClassNeverByNothing) {
     writeFile(system.filePath("gimp.desktop"),
               "[Desktop Entry]\nName=GNU Image Manipulation Program\nStartupWMClass=Gimp-2.10\n");
     writeFile(system.filePath("kde4/okular.desktop"), "[Desktop Entry]\nName=Okular\n");
+    writeFile(system.filePath("org.xfce.ristretto.desktop"), "[Desktop Entry]\nName=Ristretto\n");
+    writeFile(user.filePath("org.other.ristretto.desktop"), "[Desktop Entry]\nName=Other\n");
+    writeFile(system.filePath("viewer-2.10.desktop"), "[Desktop Entry]\nName=Versioned\n");
     writeFile(system.filePath("big.desktop"),
               "[Desktop Entry]\nName=Big\n" + QByteArray(DesktopEntries::maximumFileBytes, '#'));
     const auto entries = DesktopEntries::read({user.path(), system.path()}, {});
@@ -80,6 +83,11 @@ TEST(DesktopEntries, NamesARunningApplicationByIdOrWindowClassNeverByNothing) {
     EXPECT_EQ(nameOf(entries, "", {"Mousepad"}), "Mousepad Editor");  // lower case
     EXPECT_EQ(nameOf(entries, "", {"gimp-2.10", "Gimp-2.10"}), "GNU Image Manipulation Program");
     EXPECT_EQ(nameOf(entries, "kde4-okular", {}), "Okular");
+    // A Wayland client's application id may be the last part of its entry's id; the first
+    // folder's wins.
+    EXPECT_EQ(nameOf(entries, "ristretto", {}), "Other");
+    EXPECT_EQ(nameOf(entries, "", {"Ristretto"}), "Other");
+    EXPECT_EQ(nameOf(entries, "10", {}), "(none)") << "a version is no id's last part";
     EXPECT_EQ(nameOf(entries, "big", {}), "(none)");
     // A window without an application id or class is no entry's.
     EXPECT_EQ(nameOf(entries, "", {}), "(none)");
