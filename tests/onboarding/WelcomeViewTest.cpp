@@ -27,7 +27,7 @@ struct Welcome : SettingsHarness {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSizeConstraint(QLayout::SetFixedSize);
         view = new WelcomeView(
-            {store, localization, permission}, [this] { calls << "done"; },
+            {store, localization, permission, extension}, [this] { calls << "done"; },
             [this] { calls << "settings"; }, &window);
         layout->addWidget(view);
         window.show();
