@@ -44,8 +44,8 @@
         <translation>تشغيل</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>بعد أول تثبيت، سجّل الخروج ثم الدخول من جديد، ثم فعّلها في تطبيق الامتدادات.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>بعد أول تثبيت، سجّل الخروج ثم الدخول من جديد، ثم فعّل ‏%1 في تطبيق الامتدادات.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>امتداد Shell يعمل.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>في GNOME، يعمل مفتاح الضغط المطوّل عبر امتداد Shell الخاص بـ %1، ‏%2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>في GNOME، يعمل مفتاح الضغط المطوّل عبر امتداد Shell الخاص بـ %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Activa</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Després de la primera instal·lació, tanqueu la sessió i torneu a entrar; després activeu-la a l'aplicació Extensions.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Després de la primera instal·lació, tanqueu la sessió i torneu a entrar; després activeu %1 a l'aplicació Extensions.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>L'extensió del Shell està activada.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>A GNOME, la tecla mantinguda funciona a través de l'extensió del Shell de %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>A GNOME, la tecla mantinguda funciona a través de l'extensió del Shell de %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

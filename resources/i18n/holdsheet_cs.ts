@@ -44,8 +44,8 @@
         <translation>Zapnout</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Po první instalaci se odhlaste a znovu přihlaste, pak je zapněte v aplikaci Rozšíření.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Po první instalaci se odhlaste a znovu přihlaste, pak zapněte %1 v aplikaci Rozšíření.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Rozšíření Shellu je zapnuté.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>V GNOME funguje přidržovaná klávesa přes rozšíření Shellu aplikace %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>V GNOME funguje přidržovaná klávesa přes rozšíření Shellu aplikace %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Slå til</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Efter den første installation skal du logge ud og ind igen og derefter slå den til i appen Udvidelser.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Efter den første installation skal du logge ud og ind igen og derefter slå %1 til i appen Udvidelser.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell-udvidelsen er slået til.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>I GNOME virker holdetasten gennem %1s Shell-udvidelse, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME virker holdetasten gennem %1s Shell-udvidelse.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

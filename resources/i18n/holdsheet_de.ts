@@ -44,8 +44,8 @@
         <translation>Einschalten</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Melden Sie sich nach der ersten Installation ab und wieder an und schalten Sie sie dann in der Anwendung „Erweiterungen“ ein.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Melden Sie sich nach der ersten Installation ab und wieder an und schalten Sie dann %1 in der Anwendung „Erweiterungen“ ein.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Die Shell-Erweiterung ist eingeschaltet.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Unter GNOME funktioniert die Haltetaste über die Shell-Erweiterung von %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Unter GNOME funktioniert die Haltetaste über die Shell-Erweiterung von %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,12 +44,12 @@
         <translation>Ενεργοποίηση</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Μετά την πρώτη εγκατάσταση, αποσυνδεθείτε και συνδεθείτε ξανά και έπειτα ενεργοποιήστε την στην εφαρμογή Επεκτάσεις.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Μετά την πρώτη εγκατάσταση, αποσυνδεθείτε και συνδεθείτε ξανά και έπειτα ενεργοποιήστε το %1 στην εφαρμογή Επεκτάσεις.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
-        <translation>Ενεργοποιήστε την στην εφαρμογή Επεκτάσεις ή εκτελέστε: %1</translation>
+        <translation>Ενεργοποιήστε την στις Επεκτάσεις ή εκτελέστε: %1</translation>
     </message>
     <message id="extension.notice.missing">
         <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
@@ -72,8 +72,8 @@
         <translation>Η επέκταση Shell είναι ενεργή.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Στο GNOME, το πλήκτρο κράτησης λειτουργεί μέσω της επέκτασης Shell του %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Στο GNOME το πλήκτρο κράτησης χρειάζεται την επέκταση Shell του %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

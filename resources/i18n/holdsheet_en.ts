@@ -44,8 +44,8 @@
         <translation>Turn On</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>After a first install, log out and back in, then turn it on in the Extensions app.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>After a first install, log out and back in, then turn on %1 in the Extensions app.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>The Shell extension is on.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>On GNOME, the hold key works through %1's Shell extension, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>On GNOME, the hold key works through %1's Shell extension.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Activar</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Tras la primera instalación, cierre la sesión y vuelva a iniciarla; después actívela en la aplicación Extensiones.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Tras la primera instalación, cierre la sesión y vuelva a iniciarla; después active %1 en la aplicación Extensiones.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>La extensión de Shell está activada.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>En GNOME, la tecla mantenida funciona mediante la extensión de Shell de %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>En GNOME, la tecla mantenida funciona mediante la extensión de Shell de %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Ota käyttöön</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Kirjaudu ensimmäisen asennuksen jälkeen ulos ja takaisin sisään ja ota laajennus sitten käyttöön Laajennukset-sovelluksessa.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Kirjaudu ensimmäisen asennuksen jälkeen ulos ja takaisin sisään ja ota sitten %1 käyttöön Laajennukset-sovelluksessa.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell-laajennus on käytössä.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOMEssa pidettävä näppäin toimii sovelluksen %1 Shell-laajennuksen %2 kautta.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOMEssa pidettävä näppäin toimii sovelluksen %1 Shell-laajennuksen kautta.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

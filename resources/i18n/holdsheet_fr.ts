@@ -44,8 +44,8 @@
         <translation>Activer</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Après une première installation, fermez la session puis rouvrez-la, et activez-la dans l’application Extensions.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Après une première installation, fermez la session puis rouvrez-la, et activez %1 dans l’application Extensions.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>L’extension Shell est activée.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Sous GNOME, la touche maintenue passe par l’extension Shell de %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Sous GNOME, la touche maintenue passe par l’extension Shell de %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>הפעלה</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>אחרי התקנה ראשונה יש להתנתק ולהתחבר מחדש, ואז להפעיל אותה ביישום ההרחבות.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>אחרי התקנה ראשונה יש להתנתק ולהתחבר מחדש, ואז להפעיל את ‏%1 ביישום ההרחבות.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>הרחבת ה־Shell פועלת.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>ב־GNOME מקש ההחזקה פועל דרך הרחבת ה־Shell של %1, ‏%2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>ב־GNOME מקש ההחזקה פועל דרך הרחבת ה־Shell של %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>चालू करें</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>पहली बार इंस्टॉल करने के बाद लॉग आउट करके फिर से लॉग इन करें, फिर एक्सटेंशन ऐप में इसे चालू करें।</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>पहली बार इंस्टॉल करने के बाद लॉग आउट करके फिर से लॉग इन करें, फिर एक्सटेंशन ऐप में %1 चालू करें।</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell एक्सटेंशन चालू है।</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOME पर होल्ड कुंजी %1 के Shell एक्सटेंशन %2 के ज़रिए काम करती है।</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME पर होल्ड कुंजी %1 के Shell एक्सटेंशन के ज़रिए काम करती है।</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Uključi</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Nakon prve instalacije odjavi se i ponovno prijavi, a zatim ga uključi u aplikaciji Proširenja.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Nakon prve instalacije odjavi se i ponovno prijavi, a zatim uključi %1 u aplikaciji Proširenja.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell proširenje je uključeno.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>U GNOME-u tipka za držanje radi putem Shell proširenja aplikacije %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>U GNOME-u tipka za držanje radi putem Shell proširenja aplikacije %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

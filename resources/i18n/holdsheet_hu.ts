@@ -44,8 +44,8 @@
         <translation>Bekapcsolás</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Az első telepítés után jelentkezzen ki és be, majd kapcsolja be a Kiterjesztések alkalmazásban.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Az első telepítés után jelentkezzen ki és be, majd kapcsolja be a(z) %1 kiterjesztést a Kiterjesztések alkalmazásban.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>A Shell-kiterjesztés be van kapcsolva.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOME alatt a nyomva tartott billentyű a(z) %1 Shell-kiterjesztésén keresztül működik: %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME alatt a nyomva tartott billentyű a(z) %1 Shell-kiterjesztésén keresztül működik.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

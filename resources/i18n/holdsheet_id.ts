@@ -44,8 +44,8 @@
         <translation>Aktifkan</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Setelah pemasangan pertama, keluar lalu masuk lagi, kemudian aktifkan di aplikasi Ekstensi.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Setelah pemasangan pertama, keluar lalu masuk lagi, kemudian aktifkan %1 di aplikasi Ekstensi.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Ekstensi Shell aktif.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Di GNOME, tombol tahan bekerja melalui ekstensi Shell milik %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Di GNOME, tombol tahan bekerja melalui ekstensi Shell milik %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

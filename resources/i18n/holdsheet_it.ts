@@ -44,8 +44,8 @@
         <translation>Attiva</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Dopo la prima installazione, uscire e rientrare nella sessione, poi attivarla nell'applicazione Estensioni.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Dopo la prima installazione, uscire e rientrare nella sessione, poi attivare %1 nell'applicazione Estensioni.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>L'estensione Shell è attiva.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Su GNOME, il tasto da tenere premuto funziona tramite l'estensione Shell di %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Su GNOME, il tasto da tenere premuto funziona tramite l'estensione Shell di %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>オンにする</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>初めてインストールしたときは、いったんログアウトして再ログインし、拡張機能アプリでオンにしてください。</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>初めてインストールしたときは、いったんログアウトして再ログインし、拡張機能アプリで %1 をオンにしてください。</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell 拡張機能はオンです。</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOME では、長押しキーは %1 の Shell 拡張機能 %2 を通じて動作します。</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME では、長押しキーは %1 の Shell 拡張機能を通じて動作します。</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

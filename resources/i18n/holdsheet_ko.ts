@@ -44,8 +44,8 @@
         <translation>켜기</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>처음 설치한 뒤에는 로그아웃했다가 다시 로그인한 다음 확장 앱에서 켜세요.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>처음 설치한 뒤에는 로그아웃했다가 다시 로그인한 다음 확장 앱에서 %1을(를) 켜세요.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell 확장이 켜져 있습니다.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOME에서는 길게 누르는 키가 %1의 Shell 확장 %2을(를) 통해 작동합니다.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME에서는 길게 누르는 키가 %1의 Shell 확장을 통해 작동합니다.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

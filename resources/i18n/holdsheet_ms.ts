@@ -44,8 +44,8 @@
         <translation>Hidupkan</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Selepas pemasangan pertama, log keluar dan log masuk semula, kemudian hidupkannya dalam aplikasi Sambungan.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Selepas pemasangan pertama, log keluar dan log masuk semula, kemudian hidupkan %1 dalam aplikasi Sambungan.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Sambungan Shell dihidupkan.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Dalam GNOME, kekunci tahan berfungsi melalui sambungan Shell %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Dalam GNOME, kekunci tahan berfungsi melalui sambungan Shell %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Slå på</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Etter første installasjon må du logge ut og inn igjen, og så slå den på i appen Utvidelser.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Etter første installasjon må du logge ut og inn igjen, og så slå på %1 i appen Utvidelser.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell-utvidelsen er slått på.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>I GNOME virker holdetasten gjennom Shell-utvidelsen til %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME virker holdetasten gjennom Shell-utvidelsen til %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

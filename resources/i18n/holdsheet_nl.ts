@@ -44,8 +44,8 @@
         <translation>Inschakelen</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Meld u na een eerste installatie af en weer aan, en schakel haar dan in via de app Uitbreidingen.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Meld u na een eerste installatie af en weer aan, en schakel dan %1 in via de app Uitbreidingen.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>De Shell-uitbreiding staat aan.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Onder GNOME werkt de vasthoudtoets via de Shell-uitbreiding van %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Onder GNOME werkt de vasthoudtoets via de Shell-uitbreiding van %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Włącz</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Po pierwszej instalacji proszę wylogować się i zalogować ponownie, a następnie włączyć je w programie Rozszerzenia.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Po pierwszej instalacji proszę wylogować się i zalogować ponownie, a następnie włączyć %1 w programie Rozszerzenia.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Rozszerzenie powłoki jest włączone.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>W GNOME przytrzymywany klawisz działa dzięki rozszerzeniu powłoki programu %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>W GNOME przytrzymywany klawisz działa dzięki rozszerzeniu powłoki programu %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

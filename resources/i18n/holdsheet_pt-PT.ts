@@ -44,8 +44,8 @@
         <translation>Ativar</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Após a primeira instalação, termine a sessão e volte a entrar; depois ative-a na aplicação Extensões.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Após a primeira instalação, termine a sessão e volte a entrar; depois ative %1 na aplicação Extensões.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>A extensão do Shell está ativada.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>No GNOME, a tecla mantida funciona através da extensão do Shell do %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>No GNOME, a tecla mantida funciona através da extensão do Shell do %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Activează</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>După prima instalare, ieșiți din sesiune și intrați din nou, apoi activați-o în aplicația Extensii.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>După prima instalare, ieșiți din sesiune și intrați din nou, apoi activați %1 în aplicația Extensii.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Extensia Shell este activată.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>În GNOME, tasta ținută apăsată funcționează prin extensia Shell a %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>În GNOME, tasta ținută apăsată funcționează prin extensia Shell a %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Включить</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>После первой установки выйдите из сеанса и войдите снова, затем включите его в приложении «Расширения».</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>После первой установки выйдите из сеанса и войдите снова, затем включите %1 в приложении «Расширения».</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Расширение Shell включено.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>В GNOME удерживаемая клавиша работает через расширение Shell программы %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>В GNOME удерживаемая клавиша работает через расширение Shell программы %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

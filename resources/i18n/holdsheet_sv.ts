@@ -44,8 +44,8 @@
         <translation>Slå på</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Efter den första installationen loggar du ut och in igen och slår sedan på det i appen Tillägg.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Efter den första installationen loggar du ut och in igen och slår sedan på %1 i appen Tillägg.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell-tillägget är påslaget.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>I GNOME fungerar hålltangenten genom %1s Shell-tillägg, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME fungerar hålltangenten genom %1s Shell-tillägg.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

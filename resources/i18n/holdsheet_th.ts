@@ -44,8 +44,8 @@
         <translation>เปิด</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>หลังติดตั้งครั้งแรก ให้ออกจากระบบแล้วเข้าสู่ระบบใหม่ จากนั้นเปิดส่วนขยายในแอปส่วนขยาย</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>หลังติดตั้งครั้งแรก ให้ออกจากระบบแล้วเข้าสู่ระบบใหม่ จากนั้นเปิด %1 ในแอปส่วนขยาย</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>ส่วนขยาย Shell เปิดอยู่</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>บน GNOME ปุ่มที่กดค้างทำงานผ่านส่วนขยาย Shell ของ %1 คือ %2</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>บน GNOME ปุ่มที่กดค้างทำงานผ่านส่วนขยาย Shell ของ %1</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

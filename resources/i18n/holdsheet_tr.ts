@@ -44,8 +44,8 @@
         <translation>Aç</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>İlk kurulumdan sonra oturumu kapatıp yeniden açın, ardından Uzantılar uygulamasında etkinleştirin.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>İlk kurulumdan sonra oturumu kapatıp yeniden açın, ardından Uzantılar uygulamasında %1 uzantısını etkinleştirin.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell uzantısı açık.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>GNOME'da basılı tutulan tuş, %1 uygulamasının Shell uzantısı %2 üzerinden çalışır.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME'da basılı tutulan tuş, %1 uygulamasının Shell uzantısı üzerinden çalışır.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

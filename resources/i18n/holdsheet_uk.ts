@@ -44,8 +44,8 @@
         <translation>Увімкнути</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Після першого встановлення вийдіть із сеансу й увійдіть знову, потім увімкніть його в застосунку «Розширення».</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Після першого встановлення вийдіть із сеансу й увійдіть знову, потім увімкніть %1 у застосунку «Розширення».</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Розширення Shell увімкнено.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>У GNOME утримувана клавіша працює через розширення Shell програми %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>У GNOME утримувана клавіша працює через розширення Shell програми %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>Bật</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>Sau lần cài đặt đầu tiên, hãy đăng xuất rồi đăng nhập lại, sau đó bật nó trong ứng dụng Tiện ích mở rộng.</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Sau lần cài đặt đầu tiên, hãy đăng xuất rồi đăng nhập lại, sau đó bật %1 trong ứng dụng Tiện ích mở rộng.</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Tiện ích mở rộng Shell đang bật.</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>Trên GNOME, phím giữ hoạt động qua tiện ích mở rộng Shell của %1, %2.</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Trên GNOME, phím giữ hoạt động qua tiện ích mở rộng Shell của %1.</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -44,8 +44,8 @@
         <translation>开启</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>首次安装后，请注销并重新登录，然后在“扩展”应用中开启它。</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>首次安装后，请注销并重新登录，然后在“扩展”应用中开启 %1。</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell 扩展已开启。</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>在 GNOME 上，长按键通过 %1 的 Shell 扩展 %2 工作。</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>在 GNOME 上，长按键通过 %1 的 Shell 扩展工作。</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

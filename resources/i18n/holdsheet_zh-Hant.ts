@@ -44,8 +44,8 @@
         <translation>開啟</translation>
     </message>
     <message id="extension.howto.missing">
-        <source>After a first install, log out and back in, then turn it on in the Extensions app.</source>
-        <translation>首次安裝後，請登出再重新登入，然後在「擴充功能」應用程式中開啟它。</translation>
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>首次安裝後，請登出再重新登入，然後在「擴充功能」應用程式中開啟 %1。</translation>
     </message>
     <message id="extension.howto.off">
         <source>Turn it on in the Extensions app, or run: %1</source>
@@ -72,8 +72,8 @@
         <translation>Shell 擴充功能已開啟。</translation>
     </message>
     <message id="extension.why">
-        <source>On GNOME, the hold key works through %1's Shell extension, %2.</source>
-        <translation>在 GNOME 上，長按鍵透過 %1 的 Shell 擴充功能 %2 運作。</translation>
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>在 GNOME 上，長按鍵透過 %1 的 Shell 擴充功能運作。</translation>
     </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>

@@ -11,9 +11,9 @@ namespace holdsheet {
 class PermissionMonitor;
 class ShellExtension;
 
-// Owns the welcome window, which guides a first-time user to the accessibility permission:
-// built on first showing, as large as its content, kept when closed. Finishing it records
-// that onboarding is done.
+// Owns the welcome window, which guides a first-time user to the accessibility permission
+// (and, where the session needs it, to the Shell extension): built on first showing, as large as
+// its content, kept when closed. Finishing it records that onboarding is done.
 class WelcomeWindowController {
   public:
     // The view follows `permission` and `extension`; its "open settings" button calls

@@ -54,19 +54,23 @@ QString extensionHowTo(const Localization& localization, ShellExtensionState sta
     switch (state) {
         case ShellExtensionState::disabled:
             howTo =
+                // The command on a line of its own: whole, never broken at its hyphen.
                 text(localization, "extension.howto.off")
-                    .arg(ShellExtension::tool + QStringLiteral(" enable ") + ShellExtension::uuid);
+                    .arg(QLatin1Char('\n') + ShellExtension::tool + QStringLiteral(" enable ") +
+                         ShellExtension::uuid)
+                    .replace(QStringLiteral(" \n"), QStringLiteral("\n"));
             break;
         case ShellExtensionState::missing:
-            howTo = text(localization, "extension.howto.missing");
+            howTo = text(localization, "extension.howto.missing").arg(ShellExtension::uuid);
             break;
         case ShellExtensionState::active:
         case ShellExtensionState::notNeeded:
             return {};
     }
-    const QString why = text(localization, "extension.why")
-                            .arg(text(localization, "app.name"), ShellExtension::uuid);
-    return why + QLatin1Char(' ') + howTo;
+    const QString why = text(localization, "extension.why").arg(text(localization, "app.name"));
+    // Sentences in Chinese and Japanese follow each other without a space.
+    const bool wide = why.endsWith(QChar(0x3002));
+    return wide ? why + howTo : why + QLatin1Char(' ') + howTo;
 }
 
 QString extensionNotice(const Localization& localization, ShellExtensionState state) {

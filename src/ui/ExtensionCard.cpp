@@ -7,12 +7,11 @@
 #include "ui/SheetStyle.h"
 #include "ui/SheetSymbols.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace holdsheet {
 
@@ -34,17 +33,16 @@ ExtensionCard::ExtensionCard(ShellExtension& extension, const Localization& loca
     // The command in it is for copying.
     howTo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     symbolView_->setFixedSize(symbolSide, symbolSide);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    texts->setContentsMargins(0, 0, 0, 0);
-    texts->addWidget(status_);
-    texts->addWidget(howTo_);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(padding, padding, padding, padding);
-    layout->setSpacing(spacing);
-    layout->addWidget(symbolView_, 0, Qt::AlignTop);
-    layout->addLayout(texts, 1);
-    layout->addWidget(enable_, 0, Qt::AlignTop);
+    // The how-to runs under the button too: it is the longest text and the button short.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(padding, paddingY, padding, paddingY);
+    layout->setHorizontalSpacing(spacing);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(symbolView_, 0, 0, Qt::AlignTop);
+    layout->addWidget(status_, 0, 1, Qt::AlignVCenter);
+    layout->addWidget(enable_, 0, 2, Qt::AlignTop);
+    layout->addWidget(howTo_, 1, 1, 1, 2);
+    layout->setColumnStretch(1, 1);
     enable_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     connect(enable_, &QPushButton::clicked, this, [this] { extension_.enable(); });

@@ -20,6 +20,7 @@ class ShellExtension;
 class ExtensionCard : public QWidget {
   public:
     static constexpr int padding = 14;
+    static constexpr int paddingY = 10;  // the button sets the first row's height
     static constexpr int spacing = 12;
     static constexpr int symbolSide = 22;
 

@@ -1,5 +1,6 @@
 #include "settings/GeneralSettings.h"
 
+#include "permissions/ShellExtension.h"
 #include "platform/freedesktop/XdgAutostart.h"
 #include "settings/Hint.h"
 #include "settings/LanguagePicker.h"
@@ -11,7 +12,9 @@
 #include "settings/StatusSymbol.h"
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
+#include "ui/ExtensionCard.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>
@@ -152,6 +155,54 @@ TEST_F(General, TheSwitchWritesAndRemovesTheAutostartEntry) {
     EXPECT_FALSE(toggle.isChecked());
     EXPECT_TRUE(log.lines.isEmpty());
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Under the permission, the Shell extension's state where the session needs one, following
+// it live, with the same how-to as the welcome window and the button where it can help.
+TEST_F(General, TheShellExtensionRowFollowsItsStateAndIsAbsentWhereNotNeeded) {
+    using State = ShellExtensionState;
+    runner.installed.insert(ShellExtension::tool);
+    const auto tab = open();
+    const ExtensionCard& card = *tab->extensionCard();
+    const struct {
+        State state;
+        const char* status;
+        bool howTo;
+        bool button;
+    } steps[] = {
+        {State::notNeeded, nullptr, false, false},
+        {State::missing, "The Shell extension is not installed yet.", true, false},
+        {State::disabled, "The Shell extension is off.", true, true},
+        {State::active, "The Shell extension is on.", false, false},
+        {State::disabled, "The Shell extension is off.", true, true},
+        {State::notNeeded, nullptr, false, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(static_cast<int>(step.state));
+        extension.setState(step.state);
+        settle();
+        ASSERT_EQ(card.isVisibleTo(tab.get()), step.status != nullptr);
+        if (!step.status) {
+            continue;
+        }
+        EXPECT_EQ(card.status()->text(), step.status);
+        EXPECT_EQ(card.howTo()->isVisibleTo(&card), step.howTo);
+        EXPECT_EQ(card.howTo()->text(), extensionHowTo(localization, step.state));
+        EXPECT_EQ(card.enableButton()->isVisibleTo(&card), step.button);
+        const QRect permission = testing::inView(*tab, *tab->permissionCard());
+        EXPECT_GT(testing::inView(*tab, card).top(), permission.bottom()) << "under the permission";
+    }
+    extension.setState(State::disabled);
+    settle();
+    QTest::mouseClick(card.enableButton(), Qt::LeftButton);
+    EXPECT_EQ(runner.log.size(), 2u);
+    EXPECT_EQ(runner.log.front(), "launch gnome-extensions enable holdsheet@holdsheet.org");
+
+    // Kept for a person to look at.
+    showInTab(*tab);
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    EXPECT_TRUE(tab->grab().toImage().save(artifacts + "/settings-extension.png"));
 }
 
 }  // namespace
