@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>لا اختصارات للوحة المفاتيح</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>بعد أول تثبيت، سجّل الخروج ثم الدخول من جديد، ثم فعّل ‏%1 في تطبيق الامتدادات.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>فعّلها في تطبيق الامتدادات، أو شغّل: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>يحتاج مفتاح الضغط المطوّل إلى امتداد Shell ‏%1: سجّل الخروج ثم الدخول من جديد، ثم فعّله في الامتدادات.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>يحتاج مفتاح الضغط المطوّل إلى امتداد Shell ‏%1: فعّله في تطبيق الامتدادات.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>امتداد Shell غير مثبّت بعد.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>امتداد Shell متوقف.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>امتداد Shell يعمل.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>في GNOME، يعمل مفتاح الضغط المطوّل عبر امتداد Shell الخاص بـ %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>من صنع فريق Holdsheet</translation>

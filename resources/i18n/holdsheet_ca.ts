@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Cap drecera de teclat</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Activa</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Després de la primera instal·lació, tanqueu la sessió i torneu a entrar; després activeu %1 a l'aplicació Extensions.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Activeu-la a l'aplicació Extensions o executeu: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>La tecla mantinguda necessita l'extensió del Shell %1: tanqueu la sessió i torneu a entrar, i activeu-la a Extensions.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>La tecla mantinguda necessita l'extensió del Shell %1: activeu-la a l'aplicació Extensions.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>L'extensió del Shell encara no està instal·lada.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>L'extensió del Shell està desactivada.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>L'extensió del Shell està activada.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>A GNOME, la tecla mantinguda funciona a través de l'extensió del Shell de %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Fet per l'equip de Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Žádné klávesové zkratky</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Zapnout</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Po první instalaci se odhlaste a znovu přihlaste, pak zapněte %1 v aplikaci Rozšíření.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Zapněte je v aplikaci Rozšíření, nebo spusťte: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Přidržovaná klávesa potřebuje rozšíření Shellu %1: odhlaste se a znovu přihlaste, pak je zapněte v Rozšířeních.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Přidržovaná klávesa potřebuje rozšíření Shellu %1: zapněte je v aplikaci Rozšíření.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Rozšíření Shellu ještě není nainstalováno.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Rozšíření Shellu je vypnuté.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Rozšíření Shellu je zapnuté.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>V GNOME funguje přidržovaná klávesa přes rozšíření Shellu aplikace %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Vytvořil tým Holdsheet</translation>

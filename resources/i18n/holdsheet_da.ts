@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Ingen tastaturgenveje</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Slå til</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Efter den første installation skal du logge ud og ind igen og derefter slå %1 til i appen Udvidelser.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Slå den til i appen Udvidelser, eller kør: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Holdetasten kræver Shell-udvidelsen %1: log ud og ind igen, og slå den derefter til i Udvidelser.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Holdetasten kræver Shell-udvidelsen %1: slå den til i appen Udvidelser.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell-udvidelsen er ikke installeret endnu.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell-udvidelsen er slået fra.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell-udvidelsen er slået til.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME virker holdetasten gennem %1s Shell-udvidelse.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Udviklet af holdet bag Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Keine Tastenkürzel</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Melden Sie sich nach der ersten Installation ab und wieder an und schalten Sie dann %1 in der Anwendung „Erweiterungen“ ein.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Schalten Sie sie in der Anwendung „Erweiterungen“ ein oder führen Sie aus: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Die Haltetaste braucht die Shell-Erweiterung %1: Melden Sie sich ab und wieder an und schalten Sie sie dann unter „Erweiterungen“ ein.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Die Haltetaste braucht die Shell-Erweiterung %1: Schalten Sie sie unter „Erweiterungen“ ein.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Die Shell-Erweiterung ist noch nicht installiert.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Die Shell-Erweiterung ist ausgeschaltet.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Die Shell-Erweiterung ist eingeschaltet.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Unter GNOME funktioniert die Haltetaste über die Shell-Erweiterung von %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Entwickelt vom Holdsheet-Team</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Καμία συντόμευση πληκτρολογίου</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Ενεργοποίηση</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Μετά την πρώτη εγκατάσταση, αποσυνδεθείτε και συνδεθείτε ξανά και έπειτα ενεργοποιήστε το %1 στην εφαρμογή Επεκτάσεις.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Ενεργοποιήστε την στις Επεκτάσεις ή εκτελέστε: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Το πλήκτρο κράτησης χρειάζεται την επέκταση Shell %1: αποσυνδεθείτε και συνδεθείτε ξανά, και ενεργοποιήστε την στις Επεκτάσεις.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Το πλήκτρο κράτησης χρειάζεται την επέκταση Shell %1: ενεργοποιήστε την στην εφαρμογή Επεκτάσεις.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Η επέκταση Shell δεν έχει εγκατασταθεί ακόμη.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Η επέκταση Shell είναι ανενεργή.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Η επέκταση Shell είναι ενεργή.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Στο GNOME το πλήκτρο κράτησης χρειάζεται την επέκταση Shell του %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Δημιουργήθηκε από την ομάδα Holdsheet</translation>

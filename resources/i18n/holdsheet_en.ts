@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>No Keyboard Shortcuts</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Turn On</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>After a first install, log out and back in, then turn on %1 in the Extensions app.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Turn it on in the Extensions app, or run: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>The hold key needs the Shell extension %1: turn it on in the Extensions app.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>The Shell extension is not installed yet.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>The Shell extension is off.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>The Shell extension is on.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>On GNOME, the hold key works through %1's Shell extension.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Made by the Holdsheet team</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Sin atajos de teclado</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Activar</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Tras la primera instalación, cierre la sesión y vuelva a iniciarla; después active %1 en la aplicación Extensiones.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Actívela en la aplicación Extensiones o ejecute: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>La tecla mantenida necesita la extensión de Shell %1: cierre la sesión y vuelva a entrar, y actívela en Extensiones.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>La tecla mantenida necesita la extensión de Shell %1: actívela en la aplicación Extensiones.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>La extensión de Shell aún no está instalada.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>La extensión de Shell está desactivada.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>La extensión de Shell está activada.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>En GNOME, la tecla mantenida funciona mediante la extensión de Shell de %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Creado por el equipo de Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Ei pikanäppäimiä</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Kirjaudu ensimmäisen asennuksen jälkeen ulos ja takaisin sisään ja ota sitten %1 käyttöön Laajennukset-sovelluksessa.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Ota se käyttöön Laajennukset-sovelluksessa tai suorita: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Pidettävä näppäin tarvitsee Shell-laajennuksen %1: kirjaudu ulos ja takaisin ja ota se käyttöön Laajennuksissa.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Pidettävä näppäin tarvitsee Shell-laajennuksen %1: ota se käyttöön Laajennukset-sovelluksessa.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell-laajennusta ei ole vielä asennettu.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell-laajennus ei ole käytössä.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell-laajennus on käytössä.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOMEssa pidettävä näppäin toimii sovelluksen %1 Shell-laajennuksen kautta.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Holdsheet-tiimin tekemä</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Aucun raccourci clavier</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Activer</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Après une première installation, fermez la session puis rouvrez-la, et activez %1 dans l’application Extensions.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Activez-la dans l’application Extensions, ou exécutez : %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>La touche maintenue a besoin de l’extension Shell %1 : fermez puis rouvrez la session, puis activez-la dans Extensions.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>La touche maintenue a besoin de l’extension Shell %1 : activez-la dans l’application Extensions.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>L’extension Shell n’est pas encore installée.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>L’extension Shell est désactivée.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>L’extension Shell est activée.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Sous GNOME, la touche maintenue passe par l’extension Shell de %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Créé par l’équipe Holdsheet</translation>

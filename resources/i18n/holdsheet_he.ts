@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>אין צירופי מקשים</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>הפעלה</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>אחרי התקנה ראשונה יש להתנתק ולהתחבר מחדש, ואז להפעיל את ‏%1 ביישום ההרחבות.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>יש להפעיל אותה ביישום ההרחבות, או להריץ: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>מקש ההחזקה זקוק להרחבת ה־Shell ‏%1: יש להתנתק ולהתחבר מחדש, ואז להפעיל אותה בהרחבות.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>מקש ההחזקה זקוק להרחבת ה־Shell ‏%1: יש להפעיל אותה ביישום ההרחבות.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>הרחבת ה־Shell עדיין לא מותקנת.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>הרחבת ה־Shell כבויה.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>הרחבת ה־Shell פועלת.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>ב־GNOME מקש ההחזקה פועל דרך הרחבת ה־Shell של %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>נוצר על ידי צוות Holdsheet</translation>

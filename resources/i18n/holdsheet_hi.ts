@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>कोई कीबोर्ड शॉर्टकट नहीं</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>चालू करें</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>पहली बार इंस्टॉल करने के बाद लॉग आउट करके फिर से लॉग इन करें, फिर एक्सटेंशन ऐप में %1 चालू करें।</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>इसे एक्सटेंशन ऐप में चालू करें, या चलाएँ: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>होल्ड कुंजी को Shell एक्सटेंशन %1 चाहिए: लॉग आउट करके फिर से लॉग इन करें, फिर एक्सटेंशन ऐप में इसे चालू करें।</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>होल्ड कुंजी को Shell एक्सटेंशन %1 चाहिए: एक्सटेंशन ऐप में इसे चालू करें।</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell एक्सटेंशन अभी इंस्टॉल नहीं है।</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell एक्सटेंशन बंद है।</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell एक्सटेंशन चालू है।</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME पर होल्ड कुंजी %1 के Shell एक्सटेंशन के ज़रिए काम करती है।</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Holdsheet टीम द्वारा निर्मित</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Nema prečaca tipkovnice</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Uključi</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Nakon prve instalacije odjavi se i ponovno prijavi, a zatim uključi %1 u aplikaciji Proširenja.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Uključi ga u aplikaciji Proširenja ili pokreni: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Tipka za držanje treba Shell proširenje %1: odjavi se i ponovno prijavi, a zatim ga uključi u Proširenjima.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Tipka za držanje treba Shell proširenje %1: uključi ga u aplikaciji Proširenja.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell proširenje još nije instalirano.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell proširenje je isključeno.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell proširenje je uključeno.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>U GNOME-u tipka za držanje radi putem Shell proširenja aplikacije %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Izradio tim Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Nincsenek gyorsbillentyűk</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Bekapcsolás</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Az első telepítés után jelentkezzen ki és be, majd kapcsolja be a(z) %1 kiterjesztést a Kiterjesztések alkalmazásban.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Kapcsolja be a Kiterjesztések alkalmazásban, vagy futtassa: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>A nyomva tartott billentyűhöz kell a(z) %1 Shell-kiterjesztés: jelentkezzen ki és be, majd kapcsolja be a Kiterjesztésekben.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>A nyomva tartott billentyűhöz kell a(z) %1 Shell-kiterjesztés: kapcsolja be a Kiterjesztések alkalmazásban.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>A Shell-kiterjesztés még nincs telepítve.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>A Shell-kiterjesztés ki van kapcsolva.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>A Shell-kiterjesztés be van kapcsolva.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME alatt a nyomva tartott billentyű a(z) %1 Shell-kiterjesztésén keresztül működik.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Készítette: Holdsheet csapat</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Tidak ada pintasan papan tik</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Aktifkan</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Setelah pemasangan pertama, keluar lalu masuk lagi, kemudian aktifkan %1 di aplikasi Ekstensi.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Aktifkan di aplikasi Ekstensi, atau jalankan: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Tombol tahan memerlukan ekstensi Shell %1: keluar lalu masuk lagi, kemudian aktifkan di aplikasi Ekstensi.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Tombol tahan memerlukan ekstensi Shell %1: aktifkan di aplikasi Ekstensi.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Ekstensi Shell belum terpasang.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Ekstensi Shell nonaktif.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Ekstensi Shell aktif.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Di GNOME, tombol tahan bekerja melalui ekstensi Shell milik %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Dibuat oleh tim Holdsheet</translation>

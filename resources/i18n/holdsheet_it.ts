@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Nessuna scorciatoia da tastiera</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Attiva</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Dopo la prima installazione, uscire e rientrare nella sessione, poi attivare %1 nell'applicazione Estensioni.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Attivarla nell'applicazione Estensioni oppure eseguire: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Il tasto da tenere premuto richiede l'estensione Shell %1: uscire e rientrare nella sessione, poi attivarla in Estensioni.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Il tasto da tenere premuto richiede l'estensione Shell %1: attivarla nell'applicazione Estensioni.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>L'estensione Shell non è ancora installata.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>L'estensione Shell è disattivata.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>L'estensione Shell è attiva.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Su GNOME, il tasto da tenere premuto funziona tramite l'estensione Shell di %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Realizzato dal team di Holdsheet</translation>

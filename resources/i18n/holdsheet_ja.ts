@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>キーボードショートカットがありません</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>オンにする</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>初めてインストールしたときは、いったんログアウトして再ログインし、拡張機能アプリで %1 をオンにしてください。</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>拡張機能アプリでオンにするか、次を実行してください: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>長押しキーには Shell 拡張機能 %1 が必要です。ログアウトして再ログインし、拡張機能アプリでオンにしてください。</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>長押しキーには Shell 拡張機能 %1 が必要です。拡張機能アプリでオンにしてください。</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell 拡張機能はまだインストールされていません。</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell 拡張機能はオフです。</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell 拡張機能はオンです。</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME では、長押しキーは %1 の Shell 拡張機能を通じて動作します。</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>制作: Holdsheet チーム</translation>

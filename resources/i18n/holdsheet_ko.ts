@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>키보드 단축키 없음</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>켜기</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>처음 설치한 뒤에는 로그아웃했다가 다시 로그인한 다음 확장 앱에서 %1을(를) 켜세요.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>확장 앱에서 켜거나 다음을 실행하세요: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>길게 누르는 키에는 Shell 확장 %1이(가) 필요합니다. 로그아웃했다가 다시 로그인한 다음 확장 앱에서 켜세요.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>길게 누르는 키에는 Shell 확장 %1이(가) 필요합니다. 확장 앱에서 켜세요.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell 확장이 아직 설치되지 않았습니다.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell 확장이 꺼져 있습니다.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell 확장이 켜져 있습니다.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME에서는 길게 누르는 키가 %1의 Shell 확장을 통해 작동합니다.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Holdsheet 팀 제작</translation>

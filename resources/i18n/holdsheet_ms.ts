@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Tiada pintasan papan kekunci</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Hidupkan</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Selepas pemasangan pertama, log keluar dan log masuk semula, kemudian hidupkan %1 dalam aplikasi Sambungan.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Hidupkannya dalam aplikasi Sambungan, atau jalankan: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Kekunci tahan memerlukan sambungan Shell %1: log keluar dan masuk semula, kemudian hidupkannya dalam Sambungan.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Kekunci tahan memerlukan sambungan Shell %1: hidupkannya dalam aplikasi Sambungan.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Sambungan Shell belum dipasang.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Sambungan Shell dimatikan.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Sambungan Shell dihidupkan.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Dalam GNOME, kekunci tahan berfungsi melalui sambungan Shell %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Dihasilkan oleh pasukan Holdsheet</translation>

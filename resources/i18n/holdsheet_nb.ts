@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Ingen tastatursnarveier</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Etter første installasjon må du logge ut og inn igjen, og så slå på %1 i appen Utvidelser.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Slå den på i appen Utvidelser, eller kjør: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Holdetasten trenger Shell-utvidelsen %1: logg ut og inn igjen, og slå den så på i Utvidelser.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Holdetasten trenger Shell-utvidelsen %1: slå den på i appen Utvidelser.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell-utvidelsen er ikke installert ennå.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell-utvidelsen er slått av.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell-utvidelsen er slått på.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME virker holdetasten gjennom Shell-utvidelsen til %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Laget av teamet bak Holdsheet</translation>

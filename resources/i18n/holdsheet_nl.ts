@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Geen sneltoetsen</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Meld u na een eerste installatie af en weer aan, en schakel dan %1 in via de app Uitbreidingen.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Schakel haar in via de app Uitbreidingen, of voer uit: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>De vasthoudtoets heeft de Shell-uitbreiding %1 nodig: meld u af en weer aan en schakel haar dan in via Uitbreidingen.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>De vasthoudtoets heeft de Shell-uitbreiding %1 nodig: schakel haar in via de app Uitbreidingen.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>De Shell-uitbreiding is nog niet geïnstalleerd.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>De Shell-uitbreiding staat uit.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>De Shell-uitbreiding staat aan.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Onder GNOME werkt de vasthoudtoets via de Shell-uitbreiding van %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Gemaakt door het Holdsheet-team</translation>

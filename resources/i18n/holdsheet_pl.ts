@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Brak skrótów klawiszowych</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Włącz</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Po pierwszej instalacji proszę wylogować się i zalogować ponownie, a następnie włączyć %1 w programie Rozszerzenia.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Proszę włączyć je w programie Rozszerzenia lub wykonać: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Przytrzymywany klawisz wymaga rozszerzenia powłoki %1: proszę wylogować się i zalogować, a potem włączyć je w Rozszerzeniach.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Przytrzymywany klawisz wymaga rozszerzenia powłoki %1: proszę włączyć je w programie Rozszerzenia.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Rozszerzenie powłoki nie jest jeszcze zainstalowane.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Rozszerzenie powłoki jest wyłączone.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Rozszerzenie powłoki jest włączone.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>W GNOME przytrzymywany klawisz działa dzięki rozszerzeniu powłoki programu %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Stworzone przez zespół Holdsheet</translation>

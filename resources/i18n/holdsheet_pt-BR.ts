@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Nenhum atalho de teclado</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Ativar</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Após a primeira instalação, encerre a sessão e entre de novo; depois ative %1 no aplicativo Extensões.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Ative-a no aplicativo Extensões ou execute: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>A tecla mantida precisa da extensão do Shell %1: encerre a sessão e entre de novo, depois ative-a em Extensões.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>A tecla mantida precisa da extensão do Shell %1: ative-a no aplicativo Extensões.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>A extensão do Shell ainda não está instalada.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>A extensão do Shell está desativada.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>A extensão do Shell está ativada.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>No GNOME, a tecla mantida funciona por meio da extensão do Shell do %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Feito pela equipe Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Nicio scurtătură de tastatură</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Activează</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>După prima instalare, ieșiți din sesiune și intrați din nou, apoi activați %1 în aplicația Extensii.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Activați-o în aplicația Extensii sau rulați: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Tasta ținută apăsată are nevoie de extensia Shell %1: ieșiți din sesiune și reintrați, apoi activați-o în Extensii.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Tasta ținută apăsată are nevoie de extensia Shell %1: activați-o în aplicația Extensii.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Extensia Shell nu este încă instalată.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Extensia Shell este dezactivată.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Extensia Shell este activată.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>În GNOME, tasta ținută apăsată funcționează prin extensia Shell a %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Realizat de echipa Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Нет комбинаций клавиш</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Включить</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>После первой установки выйдите из сеанса и войдите снова, затем включите %1 в приложении «Расширения».</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Включите его в приложении «Расширения» или выполните: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Удерживаемой клавише нужно расширение Shell %1: выйдите из сеанса и войдите снова, затем включите его в «Расширениях».</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Удерживаемой клавише нужно расширение Shell %1: включите его в приложении «Расширения».</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Расширение Shell ещё не установлено.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Расширение Shell выключено.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Расширение Shell включено.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>В GNOME удерживаемая клавиша работает через расширение Shell программы %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Разработано командой Holdsheet</translation>

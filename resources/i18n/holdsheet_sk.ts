@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Žiadne klávesové skratky</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Zapnúť</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Po prvej inštalácii sa odhláste a znova prihláste, potom zapnite %1 v aplikácii Rozšírenia.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Zapnite ho v aplikácii Rozšírenia alebo spustite: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Podržaný kláves potrebuje rozšírenie Shellu %1: odhláste sa a znova prihláste, potom ho zapnite v Rozšíreniach.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Podržaný kláves potrebuje rozšírenie Shellu %1: zapnite ho v aplikácii Rozšírenia.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Rozšírenie Shellu ešte nie je nainštalované.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Rozšírenie Shellu je vypnuté.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Rozšírenie Shellu je zapnuté.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>V GNOME funguje podržaný kláves cez rozšírenie Shellu aplikácie %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Vytvoril tím Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Inga tangentbordsgenvägar</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Slå på</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Efter den första installationen loggar du ut och in igen och slår sedan på %1 i appen Tillägg.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Slå på det i appen Tillägg, eller kör: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Hålltangenten behöver Shell-tillägget %1: logga ut och in igen och slå sedan på det i Tillägg.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Hålltangenten behöver Shell-tillägget %1: slå på det i appen Tillägg.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell-tillägget är inte installerat än.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell-tillägget är avstängt.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell-tillägget är påslaget.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>I GNOME fungerar hålltangenten genom %1s Shell-tillägg.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Skapad av teamet bakom Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>ไม่มีปุ่มลัด</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>เปิด</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>หลังติดตั้งครั้งแรก ให้ออกจากระบบแล้วเข้าสู่ระบบใหม่ จากนั้นเปิด %1 ในแอปส่วนขยาย</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>เปิดในแอปส่วนขยาย หรือเรียกใช้: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>ปุ่มที่กดค้างต้องใช้ส่วนขยาย Shell %1: ออกจากระบบแล้วเข้าใหม่ จากนั้นเปิดในแอปส่วนขยาย</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>ปุ่มที่กดค้างต้องใช้ส่วนขยาย Shell %1: เปิดในแอปส่วนขยาย</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>ยังไม่ได้ติดตั้งส่วนขยาย Shell</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>ส่วนขยาย Shell ปิดอยู่</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>ส่วนขยาย Shell เปิดอยู่</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>บน GNOME ปุ่มที่กดค้างทำงานผ่านส่วนขยาย Shell ของ %1</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>สร้างโดยทีม Holdsheet</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Klavye Kısayolu Yok</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Aç</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>İlk kurulumdan sonra oturumu kapatıp yeniden açın, ardından Uzantılar uygulamasında %1 uzantısını etkinleştirin.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Uzantılar uygulamasında etkinleştirin veya şunu çalıştırın: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Basılı tutulan tuş %1 Shell uzantısını gerektirir: oturumu kapatıp yeniden açın, sonra Uzantılar'da etkinleştirin.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Basılı tutulan tuş %1 Shell uzantısını gerektirir: Uzantılar uygulamasında etkinleştirin.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell uzantısı henüz kurulmadı.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell uzantısı kapalı.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell uzantısı açık.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>GNOME'da basılı tutulan tuş, %1 uygulamasının Shell uzantısı üzerinden çalışır.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Holdsheet ekibi tarafından geliştirildi</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Немає клавіатурних скорочень</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Увімкнути</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Після першого встановлення вийдіть із сеансу й увійдіть знову, потім увімкніть %1 у застосунку «Розширення».</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Увімкніть його в застосунку «Розширення» або виконайте: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Утримуваній клавіші потрібне розширення Shell %1: вийдіть із сеансу й увійдіть знову, потім увімкніть його в «Розширеннях».</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Утримуваній клавіші потрібне розширення Shell %1: увімкніть його в застосунку «Розширення».</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Розширення Shell ще не встановлено.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Розширення Shell вимкнено.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Розширення Shell увімкнено.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>У GNOME утримувана клавіша працює через розширення Shell програми %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Створено командою Holdsheet</translation>

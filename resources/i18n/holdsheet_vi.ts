@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>Không có phím tắt</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>Bật</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>Sau lần cài đặt đầu tiên, hãy đăng xuất rồi đăng nhập lại, sau đó bật %1 trong ứng dụng Tiện ích mở rộng.</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>Bật nó trong ứng dụng Tiện ích mở rộng, hoặc chạy: %1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>Phím giữ cần tiện ích mở rộng Shell %1: hãy đăng xuất rồi đăng nhập lại, sau đó bật nó trong Tiện ích mở rộng.</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>Phím giữ cần tiện ích mở rộng Shell %1: hãy bật nó trong ứng dụng Tiện ích mở rộng.</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Tiện ích mở rộng Shell chưa được cài đặt.</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Tiện ích mở rộng Shell đang tắt.</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Tiện ích mở rộng Shell đang bật.</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>Trên GNOME, phím giữ hoạt động qua tiện ích mở rộng Shell của %1.</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>Do nhóm Holdsheet phát triển</translation>

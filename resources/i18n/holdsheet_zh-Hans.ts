@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>没有键盘快捷键</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>开启</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>首次安装后，请注销并重新登录，然后在“扩展”应用中开启 %1。</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>请在“扩展”应用中开启它，或运行：%1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>长按键需要 Shell 扩展 %1：请注销并重新登录，然后在“扩展”应用中开启它。</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>长按键需要 Shell 扩展 %1：请在“扩展”应用中开启它。</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell 扩展尚未安装。</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell 扩展已关闭。</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell 扩展已开启。</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>在 GNOME 上，长按键通过 %1 的 Shell 扩展工作。</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>由 Holdsheet 团队打造</translation>

@@ -39,6 +39,42 @@
         <source>No Keyboard Shortcuts</source>
         <translation>沒有鍵盤快捷鍵</translation>
     </message>
+    <message id="extension.enable">
+        <source>Turn On</source>
+        <translation>開啟</translation>
+    </message>
+    <message id="extension.howto.missing">
+        <source>After a first install, log out and back in, then turn on %1 in the Extensions app.</source>
+        <translation>首次安裝後，請登出再重新登入，然後在「擴充功能」應用程式中開啟 %1。</translation>
+    </message>
+    <message id="extension.howto.off">
+        <source>Turn it on in the Extensions app, or run: %1</source>
+        <translation>請在「擴充功能」應用程式中開啟它，或執行：%1</translation>
+    </message>
+    <message id="extension.notice.missing">
+        <source>The hold key needs the Shell extension %1: log out and back in, then turn it on in the Extensions app.</source>
+        <translation>長按鍵需要 Shell 擴充功能 %1：請登出再重新登入，然後在「擴充功能」中開啟它。</translation>
+    </message>
+    <message id="extension.notice.off">
+        <source>The hold key needs the Shell extension %1: turn it on in the Extensions app.</source>
+        <translation>長按鍵需要 Shell 擴充功能 %1：請在「擴充功能」應用程式中開啟它。</translation>
+    </message>
+    <message id="extension.status.missing">
+        <source>The Shell extension is not installed yet.</source>
+        <translation>Shell 擴充功能尚未安裝。</translation>
+    </message>
+    <message id="extension.status.off">
+        <source>The Shell extension is off.</source>
+        <translation>Shell 擴充功能已關閉。</translation>
+    </message>
+    <message id="extension.status.on">
+        <source>The Shell extension is on.</source>
+        <translation>Shell 擴充功能已開啟。</translation>
+    </message>
+    <message id="extension.why">
+        <source>On GNOME, the hold key works through %1's Shell extension.</source>
+        <translation>在 GNOME 上，長按鍵透過 %1 的 Shell 擴充功能運作。</translation>
+    </message>
     <message id="footer.madeBy">
         <source>Made by the Holdsheet team</source>
         <translation>由 Holdsheet 團隊打造</translation>

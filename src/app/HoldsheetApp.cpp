@@ -76,6 +76,7 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
                   store_,
                   localization_,
                   permission_,
+                  extension_,
                   [this](const ShortcutItem& item) { clickRow(item, controller_, performer_); },
                   [this] { requestPermission(controller_, permission_); },
                   [this](QPoint) { menus_.showShareMenu(); },
@@ -92,7 +93,7 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
           [this](std::function<void(double)> onHeight) {
               return makeSettingsView(std::move(onHeight));
           }),
-      welcome_(windowPlatform(), permission_, [this] { settings_.show(); }),
+      welcome_(windowPlatform(), permission_, extension_, [this] { settings_.show(); }),
       tour_(windowPlatform(), session_->compositing(), [this] { settings_.show(); }),
       menus_(
           scheduler_,
@@ -118,6 +119,8 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
                   {[this] { controller_.show(); }, [this] { settings_.show(); },
                    [this] { delegate_.quitApplication(); }}) {
     store_.watchForOutsideChanges();
+    extension_.setState(session_->extensionState());
+    session_->onExtensionStateChanged([this] { extension_.setState(session_->extensionState()); });
     ax_.setConfirmEnabling([this] { return askToEnableAccessibility(localization_); });
 }
 
@@ -142,8 +145,8 @@ WindowPlatform HoldsheetApp::windowPlatform() {
 }
 
 std::unique_ptr<QWidget> HoldsheetApp::makeSettingsView(std::function<void(double)> onHeight) {
-    SettingsServices services{store_,        localization_, permission_,    loginItems_, log_,
-                              applications_, runner_,       buildVersion(), {}};
+    SettingsServices services{store_, localization_, permission_, extension_,     loginItems_,
+                              log_,   applications_, runner_,     buildVersion(), {}};
     return std::make_unique<SettingsView>(std::move(services), std::move(onHeight));
 }
 
@@ -157,6 +160,7 @@ void HoldsheetApp::start() {
     if (const QString trouble = session_->start(store_, scheduler_); !trouble.isEmpty()) {
         log_.log(trouble);
     }
+    extension_.setState(session_->extensionState());  // known to some sessions only once started
 }
 
 void HoldsheetApp::shutDown() {
@@ -204,6 +208,8 @@ QVariantMap HoldsheetApp::status() {
         {"windows", openWindows()},
         {"menu", openMenuItems()},
         {"beeps", beeps_},
+        // What the panel says of the Shell extension, empty when nothing.
+        {"extensionNotice", extensionNotice(localization_, extension_.state())},
     };
 }
 

@@ -11,6 +11,7 @@
 #include "harvest/SheetLoader.h"
 #include "panel/PanelController.h"
 #include "permissions/PermissionMonitor.h"
+#include "permissions/ShellExtension.h"
 #include "platform/DesktopSession.h"
 #include "platform/freedesktop/AtspiAccessibility.h"
 #include "platform/freedesktop/CompiledHelp.h"
@@ -81,10 +82,12 @@ class HoldsheetApp {
     // a sheet's.
     QtScheduler entriesScheduler_;
     DesktopEntryIndex desktopEntries_;
+    QtProcessRunner runner_;
+    // Told by the session, so it outlives the session.
+    ShellExtension extension_{runner_};
     std::unique_ptr<DesktopSession> session_;
     Workspace& workspace_;
     std::unique_ptr<SystemHotKeys> hotKeys_;
-    QtProcessRunner runner_;
     ProcProcessFacts processFacts_;
     CompiledHelp help_;
     GtkAccelerators accelerators_;

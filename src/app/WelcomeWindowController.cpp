@@ -10,8 +10,12 @@ namespace holdsheet {
 
 WelcomeWindowController::WelcomeWindowController(WindowPlatform platform,
                                                  PermissionMonitor& permission,
+                                                 ShellExtension& extension,
                                                  std::function<void()> showSettings)
-    : platform_(platform), permission_(permission), showSettings_(std::move(showSettings)) {}
+    : platform_(platform),
+      permission_(permission),
+      extension_(extension),
+      showSettings_(std::move(showSettings)) {}
 
 WelcomeWindowController::~WelcomeWindowController() = default;
 
@@ -29,7 +33,7 @@ void WelcomeWindowController::build() {
                                                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const std::weak_ptr<int> alive = lifetime_;
     window_->setContent(std::make_unique<WelcomeView>(
-        WelcomeView::Services{platform_.store, platform_.localization, permission_},
+        WelcomeView::Services{platform_.store, platform_.localization, permission_, extension_},
         [this, alive] {
             if (!alive.expired()) {
                 done();

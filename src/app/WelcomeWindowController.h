@@ -9,15 +9,17 @@
 namespace holdsheet {
 
 class PermissionMonitor;
+class ShellExtension;
 
-// Owns the welcome window, which guides a first-time user to the accessibility permission:
-// built on first showing, as large as its content, kept when closed. Finishing it records
-// that onboarding is done.
+// Owns the welcome window, which guides a first-time user to the accessibility permission
+// (and, where the session needs it, to the Shell extension): built on first showing, as large as
+// its content, kept when closed. Finishing it records that onboarding is done.
 class WelcomeWindowController {
   public:
-    // The view follows `permission`; its "open settings" button calls `showSettings`.
+    // The view follows `permission` and `extension`; its "open settings" button calls
+    // `showSettings`.
     WelcomeWindowController(WindowPlatform platform, PermissionMonitor& permission,
-                            std::function<void()> showSettings);
+                            ShellExtension& extension, std::function<void()> showSettings);
     ~WelcomeWindowController();
     WelcomeWindowController(const WelcomeWindowController&) = delete;
     WelcomeWindowController& operator=(const WelcomeWindowController&) = delete;
@@ -33,6 +35,7 @@ class WelcomeWindowController {
 
     WindowPlatform platform_;
     PermissionMonitor& permission_;
+    ShellExtension& extension_;
     std::function<void()> showSettings_;
     std::unique_ptr<AuxiliaryWindow> window_;
     // The view's handler holds this weakly: once the controller is gone it does nothing.

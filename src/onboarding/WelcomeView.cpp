@@ -4,11 +4,13 @@
 #include "onboarding/RoundedBox.h"
 #include "onboarding/StepRow.h"
 #include "permissions/PermissionMonitor.h"
+#include "permissions/ShellExtension.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "ui/BusyIndicator.h"
 #include "ui/CapsuleTextButton.h"
+#include "ui/ExtensionCard.h"
 #include "ui/RetireWidget.h"
 #include "ui/SettingsStyle.h"
 #include "ui/SheetLabel.h"
@@ -53,11 +55,16 @@ WelcomeView::WelcomeView(Services services, std::function<void()> onDone,
     : QWidget(parent),
       services_(services),
       onDone_(std::move(onDone)),
-      showSettings_(std::move(showSettings)) {
+      showSettings_(std::move(showSettings)),
+      extensionAsked_(services_.extension.wanted()) {
     column(this, 0);
     build();
     connect(&services_.permission, &PermissionMonitor::trustedChanged, this,
             [this](bool trusted) { showBlock(trusted); });
+    connect(&services_.extension, &ShellExtension::stateChanged, this, [this] {
+        extensionAsked_ = extensionAsked_ || services_.extension.wanted();
+        showExtension();
+    });
     subscription_ = services_.store.observe([this] {
         const Preferences preferences(services_.store);
         if (preferences.language() != language_ ||
@@ -96,6 +103,10 @@ void WelcomeView::build() {
     stack->addWidget(mark, 0, Qt::AlignHCenter);
     stack->addWidget(title_, 0, Qt::AlignHCenter);
     stack->addWidget(subtitle_, 0, Qt::AlignHCenter);
+    extension_ =
+        new ExtensionCard(services_.extension, services_.localization, stepsCornerRadius, stack_);
+    stack->addWidget(extension_);
+    showExtension();
     layout()->addWidget(stack_);
     showBlock(services_.permission.trusted());
     stack_->show();
@@ -115,6 +126,11 @@ void WelcomeView::showBlock(bool trusted) {
         lead->setDefault(true);
         lead->setFocus();
     }
+}
+
+void WelcomeView::showExtension() {
+    extension_->setVisible(extensionAsked_ &&
+                           services_.extension.state() != ShellExtensionState::notNeeded);
 }
 
 QWidget* WelcomeView::missingPermissionBlock() {

@@ -1,5 +1,6 @@
 #include "settings/GeneralSettings.h"
 
+#include "permissions/ShellExtension.h"
 #include "platform/LoginItems.h"
 #include "prefs/HoldKeyTexts.h"
 #include "prefs/Localization.h"
@@ -12,6 +13,7 @@
 #include "settings/PermissionCard.h"
 #include "settings/SegmentedPicker.h"
 #include "settings/ToggleRow.h"
+#include "ui/ExtensionCard.h"
 
 #include <QSlider>
 #include <QVBoxLayout>
@@ -36,6 +38,12 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
     auto localized = [&text](const char* key) { return text.localized(QLatin1String(key)); };
 
     card_ = new PermissionCard(services_.permission, text, this);
+    extension_ = new ExtensionCard(services_.extension, text, PermissionCard::cornerRadius, this);
+    const auto showExtension = [this] {
+        extension_->setVisible(services_.extension.state() != ShellExtensionState::notNeeded);
+    };
+    connect(&services_.extension, &ShellExtension::stateChanged, extension_, showExtension);
+    showExtension();
 
     holdKey_ = new SegmentedPicker(holdKeyNames(text), static_cast<int>(stored.holdKey()));
     holdKey_->onChange([&store = services_.store](int index) {
@@ -80,6 +88,7 @@ GeneralSettings::GeneralSettings(SettingsServices services, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
     layout->addWidget(card_);
+    layout->addWidget(extension_);
     layout->addWidget(new FormDivider);
     layout->addWidget(new Row(localized("settings.holdKey"), false, holdKey_));
     layout->addWidget(new Row(localized("settings.hold.label"), true, hold));

@@ -7,6 +7,7 @@
 
 namespace holdsheet {
 
+class ExtensionCard;
 class Hint;
 class LanguagePicker;
 class MinMaxSlider;
@@ -14,10 +15,10 @@ class PermissionCard;
 class SegmentedPicker;
 class ToggleRow;
 
-// The General tab: the permission, the hold key and how long to hold it, closing on
-// release, the tray icon, starting at login and the interface language. Each control reads
-// and writes its stored setting and shows it as it changes; starting at login is read from
-// the desktop when the tab is made.
+// The General tab: the permission, the Shell extension where the session needs one, the hold key
+// and how long to hold it, closing on release, the tray icon, starting at login and the interface
+// language. Each control reads and writes its stored setting and shows it as it changes; starting
+// at login is read from the desktop when the tab is made.
 class GeneralSettings : public QWidget {
   public:
     static constexpr int spacing = 18;
@@ -25,6 +26,7 @@ class GeneralSettings : public QWidget {
     explicit GeneralSettings(SettingsServices services, QWidget* parent = nullptr);
 
     PermissionCard* permissionCard() const { return card_; }
+    ExtensionCard* extensionCard() const { return extension_; }
     SegmentedPicker* holdKeyPicker() const { return holdKey_; }
     MinMaxSlider* holdSlider() const { return holdSlider_; }
     Hint* holdHint() const { return holdHint_; }
@@ -38,6 +40,7 @@ class GeneralSettings : public QWidget {
 
     SettingsServices services_;
     PermissionCard* card_;
+    ExtensionCard* extension_;
     SegmentedPicker* holdKey_;
     MinMaxSlider* holdSlider_;
     Hint* holdHint_;

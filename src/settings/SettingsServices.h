@@ -14,6 +14,7 @@ class Localization;
 class LoginItems;
 class PermissionMonitor;
 class PreferenceStore;
+class ShellExtension;
 class ProcessRunner;
 class SystemLog;
 
@@ -30,6 +31,7 @@ struct SettingsServices {
     PreferenceStore& store;
     const Localization& localization;
     PermissionMonitor& permission;
+    ShellExtension& extension;
     LoginItems& loginItems;
     SystemLog& log;
     InstalledApplications& applications;

@@ -3,6 +3,7 @@
 #include "panel/SheetModel.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
+#include "sheetview/ExtensionNotice.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
 #include "sheetview/ReasonLine.h"
@@ -103,6 +104,9 @@ void CheatSheetRoot::build() {
     stack->addWidget(header_);
     reasonLine_ = new ReasonLine(model_, services_.localization, scale_, body_);
     stack->addWidget(reasonLine_);
+    extensionNotice_ =
+        new ExtensionNotice(services_.extension, services_.localization, scale_, body_);
+    stack->addWidget(extensionNotice_);
     stack->addWidget(new Divider(body_));
     stack->addWidget(content_, 1);
     stack->addWidget(new Divider(body_));

@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace holdsheet {
 
+class ExtensionNotice;
 class FooterBar;
 class HeaderBar;
 class ReasonLine;
@@ -32,6 +33,7 @@ class CheatSheetRoot : public QWidget {
     double scale() const { return scale_; }
     HeaderBar* header() const { return header_; }
     ReasonLine* reasonLine() const { return reasonLine_; }
+    ExtensionNotice* extensionNotice() const { return extensionNotice_; }
     SheetContent* content() const { return content_; }
     FooterBar* footer() const { return footer_; }
     QLineEdit* searchField() const;
@@ -59,6 +61,7 @@ class CheatSheetRoot : public QWidget {
     QWidget* body_ = nullptr;
     HeaderBar* header_ = nullptr;
     ReasonLine* reasonLine_ = nullptr;
+    ExtensionNotice* extensionNotice_ = nullptr;
     SheetContent* content_ = nullptr;
     FooterBar* footer_ = nullptr;
     Outline* outline_ = nullptr;

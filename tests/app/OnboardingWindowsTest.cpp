@@ -26,7 +26,8 @@ QPushButton* button(const QWidget* window, const char* name) {
 // window is kept for the next showing.
 TEST(WelcomeWindowController, OnlyDoneRecordsOnboardingAndTheWindowIsKept) {
     WindowHarness platform;
-    WelcomeWindowController welcome(platform.platform(), platform.permission, {});
+    WelcomeWindowController welcome(platform.platform(), platform.permission, platform.extension,
+                                    {});
     welcome.show();
     QWidget* window = welcome.window();
     ASSERT_NE(window, nullptr);
@@ -47,9 +48,11 @@ TEST(WelcomeWindowController, OnlyDoneRecordsOnboardingAndTheWindowIsKept) {
 TEST(WelcomeWindowController, OpenSettingsFinishesThenShowsTheSettings) {
     WindowHarness platform;
     bool closedFirst = false;
-    WelcomeWindowController welcome(platform.platform(), platform.permission, [&] {
-        closedFirst = !welcome.window()->isVisible() && Preferences(platform.store).hasOnboarded();
-    });
+    WelcomeWindowController welcome(
+        platform.platform(), platform.permission, platform.extension, [&] {
+            closedFirst =
+                !welcome.window()->isVisible() && Preferences(platform.store).hasOnboarded();
+        });
     welcome.show();
     button(welcome.window(), "openSettings")->click();
     EXPECT_TRUE(closedFirst);

@@ -1,5 +1,6 @@
 #include "settings/GeneralSettings.h"
 
+#include "permissions/ShellExtension.h"
 #include "platform/freedesktop/XdgAutostart.h"
 #include "settings/Hint.h"
 #include "settings/LanguagePicker.h"
@@ -11,7 +12,9 @@
 #include "settings/StatusSymbol.h"
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
+#include "ui/ExtensionCard.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSlider>
@@ -152,6 +155,29 @@ TEST_F(General, TheSwitchWritesAndRemovesTheAutostartEntry) {
     EXPECT_FALSE(toggle.isChecked());
     EXPECT_TRUE(log.lines.isEmpty());
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Under the permission, the Shell extension's state (the welcome window's card) where the
+// session needs one, following it live. Its picture is kept for a person to look at.
+TEST_F(General, TheShellExtensionRowFollowsItsStateAndIsAbsentWhereNotNeeded) {
+    using State = ShellExtensionState;
+    runner.installed.insert(ShellExtension::tool);  // the button, in the picture
+    const auto tab = open();
+    const ExtensionCard& card = *tab->extensionCard();
+    for (const State state :
+         {State::notNeeded, State::missing, State::active, State::notNeeded, State::disabled}) {
+        extension.setState(state);
+        settle();
+        ASSERT_EQ(card.isVisibleTo(tab.get()), state != State::notNeeded) << int(state);
+        EXPECT_EQ(card.shownState(), state);
+    }
+    EXPECT_GT(testing::inView(*tab, card).top(),
+              testing::inView(*tab, *tab->permissionCard()).bottom());
+    EXPECT_EQ(card.status()->text(), "The Shell extension is off.");
+    showInTab(*tab);
+    const QString artifacts = QStringLiteral(HOLDSHEET_ARTIFACTS);
+    QDir().mkpath(artifacts);
+    EXPECT_TRUE(tab->grab().save(artifacts + "/settings-extension.png"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "permissions/PermissionMonitor.h"
+#include "permissions/ShellExtension.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "settings/SettingsServices.h"
@@ -51,6 +52,7 @@ struct SettingsHarness {
         return {store,
                 localization,
                 permission,
+                extension,
                 login ? *login : loginItems,
                 log,
                 applications,
@@ -100,6 +102,7 @@ struct SettingsHarness {
     Localization localization{
         store, {[] { return QStringList{QStringLiteral("en")}; }, [] { return QLocale("en_US"); }}};
     PermissionMonitor permission;
+    ShellExtension extension{runner};
     FakeLoginItems loginItems;
     FakeLog log;
     FakeInstalledApplications applications;

@@ -5,6 +5,7 @@
 #include "sheetview/CheatSheetRoot.h"
 #include "sheetview/ColumnsView.h"
 #include "sheetview/EmptyNotice.h"
+#include "sheetview/ExtensionNotice.h"
 #include "sheetview/FooterBar.h"
 #include "sheetview/HeaderBar.h"
 #include "sheetview/PermissionNotice.h"
@@ -383,6 +384,47 @@ TEST_F(CheatSheetRootTest, AnEmptyOrPartialSheetSaysWhyUnderTheHeader) {
         loaded(makeSheet({1}));
         EXPECT_TRUE(root.reasonLine()->isHidden());
     }
+}
+
+// The hold key does nothing without the Shell extension: while it is off or not installed,
+// the panel (opened from the tray or the command line) says under the header how to turn it
+// on, over a sheet that works as ever. A rebuild for a new language keeps it.
+TEST_F(CheatSheetRootTest, WhileTheShellExtensionIsOffOrMissingALineSaysHowToTurnItOn) {
+    using Extension = ShellExtensionState;
+    const char* off =
+        "The hold key needs the Shell extension holdsheet@holdsheet.org: turn it on "
+        "in the Extensions app.";
+    const char* missing =
+        "The hold key needs the Shell extension holdsheet@holdsheet.org: log out "
+        "and back in, then turn it on in the Extensions app.";
+    loaded(makeSheet({2}));
+    const std::pair<Extension, const char*> steps[] = {
+        {Extension::notNeeded, nullptr}, {Extension::missing, missing}, {Extension::disabled, off},
+        {Extension::active, nullptr},    {Extension::disabled, off},
+    };
+    for (const auto& [state, text] : steps) {
+        SCOPED_TRACE(static_cast<int>(state));
+        extension.setState(state);
+        settle();
+        const ExtensionNotice& line = *root.extensionNotice();
+        ASSERT_EQ(line.isHidden(), text == nullptr);
+        EXPECT_EQ(root.content()->state(), State::columns);
+        if (!text) {
+            continue;
+        }
+        EXPECT_EQ(line.text(), text);
+        EXPECT_EQ(line.accessibleName(), text) << "what a screen reader and the tests find";
+        EXPECT_GE(line.geometry().top(), root.header()->geometry().bottom());
+        EXPECT_GE(line.height(), line.heightForWidth(line.width())) << "never cut";
+    }
+    Preferences(store).setLanguage("ja");
+    settle();
+    const ExtensionNotice& japanese = *root.extensionNotice();
+    ASSERT_FALSE(japanese.isHidden());
+    EXPECT_TRUE(japanese.text().contains("holdsheet@holdsheet.org"));
+    EXPECT_NE(japanese.text(), off);
+    extension.setState(Extension::active);
+    EXPECT_TRUE(root.extensionNotice()->isHidden());
 }
 
 TEST_F(CheatSheetRootTest, EveryKeystrokeFiltersAndTheQueryOutlivesALanguageChange) {

@@ -2,6 +2,7 @@
 
 #include "panel/SheetModel.h"
 #include "permissions/PermissionMonitor.h"
+#include "permissions/ShellExtension.h"
 #include "prefs/Localization.h"
 #include "prefs/Preferences.h"
 #include "sheetview/SheetServices.h"
@@ -26,6 +27,7 @@ struct SheetViewHarness {
           services{store,
                    localization,
                    permission,
+                   extension,
                    [this](const ShortcutItem& item) { ran.push_back(item.title); },
                    [this] { ++permissionRequests; },
                    {},
@@ -51,6 +53,7 @@ struct SheetViewHarness {
     FakeRunner runner;
     Localization localization;
     PermissionMonitor permission;
+    ShellExtension extension{runner};
     SheetModel model;
     std::vector<QString> ran;
     int permissionRequests = 0;
