@@ -8,7 +8,6 @@
 #include "platform/WindowRaiser.h"
 #include "platform/Workspace.h"
 
-#include <QApplication>
 #include <QString>
 
 #include <functional>
@@ -51,7 +50,7 @@ class DesktopSession {
     // empty.
     virtual QString start(PreferenceStore& store, Scheduler& scheduler) = 0;
     // The one sound the program makes.
-    virtual void beep() { QApplication::beep(); }
+    virtual void beep() = 0;
     virtual ShellExtensionState extensionState() const { return ShellExtensionState::notNeeded; }
     // `changed` runs on the main thread whenever `extensionState` changes.
     virtual void onExtensionStateChanged(std::function<void()> changed) { (void)changed; }

@@ -7,6 +7,8 @@
 #include "platform/x11/RunningDesktop.h"
 #include "prefs/Preferences.h"
 
+#include <QApplication>
+
 namespace holdsheet {
 
 namespace {
@@ -27,6 +29,10 @@ QString X11Session::start(PreferenceStore& store, Scheduler&) {
     warnOfDesktopSuperKey(Preferences(store).holdKey(), IniPreferenceStore::defaultPath(),
                           runningDesktop());
     return {};
+}
+
+void X11Session::beep() {
+    QApplication::beep();  // the X server's bell, as the user set it
 }
 
 std::unique_ptr<SystemHotKeys> X11Session::desktopHotKeys() {

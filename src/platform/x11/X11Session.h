@@ -23,6 +23,7 @@ class X11Session : public DesktopSession {
     WindowRaiser& raiser() override { return raiser_; }
     bool compositing() const override { return compositing_; }
     std::unique_ptr<SystemHotKeys> desktopHotKeys() override;
+    void beep() override;
     // Says when the desktop takes the hold key for itself.
     QString start(PreferenceStore& store, Scheduler&) override;
 
