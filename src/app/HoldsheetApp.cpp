@@ -155,8 +155,11 @@ HoldsheetApp::~HoldsheetApp() {
 
 void HoldsheetApp::start() {
     started_ = true;
-    warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
-                          desktop_);
+    // On GNOME Wayland the extension keeps the overview shut after a hold.
+    if (session_->extensionState() == ShellExtensionState::notNeeded) {
+        warnOfDesktopSuperKey(Preferences(store_).holdKey(), IniPreferenceStore::defaultPath(),
+                              desktop_);
+    }
     delegate_.applicationDidFinishLaunching();
     if (const QString trouble = session_->start(store_, scheduler_); !trouble.isEmpty()) {
         log_.log(trouble);

@@ -2,8 +2,8 @@
 
 #include "platform/DesktopSession.h"
 #include "platform/SessionReaders.h"
+#include "platform/freedesktop/HeldKeyMonitors.h"
 #include "platform/sway/SwayConnection.h"
-#include "platform/sway/SwayEventMonitors.h"
 #include "platform/sway/SwayFullscreen.h"
 #include "platform/sway/SwayHoldKeys.h"
 #include "platform/sway/SwayKeyPoster.h"
@@ -69,7 +69,7 @@ class SwaySession : public DesktopSession {
     QByteArray socketPath_;
     std::shared_ptr<SwayConnection> commands_;
     SwayWorkspace workspace_;
-    SwayEventMonitors monitors_;
+    HeldKeyMonitors monitors_;
     SwayKeyPoster poster_;
     SwayWindowRaiser raiser_;
     SwayPanelPlacement placement_;

@@ -1,0 +1,68 @@
+#include "platform/gnome/GnomeWorkspace.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/freedesktop/Keysyms.h"
+#include "platform/freedesktop/WindowApplication.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+namespace holdsheet {
+
+std::optional<RunningApplication> GnomeWorkspace::frontmostApplication() {
+    return focus_ && focus_->pid > 0 ? std::optional(applicationOf(*focus_)) : std::nullopt;
+}
+
+pid_t GnomeWorkspace::ownPid() {
+    return getpid();
+}
+
+std::unique_ptr<Workspace::Observation> GnomeWorkspace::observeActivations(
+    ActivationObserver observer) {
+    return observers_.add(std::move(observer));
+}
+
+void GnomeWorkspace::focusChanged(const FocusedWindow& window) {
+    focus_ = window;
+    observers_.announce(frontmostApplication());
+}
+
+RunningApplication GnomeWorkspace::applicationOf(const FocusedWindow& window) const {
+    return applicationOfWindow(window.pid, window.appId, window.windowClass, entries_);
+}
+
+std::vector<quint32> keysymsOfKeys(std::uint16_t keyCode, std::uint64_t flags) {
+    const quint32 key = keysymOfVirtualKey(keyCode);
+    if (key == 0) {
+        return {};
+    }
+    // Control_L, Alt_L, Shift_L, Super_L.
+    const std::pair<std::uint64_t, quint32> modifiers[] = {{ModifierFlag::control, 0xffe3},
+                                                           {ModifierFlag::option, 0xffe9},
+                                                           {ModifierFlag::shift, 0xffe1},
+                                                           {ModifierFlag::command, 0xffeb}};
+    std::vector<quint32> keysyms;
+    for (const auto& [bit, keysym] : modifiers) {
+        if (flags & bit) {
+            keysyms.push_back(keysym);
+        }
+    }
+    keysyms.push_back(key);
+    return keysyms;
+}
+
+void GnomeKeyPoster::postKeys(std::uint16_t keyCode, std::uint64_t flags) {
+    const std::vector<quint32> keysyms = keysymsOfKeys(keyCode, flags);
+    if (keysyms.empty()) {
+        QApplication::beep();
+        return;
+    }
+    extension_.postKeys(keysyms, [](bool posted) {
+        if (!posted) {
+            QApplication::beep();
+        }
+    });
+}
+
+}  // namespace holdsheet
