@@ -1,5 +1,6 @@
 #include "platform/gnome/GnomeSession.h"
 
+#include "platform/freedesktop/AtspiActiveWindow.h"
 #include "platform/freedesktop/GnomeHotKeys.h"
 #include "platform/freedesktop/WindowApplication.h"
 #include "prefs/Preferences.h"
@@ -21,8 +22,10 @@ void QtWindowRaiser::bringToFront(QWidget& window) {
 
 bool GnomePanelPlacement::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    // Only the program's own placing: the window system's moves carry the origin Qt on
+    // Wayland reports once the surface is configured, which is no place at all.
     if ((type == QEvent::Show || type == QEvent::Resize || type == QEvent::Move) &&
-        watched->isWidgetType()) {
+        !event->spontaneous() && watched->isWidgetType()) {
         const auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && widget->isVisible() &&
             widget->windowTitle() == GnomeSession::panelTitle) {
@@ -42,6 +45,8 @@ GnomeSession::GnomeSession(const DesktopEntryIndex& entries, OwnWindows own)
                       holdSource_.setPresent(present);
                       if (present) {
                           askFocus();
+                      } else {
+                          workspace_.extensionGone();
                       }
                   },
                   [this] {
@@ -116,7 +121,10 @@ std::optional<FocusedWindow> GnomeSessionReaders::focus() const {
 
 std::optional<pid_t> GnomeSessionReaders::frontmostProcess() {
     const auto window = focus();
-    return window && window->pid > 0 ? std::optional(window->pid) : std::nullopt;
+    if (!window) {
+        return accessibleActiveProcess(getpid(), ShellExtensionBus::callTimeoutMs);
+    }
+    return window->pid > 0 ? std::optional(window->pid) : std::nullopt;
 }
 
 std::optional<RunningApplication> GnomeSessionReaders::applicationOfProcess(pid_t pid) {

@@ -1,6 +1,7 @@
 #include "platform/gnome/GnomeWorkspace.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/freedesktop/AtspiActiveWindow.h"
 #include "platform/freedesktop/Keysyms.h"
 #include "platform/freedesktop/WindowApplication.h"
 
@@ -10,8 +11,20 @@
 
 namespace holdsheet {
 
+namespace {
+
+// A working accessibility bus answers in milliseconds; an application that does not is left
+// out rather than waited for.
+constexpr int accessibleTimeoutMs = 250;
+
+}  // namespace
+
 std::optional<RunningApplication> GnomeWorkspace::frontmostApplication() {
-    return focus_ && focus_->pid > 0 ? std::optional(applicationOf(*focus_)) : std::nullopt;
+    if (!focus_) {
+        const auto pid = accessibleActiveProcess(getpid(), accessibleTimeoutMs);
+        return pid ? std::optional(applicationOfWindow(*pid, {}, {}, entries_)) : std::nullopt;
+    }
+    return focus_->pid > 0 ? std::optional(applicationOf(*focus_)) : std::nullopt;
 }
 
 pid_t GnomeWorkspace::ownPid() {

@@ -12,7 +12,8 @@
 namespace holdsheet {
 
 // The application in front on GNOME Shell: the focused window, as the extension last told
-// it. Without the extension there is none.
+// it. Without the extension, the window the accessibility bus reports active, asked for
+// each time (slowly: three rounds of calls to every accessible application).
 class GnomeWorkspace : public Workspace {
   public:
     // `entries` outlives the workspace.
@@ -27,6 +28,8 @@ class GnomeWorkspace : public Workspace {
 
     // The extension's focused window (pid 0: none), as it changes.
     void focusChanged(const FocusedWindow& window);
+    // The extension went: what it told is stale.
+    void extensionGone() { focus_.reset(); }
     RunningApplication applicationOf(const FocusedWindow& window) const;
 
   private:
