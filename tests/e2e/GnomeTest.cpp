@@ -136,23 +136,26 @@ class OnGnome : public ::testing::Test {
         return last;
     }
     // A click on the panel's element of this name, where the panel, focused, shows it.
-    // The panel grows once its sheet is read, and is placed again: the place and the frame
-    // are taken once a search for the element (a process of its own) saw no placing.
-    void clickPanel(const QString& name, QPoint offset = {}) {
+    // Where the panel, focused, shows its element of this name on the screen. The panel
+    // grows once its sheet is read, and is placed again: the place and the frame are taken
+    // once a search for the element (a process of its own) saw no placing.
+    QPoint onScreen(const QString& name) {
         std::optional<Accessible> element;
         QPoint place;
-        ASSERT_TRUE(waitUntil(
+        const bool found = waitUntil(
             [&] {
                 const int before = monitored().count("member=PlacePanel");
                 place = panelPlace();
                 element = findAccessible(holdsheet->pid(), name);
                 return element && monitored().count("member=PlacePanel") == before;
             },
-            20s))
-            << name.toStdString();
-        const QPoint at = element->frame.center() + place + offset;
-        // The pointer goes there first, then the button: the tool's click passes the corner
-        // on its way, and the panel would see it leave and come back just before the press.
+            20s);
+        EXPECT_TRUE(found) << name.toStdString();
+        return found ? element->frame.center() + place : QPoint(-1, -1);
+    }
+    // The pointer goes there first, then the button: the tool's click passes the corner on
+    // its way, and the panel would see it leave and come back just before the press.
+    static void clickAt(QPoint at) {
         input({"move", QString::number(at.x()), QString::number(at.y())});
         input({"button", "left", "down"});
         input({"button", "left", "up"});
@@ -179,7 +182,6 @@ TEST_F(OnGnome, AHoldOpensThePanelFocusedAboveTheEditorWithItsItemsAndNoOverview
     ASSERT_TRUE(waitUntil([] { return panelStatus().value("query").toString() == "wind"; }, 20s));
     EXPECT_TRUE(panelStatus().value("visible").toBool());
     EXPECT_TRUE(panelFocused());
-    screenshotOfScreen("gnome-panel.png");
 }
 
 TEST_F(OnGnome, ATapOrEscapeClosesItAndTheEditorHasTheKeyboardAgain) {
@@ -228,7 +230,9 @@ TEST_F(OnGnome, AClickOnARowRunsItsCommand) {
     start();
     const QString first = focus().title;
     openByHold();
-    clickPanel("New Window");
+    const QPoint row = onScreen("New Window");
+    screenshotOfScreen("gnome-panel.png");
+    clickAt(row);
     // The new window takes the focus, under a title of its own.
     EXPECT_TRUE(waitUntil(
         [&] {
@@ -245,7 +249,7 @@ TEST_F(OnGnome, AClickElsewhereClosesIt) {
     const auto window = findAccessible(holdsheet->pid(), "Holdsheet panel", true);
     ASSERT_TRUE(window);
     // Just under the panel: the editor.
-    clickPanel("Holdsheet panel", {0, window->frame.height() / 2 + 20});
+    clickAt(onScreen("Holdsheet panel") + QPoint(0, window->frame.height() / 2 + 20));
     EXPECT_TRUE(waitUntil(panelHidden, 20s));
 }
 

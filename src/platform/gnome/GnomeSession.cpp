@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QEvent>
 #include <QWidget>
 
 #include <unistd.h>
@@ -18,21 +17,6 @@ void QtWindowRaiser::bringToFront(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
-}
-
-bool GnomePanelPlacement::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    // Only the program's own placing: the window system's moves carry the origin Qt on
-    // Wayland reports once the surface is configured, which is no place at all.
-    if ((type == QEvent::Show || type == QEvent::Resize || type == QEvent::Move) &&
-        !event->spontaneous() && watched->isWidgetType()) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->isVisible() &&
-            widget->windowTitle() == GnomeSession::panelTitle) {
-            placer_.place(widget->windowTitle(), widget->pos());
-        }
-    }
-    return false;
 }
 
 GnomeSession::GnomeSession(const DesktopEntryIndex& entries, OwnWindows own)
@@ -74,7 +58,9 @@ std::unique_ptr<SystemHotKeys> GnomeSession::desktopHotKeys() {
 QString GnomeSession::start(PreferenceStore& store, Scheduler& scheduler) {
     store_ = &store;
     placer_ = std::make_unique<PanelPlacer>(extension_, scheduler);
-    placement_ = std::make_unique<GnomePanelPlacement>(*placer_);
+    // The extension also keeps it above and focuses it, which a Wayland client cannot.
+    placement_ = std::make_unique<PanelPlacement>(
+        [this](QPoint at) { placer_->place(PanelPlacement::panelTitle, at); });
     if (QCoreApplication::instance()) {
         QCoreApplication::instance()->installEventFilter(placement_.get());
     }

@@ -4,12 +4,11 @@
 #include "platform/SessionReaders.h"
 #include "platform/freedesktop/DesktopEntryIndex.h"
 #include "platform/freedesktop/HeldKeyMonitors.h"
+#include "platform/freedesktop/PanelPlacement.h"
 #include "platform/gnome/GnomeHoldSource.h"
 #include "platform/gnome/GnomeWorkspace.h"
 #include "platform/gnome/PanelPlacer.h"
 #include "platform/gnome/ShellExtensionBus.h"
-
-#include <QObject>
 
 namespace holdsheet {
 
@@ -20,26 +19,11 @@ class QtWindowRaiser : public WindowRaiser {
     void bringToFront(QWidget& window) override;
 };
 
-// Hands the panel's place to the extension whenever it shows, grows or moves: a Wayland
-// client cannot place its own window, nor keep it above or focus it.
-class GnomePanelPlacement : public QObject {
-  public:
-    explicit GnomePanelPlacement(PanelPlacer& placer) : placer_(placer) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    PanelPlacer& placer_;
-};
-
 // GNOME Shell on Wayland, through the program's Shell extension: the hold key, the focused
 // window, the panel's place and keys. Without the extension the program still runs and the
 // panel opens from 'holdsheet show', over no application.
 class GnomeSession : public DesktopSession {
   public:
-    static inline const QString panelTitle = QStringLiteral("Holdsheet panel");
-
     GnomeSession(const DesktopEntryIndex& entries, OwnWindows own);
     ~GnomeSession() override;
 
@@ -70,7 +54,7 @@ class GnomeSession : public DesktopSession {
     PreferenceStore* store_ = nullptr;
     PreferenceStore::Subscription preferences_;
     std::unique_ptr<PanelPlacer> placer_;
-    std::unique_ptr<GnomePanelPlacement> placement_;
+    std::unique_ptr<PanelPlacement> placement_;
     std::function<void()> stateChanged_;
     bool ownWindowFocused_ = false;
 };

@@ -48,6 +48,12 @@ struct GnomeHold : PanelHarness, ::testing::Test {
         source.setPresent(true);
     }
     void send(const char* event) { source.event(QString::fromLatin1(event)); }
+    // A press held past the delay.
+    void holdFully() {
+        send("press");
+        scheduler.advance(2s);
+        scheduler.runUntilIdle();
+    }
 
     FakeExtension extension;
     HeldKeyMonitors heldKeys{[this] { return panelVisible(); }};
@@ -83,9 +89,7 @@ TEST_F(GnomeHold, AnotherKeyCancelsUntilTheKeyIsReleasedAndPressedAgain) {
     send("release");
     scheduler.advance(10s);
     EXPECT_FALSE(panelVisible());
-    send("press");
-    scheduler.advance(2s);
-    scheduler.runUntilIdle();
+    holdFully();
     EXPECT_TRUE(panelVisible());
 }
 
@@ -100,9 +104,7 @@ TEST_F(GnomeHold, TheExtensionGoingCancelsAHoldAndItsReturnIsToldTheKeyAgain) {
     extension.calls.clear();
     source.setPresent(true);
     EXPECT_EQ(extension.calls, (QStringList{"SetHoldKey super", "SetSuppressOverviewAfter 2000"}));
-    send("press");
-    scheduler.advance(2s);
-    scheduler.runUntilIdle();
+    holdFully();
     EXPECT_TRUE(panelVisible());
 }
 
@@ -126,9 +128,7 @@ TEST_F(GnomeHold, ChangingTheKeyDuringAHoldCancelsIt) {
     send("release");
     scheduler.advance(10s);
     EXPECT_FALSE(panelVisible());
-    send("press");
-    scheduler.advance(2s);
-    scheduler.runUntilIdle();
+    holdFully();
     EXPECT_TRUE(panelVisible()) << "the new key holds";
 }
 
