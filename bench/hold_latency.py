@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """How long after the hold delay ends the panel is on the screen, in the session it runs in:
 mousepad in front, the hold key held by the session's own tools (xdotool on X11, wtype on
-sway), the panel's window watched where the desktop shows it (the X server's window list on
-X11, the compositor's window events on sway).
-Usage (inside scripts/test-session or scripts/sway-session): hold_latency.py HOLDSHEET [ROUNDS]"""
+sway, mutter's remote desktop on GNOME), the panel's window watched where the desktop shows it
+(the X server's window list on X11, the compositor's window events on sway, the window the
+shell focuses on GNOME, as the program's extension tells it).
+Usage (inside scripts/test-session, scripts/sway-session or scripts/gnome-session):
+    hold_latency.py HOLDSHEET [ROUNDS]"""
 import json
 import os
 import statistics
@@ -17,6 +19,8 @@ from gi.repository import Gio, GLib
 binary = sys.argv[1]
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 5
 sway = bool(os.environ.get("SWAYSOCK"))
+gnome = not sway and bool(os.environ.get("HOLDSHEET_GNOME_INPUT_TOOL"))
+input_tool = os.environ.get("HOLDSHEET_GNOME_INPUT_TOOL")
 delay = 2.0  # the default hold level
 bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
 
@@ -60,6 +64,14 @@ def watch_sway():
             mapped.append(time.monotonic())
 
 
+def gnome_panel_focused():
+    reply = bus.call_sync("org.holdsheet.ShellExtension", "/org/holdsheet/ShellExtension",
+                          "org.holdsheet.ShellExtension", "GetFocus", None, None,
+                          Gio.DBusCallFlags.NO_AUTO_START, 10000, None)
+    pid, _, _, title = reply.unpack()
+    return pid == program.pid and title == "Holdsheet panel"
+
+
 def x11_panel_shown():
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Holdsheet panel"],
                           capture_output=True).returncode == 0
@@ -81,6 +93,11 @@ for _ in range(rounds):
                                 str(int(delay * 1000) + 1500), "-p", "Super_L", "-m", "logo"])
         wait(lambda: len(mapped) > before)
         shown = mapped[-1]
+    elif gnome:
+        subprocess.run([input_tool, "press", "Super_L"], check=True)
+        start = time.monotonic()  # the tool answers once the key is sent
+        wait(gnome_panel_focused)
+        shown = time.monotonic()
     else:
         subprocess.run(["xdotool", "keydown", "super"])
         wait(x11_panel_shown)
@@ -88,15 +105,18 @@ for _ in range(rounds):
     latencies.append((shown - start - delay) * 1000)
     if sway:
         key.wait()
+    elif gnome:
+        subprocess.run([input_tool, "release", "Super_L"], check=True)
     else:
         subprocess.run(["xdotool", "keyup", "super"])
     wait(lambda: status()["visible"])
-    subprocess.run(["wtype", "-k", "Escape"] if sway else ["xdotool", "key", "Escape"])
+    subprocess.run(["wtype", "-k", "Escape"] if sway else
+                   [input_tool, "tap", "Escape"] if gnome else ["xdotool", "key", "Escape"])
     wait(lambda: not status()["visible"])
     time.sleep(0.5)
 program.terminate()
 editor.terminate()
 program.wait()
 print("%s: panel on screen %s ms after the hold delay (median %.0f ms, %d holds)"
-      % ("sway" if sway else "X11", " ".join("%.0f" % x for x in latencies),
+      % ("sway" if sway else "GNOME" if gnome else "X11", " ".join("%.0f" % x for x in latencies),
          statistics.median(latencies), rounds))

@@ -16,6 +16,7 @@ const INTERFACE_XML = `<node>
       <arg type="i" direction="in" name="y"/>
       <arg type="b" direction="out" name="placed"/>
     </method>
+    <method name="PostKeys"><arg type="au" direction="in" name="keysyms"/></method>
     <method name="GetFocus">
       <arg type="u" direction="out" name="pid"/>
       <arg type="s" direction="out" name="app_id"/>
@@ -78,6 +79,7 @@ var HoldsheetShell = class HoldsheetShell {
         this._blocked = [];
         this._unblockId = 0;
         this._watchId = 0;
+        this._keyboard = null;
     }
 
     enable() {
@@ -124,6 +126,7 @@ var HoldsheetShell = class HoldsheetShell {
         for (const window of [...this._unshown.keys()])
             this._forgetUnshown(window);
         this._unblockOverlayKey();
+        this._keyboard = null;
         // The shell disables extensions while the screen is locked: the program asks again
         // when the name comes back.
         this._stopWatching();
@@ -330,6 +333,23 @@ var HoldsheetShell = class HoldsheetShell {
     SetSuppressOverviewAfterAsync([ms], invocation) {
         this._fromProgram(invocation, 'SetSuppressOverviewAfter', async () => {
             this._suppressAfterMs = ms < 0 ? -1 : ms;
+            invocation.return_value(null);
+        });
+    }
+
+    // Keys for a row of the program's panel, into the focused window: a virtual keyboard of
+    // the shell's own needs no remote desktop session and no consent dialog.
+    PostKeysAsync([keysyms], invocation) {
+        this._fromProgram(invocation, 'PostKeys', async () => {
+            if (!this._keyboard) {
+                this._keyboard = Clutter.get_default_backend().get_default_seat()
+                    .create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+            }
+            let time = GLib.get_monotonic_time();
+            for (const keysym of keysyms)
+                this._keyboard.notify_keyval(time++, keysym, Clutter.KeyState.PRESSED);
+            for (const keysym of [...keysyms].reverse())
+                this._keyboard.notify_keyval(time++, keysym, Clutter.KeyState.RELEASED);
             invocation.return_value(null);
         });
     }

@@ -56,7 +56,7 @@ constexpr std::array exitStatuses{
     ExitStatusRow{exitNotRunning, "show, hide", "Holdsheet is not running in this session"},
     ExitStatusRow{exitNotResponding, "holdsheet, show, hide",
                   "the running Holdsheet does not answer"},
-    ExitStatusRow{exitSessionUnserved, "holdsheet", "a Wayland desktop other than sway"},
+    ExitStatusRow{exitSessionUnserved, "holdsheet", "a Wayland desktop other than sway or GNOME"},
     ExitStatusRow{exitNothingToRead, "dump",
                   "the application has neither a menu bar nor a shortcuts help"},
     ExitStatusRow{exitBrowserAccessibilityOff, "dump",

@@ -119,8 +119,8 @@ HoldsheetApp::HoldsheetApp(const SessionFactory& makeSession)
                   {[this] { controller_.show(); }, [this] { settings_.show(); },
                    [this] { delegate_.quitApplication(); }}) {
     store_.watchForOutsideChanges();
-    extension_.setState(session_->extensionState());
-    session_->onExtensionStateChanged([this] { extension_.setState(session_->extensionState()); });
+    followExtension();
+    session_->onExtensionStateChanged([this] { followExtension(); });
     ax_.setConfirmEnabling([this] { return askToEnableAccessibility(localization_); });
 }
 
@@ -160,7 +160,13 @@ void HoldsheetApp::start() {
     if (const QString trouble = session_->start(store_, scheduler_); !trouble.isEmpty()) {
         log_.log(trouble);
     }
-    extension_.setState(session_->extensionState());  // known to some sessions only once started
+    followExtension();  // known to some sessions only once started
+}
+
+void HoldsheetApp::followExtension() {
+    // The UUID first: the views redraw their texts on the state's change.
+    extension_.setLoadedUuid(session_->extensionUuid());
+    extension_.setState(session_->extensionState());
 }
 
 void HoldsheetApp::shutDown() {
@@ -209,7 +215,8 @@ QVariantMap HoldsheetApp::status() {
         {"menu", openMenuItems()},
         {"beeps", beeps_},
         // What the panel says of the Shell extension, empty when nothing.
-        {"extensionNotice", extensionNotice(localization_, extension_.state())},
+        {"extensionNotice",
+         extensionNotice(localization_, extension_.state(), extension_.loadedUuid())},
     };
 }
 

@@ -73,6 +73,7 @@ class HoldsheetApp {
     QWidget* panelContentView() const;
     void panelTakesKeyboard();
     void beep();
+    void followExtension();
 
     // What background work uses: these outlive the scheduler.
     IniPreferenceStore store_;

@@ -9,6 +9,7 @@
 #include "platform/freedesktop/DBusControl.h"
 #include "platform/freedesktop/DesktopIconTheme.h"
 #include "platform/freedesktop/QtAccessibilityBridge.h"
+#include "platform/gnome/GnomeSession.h"
 #include "platform/posix/QuitSignal.h"
 #include "platform/sway/SwaySession.h"
 #include "platform/x11/X11Connection.h"
@@ -50,6 +51,12 @@ int runProgram(int argc, char* argv[]) {
         makeSession = [socket, connection](const DesktopEntryIndex& entries,
                                            DesktopSession::OwnWindows own) {
             return std::make_unique<SwaySession>(socket, connection, entries, std::move(own));
+        };
+    } else if (kind == SessionKind::gnome) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        makeSession = [](const DesktopEntryIndex& entries,
+                         DesktopSession::OwnWindows own) -> std::unique_ptr<DesktopSession> {
+            return std::make_unique<GnomeSession>(entries, std::move(own));
         };
     } else {
         if (!displayCanBeOpened()) {

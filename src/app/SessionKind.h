@@ -10,6 +10,7 @@ namespace holdsheet {
 enum class SessionKind {
     x11,
     sway,
+    gnome,            // GNOME Shell on Wayland
     unservedWayland,  // a Wayland desktop the program has no adapters for
     none,
 };
@@ -24,7 +25,7 @@ QByteArray sessionKindProblem(SessionKind kind);
 class DesktopEntryIndex;
 class SessionReaders;
 
-// The readers of the session the environment names: sway's, else X11's (which read nothing
+// The readers of the session the environment names: sway's, GNOME's, else X11's (which read nothing
 // without a display).
 std::unique_ptr<SessionReaders> sessionReaders(const DesktopEntryIndex& entries);
 

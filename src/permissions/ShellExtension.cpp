@@ -49,7 +49,8 @@ QString extensionStatusText(const Localization& localization, ShellExtensionStat
     return {};
 }
 
-QString extensionHowTo(const Localization& localization, ShellExtensionState state) {
+QString extensionHowTo(const Localization& localization, ShellExtensionState state,
+                       const QString& uuid) {
     QString howTo;
     switch (state) {
         case ShellExtensionState::disabled:
@@ -57,11 +58,11 @@ QString extensionHowTo(const Localization& localization, ShellExtensionState sta
                 // The command on a line of its own: whole, never broken at its hyphen.
                 text(localization, "extension.howto.off")
                     .arg(QLatin1Char('\n') + ShellExtension::tool + QStringLiteral(" enable ") +
-                         ShellExtension::uuid)
+                         uuid)
                     .replace(QStringLiteral(" \n"), QStringLiteral("\n"));
             break;
         case ShellExtensionState::missing:
-            howTo = text(localization, "extension.howto.missing").arg(ShellExtension::uuid);
+            howTo = text(localization, "extension.howto.missing").arg(uuid);
             break;
         case ShellExtensionState::active:
         case ShellExtensionState::notNeeded:
@@ -73,12 +74,13 @@ QString extensionHowTo(const Localization& localization, ShellExtensionState sta
     return wide ? why + howTo : why + QLatin1Char(' ') + howTo;
 }
 
-QString extensionNotice(const Localization& localization, ShellExtensionState state) {
+QString extensionNotice(const Localization& localization, ShellExtensionState state,
+                        const QString& uuid) {
     switch (state) {
         case ShellExtensionState::disabled:
-            return text(localization, "extension.notice.off").arg(ShellExtension::uuid);
+            return text(localization, "extension.notice.off").arg(uuid);
         case ShellExtensionState::missing:
-            return text(localization, "extension.notice.missing").arg(ShellExtension::uuid);
+            return text(localization, "extension.notice.missing").arg(uuid);
         case ShellExtensionState::active:
         case ShellExtensionState::notNeeded:
             break;

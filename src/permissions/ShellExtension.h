@@ -23,6 +23,10 @@ class ShellExtension : public QObject {
     explicit ShellExtension(ProcessRunner& runner);
 
     ShellExtensionState state() const { return state_; }
+    // The UUID the running shell loads the extension by (the legacy one on GNOME 43 and 44),
+    // for the texts that name it.
+    const QString& loadedUuid() const { return loadedUuid_; }
+    void setLoadedUuid(const QString& loaded) { loadedUuid_ = loaded.isEmpty() ? uuid : loaded; }
     // Whether the user has something to do: the extension is needed and not on.
     bool wanted() const {
         return state_ == ShellExtensionState::disabled || state_ == ShellExtensionState::missing;
@@ -42,6 +46,7 @@ class ShellExtension : public QObject {
   private:
     ProcessRunner& runner_;
     ShellExtensionState state_ = ShellExtensionState::notNeeded;
+    QString loadedUuid_ = uuid;
 };
 
 // What the user reads about the extension in each state; empty where there is nothing to say
@@ -49,8 +54,10 @@ class ShellExtension : public QObject {
 // "The Shell extension is on / off / not installed."
 QString extensionStatusText(const Localization& localization, ShellExtensionState state);
 // Why the extension matters and how to turn it on.
-QString extensionHowTo(const Localization& localization, ShellExtensionState state);
+QString extensionHowTo(const Localization& localization, ShellExtensionState state,
+                       const QString& uuid = ShellExtension::uuid);
 // The panel's one line: the hold key needs it, and how to turn it on.
-QString extensionNotice(const Localization& localization, ShellExtensionState state);
+QString extensionNotice(const Localization& localization, ShellExtensionState state,
+                        const QString& uuid = ShellExtension::uuid);
 
 }  // namespace holdsheet

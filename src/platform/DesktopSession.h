@@ -52,6 +52,8 @@ class DesktopSession {
     // The one sound the program makes.
     virtual void beep() = 0;
     virtual ShellExtensionState extensionState() const { return ShellExtensionState::notNeeded; }
+    // The UUID the running desktop loads its extension by; empty where there is none.
+    virtual QString extensionUuid() const { return {}; }
     // `changed` runs on the main thread whenever `extensionState` changes.
     virtual void onExtensionStateChanged(std::function<void()> changed) { (void)changed; }
 };

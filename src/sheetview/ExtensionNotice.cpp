@@ -19,7 +19,8 @@ ExtensionNotice::ExtensionNotice(ShellExtension& extension, const Localization& 
 }
 
 void ExtensionNotice::refresh() {
-    const QString notice = extensionNotice(localization_, extension_.state());
+    const QString notice =
+        extensionNotice(localization_, extension_.state(), extension_.loadedUuid());
     setText(notice);
     setAccessibleName(notice);
     setVisible(!notice.isEmpty());

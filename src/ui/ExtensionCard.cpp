@@ -59,7 +59,7 @@ void ExtensionCard::showState(ShellExtensionState state) {
     symbolView_->setPixmap(symbolPixmap(symbol_, symbolSide, on ? statusGreen() : statusOrange(),
                                         devicePixelRatioF()));
     status_->setText(extensionStatusText(localization_, state));
-    const QString howTo = extensionHowTo(localization_, state);
+    const QString howTo = extensionHowTo(localization_, state, extension_.loadedUuid());
     howTo_->setText(howTo);
     howTo_->setVisible(!howTo.isEmpty());
     enable_->setVisible(extension_.canEnable());

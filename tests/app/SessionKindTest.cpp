@@ -8,7 +8,7 @@
 namespace holdsheet {
 namespace {
 
-TEST(SessionKind, WaylandWinsOverItsXwaylandAndOnlySwayIsServed) {
+TEST(SessionKind, WaylandWinsOverItsXwaylandAndOnlySwayAndGnomeAreServed) {
     struct Case {
         std::map<std::string, QByteArray> environment;
         SessionKind kind;
@@ -19,6 +19,13 @@ TEST(SessionKind, WaylandWinsOverItsXwaylandAndOnlySwayIsServed) {
          SessionKind::sway},
         {{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}, SessionKind::unservedWayland},
         {{{"SWAYSOCK", "/run/s.sock"}}, SessionKind::none},  // a left-over variable
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}},
+         SessionKind::gnome},
+        {{{"DISPLAY", ":0"}, {"XDG_CURRENT_DESKTOP", "GNOME"}}, SessionKind::x11},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_CURRENT_DESKTOP", "GNOME-Flashback"}},
+         SessionKind::unservedWayland},
+        {{{"WAYLAND_DISPLAY", "w"}, {"SWAYSOCK", "/s"}, {"XDG_CURRENT_DESKTOP", "GNOME"}},
+         SessionKind::sway},
         {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, SessionKind::none},
     };
     for (const auto& c : cases) {
@@ -27,8 +34,9 @@ TEST(SessionKind, WaylandWinsOverItsXwaylandAndOnlySwayIsServed) {
             return found == c.environment.end() ? QByteArray() : found->second;
         });
         EXPECT_EQ(kind, c.kind) << c.environment.size();
-        EXPECT_EQ(sessionKindProblem(kind).isEmpty(),
-                  kind == SessionKind::x11 || kind == SessionKind::sway);
+        EXPECT_EQ(sessionKindProblem(kind).isEmpty(), kind == SessionKind::x11 ||
+                                                          kind == SessionKind::sway ||
+                                                          kind == SessionKind::gnome);
     }
     EXPECT_TRUE(
         sessionKindProblem(SessionKind::unservedWayland).contains("env -u WAYLAND_DISPLAY"));

@@ -123,7 +123,8 @@ check('the extension is version 1',
 for connection, who in ((program, 'before owning the name'), (stranger, 'a stranger')):
     for method, signature, args in (('SetHoldKey', '(s)', ('super',)),
                                     ('SetSuppressOverviewAfter', '(i)', (0,)),
-                                    ('PlacePanel', '(sii)', ('x', 0, 0))):
+                                    ('PlacePanel', '(sii)', ('x', 0, 0)),
+                                    ('PostKeys', '(au)', ([0x61],))):
         denied = error_of(connection, method, signature, *args)
         check(f'{method} by {who} is denied', denied == 'org.freedesktop.DBus.Error.AccessDenied',
               denied)
@@ -133,7 +134,8 @@ check('GetFocus answers anyone', len(call(stranger, 'GetFocus')) == 4)
                 target=('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus'))
 check('the program owns its name', owned == 1)
 for method, signature, args in (('SetHoldKey', '(s)', ('super',)),
-                                ('PlacePanel', '(sii)', ('x', 0, 0))):
+                                ('PlacePanel', '(sii)', ('x', 0, 0)),
+                                ('PostKeys', '(au)', ([0x61],))):
     denied = error_of(stranger, method, signature, *args)
     check(f'{method} by a stranger is still denied',
           denied == 'org.freedesktop.DBus.Error.AccessDenied', denied)
@@ -250,6 +252,10 @@ window.set_default_size(300, 200)
 clicks = []
 window.add_events(Gdk.EventMask.BUTTON_PRESS_MASK)
 window.connect('button-press-event', lambda _w, event: clicks.append((event.x, event.y)))
+typed = []
+window.connect('key-press-event',
+               lambda _w, event: typed.append((event.keyval, bool(
+                   event.state & Gdk.ModifierType.CONTROL_MASK))))
 window.show_all()
 check('our window is mapped', wait_for(window.get_mapped, 20))
 check("another process's window is not placed",
@@ -261,6 +267,10 @@ check('our window is placed', wait_for(
     lambda: call(program, 'PlacePanel', '(sii)', window.get_title(), 900, 500) == (True,), 10))
 check('and focused', wait_for(lambda: call(program, 'GetFocus')[0] == os.getpid(), 10),
       call(program, 'GetFocus'))
+# Keys of a row of the panel: modifiers first, into the focused window.
+call(program, 'PostKeys', '(au)', [0xffe3, 0x61])  # Control_L, a
+check('posted keys reach the focused window with their modifiers',
+      wait_for(lambda: (0x61, True) in typed, 10), typed)
 
 # The pointer lands where asked: a click in the placed window's middle reaches it there,
 # give or take its client-side shadow.

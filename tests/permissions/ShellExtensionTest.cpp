@@ -77,5 +77,23 @@ TEST(ShellExtension, EveryLanguageSaysWhatIsWrongAndHowToTurnItOn) {
     }
 }
 
+// GNOME 43 and 44 load the legacy form: the texts name the one the shell runs, and the
+// command they show turns that one on.
+TEST(ShellExtension, TheTextsNameTheFormTheShellLoads) {
+    FakeRunner runner;
+    ShellExtension extension(runner);
+    EXPECT_EQ(extension.loadedUuid(), ShellExtension::uuid);
+    extension.setLoadedUuid(ShellExtension::legacyUuid);
+    MemoryPreferenceStore store;
+    const Localization localization(store);
+    const QString howTo = extensionHowTo(localization, State::disabled, extension.loadedUuid());
+    EXPECT_TRUE(howTo.contains("\ngnome-extensions enable holdsheet-legacy@holdsheet.org"))
+        << howTo.toStdString();
+    EXPECT_TRUE(extensionNotice(localization, State::missing, extension.loadedUuid())
+                    .contains("holdsheet-legacy@holdsheet.org"));
+    extension.setLoadedUuid({});  // a session that names none
+    EXPECT_EQ(extension.loadedUuid(), ShellExtension::uuid);
+}
+
 }  // namespace
 }  // namespace holdsheet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Scheduler.h"
+#include "platform/freedesktop/HeldKeyMonitors.h"
 #include "platform/sway/SwayConnection.h"
 #include "prefs/StoredEnum.h"
 
@@ -20,12 +21,8 @@ namespace holdsheet {
 // was interrupted.
 class SwayHoldKeys {
   public:
-    enum class Change {
-        pressed,     // alone so far, as far as anyone can tell yet
-        stillAlone,  // the first repeat came: alone until now
-        released,
-        interrupted,  // another key or button joined it
-    };
+    // stillAlone: the first repeat came.
+    using Change = HeldKeyChange;
     enum class Bound {
         ok,
         taken,     // the user's configuration binds the key alone: left to it

@@ -4,7 +4,6 @@
 #include "prefs/Preferences.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QWidget>
 
 #include <unistd.h>
@@ -29,7 +28,13 @@ SwaySession::SwaySession(QByteArray socketPath, std::shared_ptr<SwayConnection> 
       workspace_(*commands_, entries),
       monitors_(std::move(own.panelHoldsKeyboard)),
       raiser_(*commands_),
-      placement_(*commands_) {
+      placement_([ipc = commands_](QPoint at) {
+          ipc->request(sway::runCommand, QStringLiteral("%1 move absolute position %2 %3")
+                                             .arg(panelCriteria())
+                                             .arg(at.x())
+                                             .arg(at.y())
+                                             .toUtf8());
+      }) {
     if (QCoreApplication::instance()) {
         QCoreApplication::instance()->installEventFilter(&placement_);
     }
@@ -38,23 +43,6 @@ SwaySession::SwaySession(QByteArray socketPath, std::shared_ptr<SwayConnection> 
 QString SwaySession::panelCriteria() {
     return QStringLiteral("[app_id=\"^%1$\" title=\"^%2$\"]")
         .arg(QString(panelAppId).replace('.', "\\."), panelTitle);
-}
-
-bool SwayPanelPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
-        watched->isWidgetType()) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->isVisible() &&
-            widget->windowTitle() == SwaySession::panelTitle) {
-            // Where the program put it, which the compositor does not learn otherwise.
-            ipc_.request(sway::runCommand, QStringLiteral("%1 move absolute position %2 %3")
-                                               .arg(SwaySession::panelCriteria())
-                                               .arg(widget->x())
-                                               .arg(widget->y())
-                                               .toUtf8());
-        }
-    }
-    return false;
 }
 
 std::unique_ptr<SystemHotKeys> SwaySession::desktopHotKeys() {

@@ -3,8 +3,9 @@
 #include "platform/DesktopSession.h"
 #include "platform/SessionReaders.h"
 #include "platform/freedesktop/EventSound.h"
+#include "platform/freedesktop/HeldKeyMonitors.h"
+#include "platform/freedesktop/PanelPlacement.h"
 #include "platform/sway/SwayConnection.h"
-#include "platform/sway/SwayEventMonitors.h"
 #include "platform/sway/SwayFullscreen.h"
 #include "platform/sway/SwayHoldKeys.h"
 #include "platform/sway/SwayKeyPoster.h"
@@ -23,26 +24,13 @@ class SwayWindowRaiser : public WindowRaiser {
     SwayRequests& ipc_;
 };
 
-// Keeps the panel where the program places it: the rule centres it when it maps, but it
-// grows once its sheet is read, and a Wayland client cannot place its own window.
-class SwayPanelPlacement : public QObject {
-  public:
-    explicit SwayPanelPlacement(SwayRequests& ipc) : ipc_(ipc) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    SwayRequests& ipc_;
-};
-
 // A sway session, through its IPC socket: the hold key by bindings, the application in
 // front from the tree, the panel floated and centred by a window rule, keys through wtype.
 class SwaySession : public DesktopSession {
   public:
     // The panel's window, as the rule that floats it matches it.
     static inline const QString panelAppId = QStringLiteral("org.holdsheet.Holdsheet");
-    static inline const QString panelTitle = QStringLiteral("Holdsheet panel");
+    static inline const QString panelTitle = PanelPlacement::panelTitle;
     // The criteria that match the panel's window alone.
     static QString panelCriteria();
 
@@ -71,10 +59,11 @@ class SwaySession : public DesktopSession {
     QByteArray socketPath_;
     std::shared_ptr<SwayConnection> commands_;
     SwayWorkspace workspace_;
-    SwayEventMonitors monitors_;
+    HeldKeyMonitors monitors_;
     SwayKeyPoster poster_;
     SwayWindowRaiser raiser_;
-    SwayPanelPlacement placement_;
+    // The rule centres the panel when it maps, but it grows once its sheet is read.
+    PanelPlacement placement_;
     PreferenceStore* store_ = nullptr;
     std::unique_ptr<SwayHoldKeys> holdKeys_;
     std::optional<HoldKey> holdKey_;

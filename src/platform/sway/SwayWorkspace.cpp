@@ -1,8 +1,6 @@
 #include "platform/sway/SwayWorkspace.h"
 
-#include "platform/posix/ProcessName.h"
-
-#include <QIcon>
+#include "platform/freedesktop/WindowApplication.h"
 
 #include <unistd.h>
 
@@ -28,21 +26,9 @@ std::optional<RunningApplication> SwayWorkspace::applicationOfProcess(pid_t pid)
 }
 
 RunningApplication SwayWorkspace::applicationOf(const SwayWindow& window) const {
-    RunningApplication app;
-    app.pid = window.pid;
+    RunningApplication app =
+        applicationOfWindow(window.pid, window.appId, window.windowClass, entries_);
     app.window = static_cast<quint64>(window.id);
-    app.applicationId = window.appId.isEmpty() ? window.windowClass : window.appId;
-    if (!app.applicationId.isEmpty()) {
-        app.windowClasses << app.applicationId;
-    }
-    const auto entries = entries_.entries();
-    const auto entry = entries ? entries->find(app.applicationId, app.windowClasses) : std::nullopt;
-    app.name = entry                          ? entry->name
-               : !app.applicationId.isEmpty() ? app.applicationId
-                                              : processName(app.pid);
-    if (entry && !entry->icon.isEmpty()) {
-        app.icon = QIcon::fromTheme(entry->icon).pixmap(64, 64).toImage();
-    }
     return app;
 }
 

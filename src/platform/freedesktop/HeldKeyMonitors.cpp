@@ -1,4 +1,4 @@
-#include "platform/sway/SwayEventMonitors.h"
+#include "platform/freedesktop/HeldKeyMonitors.h"
 
 #include "platform/freedesktop/Keysyms.h"
 #include "prefs/HoldKeyFlag.h"
@@ -20,13 +20,13 @@ quint64 flagsOf(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-std::optional<EventMonitors::Token> SwayEventMonitors::addGlobalMonitor(quint64 mask,
-                                                                        GlobalHandler handler) {
+std::optional<EventMonitors::Token> HeldKeyMonitors::addGlobalMonitor(quint64 mask,
+                                                                      GlobalHandler handler) {
     return monitors_.add(mask, std::move(handler), nullptr);
 }
 
-std::optional<EventMonitors::Token> SwayEventMonitors::addLocalMonitor(quint64 mask,
-                                                                       LocalHandler handler) {
+std::optional<EventMonitors::Token> HeldKeyMonitors::addLocalMonitor(quint64 mask,
+                                                                     LocalHandler handler) {
     if (!filtering_ && QCoreApplication::instance()) {
         QCoreApplication::instance()->installEventFilter(this);
         filtering_ = true;
@@ -34,12 +34,12 @@ std::optional<EventMonitors::Token> SwayEventMonitors::addLocalMonitor(quint64 m
     return monitors_.add(mask, nullptr, std::move(handler));
 }
 
-void SwayEventMonitors::removeMonitor(Token token) {
+void HeldKeyMonitors::removeMonitor(Token token) {
     monitors_.remove(token);
 }
 
-void SwayEventMonitors::holdKeyChanged(SwayHoldKeys::Change change, HoldKey key) {
-    using Change = SwayHoldKeys::Change;
+void HeldKeyMonitors::holdKeyChanged(HeldKeyChange change, HoldKey key) {
+    using Change = HeldKeyChange;
     switch (change) {
         case Change::pressed:
             flags_ = holdKeyFlag(key);
@@ -65,11 +65,11 @@ void SwayEventMonitors::holdKeyChanged(SwayHoldKeys::Change change, HoldKey key)
     }
 }
 
-void SwayEventMonitors::focusTakenElsewhere() {
+void HeldKeyMonitors::focusTakenElsewhere() {
     monitors_.deliverGlobal({EventType::leftMouseDown, 0, flags_});
 }
 
-bool SwayEventMonitors::eventFilter(QObject* watched, QEvent* event) {
+bool HeldKeyMonitors::eventFilter(QObject* watched, QEvent* event) {
     if (QApplication::activePopupWidget() || !watched->isWindowType()) {
         return false;  // a pop-up menu's keys and clicks are its own; only windows count
     }
