@@ -286,6 +286,10 @@ TEST(GnomeWithoutExtension, TheProgramStartsShowWorksAndEnablingItBringsTheHoldK
     EXPECT_TRUE(waitUntil([] { return panelStatus().value("visible").toBool(); }, 20s));
     // The application in front, as the accessibility bus tells it without the extension.
     EXPECT_EQ(panelStatus().value("targetPid").toInt(), editor.pid());
+    // The panel says why the key does nothing, naming the form this shell (43) loads.
+    EXPECT_EQ(panelStatus().value("extensionNotice").toString(),
+              "The hold key needs the Shell extension holdsheet-legacy@holdsheet.org: turn it on "
+              "in the Extensions app.");
     runHoldsheet({"hide"});
     ASSERT_TRUE(waitUntil(panelHidden, 20s));
 
@@ -295,6 +299,7 @@ TEST(GnomeWithoutExtension, TheProgramStartsShowWorksAndEnablingItBringsTheHoldK
     ASSERT_TRUE(waitUntil([&] { return focus().pid == editor.pid(); }, 20s));
     hold("Super_L", 2500);
     EXPECT_TRUE(waitUntil(panelShows, 20s)) << "no panel after a hold once it was enabled";
+    EXPECT_EQ(panelStatus().value("extensionNotice").toString(), "") << "the notice stayed";
 }
 
 }  // namespace

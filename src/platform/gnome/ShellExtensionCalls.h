@@ -25,9 +25,9 @@ struct FocusedWindow {
 // main thread, and not at all for a caller that went away.
 class ShellExtensionCalls {
   public:
-    static inline const QString busName = QStringLiteral("org.holdsheet.ShellExtensionCalls");
-    static inline const QString objectPath = QStringLiteral("/org/holdsheet/ShellExtensionCalls");
-    static inline const QString interface = QStringLiteral("org.holdsheet.ShellExtensionCalls");
+    static inline const QString busName = QStringLiteral("org.holdsheet.ShellExtension");
+    static inline const QString objectPath = QStringLiteral("/org/holdsheet/ShellExtension");
+    static inline const QString interface = QStringLiteral("org.holdsheet.ShellExtension");
 
     virtual ~ShellExtensionCalls() = default;
     // 'super', 'control', 'alt', or '' to stop: only the last caller hears the key.
