@@ -76,6 +76,7 @@ var HoldsheetShell = class HoldsheetShell {
         this._pressTime = 0;
         this._chord = false;
         this._suppressAfterMs = -1;
+        this._panel = null;  // the program's panel, as it last placed it
         this._blocked = [];
         this._unblockId = 0;
         this._watchId = 0;
@@ -175,8 +176,12 @@ var HoldsheetShell = class HoldsheetShell {
         } else if (type === Clutter.EventType.KEY_RELEASE && this._heldSymbol &&
                    event.get_key_symbol() === this._heldSymbol) {
             this._heldSymbol = 0;
-            if (this._holdKey === 'super' && !this._chord && this._suppressAfterMs >= 0 &&
-                time - this._pressTime >= this._suppressAfterMs)
+            // A long hold opened the panel; a tap while the panel has the focus closes it.
+            // Neither is meant for the overview.
+            const long = this._suppressAfterMs >= 0 &&
+                time - this._pressTime >= this._suppressAfterMs;
+            const onPanel = this._panel !== null && global.display.focus_window === this._panel;
+            if (this._holdKey === 'super' && !this._chord && (long || onPanel))
                 this._blockOverlayKeyOnce();
             this._send('release', time);
         }
@@ -257,6 +262,7 @@ var HoldsheetShell = class HoldsheetShell {
             Gio.bus_unwatch_name(this._clientWatch);
         this._clientWatch = 0;
         this._client = null;
+        this._panel = null;
     }
 
     _stopWatching() {
@@ -360,6 +366,7 @@ var HoldsheetShell = class HoldsheetShell {
             const window = global.display.list_all_windows().find(w =>
                 w.get_pid() === pid && w.get_title() === title);
             if (window) {
+                this._panel = window;
                 this._place(window, x, y);
                 const unshown = this._unshown.get(window);
                 if (unshown)

@@ -333,6 +333,26 @@ for (const form of ['legacy', 'esm']) {
             [false]);
     });
 
+    // The tap that closes the focused panel is the panel's; once it is gone, a tap is the shell's.
+    test(`${form}: a Super tap on the focused panel keeps the overview shut`, async () => {
+        const {shell, world} = await makeShell(form);
+        const panel = makeWindow(4242, 'Holdsheet panel');
+        world.windows.push(panel);
+        await invoke(shell, 'SetHoldKey', ['super']);
+        await invoke(shell, 'SetSuppressOverviewAfter', [2000]);
+        await invoke(shell, 'PlacePanel', ['Holdsheet panel', 30, 40]);
+        const tap = focused => {
+            world.display.focus_window = focused;
+            send(world, PRESS, KEY.Super_L, 0);
+            send(world, RELEASE, KEY.Super_L, 50);
+            const blocked = world.blocked.length === OVERLAY_HANDLERS.length;
+            world.idle.splice(0).forEach(callback => callback());
+            return blocked;
+        };
+        assert.equal(tap(panel), true);
+        assert.equal(tap(makeWindow(99, 'Untitled 1 - Mousepad')), false);
+    });
+
     test(`${form}: a window placed before mutter shows it is placed again when shown`, async () => {
         const {shell, world} = await makeShell(form);
         const panel = makeWindow(4242, 'Holdsheet panel');
